@@ -1,0 +1,40 @@
+#include "app/Application.h"
+
+#include "app/Login.h"
+#include "app/MainWindow.h"
+#include "app/StartupLoad.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QThread>
+
+namespace parvela::app {
+
+Application::Application(platform::MessageBoxes& boxes)
+    : m_boxes(boxes)
+    , m_machine(platform::MachineInfo::ofThisComputer(m_settings))
+    , m_user(m_settings, boxes)
+    , m_catalog(m_settings, boxes) {}
+
+Application::~Application() = default;
+
+std::optional<int> Application::start(LoginPrompt& prompt) {
+    if (!isDeveloperMachine(m_machine, m_settings.developerMachines())) {
+        if (logIn(prompt, m_user, m_boxes) == LoginResult::Cancelled)
+            return kLoginCancelled;
+    }
+    loadSharedLists(m_catalog);
+    QThread::yieldCurrentThread();
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return kNoMainWindow;
+    m_mainWindow = std::make_unique<MainWindow>(m_catalog);
+    m_mainWindow->setGeometry(screen->geometry());
+    m_mainWindow->showMaximized();
+    m_mainWindow->update();
+    m_mainWindow->listenForMessages();
+    return std::nullopt;
+}
+
+} // namespace parvela::app

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/ActiveUser.h"
+#include "app/CatalogData.h"
+#include "platform/MachineInfo.h"
+#include "platform/Settings.h"
+
+#include <memory>
+#include <optional>
+
+namespace parvela::platform {
+class MessageBoxes;
+}
+
+namespace parvela::app {
+
+class LoginPrompt;
+class MainWindow;
+
+// Owns the data owners for the life of the program and hands them down.
+class Application {
+public:
+    static constexpr int kLoginCancelled = 1;
+    static constexpr int kNoMainWindow = 0;
+
+    explicit Application(platform::MessageBoxes& boxes);
+    ~Application();
+
+    // Logs in, loads the shared lists and shows the main window maximised.
+    // Returns the exit code when the program must end instead of running.
+    std::optional<int> start(LoginPrompt& prompt);
+
+    platform::Settings& settings() { return m_settings; }
+    const platform::MachineInfo& machine() const { return m_machine; }
+    ActiveUser& user() { return m_user; }
+    CatalogData& catalog() { return m_catalog; }
+    MainWindow* mainWindow() const { return m_mainWindow.get(); }
+
+private:
+    platform::Settings m_settings;
+    platform::MessageBoxes& m_boxes;
+    platform::MachineInfo m_machine;
+    ActiveUser m_user;
+    CatalogData m_catalog;
+    std::unique_ptr<MainWindow> m_mainWindow;
+};
+
+} // namespace parvela::app

@@ -1,0 +1,57 @@
+#include "app/CatalogData.h"
+
+#include "db/FixedField.h"
+#include "db/Row.h"
+
+namespace parvela::app {
+
+namespace {
+const db::Operation kReadCompany("READ_COMPANY");
+const db::Operation kReadOwnBranch("READ_SUBE_INFO");
+const db::Operation kReadBranches("READ_SUBELER");
+} // namespace
+
+CatalogData::CatalogData(const platform::Settings& settings, platform::MessageBoxes& boxes)
+    : m_connection(settings)
+    , m_runner(m_connection, boxes) {}
+
+int CatalogData::readCompany() {
+    const db::Outcome outcome = m_runner.queryFirst(
+        kReadCompany, db::schema::company, "SELECT compname,compfolder,mustID FROM maininfo;",
+        [this](const db::Row& row) {
+            m_company.name = db::fitField(row.text(1), Company::kNameSize);
+            m_company.folder = row.bytes(2);
+            m_company.id = row.integer(3);
+        });
+    return outcome == db::Outcome::Failed ? kFailed : 0;
+}
+
+int CatalogData::readOwnBranch() {
+    const db::Outcome outcome =
+        m_runner.queryFirst(kReadOwnBranch, db::schema::company,
+                            "SELECT subekod,subead,ipno,sube_folder FROM subeler WHERE active=1;",
+                            [this](const db::Row& row) {
+                                m_company.ownBranchCode = row.integer(1);
+                                m_company.ownBranchIp = row.bytes(3);
+                                m_company.ownBranchFolder = row.bytes(4);
+                            });
+    return outcome == db::Outcome::Failed ? kFailed : 0;
+}
+
+int CatalogData::readBranches() {
+    m_company.branches.clear();
+    const db::Outcome outcome = m_runner.query(
+        kReadBranches, db::schema::company,
+        "SELECT firmacode,subekod,subead,ipno,active FROM subeler; ", [this](const db::Row& row) {
+            Branch branch;
+            branch.firmCode = row.integer(1);
+            branch.branchCode = row.integer(2);
+            branch.name = db::fitField(row.text(3), Branch::kNameSize);
+            branch.ip = db::fitField(row.bytes(4), Branch::kIpSize);
+            branch.active = row.flag(5);
+            m_company.branches.push_back(std::move(branch));
+        });
+    return outcome == db::Outcome::Failed ? kFailed : static_cast<int>(m_company.branches.size());
+}
+
+} // namespace parvela::app

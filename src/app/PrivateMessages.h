@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QEvent>
+
+// Message numbers the windows of the suite exchange. They keep the values
+// the other programs send and expect, and serve directly as event types.
+namespace parvela::app::msg {
+
+// Main window.
+inline constexpr int kRedrawNow = 1056;
+inline constexpr int kScaleBusy = 1057;
+inline constexpr int kScaleIdle = 1058;
+inline constexpr int kScaleItemSent = 1059;
+inline constexpr int kStartBranchTransfer = 1075;
+inline constexpr int kBringToFront = 1153;
+
+// Stock browser.
+inline constexpr int kStockListChanged = 1057;
+inline constexpr int kCurrentStockChanged = 1058;
+inline constexpr int kStockRedrawAll = 1059;
+
+// To other programs, by the title of their main window.
+inline constexpr int kStockSaved = 4377;
+inline constexpr int kDataReloaded = 1109;
+inline constexpr const char* kRestaurantProgram = "yonetim_rest";
+inline constexpr const char* kMobileServer = "Android_Server";
+
+inline QEvent::Type eventType(int message) {
+    return static_cast<QEvent::Type>(message);
+}
+
+} // namespace parvela::app::msg

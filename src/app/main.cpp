@@ -1,0 +1,26 @@
+#include "app/Application.h"
+#include "app/LoginDialog.h"
+#include "platform/QtMessageBoxes.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+int main(int argc, char* argv[]) {
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("parvela-yonetim"));
+    QApplication::setApplicationVersion(QStringLiteral("0.1"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Parvela Yönetim: menu and stock management of the restaurant"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(qtApp);
+
+    parvela::platform::QtMessageBoxes boxes;
+    parvela::app::Application application(boxes);
+    parvela::app::LoginDialogPrompt prompt;
+    if (const std::optional<int> exitCode = application.start(prompt))
+        return *exitCode;
+    return QApplication::exec();
+}

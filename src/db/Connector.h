@@ -1,0 +1,20 @@
+#pragma once
+
+// Private to src/db: the only place that opens Connector/C++ connections.
+
+#include <cppconn/connection.h>
+#include <memory>
+
+namespace parvela::db {
+
+class DbConnection;
+
+// Error code of libmariadb for a server host it cannot resolve.
+inline constexpr int kUnknownHostError = 2005;
+inline constexpr int kAccessDeniedError = 1045;
+
+// A new connection to the server of `connection` with its password, several
+// statements per execute allowed and utf8mb4 text. Throws sql::SQLException.
+std::unique_ptr<sql::Connection> openConnection(const DbConnection& connection);
+
+} // namespace parvela::db

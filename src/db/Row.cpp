@@ -1,0 +1,32 @@
+#include "db/Row.h"
+
+#include <cppconn/resultset.h>
+
+namespace parvela::db {
+
+int Row::integer(int column) const {
+    return static_cast<int>(m_result.getInt(static_cast<uint32_t>(column)));
+}
+
+std::int64_t Row::int64(int column) const {
+    return m_result.getInt64(static_cast<uint32_t>(column));
+}
+
+double Row::real(int column) const {
+    return static_cast<double>(m_result.getDouble(static_cast<uint32_t>(column)));
+}
+
+std::string Row::bytes(int column) const {
+    return m_result.getString(static_cast<uint32_t>(column)).asStdString();
+}
+
+QString Row::text(int column) const {
+    const std::string utf8 = bytes(column);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+bool Row::isNull(int column) const {
+    return m_result.isNull(static_cast<uint32_t>(column));
+}
+
+} // namespace parvela::db

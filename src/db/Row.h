@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <string>
+
+namespace sql {
+class ResultSet;
+}
+
+namespace parvela::db {
+
+// The current row of a result, read by 1-based column position.
+class Row {
+public:
+    explicit Row(const sql::ResultSet& result)
+        : m_result(result) {}
+
+    int integer(int column) const;
+    std::int64_t int64(int column) const;
+    double real(int column) const;
+    // A flag column: set when its value is greater than 0.
+    bool flag(int column) const { return integer(column) > 0; }
+    // The bytes as the server sent them (UTF-8).
+    std::string bytes(int column) const;
+    QString text(int column) const;
+    bool isNull(int column) const;
+
+private:
+    const sql::ResultSet& m_result;
+};
+
+} // namespace parvela::db

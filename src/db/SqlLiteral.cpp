@@ -1,0 +1,45 @@
+#include "db/SqlLiteral.h"
+
+#include "db/CodePage1254.h"
+
+#include <algorithm>
+
+namespace parvela::db {
+
+namespace {
+
+bool latin5CanHold(const std::string& cp1254) {
+    return std::none_of(cp1254.begin(), cp1254.end(), [](char byte) {
+        const auto b = static_cast<unsigned char>(byte);
+        return b >= 0x80 && b <= 0x9F;
+    });
+}
+
+} // namespace
+
+std::string escapeQuotes(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + 8);
+    for (const char byte : bytes) {
+        if (byte == '\'' || byte == '\\')
+            out.push_back('\\');
+        if (byte == '\0') {
+            out.append("\\0");
+            continue;
+        }
+        out.push_back(byte);
+    }
+    return out;
+}
+
+std::string quotedLiteral(std::string_view bytes) {
+    return "'" + escapeQuotes(bytes) + "'";
+}
+
+std::string latin5Literal(const QString& text) {
+    if (const auto cp1254 = Cp1254::encode(text); cp1254 && latin5CanHold(*cp1254))
+        return "_latin5'" + escapeQuotes(*cp1254) + "'";
+    return "_utf8mb4'" + escapeQuotes(text.toStdString()) + "'";
+}
+
+} // namespace parvela::db

@@ -1,0 +1,29 @@
+#include "db/StatementJournal.h"
+
+namespace parvela::db {
+
+void StatementJournal::record(std::string schema, std::string text) {
+    const std::lock_guard lock(m_mutex);
+    m_entries.push_back({std::move(schema), std::move(text)});
+}
+
+std::vector<IssuedStatement> StatementJournal::entries() const {
+    const std::lock_guard lock(m_mutex);
+    return m_entries;
+}
+
+std::vector<std::string> StatementJournal::texts() const {
+    const std::lock_guard lock(m_mutex);
+    std::vector<std::string> texts;
+    texts.reserve(m_entries.size());
+    for (const IssuedStatement& entry : m_entries)
+        texts.push_back(entry.text);
+    return texts;
+}
+
+void StatementJournal::clear() {
+    const std::lock_guard lock(m_mutex);
+    m_entries.clear();
+}
+
+} // namespace parvela::db

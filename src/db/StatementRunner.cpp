@@ -1,0 +1,118 @@
+#include "db/StatementRunner.h"
+
+#include "db/Connector.h"
+#include "db/Row.h"
+#include "db/StatementJournal.h"
+#include "platform/MessageBoxes.h"
+
+#include <algorithm>
+#include <cppconn/exception.h>
+#include <cppconn/resultset.h>
+#include <cppconn/statement.h>
+#include <memory>
+
+namespace parvela::db {
+
+namespace {
+
+// The driver cannot tell an answered statement from the end of the results,
+// so the drain asks a bounded number of times: a text yields at most one
+// result per statement, plus one for each CALL (and the count of ';' bounds
+// the statements). Asking when nothing is pending costs next to nothing.
+size_t pendingResultBound(const std::string& text) {
+    return 2 * (static_cast<size_t>(std::count(text.begin(), text.end(), ';')) + 2);
+}
+
+// With several statements in one text the driver hands back only the first
+// result; the others must be fetched, or the connection falls out of step
+// and errors of later statements are never seen.
+void executeAll(sql::Statement& statement, const std::string& text) {
+    bool isResultSet = statement.execute(text);
+    const size_t bound = pendingResultBound(text);
+    for (size_t i = 0; i < bound; ++i) {
+        if (isResultSet)
+            std::unique_ptr<sql::ResultSet>(statement.getResultSet());
+        isResultSet = statement.getMoreResults();
+    }
+}
+
+platform::BoxRequest failureBox(const Operation& op, const sql::SQLException& e) {
+    platform::BoxRequest box;
+    box.text = QString::fromUtf8(e.what());
+    box.caption = QString::fromUtf8(op.tag.data(), static_cast<qsizetype>(op.tag.size()));
+    box.icon = (op.style == BoxStyle::Exclamation || op.style == BoxStyle::ExclamationTopmost)
+                   ? platform::BoxIcon::Exclamation
+                   : platform::BoxIcon::None;
+    box.topmost = op.style == BoxStyle::PlainTopmost || op.style == BoxStyle::ExclamationTopmost;
+    return box;
+}
+
+} // namespace
+
+Outcome StatementRunner::execute(const Operation& op, std::string_view schemaName,
+                                 const std::string& text) const {
+    return run(op, schemaName, [&](sql::Statement& statement) {
+        record(schemaName, text);
+        executeAll(statement, text);
+    });
+}
+
+Outcome StatementRunner::query(const Operation& op, std::string_view schemaName,
+                               const std::string& text, const RowHandler& onRow) const {
+    return run(op, schemaName, [&](sql::Statement& statement) {
+        readRows(statement, schemaName, text, onRow, false);
+    });
+}
+
+Outcome StatementRunner::queryFirst(const Operation& op, std::string_view schemaName,
+                                    const std::string& text, const RowHandler& onRow) const {
+    return run(op, schemaName, [&](sql::Statement& statement) {
+        readRows(statement, schemaName, text, onRow, true);
+    });
+}
+
+Outcome StatementRunner::callThenSelect(const Operation& op, std::string_view schemaName,
+                                        const std::string& call, const std::string& select,
+                                        const RowHandler& onRow) const {
+    return run(op, schemaName, [&](sql::Statement& statement) {
+        record(schemaName, call);
+        executeAll(statement, call);
+        readRows(statement, schemaName, select, onRow, true);
+    });
+}
+
+void StatementRunner::readRows(sql::Statement& statement, std::string_view schemaName,
+                               const std::string& text, const RowHandler& onRow,
+                               bool firstOnly) const {
+    record(schemaName, text);
+    const std::unique_ptr<sql::ResultSet> result(statement.executeQuery(text));
+    const Row row(*result);
+    while (result->next()) {
+        onRow(row);
+        if (firstOnly)
+            break;
+    }
+}
+
+Outcome StatementRunner::run(const Operation& op, std::string_view schemaName,
+                             const std::function<void(sql::Statement&)>& work) const {
+    try {
+        const std::unique_ptr<sql::Connection> connection = openConnection(m_connection);
+        connection->setSchema(sql::SQLString(schemaName.data(), schemaName.size()));
+        const std::unique_ptr<sql::Statement> statement(connection->createStatement());
+        work(*statement);
+        return Outcome::Completed;
+    } catch (const sql::SQLException& e) {
+        if (e.getErrorCode() == 0)
+            return Outcome::Completed;
+        m_boxes.show(failureBox(op, e));
+        return Outcome::Failed;
+    }
+}
+
+void StatementRunner::record(std::string_view schemaName, const std::string& text) const {
+    if (m_journal)
+        m_journal->record(std::string(schemaName), text);
+}
+
+} // namespace parvela::db

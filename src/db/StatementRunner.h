@@ -1,0 +1,81 @@
+#pragma once
+
+#include "db/OperationTag.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace sql {
+class Statement;
+}
+
+namespace parvela::platform {
+class MessageBoxes;
+}
+
+namespace parvela::db {
+
+class DbConnection;
+class Row;
+class StatementJournal;
+
+// Schemas of the suite's server.
+namespace schema {
+inline constexpr std::string_view stocks = "stocks";
+inline constexpr std::string_view groups = "groups";
+inline constexpr std::string_view oturum = "oturum";
+inline constexpr std::string_view tabledot = "tabledot";
+inline constexpr std::string_view company = "company";
+inline constexpr std::string_view barcode = "barcode";
+inline constexpr std::string_view imalatkazani = "imalatkazani";
+inline constexpr std::string_view users = "users";
+inline constexpr std::string_view subetransfer = "subetransfer";
+} // namespace schema
+
+// Completed also when the driver failed with error code 0: such failures are
+// not the server's and are passed over silently.
+enum class Outcome { Completed, Failed };
+
+using RowHandler = std::function<void(const Row&)>;
+
+// Issues every statement of a data owner. Each call opens its own connection,
+// selects the schema, runs, reads and releases; a driver failure shows the
+// driver's text in a box captioned with the operation's tag.
+class StatementRunner {
+public:
+    StatementRunner(const DbConnection& connection, platform::MessageBoxes& boxes)
+        : m_connection(connection)
+        , m_boxes(boxes) {}
+
+    void setJournal(StatementJournal* journal) { m_journal = journal; }
+
+    // Statements that return no rows; several may be sent at once, and an
+    // error in any of them fails the call (the earlier ones stay done).
+    [[nodiscard]] Outcome execute(const Operation& op, std::string_view schemaName,
+                                  const std::string& text) const;
+    // Calls `onRow` for every row; rows handled before a failure stay handled.
+    [[nodiscard]] Outcome query(const Operation& op, std::string_view schemaName,
+                                const std::string& text, const RowHandler& onRow) const;
+    // Calls `onRow` for the first row only, when there is one.
+    [[nodiscard]] Outcome queryFirst(const Operation& op, std::string_view schemaName,
+                                     const std::string& text, const RowHandler& onRow) const;
+    // A procedure that answers through a user variable: the CALL and the
+    // SELECT of that variable on one connection; `onRow` gets the first row.
+    [[nodiscard]] Outcome callThenSelect(const Operation& op, std::string_view schemaName,
+                                         const std::string& call, const std::string& select,
+                                         const RowHandler& onRow) const;
+
+private:
+    Outcome run(const Operation& op, std::string_view schemaName,
+                const std::function<void(sql::Statement&)>& work) const;
+    void record(std::string_view schemaName, const std::string& text) const;
+    void readRows(sql::Statement& statement, std::string_view schemaName, const std::string& text,
+                  const RowHandler& onRow, bool firstOnly) const;
+
+    const DbConnection& m_connection;
+    platform::MessageBoxes& m_boxes;
+    StatementJournal* m_journal = nullptr;
+};
+
+} // namespace parvela::db

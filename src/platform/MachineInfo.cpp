@@ -1,0 +1,50 @@
+#include "platform/MachineInfo.h"
+
+#include "platform/Settings.h"
+
+#include <QDir>
+#include <QSysInfo>
+
+namespace parvela::platform {
+
+namespace {
+
+constexpr int kMaxComputerName = 63;
+
+QString lowerAsciiLetters(const QString& text) {
+    QString out = text;
+    for (QChar& c : out) {
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    }
+    return out;
+}
+
+} // namespace
+
+MachineInfo::MachineInfo(QString computerName, QString dataRoot)
+    : m_computerName(std::move(computerName).left(kMaxComputerName))
+    , m_dataRoot(std::move(dataRoot)) {}
+
+MachineInfo MachineInfo::ofThisComputer(const Settings& settings) {
+    return MachineInfo(QSysInfo::machineHostName(), settings.dataRoot());
+}
+
+int MachineInfo::computerNameDiffers(const QString& name) const {
+    const int order = lowerAsciiLetters(m_computerName).compare(lowerAsciiLetters(name));
+    return order == 0 ? 0 : (order < 0 ? -1 : 1);
+}
+
+QString MachineInfo::pathUnderRoot(const QString& relative) const {
+    return QDir::cleanPath(m_dataRoot + u'/' + relative);
+}
+
+QString MachineInfo::iconsFolder() const {
+    return pathUnderRoot(QStringLiteral("Program Files/Tolvarian/Restaurant/icons"));
+}
+
+QString MachineInfo::orvantaFolder() const {
+    return pathUnderRoot(QStringLiteral("Orvanta"));
+}
+
+} // namespace parvela::platform

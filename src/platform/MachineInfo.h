@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+namespace parvela::platform {
+
+class Settings;
+
+// Facts about this computer that the program compares and builds paths from.
+class MachineInfo {
+public:
+    MachineInfo(QString computerName, QString dataRoot);
+    static MachineInfo ofThisComputer(const Settings& settings);
+
+    const QString& computerName() const { return m_computerName; }
+    const QString& dataRoot() const { return m_dataRoot; }
+
+    // 0 when the names match ignoring the case of A to Z, otherwise the sign
+    // of comparing the two names lower-cased that way.
+    int computerNameDiffers(const QString& name) const;
+
+    // Folders that the original lays out under the system drive.
+    QString iconsFolder() const;
+    QString orvantaFolder() const;
+    QString pathUnderRoot(const QString& relative) const;
+
+private:
+    QString m_computerName;
+    QString m_dataRoot;
+};
+
+} // namespace parvela::platform

@@ -1,0 +1,61 @@
+#include "platform/Settings.h"
+
+#include <QDir>
+#include <QSettings>
+
+namespace parvela::platform {
+
+namespace {
+const QString kServerGroup = QStringLiteral("Server");
+} // namespace
+
+Settings::Settings()
+    : m_settings(
+          std::make_unique<QSettings>(QStringLiteral("Tolvarian"), QStringLiteral("Orvanta"))) {}
+
+Settings::Settings(const QString& iniPath)
+    : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+
+Settings::~Settings() = default;
+
+ServerAddress Settings::serverAddress() const {
+    if (!m_settings->childGroups().contains(kServerGroup))
+        return {-2, {}};
+    const QVariant value = m_settings->value(QStringLiteral("Server/ipno"));
+    if (!value.isValid() || value.userType() != QMetaType::QString)
+        return {-1, {}};
+    const QByteArray text = value.toString().toLocal8Bit();
+    if (text.size() > kMaxHostLength)
+        return {-1, {}};
+    return {0, text.toStdString()};
+}
+
+std::string Settings::firstDatabasePassword() const {
+    return value(QStringLiteral("Server/password1"), QStringLiteral("K_plmo_R")).toStdString();
+}
+
+std::string Settings::secondDatabasePassword() const {
+    return value(QStringLiteral("Server/password2"), QStringLiteral("mT42_ravel!")).toStdString();
+}
+
+QStringList Settings::developerMachines() const {
+    return m_settings->value(QStringLiteral("Login/developerMachines")).toStringList();
+}
+
+QString Settings::dataRoot() const {
+    return value(QStringLiteral("Paths/root"), QDir::homePath());
+}
+
+QString Settings::value(const QString& key, const QString& fallback) const {
+    return m_settings->value(key, fallback).toString();
+}
+
+void Settings::setValue(const QString& key, const QString& value) {
+    m_settings->setValue(key, value);
+}
+
+void Settings::sync() {
+    m_settings->sync();
+}
+
+} // namespace parvela::platform

@@ -1,0 +1,74 @@
+#include "app/Application.h"
+
+#include "DatabaseTest.h"
+#include "ListeningProgram.h"
+#include "UserFixtures.h"
+#include "app/MainWindow.h"
+#include "app/PrivateMessages.h"
+#include "platform/ProgramMessenger.h"
+
+#include <QSysInfo>
+#include <QTest>
+
+using namespace parvela;
+using test::addUser;
+
+namespace {
+
+class ApplicationTest : public test::DatabaseTest {
+protected:
+    void TearDown() override {
+        m_application.settings().setValue(QStringLiteral("Login/developerMachines"), QString());
+    }
+
+    app::Application m_application{m_boxes};
+    test::ScriptedLoginPrompt m_prompt;
+};
+
+} // namespace
+
+TEST_F(ApplicationTest, loginThenMaximisedMainWindow) {
+    addUser(1, "1001", "1234", true, true, true);
+    test::TestDatabase::exec(
+        "INSERT INTO company.maininfo(compname,compfolder,mustID) VALUES('Lezzet Sofrası','x',1);");
+    m_prompt.enter(QStringLiteral("1001"), "1234");
+    EXPECT_EQ(m_application.start(m_prompt), std::nullopt);
+    app::MainWindow* window = m_application.mainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Parvela_Yonetim"));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(m_application.catalog().company().name, QStringLiteral("Lezzet Sofrası"));
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
+
+TEST_F(ApplicationTest, cancelledLoginEndsWithExitCodeOne) {
+    EXPECT_EQ(m_application.start(m_prompt), 1);
+    EXPECT_EQ(m_application.mainWindow(), nullptr);
+}
+
+TEST_F(ApplicationTest, developerMachineSkipsTheLogin) {
+    m_application.settings().setValue(QStringLiteral("Login/developerMachines"),
+                                      QSysInfo::machineHostName().toUpper());
+    EXPECT_EQ(m_application.start(m_prompt), std::nullopt);
+    EXPECT_EQ(m_prompt.asked(), 0);
+    EXPECT_FALSE(m_application.user().mayManageProducts());
+    EXPECT_FALSE(m_application.user().mayConnectBranches());
+    EXPECT_NE(m_application.mainWindow(), nullptr);
+}
+
+TEST_F(ApplicationTest, mainWindowTakesMessagesFromOtherPrograms) {
+    addUser(1, "1001", "1234", true, true, true);
+    m_prompt.enter(QStringLiteral("1001"), "1234");
+    ASSERT_EQ(m_application.start(m_prompt), std::nullopt);
+    app::MainWindow* window = m_application.mainWindow();
+    window->showNormal();
+    bool delivered = false;
+    std::thread sender([&] {
+        delivered = platform::ProgramMessenger().send(QStringLiteral("Parvela_Yonetim"),
+                                                      app::msg::kBringToFront);
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(window->windowState() & Qt::WindowMaximized, 5000);
+    sender.join();
+    EXPECT_TRUE(delivered);
+}
