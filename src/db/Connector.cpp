@@ -2,14 +2,37 @@
 
 #include "db/DbConnection.h"
 
+#include <algorithm>
 #include <cppconn/driver.h>
 #include <cppconn/exception.h>
+#include <cppconn/resultset.h>
+#include <cppconn/statement.h>
 #include <mysql_driver.h>
 
 namespace parvela::db {
 
 namespace {
+
 constexpr int kConnectTimeoutSeconds = 5;
+
+// The driver cannot tell an answered statement from the end of the results,
+// so the drain asks a bounded number of times: a text yields at most one
+// result per statement, plus one for each CALL (and the count of ';' bounds
+// the statements). Asking when nothing is pending costs next to nothing.
+size_t pendingResultBound(const std::string& text) {
+    return 2 * (static_cast<size_t>(std::count(text.begin(), text.end(), ';')) + 2);
+}
+
+} // namespace
+
+void executeAll(sql::Statement& statement, const std::string& text) {
+    bool isResultSet = statement.execute(text);
+    const size_t bound = pendingResultBound(text);
+    for (size_t i = 0; i < bound; ++i) {
+        if (isResultSet)
+            std::unique_ptr<sql::ResultSet>(statement.getResultSet());
+        isResultSet = statement.getMoreResults();
+    }
 }
 
 std::unique_ptr<sql::Connection> openConnection(const DbConnection& connection) {

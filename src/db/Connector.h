@@ -3,7 +3,9 @@
 // Private to src/db: the only place that opens Connector/C++ connections.
 
 #include <cppconn/connection.h>
+#include <cppconn/statement.h>
 #include <memory>
+#include <string>
 
 namespace parvela::db {
 
@@ -16,5 +18,9 @@ inline constexpr int kAccessDeniedError = 1045;
 // A new connection to the server of `connection` with its password, several
 // statements per execute allowed and utf8mb4 text. Throws sql::SQLException.
 std::unique_ptr<sql::Connection> openConnection(const DbConnection& connection);
+
+// Executes a text of one or more statements and fetches every result, so
+// that an error in any statement is thrown and the connection stays in step.
+void executeAll(sql::Statement& statement, const std::string& text);
 
 } // namespace parvela::db

@@ -5,7 +5,6 @@
 #include "db/StatementJournal.h"
 #include "platform/MessageBoxes.h"
 
-#include <algorithm>
 #include <cppconn/exception.h>
 #include <cppconn/resultset.h>
 #include <cppconn/statement.h>
@@ -14,27 +13,6 @@
 namespace parvela::db {
 
 namespace {
-
-// The driver cannot tell an answered statement from the end of the results,
-// so the drain asks a bounded number of times: a text yields at most one
-// result per statement, plus one for each CALL (and the count of ';' bounds
-// the statements). Asking when nothing is pending costs next to nothing.
-size_t pendingResultBound(const std::string& text) {
-    return 2 * (static_cast<size_t>(std::count(text.begin(), text.end(), ';')) + 2);
-}
-
-// With several statements in one text the driver hands back only the first
-// result; the others must be fetched, or the connection falls out of step
-// and errors of later statements are never seen.
-void executeAll(sql::Statement& statement, const std::string& text) {
-    bool isResultSet = statement.execute(text);
-    const size_t bound = pendingResultBound(text);
-    for (size_t i = 0; i < bound; ++i) {
-        if (isResultSet)
-            std::unique_ptr<sql::ResultSet>(statement.getResultSet());
-        isResultSet = statement.getMoreResults();
-    }
-}
 
 platform::BoxRequest failureBox(const Operation& op, const sql::SQLException& e) {
     platform::BoxRequest box;

@@ -1,5 +1,7 @@
 #include "TestDatabase.h"
 
+#include "db/Connector.h"
+
 #include <QProcess>
 #include <algorithm>
 #include <cppconn/driver.h>
@@ -110,13 +112,7 @@ void TestDatabase::reset() {
 void TestDatabase::exec(const std::string& sql) {
     const auto connection = adminConnection();
     const std::unique_ptr<sql::Statement> statement(connection->createStatement());
-    bool isResultSet = statement->execute(sql);
-    const auto bound = 2 * (std::count(sql.begin(), sql.end(), ';') + 2);
-    for (long i = 0; i < bound; ++i) {
-        if (isResultSet)
-            std::unique_ptr<sql::ResultSet>(statement->getResultSet());
-        isResultSet = statement->getMoreResults();
-    }
+    db::executeAll(*statement, sql);
 }
 
 TestDatabase::Rows TestDatabase::query(const std::string& sql) {
