@@ -2,6 +2,12 @@
 
 #include "db/FixedField.h"
 #include "db/Row.h"
+#include "ordering/StokOrderReader.h"
+#include "recipes/RecipeListReaders.h"
+#include "scales/ScaleListReader.h"
+#include "stock/ProductJoins.h"
+#include "stock/ProductReader.h"
+#include "stock/StockListReaders.h"
 
 namespace parvela::app {
 
@@ -13,7 +19,8 @@ const db::Operation kReadBranches("READ_SUBELER");
 
 CatalogData::CatalogData(const platform::Settings& settings, platform::MessageBoxes& boxes)
     : m_connection(settings)
-    , m_runner(m_connection, boxes) {}
+    , m_runner(m_connection, boxes)
+    , m_groups(m_runner, boxes) {}
 
 int CatalogData::readCompany() {
     const db::Outcome outcome = m_runner.queryFirst(
@@ -52,6 +59,36 @@ int CatalogData::readBranches() {
             m_company.branches.push_back(std::move(branch));
         });
     return outcome == db::Outcome::Failed ? kFailed : static_cast<int>(m_company.branches.size());
+}
+
+void CatalogData::readProductSideLists() {
+    stock::readQuickSaleCodes(m_runner, m_stock.quickSaleCodes);
+    recipes::readOptionLines(m_runner, m_recipes.optionLines);
+    recipes::readBundleLines(m_runner, m_recipes.bundleLines);
+    recipes::readBundleSubstitutes(m_runner, m_recipes.bundleSubstitutes);
+    recipes::readRecipeLines(m_runner, m_recipes.recipeLines);
+    stock::readSizes(m_runner, m_stock.sizes);
+    recipes::readCostComponents(m_runner, m_recipes.costComponents);
+    stock::readColours(m_runner, m_stock.colours);
+    stock::readCurrencies(m_runner, m_stock.currencies);
+    stock::readUnits(m_runner, m_stock.units);
+    stock::readDepartments(m_runner, m_stock.departments);
+    stock::readRegionPrices(m_runner, m_stock.regionPrices);
+    ordering::readAllStokOrder(m_runner, m_orderRows);
+}
+
+int CatalogData::readProducts() {
+    const stock::ProductJoins joins(stock::JoinSources{
+        m_groups.allGroupA(), m_groups.allGroupB(), m_groups.allGroupC(), m_stock.colours,
+        m_recipes.recipeLines, m_recipes.bundleLines, m_stock.quickSaleCodes, m_stock.regionPrices,
+        m_stock.sizes, m_orderRows});
+    const int count = stock::readProducts(m_runner, joins, m_stock.products);
+    m_stock.weighedProducts = stock::weighedProductsOf(m_stock.products);
+    return count;
+}
+
+int CatalogData::readScales() {
+    return scales::readScales(m_runner, m_scales);
 }
 
 } // namespace parvela::app

@@ -3,6 +3,13 @@
 #include "app/Company.h"
 #include "db/DbConnection.h"
 #include "db/StatementRunner.h"
+#include "groups/GroupData.h"
+#include "ordering/StokOrderRow.h"
+#include "recipes/RecipeLists.h"
+#include "scales/ScaleEntry.h"
+#include "stock/StockCatalog.h"
+
+#include <vector>
 
 namespace parvela::platform {
 class MessageBoxes;
@@ -24,13 +31,32 @@ public:
     // The number of branches, or -1 after a reported failure.
     int readBranches();
 
+    // Everything the product read joins, in the order the start-up reads it.
+    void readProductSideLists();
+    // The products by name, joined with the lists in memory; rebuilds the
+    // weighed products. The count, or -1 after a reported failure.
+    int readProducts();
+    int readScales();
+
     const Company& company() const { return m_company; }
+    groups::GroupData& groups() { return m_groups; }
+    const groups::GroupData& groups() const { return m_groups; }
+    stock::StockCatalog& stock() { return m_stock; }
+    const stock::StockCatalog& stock() const { return m_stock; }
+    recipes::RecipeLists& recipes() { return m_recipes; }
+    std::vector<ordering::StokOrderRow>& orderRows() { return m_orderRows; }
+    const std::vector<scales::ScaleEntry>& scales() const { return m_scales; }
     db::StatementRunner& runner() { return m_runner; }
 
 private:
     db::DbConnection m_connection;
     db::StatementRunner m_runner;
     Company m_company;
+    groups::GroupData m_groups;
+    stock::StockCatalog m_stock;
+    recipes::RecipeLists m_recipes;
+    std::vector<ordering::StokOrderRow> m_orderRows;
+    std::vector<scales::ScaleEntry> m_scales;
 };
 
 } // namespace parvela::app

@@ -1,17 +1,50 @@
 #include "app/StartupLoad.h"
 
 #include "app/CatalogData.h"
+#include "groups/GroupLookups.h"
+#include "recipes/CostRollup.h"
+
+#include <unordered_map>
 
 namespace parvela::app {
+
+namespace {
+
+std::unordered_map<int, groups::StockTally>
+tallyByGroupA(const std::vector<stock::StockDefinition>& products) {
+    std::unordered_map<int, groups::StockTally> tally;
+    for (const stock::StockDefinition& product : products) {
+        groups::StockTally& group = tally[product.gra];
+        ++group.total;
+        if (product.is_weighed)
+            ++group.weighed;
+    }
+    return tally;
+}
+
+void loadGroups(groups::GroupData& groups) {
+    groups.readGroupA();
+    groups.resetScreenA();
+    groups.readGroupB();
+    groups.resetScreenB();
+    groups.readGroupC();
+    groups.resetScreenC();
+}
+
+} // namespace
 
 void loadSharedLists(CatalogData& catalog) {
     catalog.readCompany();
     catalog.readOwnBranch();
     catalog.readBranches();
-    // Still to come, in this order: Group A, B and C lists with their copies;
-    // the bulk load of everything joined to the stock definitions and the
-    // definitions themselves, attached in two passes; the scale list; the
-    // weighed-share marking of Group A; the scale transfer list.
+    loadGroups(catalog.groups());
+    catalog.readProductSideLists();
+    catalog.readProducts();
+    recipes::rollUpStartupCosts(catalog.stock().products, catalog.recipes().recipeLines);
+    catalog.readScales();
+    groups::markWeighedGroups(catalog.groups().screenA(), tallyByGroupA(catalog.stock().products));
+    // The weighed products are the scale transfer list; readProducts keeps
+    // them in name order.
 }
 
 } // namespace parvela::app

@@ -1,6 +1,7 @@
 #include "db/SqlLiteral.h"
 
 #include "db/CodePage1254.h"
+#include "db/FixedField.h"
 
 #include <algorithm>
 
@@ -40,6 +41,10 @@ std::string latin5Literal(const QString& text) {
     if (const auto cp1254 = Cp1254::encode(text); cp1254 && latin5CanHold(*cp1254))
         return "_latin5'" + escapeQuotes(*cp1254) + "'";
     return "_utf8mb4'" + escapeQuotes(text.toStdString()) + "'";
+}
+
+std::string latin5Literal(const QString& text, qsizetype bufferSize) {
+    return latin5Literal(fitField(text, bufferSize));
 }
 
 } // namespace parvela::db

@@ -20,5 +20,9 @@ std::string quotedLiteral(std::string_view bytes);
 // control characters; letters of other scripts have no byte at all) is
 // written as _utf8mb4'…' so it is stored intact.
 std::string latin5Literal(const QString& text);
+// The same for a field converted in a buffer of `bufferSize` bytes (the
+// terminator included): a longer text keeps its first bufferSize - 1
+// characters, as the other programs store it.
+std::string latin5Literal(const QString& text, qsizetype bufferSize);
 
 } // namespace parvela::db

@@ -1,0 +1,284 @@
+#include "groups/GroupData.h"
+
+#include "db/FixedField.h"
+#include "db/Row.h"
+#include "db/SqlFormat.h"
+#include "db/StatementRunner.h"
+#include "db/TextPreparation.h"
+
+#include <unordered_map>
+
+namespace parvela::groups {
+
+namespace {
+
+const db::Operation kReadA("READ_GRUP_A_VECTOR");
+const db::Operation kReadB("READ_GRUP_B");
+const db::Operation kReadC("READ_GRUP_C");
+const db::Operation kInsertA("INSERT_NEW_GRUP_A");
+const db::Operation kInsertB("INSERT_NEW_GRUP_B");
+const db::Operation kInsertC("INSERT_NEW_GRUP_C");
+const db::Operation kUpdateA("UPDATE_GRUP_A");
+const db::Operation kUpdateB("UPDATE_GRUP_B");
+const db::Operation kUpdateC("UPDATE_GRUP_C");
+const db::Operation kDeleteA("DELETE_GRUP_A");
+const db::Operation kDeleteB("DELETE_GRUP_B");
+const db::Operation kDeleteC("DELETE_GRUP_C");
+const db::Operation kLinkedStocks("if_Gruba_Bagli_STOK_VAR");
+
+struct ColourTable {
+    const char* name;
+    db::Operation remove;
+    db::Operation insert;
+};
+
+const ColourTable kBackColours{"backcolorb", db::Operation("DELETE FROM backcolorb"),
+                               db::Operation("INSERT INTO backcolorb")};
+const ColourTable kFontColours{"fontcolorb", db::Operation("DELETE FROM fontcolorb"),
+                               db::Operation("INSERT INTO fontcolorb")};
+
+using NamesByCode = std::unordered_map<int, QString>;
+
+template <typename Group> NamesByCode namesByCode(const std::vector<Group>& all, int Group::*code) {
+    NamesByCode names;
+    names.reserve(all.size());
+    for (const Group& group : all)
+        names.emplace(group.*code, group.wideName);
+    return names;
+}
+
+// Empty when no group has the code: the row is listed all the same.
+QString nameOf(const NamesByCode& names, int code) {
+    const auto found = names.find(code);
+    return found == names.end() ? QString() : found->second;
+}
+
+void readName(const db::Row& row, int column, std::string& name, QString& wideName) {
+    name = row.bytes(column);
+    wideName = db::fitField(QString::fromStdString(name), kGroupNameSize);
+}
+
+// Cleaned and escaped again on the way out: a name read back from the server
+// may hold a quote.
+std::string escapedName(const QString& wideName) {
+    QString copy = wideName;
+    return db::wideToEscapedUtf8(copy);
+}
+
+int flag(bool value) {
+    return value ? 1 : 0;
+}
+
+template <typename Group> int countOf(const std::vector<Group>& list) {
+    return static_cast<int>(list.size());
+}
+
+int valueUnlessFailed(db::Outcome outcome, int value) {
+    return outcome == db::Outcome::Failed ? GroupData::kFailed : value;
+}
+
+int issue(const db::StatementRunner& runner, const db::Operation& op, const std::string& text,
+          int code) {
+    return valueUnlessFailed(runner.execute(op, db::schema::groups, text), code);
+}
+
+void writeColour(const db::StatementRunner& runner, const ColourTable& table, int bcode,
+                 Rgb colour) {
+    // Each statement stands alone: a failed delete does not hold back the insert.
+    static_cast<void>(runner.execute(
+        table.remove, db::schema::groups,
+        db::sqlf("DELETE FROM %s  WHERE %s.grupcode=%d;", table.name, table.name, bcode)));
+    static_cast<void>(runner.execute(
+        table.insert, db::schema::groups,
+        db::sqlf("INSERT INTO %s(grupcode,red,green,blue)VALUES(%d,%d,%d,%d);", table.name, bcode,
+                 redOf(colour), greenOf(colour), blueOf(colour))));
+}
+
+// Empty for a level that does not exist.
+std::string linkedStocksStatement(int code, int level) {
+    switch (level) {
+    case 1:
+        return db::sqlf("SELECT * FROM stckdef WHERE stckdef.gra=%d;", code);
+    case 2:
+        return db::sqlf("SELECT * FROM stckdef WHERE stckdef.grb=%d;", code);
+    case 3:
+        return db::sqlf("SELECT * FROM stckdef WHERE stckdef.grc=%d;", code);
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+int GroupData::readGroupA() {
+    m_allA.clear();
+    const db::Outcome outcome = m_runner.query(
+        kReadA, db::schema::groups,
+        "SELECT Id,acode,groupname,posmenu,tur FROM groups.classa ORDER by groupname;",
+        [this](const db::Row& row) {
+            GroupA group;
+            group.Id = row.integer(1);
+            group.acode = row.integer(2);
+            readName(row, 3, group.name, group.wideName);
+            group.posmenu = row.flag(4);
+            group.tur = row.integer(5);
+            m_allA.push_back(std::move(group));
+        });
+    return valueUnlessFailed(outcome, countOf(m_allA));
+}
+
+int GroupData::readGroupB() {
+    return readGroupBInto(m_allB, "SELECT Id,acode,bcode,groupname,posmenu,tur,index_sira FROM "
+                                  "groups.classb ORDER BY index_sira;");
+}
+
+int GroupData::readGroupBById(std::vector<GroupB>& target) const {
+    return readGroupBInto(target, "SELECT Id,acode,bcode,groupname,posmenu,tur,index_sira FROM "
+                                  "groups.classb ORDER BY Id;");
+}
+
+int GroupData::readGroupBInto(std::vector<GroupB>& target, const std::string& statement) const {
+    target.clear();
+    const NamesByCode aNames = namesByCode(m_allA, &GroupA::acode);
+    const db::Outcome outcome =
+        m_runner.query(kReadB, db::schema::groups, statement, [&](const db::Row& row) {
+            GroupB group;
+            group.Id = row.integer(1);
+            group.acode = row.integer(2);
+            group.bcode = row.integer(3);
+            readName(row, 4, group.name, group.wideName);
+            group.posmenu = row.flag(5);
+            group.tur = row.integer(6);
+            group.index_sira = row.integer(7);
+            group.parentWideName = nameOf(aNames, group.acode);
+            target.push_back(std::move(group));
+        });
+    return valueUnlessFailed(outcome, countOf(target));
+}
+
+int GroupData::readGroupC() {
+    m_allC.clear();
+    const NamesByCode aNames = namesByCode(m_allA, &GroupA::acode);
+    const NamesByCode bNames = namesByCode(m_allB, &GroupB::bcode);
+    const db::Outcome outcome = m_runner.query(
+        kReadC, db::schema::groups,
+        "SELECT Id,acode,bcode,ccode,groupname,posmenu,tur FROM groups.classc ORDER by groupname;",
+        [&](const db::Row& row) {
+            GroupC group;
+            group.Id = row.integer(1);
+            group.acode = row.integer(2);
+            group.bcode = row.integer(3);
+            group.ccode = row.integer(4);
+            readName(row, 5, group.name, group.wideName);
+            group.posmenu = row.flag(6);
+            group.tur = row.integer(7);
+            group.aWideName = nameOf(aNames, group.acode);
+            group.bWideName = nameOf(bNames, group.bcode);
+            m_allC.push_back(std::move(group));
+        });
+    return valueUnlessFailed(outcome, countOf(m_allC));
+}
+
+int GroupData::insertGroupA(const GroupA& group) const {
+    return issue(m_runner, kInsertA,
+                 db::sqlf("INSERT INTO classa(acode,groupname,posmenu,tur)VALUES("
+                          "%d,_utf8'%s',%d,%d);",
+                          group.acode, escapedName(group.wideName).c_str(), flag(group.posmenu),
+                          group.tur),
+                 group.acode);
+}
+
+int GroupData::insertGroupB(const GroupB& group) const {
+    return issue(m_runner, kInsertB,
+                 db::sqlf("INSERT INTO classb(acode,bcode,groupname,posmenu,tur)VALUES("
+                          "%d,%d,_utf8'%s',%d,%d);",
+                          group.acode, group.bcode, escapedName(group.wideName).c_str(),
+                          flag(group.posmenu), group.tur),
+                 group.bcode);
+}
+
+int GroupData::insertGroupC(const GroupC& group) const {
+    return issue(m_runner, kInsertC,
+                 db::sqlf("INSERT INTO classc(acode,bcode,ccode,groupname,posmenu,tur)VALUES("
+                          "%d,%d,%d,_utf8'%s',%d,%d);",
+                          group.acode, group.bcode, group.ccode,
+                          escapedName(group.wideName).c_str(), flag(group.posmenu), group.tur),
+                 group.ccode);
+}
+
+int GroupData::updateGroupA(const GroupA& group) const {
+    return issue(m_runner, kUpdateA,
+                 db::sqlf("UPDATE classa "
+                          " SET groupname=_utf8'%s',"
+                          " posmenu=%d,"
+                          " tur=%d "
+                          " WHERE classa.id=%d "
+                          ";",
+                          escapedName(group.wideName).c_str(), flag(group.posmenu), group.tur,
+                          group.Id),
+                 group.acode);
+}
+
+int GroupData::updateGroupB(const GroupB& group) const {
+    return issue(m_runner, kUpdateB,
+                 db::sqlf("UPDATE classb "
+                          "SET acode=%d,"
+                          "groupname=_utf8'%s',"
+                          "posmenu=%d,"
+                          "tur=%d "
+                          " WHERE classb.id=%d "
+                          ";",
+                          group.acode, escapedName(group.wideName).c_str(), flag(group.posmenu),
+                          group.tur, group.Id),
+                 group.bcode);
+}
+
+int GroupData::updateGroupC(const GroupC& group) const {
+    return issue(m_runner, kUpdateC,
+                 db::sqlf("UPDATE classc "
+                          "SET acode=%d,"
+                          "bcode=%d,"
+                          "groupname=_utf8'%s',"
+                          "posmenu=%d,"
+                          "tur=%d "
+                          " WHERE classc.id=%d "
+                          ";",
+                          group.acode, group.bcode, escapedName(group.wideName).c_str(),
+                          flag(group.posmenu), group.tur, group.Id),
+                 group.ccode);
+}
+
+int GroupData::deleteGroupA(const GroupA& group) const {
+    return issue(m_runner, kDeleteA, db::sqlf("DELETE FROM classa  WHERE classa.id=%d ;", group.Id),
+                 group.acode);
+}
+
+int GroupData::deleteGroupB(const GroupB& group) const {
+    return issue(m_runner, kDeleteB, db::sqlf("DELETE FROM classb  WHERE classb.id=%d ;", group.Id),
+                 group.bcode);
+}
+
+int GroupData::deleteGroupC(const GroupC& group) const {
+    return issue(m_runner, kDeleteC, db::sqlf("DELETE FROM classc  WHERE classc.id=%d ;", group.Id),
+                 group.ccode);
+}
+
+int GroupData::linkedStockCount(int code, int level) const {
+    const std::string statement = linkedStocksStatement(code, level);
+    if (statement.empty())
+        return kNoSuchLevel;
+    int rows = 0;
+    const db::Outcome outcome = m_runner.query(kLinkedStocks, db::schema::stocks, statement,
+                                               [&rows](const db::Row&) { ++rows; });
+    return valueUnlessFailed(outcome, rows);
+}
+
+void GroupData::writeBackColour(const GroupB& group) const {
+    writeColour(m_runner, kBackColours, group.bcode, group.backColour);
+}
+
+void GroupData::writeFontColour(const GroupB& group) const {
+    writeColour(m_runner, kFontColours, group.bcode, group.fontColour);
+}
+
+} // namespace parvela::groups

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "groups/GroupRecords.h"
+
+#include <string>
+#include <vector>
+
+namespace parvela::platform {
+class MessageBoxes;
+}
+
+namespace parvela::db {
+class StatementRunner;
+}
+
+namespace parvela::groups {
+
+// The Group A, B and C lists every screen reads, and the statements that
+// read and write the groups. Failures are shown under the operation's tag
+// by the runner; the operation then returns -1.
+class GroupData {
+public:
+    static constexpr int kFailed = -1;
+    // linkedStockCount for a level other than 1, 2 or 3.
+    static constexpr int kNoSuchLevel = -4;
+
+    GroupData(const db::StatementRunner& runner, platform::MessageBoxes& boxes)
+        : m_runner(runner)
+        , m_boxes(boxes) {}
+
+    // Readers return the number of rows in the list. A failed read keeps the
+    // rows read before it. Group A goes first, then B, then C: the parent
+    // names are looked up in the lists already read.
+    int readGroupA();
+    int readGroupB();
+    // Ordered by Id, into a list of the caller's (the digital menu's).
+    int readGroupBById(std::vector<GroupB>& target) const;
+    int readGroupC();
+
+    const std::vector<GroupA>& allGroupA() const { return m_allA; }
+    const std::vector<GroupB>& allGroupB() const { return m_allB; }
+    const std::vector<GroupC>& allGroupC() const { return m_allC; }
+
+    // The main screen's lists; it sets their `selected` flags.
+    std::vector<GroupA>& screenA() { return m_screenA; }
+    std::vector<GroupB>& screenB() { return m_screenB; }
+    std::vector<GroupC>& screenC() { return m_screenC; }
+    void resetScreenA() { m_screenA = m_allA; }
+    void resetScreenB() { m_screenB = m_allB; }
+    void resetScreenC() { m_screenC = m_allC; }
+
+    // Writers return the group's code, or -1. Updates never change the code.
+    int insertGroupA(const GroupA& group) const;
+    int insertGroupB(const GroupB& group) const;
+    int insertGroupC(const GroupC& group) const;
+    int updateGroupA(const GroupA& group) const;
+    int updateGroupB(const GroupB& group) const;
+    int updateGroupC(const GroupC& group) const;
+    int deleteGroupA(const GroupA& group) const;
+    int deleteGroupB(const GroupB& group) const;
+    int deleteGroupC(const GroupC& group) const;
+
+    // The number of stocks filed under the group of `level` (1 A, 2 B, 3 C).
+    int linkedStockCount(int code, int level) const;
+
+    // The till button colours of a Group B: the old row goes, the new one
+    // is inserted.
+    void writeBackColour(const GroupB& group) const;
+    void writeFontColour(const GroupB& group) const;
+
+private:
+    int readGroupBInto(std::vector<GroupB>& target, const std::string& statement) const;
+
+    const db::StatementRunner& m_runner;
+    // Kept for the group operations that ask the user; the runner reports
+    // the database's failures itself.
+    platform::MessageBoxes& m_boxes;
+    std::vector<GroupA> m_allA;
+    std::vector<GroupB> m_allB;
+    std::vector<GroupC> m_allC;
+    std::vector<GroupA> m_screenA;
+    std::vector<GroupB> m_screenB;
+    std::vector<GroupC> m_screenC;
+};
+
+} // namespace parvela::groups

@@ -1,0 +1,152 @@
+#include "groups/GroupLookups.h"
+
+#include "platform/MessageBoxes.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace parvela::groups {
+
+namespace {
+
+constexpr int kNone = -1;
+constexpr double kWeighedShare = 0.3;
+
+// At most one row of a screen list is selected.
+template <typename Group> auto findSelected(const std::vector<Group>& list) {
+    return std::find_if(list.begin(), list.end(),
+                        [](const Group& group) { return group.selected; });
+}
+
+template <typename Group>
+int selectedRow(const std::vector<Group>& list, Group& out, int Group::*code) {
+    const auto found = findSelected(list);
+    if (found == list.end())
+        return kNone;
+    out = *found;
+    return (*found).*code;
+}
+
+template <typename Group>
+int selectedCode(const std::vector<Group>& list, int Group::*code, platform::MessageBoxes& boxes,
+                 const QString& noneSelected) {
+    const auto found = findSelected(list);
+    if (found != list.end())
+        return (*found).*code;
+    boxes.tell(noneSelected, QStringLiteral("GRUP SECILMEDI"));
+    return kNone;
+}
+
+template <typename Group>
+int codeAt(const std::vector<Group>& list, int position, int Group::*code) {
+    if (position < 0 || static_cast<size_t>(position) >= list.size())
+        return kNone;
+    return list[static_cast<size_t>(position)].*code;
+}
+
+template <typename Group, typename Keep>
+int copyWhere(std::vector<Group>& target, const std::vector<Group>& all, Keep keep) {
+    target.clear();
+    std::copy_if(all.begin(), all.end(), std::back_inserter(target), keep);
+    return static_cast<int>(target.size());
+}
+
+template <typename Group>
+int copyWithCode(std::vector<Group>& target, const std::vector<Group>& all, int Group::*code,
+                 int wanted) {
+    return copyWhere(target, all, [&](const Group& group) { return group.*code == wanted; });
+}
+
+template <typename Group> int copyAll(std::vector<Group>& target, const std::vector<Group>& all) {
+    return copyWhere(target, all, [](const Group&) { return true; });
+}
+
+bool mostlyWeighed(const StockTally& tally) {
+    return tally.total > 0 &&
+           static_cast<double>(tally.weighed) / static_cast<double>(tally.total) > kWeighedShare;
+}
+
+} // namespace
+
+int selectedGroupA(const std::vector<GroupA>& screenList, GroupA& out) {
+    return selectedRow(screenList, out, &GroupA::acode);
+}
+
+int selectedGroupB(const std::vector<GroupB>& screenList, GroupB& out) {
+    return selectedRow(screenList, out, &GroupB::bcode);
+}
+
+int selectedGroupC(const std::vector<GroupC>& screenList, GroupC& out) {
+    return selectedRow(screenList, out, &GroupC::ccode);
+}
+
+int selectedGroupACode(const std::vector<GroupA>& screenList, platform::MessageBoxes& boxes) {
+    return selectedCode(screenList, &GroupA::acode, boxes,
+                        QStringLiteral("Herhangi bir A grubu seçilmedi"));
+}
+
+int selectedGroupBCode(const std::vector<GroupB>& screenList, platform::MessageBoxes& boxes) {
+    return selectedCode(screenList, &GroupB::bcode, boxes,
+                        QStringLiteral("Herhangi bir B Grubu seçilmedi"));
+}
+
+int selectedGroupCCode(const std::vector<GroupC>& screenList, platform::MessageBoxes& boxes) {
+    return selectedCode(screenList, &GroupC::ccode, boxes,
+                        QStringLiteral("Herhangi bir C grubu seçilmedi"));
+}
+
+int groupACodeAt(const std::vector<GroupA>& list, int position) {
+    return codeAt(list, position, &GroupA::acode);
+}
+
+int groupBCodeAt(const std::vector<GroupB>& list, int position) {
+    return codeAt(list, position, &GroupB::bcode);
+}
+
+int groupCCodeAt(const std::vector<GroupC>& list, int position) {
+    return codeAt(list, position, &GroupC::ccode);
+}
+
+int findGroupB(const std::vector<GroupB>& all, int bcode, GroupB& out) {
+    const auto found = std::find_if(all.begin(), all.end(),
+                                    [bcode](const GroupB& group) { return group.bcode == bcode; });
+    if (found == all.end())
+        return kNone;
+    out = *found;
+    return bcode;
+}
+
+int groupBOfA(std::vector<GroupB>& target, const std::vector<GroupB>& all, int acode) {
+    return copyWithCode(target, all, &GroupB::acode, acode);
+}
+
+int groupCOfB(std::vector<GroupC>& target, const std::vector<GroupC>& all, int bcode) {
+    return copyWithCode(target, all, &GroupC::bcode, bcode);
+}
+
+int groupCOfA(std::vector<GroupC>& target, const std::vector<GroupC>& all, int acode) {
+    return copyWithCode(target, all, &GroupC::acode, acode);
+}
+
+int allGroupsA(std::vector<GroupA>& target, const std::vector<GroupA>& all) {
+    return copyAll(target, all);
+}
+
+int allGroupsB(std::vector<GroupB>& target, const std::vector<GroupB>& all) {
+    return copyAll(target, all);
+}
+
+int allGroupsC(std::vector<GroupC>& target, const std::vector<GroupC>& all) {
+    return copyAll(target, all);
+}
+
+void markWeighedGroups(std::vector<GroupA>& list,
+                       const std::unordered_map<int, StockTally>& byGroupACode) {
+    for (GroupA& group : list) {
+        const auto tally = byGroupACode.find(group.acode);
+        if (tally != byGroupACode.end() && mostlyWeighed(tally->second))
+            group.weighedMarker = kWeighedMarker;
+    }
+}
+
+} // namespace parvela::groups

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "groups/GroupRecords.h"
+
+#include <unordered_map>
+#include <vector>
+
+namespace parvela::platform {
+class MessageBoxes;
+}
+
+namespace parvela::groups {
+
+// Lookups on the in-memory group lists; none of them reaches the database.
+
+// Copies the selected row of a main screen list and returns its code; -1
+// and `out` untouched when none is selected.
+int selectedGroupA(const std::vector<GroupA>& screenList, GroupA& out);
+int selectedGroupB(const std::vector<GroupB>& screenList, GroupB& out);
+int selectedGroupC(const std::vector<GroupC>& screenList, GroupC& out);
+
+// The selected row's code; when none is selected the user is told so and
+// the result is -1.
+int selectedGroupACode(const std::vector<GroupA>& screenList, platform::MessageBoxes& boxes);
+int selectedGroupBCode(const std::vector<GroupB>& screenList, platform::MessageBoxes& boxes);
+int selectedGroupCCode(const std::vector<GroupC>& screenList, platform::MessageBoxes& boxes);
+
+// The code at a position of a combo list; -1 when there is no such position.
+int groupACodeAt(const std::vector<GroupA>& list, int position);
+int groupBCodeAt(const std::vector<GroupB>& list, int position);
+int groupCCodeAt(const std::vector<GroupC>& list, int position);
+
+// Copies the Group B with that code and returns the code; -1 and `out`
+// untouched when no Group B has it.
+int findGroupB(const std::vector<GroupB>& all, int bcode, GroupB& out);
+
+// Clear `target`, then append the matching rows in the order of `all`;
+// return the new count.
+int groupBOfA(std::vector<GroupB>& target, const std::vector<GroupB>& all, int acode);
+int groupCOfB(std::vector<GroupC>& target, const std::vector<GroupC>& all, int bcode);
+int groupCOfA(std::vector<GroupC>& target, const std::vector<GroupC>& all, int acode);
+int allGroupsA(std::vector<GroupA>& target, const std::vector<GroupA>& all);
+int allGroupsB(std::vector<GroupB>& target, const std::vector<GroupB>& all);
+int allGroupsC(std::vector<GroupC>& target, const std::vector<GroupC>& all);
+
+// Stocks filed under one Group A, and how many of them are sold by weight.
+struct StockTally {
+    int total = 0;
+    int weighed = 0;
+};
+
+// Marks each Group A of which more than 30% of the stocks are weighed;
+// the others are left as they are.
+void markWeighedGroups(std::vector<GroupA>& list,
+                       const std::unordered_map<int, StockTally>& byGroupACode);
+
+} // namespace parvela::groups

@@ -1,0 +1,33 @@
+#include "stock/NameRepair.h"
+
+#include "db/CodePage1254.h"
+#include "db/SqlFormat.h"
+#include "db/SqlLiteral.h"
+#include "db/StatementRunner.h"
+#include "platform/MessageBoxes.h"
+
+namespace parvela::stock {
+
+namespace {
+constexpr qsizetype kNameBuffer = 80;
+}
+
+std::string nameRepairStatement(const StockDefinition& product) {
+    return "UPDATE stckdef SET stname=" + db::latin5Literal(product.stname, kNameBuffer) +
+           db::sqlf(" WHERE stcode=%lld ;", static_cast<long long>(product.stcode));
+}
+
+int writeProductName(const db::StatementRunner& runner, const StockDefinition& product) {
+    return runner.execute(db::Operation("UPDATE_STOCK_NAME"), db::schema::stocks,
+                          nameRepairStatement(product)) == db::Outcome::Failed
+               ? -1
+               : 1;
+}
+
+int repairProductName(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
+                      const StockDefinition& product) {
+    boxes.tell(db::Cp1254::decode(product.stnameRaw), QStringLiteral("raw_StokName - "));
+    return writeProductName(runner, product);
+}
+
+} // namespace parvela::stock

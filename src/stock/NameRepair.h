@@ -1,0 +1,24 @@
+#pragma once
+
+#include "stock/StockDefinition.h"
+
+#include <string>
+
+namespace parvela::db {
+class StatementRunner;
+}
+namespace parvela::platform {
+class MessageBoxes;
+}
+
+namespace parvela::stock {
+
+// Writes the product's name from the record once more, so that it passes
+// through the name encoding again ("UPDATE_STOCK_NAME").
+std::string nameRepairStatement(const StockDefinition& product);
+int writeProductName(const db::StatementRunner& runner, const StockDefinition& product);
+// The same after a box that shows the name's stored bytes.
+int repairProductName(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
+                      const StockDefinition& product);
+
+} // namespace parvela::stock

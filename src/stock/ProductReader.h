@@ -1,0 +1,30 @@
+#pragma once
+
+#include "stock/StockDefinition.h"
+
+#include <vector>
+
+namespace parvela::db {
+class Row;
+class StatementRunner;
+} // namespace parvela::db
+
+namespace parvela::stock {
+
+class ProductJoins;
+
+// The products by name ("READ_STOK_TANIM"), each joined with the lists in
+// memory. Empties `products` first; the count, or -1 after a reported failure.
+int readProducts(const db::StatementRunner& runner, const ProductJoins& joins,
+                 std::vector<StockDefinition>& products);
+// The same read ordered by code, into a list the caller keeps.
+int readProductsByCode(const db::StatementRunner& runner, const ProductJoins& joins,
+                       std::vector<StockDefinition>& products);
+
+// The columns of one product row, read by position.
+StockDefinition productFromRow(const db::Row& row);
+
+// The products sold by weight, in list order.
+std::vector<StockDefinition> weighedProductsOf(const std::vector<StockDefinition>& products);
+
+} // namespace parvela::stock

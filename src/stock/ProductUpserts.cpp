@@ -1,0 +1,76 @@
+#include "stock/ProductUpserts.h"
+
+#include "db/SqlFormat.h"
+#include "db/StatementRunner.h"
+
+namespace parvela::stock {
+
+namespace {
+
+long long code64(StockCode code) {
+    return static_cast<long long>(code);
+}
+
+enum class Existing { Yes, No, Unknown };
+
+// An existence query under the tag of its upsert. A reported failure leaves
+// the upsert unwritten; a driver complaint without an error code goes on.
+Existing rowExists(const db::StatementRunner& runner, const db::Operation& op,
+                   const std::string& query) {
+    bool found = false;
+    if (runner.queryFirst(op, db::schema::stocks, query,
+                          [&found](const db::Row&) { found = true; }) == db::Outcome::Failed)
+        return Existing::Unknown;
+    return found ? Existing::Yes : Existing::No;
+}
+
+void upsert(const db::StatementRunner& runner, const db::Operation& op, const std::string& query,
+            const std::string& update, const std::string& insert) {
+    const Existing existing = rowExists(runner, op, query);
+    if (existing == Existing::Unknown)
+        return;
+    (void)runner.execute(op, db::schema::stocks, existing == Existing::Yes ? update : insert);
+}
+
+} // namespace
+
+void upsertColours(const db::StatementRunner& runner, const StockDefinition& p) {
+    const long long code = code64(p.stcode);
+    upsert(runner, db::Operation("UPDATE_STOK_RENGI"),
+           db::sqlf("SELECT * FROM colors WHERE stcode=%lld;", code),
+           db::sqlf("UPDATE colors SET red=%d,green=%d,blue=%d,redfnt=%d,greenfnt=%d,bluefnt=%d "
+                    "WHERE stcode=%lld;",
+                    p.red, p.green, p.blue, p.redfnt, p.greenfnt, p.bluefnt, code),
+           db::sqlf("INSERT INTO colors(stcode,red,green,blue,redfnt,greenfnt,bluefnt) "
+                    "VALUES(%lld,%d,%d,%d,%d,%d,%d);",
+                    code, p.red, p.green, p.blue, p.redfnt, p.greenfnt, p.bluefnt));
+}
+
+void upsertDiscount(const db::StatementRunner& runner, const StockDefinition& p) {
+    const long long code = code64(p.stcode);
+    const double peraken = static_cast<double>(p.peraken);
+    const double yuzde = static_cast<double>(p.yuzde);
+    upsert(
+        runner, db::Operation("UPDATE_DISCOUNT_TABLE"),
+        db::sqlf("SELECT * FROM stocks.indirim_tablosu WHERE indirim_tablosu.stcode=%lld;", code),
+        db::sqlf("UPDATE indirim_tablosu SET peraken=%.2f, yuzde=%.3f WHERE stcode=%lld;", peraken,
+                 yuzde, code),
+        db::sqlf("INSERT INTO indirim_tablosu(carikod,stcode,peraken,yuzde) "
+                 "VALUES(%d,%lld,%.2f,%.3f);",
+                 kDiscountAccount, code, peraken, yuzde));
+}
+
+void writeRegionPrice(const db::StatementRunner& runner, const StockDefinition& p) {
+    const RegionPrice& region = p.regionPrice;
+    if (region.fiyat_fark == 0.0F)
+        return;
+    (void)runner.execute(db::Operation("DELETE_FROM_BOLGE_FIYAT"), db::schema::stocks,
+                         db::sqlf("DELETE FROM bolge_urun_fiyat WHERE bolgekod=%d AND stcode=%lld;",
+                                  region.bolgekod, code64(p.stcode)));
+    (void)runner.execute(
+        db::Operation("INSERT_BOLGE_FIYAT"), db::schema::stocks,
+        db::sqlf("INSERT INTO bolge_urun_fiyat(bolgekod,stcode,fiyat_fark) VALUES(%d,%lld,%.2f);",
+                 region.bolgekod, code64(p.stcode), static_cast<double>(region.fiyat_fark)));
+}
+
+} // namespace parvela::stock

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "stock/StockDefinition.h"
+
+namespace parvela::db {
+class StatementRunner;
+}
+
+// The rows of other tables that a product's save writes with it.
+namespace parvela::stock {
+
+inline constexpr int kDiscountAccount = 1013;
+
+// The product's colours row: updated when it exists, else inserted.
+void upsertColours(const db::StatementRunner& runner, const StockDefinition& product);
+// The product's discount row, likewise; a new row always belongs to account 1013.
+void upsertDiscount(const db::StatementRunner& runner, const StockDefinition& product);
+// The product's price difference in its region, rewritten only when it is not 0.
+void writeRegionPrice(const db::StatementRunner& runner, const StockDefinition& product);
+
+} // namespace parvela::stock

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "stock/StockDefinition.h"
+
+#include <string>
+
+namespace parvela::db {
+class StatementRunner;
+}
+namespace parvela::platform {
+class MessageBoxes;
+}
+
+// Statements that write one product's stckdef row. Each returns 1 when the
+// statement ran and -1 after a reported failure, unless said otherwise.
+namespace parvela::stock {
+
+// The texts as sent; the writers below send exactly these.
+std::string insertStatement(const StockDefinition& product);
+std::string updateStatement(const StockDefinition& product);
+
+// A new product: -2 for a code not above 0, -3 for a code in use (boxes
+// shown), else 1 (a failed insert is reported under its tag).
+int insertProduct(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
+                  const StockDefinition& product);
+int updateProduct(const db::StatementRunner& runner, const StockDefinition& product);
+int updateCost(const db::StatementRunner& runner, StockCode code, double unitcost);
+// Two operations share this tag; the stock browser's uses the exclamation box.
+int updateDayMenu(const db::StatementRunner& runner, StockCode code, int gunmenu, bool exclaim);
+int setPluBarcode(const db::StatementRunner& runner, StockCode code, int barcode);
+int moveWeighedToGroupA(const db::StatementRunner& runner, int acode);
+int moveWeighedToGroupB(const db::StatementRunner& runner, int bcode);
+int moveGroupBToGroupA(const db::StatementRunner& runner, int acode, int bcode);
+int moveGroupCToGroups(const db::StatementRunner& runner, int acode, int bcode, int ccode);
+int moveProductToGroups(const db::StatementRunner& runner, StockCode code, int acode, int bcode,
+                        int ccode);
+int deleteProductRow(const db::StatementRunner& runner, StockCode code);
+// Moves the row to stckdef_old, and back.
+int retireProduct(const db::StatementRunner& runner, StockCode code);
+int restoreProduct(const db::StatementRunner& runner, StockCode code);
+
+} // namespace parvela::stock

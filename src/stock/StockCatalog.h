@@ -1,0 +1,25 @@
+#pragma once
+
+#include "stock/StockDefinition.h"
+#include "stock/StockRecords.h"
+
+#include <vector>
+
+namespace parvela::stock {
+
+// The product list and the lists read with it.
+struct StockCatalog {
+    std::vector<StockDefinition> products; // by name
+    std::vector<StockDefinition> weighedProducts;
+    std::vector<StockCode> codes;        // ascending
+    std::vector<StockCode> deletedCodes; // ascending
+    std::vector<Unit> units;
+    std::vector<Currency> currencies;
+    std::vector<Department> departments;
+    std::vector<StockCode> quickSaleCodes;
+    std::vector<StockColour> colours;
+    std::vector<SizePrices> sizes;
+    std::vector<RegionPrice> regionPrices;
+};
+
+} // namespace parvela::stock

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "stock/StockRecords.h"
+
+#include <vector>
+
+namespace parvela::db {
+class StatementRunner;
+}
+
+// Reads of the lists that hang on products. Each empties its list first and
+// returns the count, or -1 after a reported failure.
+namespace parvela::stock {
+
+int readUnits(const db::StatementRunner& runner, std::vector<Unit>& units);
+int readCurrencies(const db::StatementRunner& runner, std::vector<Currency>& currencies);
+int readDepartments(const db::StatementRunner& runner, std::vector<Department>& departments);
+int readQuickSaleCodes(const db::StatementRunner& runner, std::vector<StockCode>& codes);
+int readColours(const db::StatementRunner& runner, std::vector<StockColour>& colours);
+int readSizes(const db::StatementRunner& runner, std::vector<SizePrices>& sizes);
+int readRegionPrices(const db::StatementRunner& runner, std::vector<RegionPrice>& prices);
+// The codes in use and, in the same operation, the codes of deleted
+// products; returns the number of codes in use.
+int readStockCodes(const db::StatementRunner& runner, std::vector<StockCode>& codes,
+                   std::vector<StockCode>& deletedCodes);
+
+} // namespace parvela::stock

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "groups/GroupRecords.h"
+
+#include <QString>
+#include <cstdint>
+#include <string>
+
+// The small records of the lists joined to products.
+namespace parvela::stock {
+
+using StockCode = std::int64_t;
+
+struct Unit {
+    QString name;
+    int type = 0; // decimals the quantities of this unit are shown with
+};
+
+struct Currency {
+    int id = 0;
+    std::string code;
+    double alis = 0;  // buying rate
+    double satis = 0; // selling rate
+};
+
+struct Department {
+    int id = 0;
+    int departid = 0;
+    QString name;
+    QString printer;
+};
+
+struct StockColour {
+    int Id = 0;
+    StockCode stcode = 0;
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    int redfnt = 0;
+    int greenfnt = 0;
+    int bluefnt = 0;
+    groups::Rgb back = 0;
+    groups::Rgb font = 0;
+};
+
+struct SizePrices {
+    StockCode stcode = 0;
+    double smll_prc = 0;
+    double smll_qua = 0;
+    double med_prc = 0;
+    double med_qua = 0;
+    double larg_prc = 0;
+    double larg_qua = 0;
+};
+
+struct RegionPrice {
+    int bolgekod = 0;
+    QString regionName;
+    StockCode stcode = 0;
+    float fiyat_fark = 0;
+};
+
+} // namespace parvela::stock

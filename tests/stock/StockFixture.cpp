@@ -1,0 +1,10 @@
+#include "StockFixture.h"
+
+namespace parvela::test {
+
+void StockTest::SetUp() {
+    DatabaseTest::SetUp();
+    m_runner.setJournal(&m_journal);
+}
+
+} // namespace parvela::test
