@@ -20,7 +20,7 @@ const db::Operation kReadBranches("READ_SUBELER");
 CatalogData::CatalogData(const platform::Settings& settings, platform::MessageBoxes& boxes)
     : m_connection(settings)
     , m_runner(m_connection, boxes)
-    , m_groups(m_runner, boxes) {}
+    , m_groups(m_runner) {}
 
 int CatalogData::readCompany() {
     const db::Outcome outcome = m_runner.queryFirst(

@@ -5,10 +5,6 @@
 #include <string>
 #include <vector>
 
-namespace parvela::platform {
-class MessageBoxes;
-}
-
 namespace parvela::db {
 class StatementRunner;
 }
@@ -24,9 +20,8 @@ public:
     // linkedStockCount for a level other than 1, 2 or 3.
     static constexpr int kNoSuchLevel = -4;
 
-    GroupData(const db::StatementRunner& runner, platform::MessageBoxes& boxes)
-        : m_runner(runner)
-        , m_boxes(boxes) {}
+    explicit GroupData(const db::StatementRunner& runner)
+        : m_runner(runner) {}
 
     // Readers return the number of rows in the list. A failed read keeps the
     // rows read before it. Group A goes first, then B, then C: the parent
@@ -72,9 +67,6 @@ private:
     int readGroupBInto(std::vector<GroupB>& target, const std::string& statement) const;
 
     const db::StatementRunner& m_runner;
-    // Kept for the group operations that ask the user; the runner reports
-    // the database's failures itself.
-    platform::MessageBoxes& m_boxes;
     std::vector<GroupA> m_allA;
     std::vector<GroupB> m_allB;
     std::vector<GroupC> m_allC;

@@ -32,7 +32,7 @@ protected:
     db::DbConnection m_connection{m_settings};
     db::StatementRunner m_runner{m_connection, m_boxes};
     db::StatementJournal m_journal;
-    GroupData m_data{m_runner, m_boxes};
+    GroupData m_data{m_runner};
 };
 
 // Hides a table for the length of a test; the fixture's reset needs it back.
@@ -221,7 +221,7 @@ TEST_F(GroupDataTest, unreachableServerFailsEveryOperationUnderItsTag) {
     test::TestSettings unreachable({{"Server/ipno", "127.0.0.2"}});
     const db::DbConnection nowhere(unreachable);
     const db::StatementRunner runner(nowhere, m_boxes);
-    GroupData data(runner, m_boxes);
+    GroupData data(runner);
     const GroupA a = groupA(3331);
     const GroupB b = groupB(3331, 33312);
     const GroupC c = groupC(3331, 33312, 333122);

@@ -19,7 +19,7 @@ class ProductReaderTest : public test::StockTest {
 protected:
     // Reads every joined list, then the products, as the start-up does.
     std::vector<stock::StockDefinition> readAll() {
-        groups::GroupData groupData(m_runner, m_boxes);
+        groups::GroupData groupData(m_runner);
         groupData.readGroupA();
         groupData.readGroupB();
         groupData.readGroupC();
