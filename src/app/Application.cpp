@@ -29,7 +29,7 @@ std::optional<int> Application::start(LoginPrompt& prompt) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return kNoMainWindow;
-    m_mainWindow = std::make_unique<MainWindow>(m_catalog);
+    m_mainWindow = std::make_unique<MainWindow>(m_catalog, m_user, m_boxes, m_messenger, m_machine);
     m_mainWindow->setGeometry(screen->geometry());
     m_mainWindow->showMaximized();
     m_mainWindow->update();

@@ -3,6 +3,7 @@
 #include "app/ActiveUser.h"
 #include "app/CatalogData.h"
 #include "platform/MachineInfo.h"
+#include "platform/ProgramMessenger.h"
 #include "platform/Settings.h"
 
 #include <memory>
@@ -40,6 +41,7 @@ private:
     platform::Settings m_settings;
     platform::MessageBoxes& m_boxes;
     platform::MachineInfo m_machine;
+    platform::ProgramMessenger m_messenger;
     ActiveUser m_user;
     CatalogData m_catalog;
     std::unique_ptr<MainWindow> m_mainWindow;

@@ -39,6 +39,7 @@ public:
     int readScales();
 
     const Company& company() const { return m_company; }
+    Company& company() { return m_company; }
     groups::GroupData& groups() { return m_groups; }
     const groups::GroupData& groups() const { return m_groups; }
     stock::StockCatalog& stock() { return m_stock; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "groups/GroupRecords.h"
+
 #include <QString>
 #include <string>
 #include <vector>
@@ -15,6 +17,9 @@ struct Branch {
     QString name;
     std::string ip;
     bool active = false;
+    // Set by the main screen: its box as last drawn, and the user's choice.
+    groups::Rect rect;
+    bool selected = false;
 };
 
 struct Company {
@@ -29,6 +34,8 @@ struct Company {
     std::string ownBranchFolder;
 
     std::vector<Branch> branches;
+    // The branch chosen on the main screen, for the transfer to branches.
+    Branch currentBranch;
 };
 
 } // namespace parvela::app

@@ -1,20 +1,51 @@
 #include "app/MainWindow.h"
 
+#include "app/ArrowPictures.h"
 #include "app/CatalogData.h"
+#include "app/MainHitTest.h"
+#include "app/NotBuiltYet.h"
 #include "app/PrivateMessages.h"
+#include "platform/MessageBoxes.h"
 #include "platform/MessageListener.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
 namespace parvela::app {
 
-MainWindow::MainWindow(const CatalogData& catalog, QWidget* parent)
+namespace {
+
+// Only the left button alone counts: Shift, Ctrl or a second button held
+// means the user is doing something else.
+bool isPlainLeftClick(const QMouseEvent& event) {
+    return event.button() == Qt::LeftButton && event.buttons() == Qt::LeftButton &&
+           !(event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier));
+}
+
+int desktopRight() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().right() + 1 : 1024;
+}
+
+} // namespace
+
+MainWindow::MainWindow(CatalogData& catalog, ActiveUser& user, platform::MessageBoxes& boxes,
+                       const platform::ProgramMessenger& messenger,
+                       const platform::MachineInfo& machine, QWidget* parent)
     : QWidget(parent)
-    , m_catalog(catalog) {
+    , m_catalog(catalog)
+    , m_boxes(boxes)
+    , m_commands(catalog, user, boxes, messenger, m_state)
+    , m_arrows(loadArrowPictures(machine)) {
     setWindowTitle(QString::fromLatin1(kTitle));
     setObjectName(QStringLiteral("GRUP_PARVELA"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    m_state.desktopRight = desktopRight();
 }
 
 MainWindow::~MainWindow() = default;
@@ -29,10 +60,34 @@ void MainWindow::listenForMessages() {
     m_listener->listen();
 }
 
+QWidget* MainWindow::childWindow(ChildWindow kind) const {
+    const auto found = m_children.find(kind);
+    return found == m_children.end() ? nullptr : found->second.data();
+}
+
+void MainWindow::setChildWindow(ChildWindow kind, QWidget* window) {
+    m_children[kind] = window;
+}
+
 bool MainWindow::event(QEvent* event) {
     switch (static_cast<int>(event->type())) {
     case msg::kRedrawNow:
         repaint();
+        return true;
+    case msg::kScaleBusy:
+        m_state.scaleBusy = true;
+        repaint();
+        return true;
+    case msg::kScaleIdle:
+        m_state.scaleBusy = false;
+        repaint();
+        return true;
+    case msg::kScaleItemSent:
+        ++m_state.scaleSteps;
+        repaint();
+        return true;
+    case msg::kStartBranchTransfer:
+        notBuiltYet(QStringLiteral("Şubelere Gönder"));
         return true;
     case msg::kBringToFront:
         raise();
@@ -46,14 +101,162 @@ bool MainWindow::event(QEvent* event) {
 
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(0xF4, 0xF1, 0xEA));
-    QFont font = painter.font();
-    font.setPointSize(16);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(QColor(0x3A, 0x2E, 0x22));
-    painter.drawText(rect().adjusted(24, 24, -24, -24), Qt::AlignTop | Qt::AlignLeft,
-                     m_catalog.company().name);
+    MainScreenContent content{m_catalog.groups(), m_catalog.company().branches,
+                              m_catalog.stock().products.size()};
+    paintMainScreen(painter, size(), m_state, content, m_arrows);
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    if (!isPlainLeftClick(*event))
+        return;
+    const QPoint point = event->position().toPoint();
+    dispatchClick(hitMainClick(point, m_state, m_catalog.groups()));
+    m_commands.selectBranchAt(point);
+    update();
+}
+
+void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    dispatchDoubleClick(
+        hitMainDoubleClick(event->position().toPoint(), m_state, m_catalog.groups()));
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_F1:
+        notBuiltYet(QStringLiteral("HTML Dijital Menü"));
+        return;
+    case Qt::Key_F3:
+        m_commands.pageDown(GroupLevel::C);
+        repaint();
+        return;
+    default:
+        return;
+    }
+}
+
+void MainWindow::notBuiltYet(const QString& caption) {
+    showNotBuiltYet(m_boxes, caption, this);
+}
+
+void MainWindow::openMenuOrdering() {
+    if (childWindow(ChildWindow::MenuOrdering)) {
+        m_boxes.tell(QStringLiteral("if(IsWindow(CHILD_GRA_SIRA_WINDOW))"),
+                     QStringLiteral("FILTER_GRUP_B"));
+        return;
+    }
+    notBuiltYet(QStringLiteral("Menu Sıralaması"));
+}
+
+void MainWindow::dispatchClick(const MainHit& hit) {
+    switch (hit.action) {
+    case MainAction::None:
+        return;
+    case MainAction::MenuSiralamasi:
+        return openMenuOrdering();
+    case MainAction::UrunSiralamasi:
+        if (!childWindow(ChildWindow::ProductOrdering))
+            notBuiltYet(QStringLiteral("Ürün Sıralaması"));
+        return;
+    case MainAction::TumIndexiSil:
+        return m_commands.deleteAllOrderIndex(this);
+    case MainAction::ConvertTurkishChars:
+        return m_commands.rewriteProductNames();
+    case MainAction::DisaVerTartilan:
+        return notBuiltYet(QStringLiteral("DışaVer Tartılan"));
+    case MainAction::Tabledot3:
+        return notBuiltYet(QStringLiteral("Tabledot 3 Kap"));
+    case MainAction::Tabledot4:
+        return notBuiltYet(QStringLiteral("Tabledot 4 Kap"));
+    case MainAction::Teraziler:
+        return notBuiltYet(QStringLiteral("Teraziler"));
+    case MainAction::TeraziyeGonder:
+        return notBuiltYet(QStringLiteral("Teraziye Gönder"));
+    case MainAction::SubelereGonder:
+        return notBuiltYet(QStringLiteral("Şubelere Gönder"));
+    case MainAction::YemekSepetiMenu:
+        return notBuiltYet(QStringLiteral("YemekSepeti Menü"));
+    case MainAction::MenuyuOlustur:
+        return notBuiltYet(QStringLiteral("Menüyü Oluştur"));
+    case MainAction::Hepsi:
+        m_commands.reloadEverything();
+        repaint();
+        return;
+    case MainAction::RowA:
+        return m_commands.selectRow(GroupLevel::A, hit.row);
+    case MainAction::RowB:
+        return m_commands.selectRow(GroupLevel::B, hit.row);
+    case MainAction::RowC:
+        return m_commands.selectRow(GroupLevel::C, hit.row);
+    case MainAction::UpA:
+    case MainAction::UpB:
+    case MainAction::UpC:
+    case MainAction::DownA:
+    case MainAction::DownB:
+    case MainAction::DownC:
+        break;
+    case MainAction::DeleteA:
+        m_commands.deleteSelectedGroup(GroupLevel::A, this);
+        repaint();
+        return;
+    case MainAction::DeleteB:
+        m_commands.deleteSelectedGroup(GroupLevel::B, this);
+        repaint();
+        return;
+    case MainAction::DeleteC:
+        m_commands.deleteSelectedGroup(GroupLevel::C, this);
+        repaint();
+        return;
+    case MainAction::AddA:
+    case MainAction::AddB:
+    case MainAction::AddC:
+        return notBuiltYet(QStringLiteral("Grup Ekle"));
+    case MainAction::GroupTypeA:
+    case MainAction::GroupTypeB:
+    case MainAction::GroupTypeC:
+        return notBuiltYet(QStringLiteral("Grubu-Tipi"));
+    case MainAction::ProductsA:
+    case MainAction::ProductsB:
+    case MainAction::ProductsC:
+        return notBuiltYet(QStringLiteral("Ürünler"));
+    case MainAction::SettingsA:
+    case MainAction::SettingsB:
+    case MainAction::SettingsC:
+        return notBuiltYet(QStringLiteral("Grup/Menü Ayarları"));
+    }
+    // The page arrows.
+    const bool up = hit.action == MainAction::UpA || hit.action == MainAction::UpB ||
+                    hit.action == MainAction::UpC;
+    const GroupLevel level =
+        (hit.action == MainAction::UpA || hit.action == MainAction::DownA)   ? GroupLevel::A
+        : (hit.action == MainAction::UpB || hit.action == MainAction::DownB) ? GroupLevel::B
+                                                                             : GroupLevel::C;
+    up ? m_commands.pageUp(level) : m_commands.pageDown(level);
+    repaint();
+}
+
+void MainWindow::dispatchDoubleClick(const MainHit& hit) {
+    switch (hit.action) {
+    case MainAction::RowA:
+    case MainAction::RowB:
+    case MainAction::RowC:
+        notBuiltYet(QStringLiteral("Ürünler"));
+        return;
+    case MainAction::UpA:
+        m_commands.pageUp(GroupLevel::A);
+        repaint();
+        return;
+    case MainAction::DownA:
+    case MainAction::UpB:
+    case MainAction::DownB:
+    case MainAction::UpC:
+    case MainAction::DownC:
+        repaint();
+        return;
+    default:
+        return;
+    }
 }
 
 } // namespace parvela::app

@@ -1,34 +1,68 @@
 #pragma once
 
+#include "app/MainCommands.h"
+#include "app/MainScreenPainter.h"
+#include "app/MainScreenState.h"
+
+#include <QPointer>
 #include <QWidget>
+#include <map>
 
 namespace parvela::platform {
+class MachineInfo;
+class MessageBoxes;
 class MessageListener;
-}
+class ProgramMessenger;
+} // namespace parvela::platform
 
 namespace parvela::app {
 
+class ActiveUser;
 class CatalogData;
+struct MainHit;
 
-// The program's one top-level window. Other programs of the suite reach it by
-// its title.
+// The windows the main window opens; at most one of each kind at a time.
+enum class ChildWindow { StockBrowser, MenuOrdering, ProductOrdering };
+
+// The program's one top-level window: the drawn main screen, its clicks and
+// the messages of the other programs. Other programs reach it by its title.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr const char* kTitle = "Parvela_Yonetim";
 
-    explicit MainWindow(const CatalogData& catalog, QWidget* parent = nullptr);
+    MainWindow(CatalogData& catalog, ActiveUser& user, platform::MessageBoxes& boxes,
+               const platform::ProgramMessenger& messenger, const platform::MachineInfo& machine,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Takes messages from other programs while the window lives.
     void listenForMessages();
 
+    MainScreenState& screenState() { return m_state; }
+    // The window of that kind when one is open.
+    QWidget* childWindow(ChildWindow kind) const;
+    void setChildWindow(ChildWindow kind, QWidget* window);
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    const CatalogData& m_catalog;
+    void dispatchClick(const MainHit& hit);
+    void dispatchDoubleClick(const MainHit& hit);
+    void notBuiltYet(const QString& caption);
+    void openMenuOrdering();
+
+    CatalogData& m_catalog;
+    platform::MessageBoxes& m_boxes;
+    MainScreenState m_state;
+    MainCommands m_commands;
+    ArrowPictures m_arrows;
+    std::map<ChildWindow, QPointer<QWidget>> m_children;
     platform::MessageListener* m_listener = nullptr;
 };
 

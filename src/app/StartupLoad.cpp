@@ -38,10 +38,17 @@ void loadSharedLists(CatalogData& catalog) {
     catalog.readOwnBranch();
     catalog.readBranches();
     loadGroups(catalog.groups());
+    loadStockData(catalog);
+}
+
+void loadStockData(CatalogData& catalog) {
     catalog.readProductSideLists();
     catalog.readProducts();
     recipes::rollUpStartupCosts(catalog.stock().products, catalog.recipes().recipeLines);
     catalog.readScales();
+    // A reload judges every group afresh.
+    for (groups::GroupA& group : catalog.groups().screenA())
+        group.weighedMarker = 0;
     groups::markWeighedGroups(catalog.groups().screenA(), tallyByGroupA(catalog.stock().products));
     // The weighed products are the scale transfer list; readProducts keeps
     // them in name order.

@@ -40,6 +40,9 @@ public:
     std::vector<GroupA>& screenA() { return m_screenA; }
     std::vector<GroupB>& screenB() { return m_screenB; }
     std::vector<GroupC>& screenC() { return m_screenC; }
+    const std::vector<GroupA>& screenA() const { return m_screenA; }
+    const std::vector<GroupB>& screenB() const { return m_screenB; }
+    const std::vector<GroupC>& screenC() const { return m_screenC; }
     void resetScreenA() { m_screenA = m_allA; }
     void resetScreenB() { m_screenB = m_allB; }
     void resetScreenC() { m_screenC = m_allC; }

@@ -10,7 +10,10 @@ namespace parvela::stock {
 
 namespace {
 constexpr qsizetype kNameBuffer = 80;
-}
+// Statements sent in one call: one connection for many rows.
+constexpr std::size_t kNamesPerCall = 250;
+const db::Operation kUpdateName("UPDATE_STOCK_NAME");
+} // namespace
 
 std::string nameRepairStatement(const StockDefinition& product) {
     return "UPDATE stckdef SET stname=" + db::latin5Literal(product.stname, kNameBuffer) +
@@ -18,7 +21,7 @@ std::string nameRepairStatement(const StockDefinition& product) {
 }
 
 int writeProductName(const db::StatementRunner& runner, const StockDefinition& product) {
-    return runner.execute(db::Operation("UPDATE_STOCK_NAME"), db::schema::stocks,
+    return runner.execute(kUpdateName, db::schema::stocks,
                           nameRepairStatement(product)) == db::Outcome::Failed
                ? -1
                : 1;
@@ -28,6 +31,22 @@ int repairProductName(const db::StatementRunner& runner, platform::MessageBoxes&
                       const StockDefinition& product) {
     boxes.tell(db::Cp1254::decode(product.stnameRaw), QStringLiteral("raw_StokName - "));
     return writeProductName(runner, product);
+}
+
+void rewriteProductNames(const db::StatementRunner& runner,
+                         const std::vector<StockDefinition>& products) {
+    std::string batch;
+    std::size_t inBatch = 0;
+    for (const StockDefinition& product : products) {
+        batch += nameRepairStatement(product);
+        if (++inBatch == kNamesPerCall) {
+            (void)runner.execute(kUpdateName, db::schema::stocks, batch);
+            batch.clear();
+            inBatch = 0;
+        }
+    }
+    if (!batch.empty())
+        (void)runner.execute(kUpdateName, db::schema::stocks, batch);
 }
 
 } // namespace parvela::stock

@@ -3,6 +3,7 @@
 #include "stock/StockDefinition.h"
 
 #include <string>
+#include <vector>
 
 namespace parvela::db {
 class StatementRunner;
@@ -20,5 +21,10 @@ int writeProductName(const db::StatementRunner& runner, const StockDefinition& p
 // The same after a box that shows the name's stored bytes.
 int repairProductName(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                       const StockDefinition& product);
+
+// Every product's name written back, many statements to a call; a failure
+// is reported and the remaining calls go on.
+void rewriteProductNames(const db::StatementRunner& runner,
+                         const std::vector<StockDefinition>& products);
 
 } // namespace parvela::stock

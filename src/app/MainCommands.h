@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QPoint>
+
+class QObject;
+
+namespace parvela::platform {
+class MessageBoxes;
+class ProgramMessenger;
+} // namespace parvela::platform
+
+namespace parvela::app {
+
+class ActiveUser;
+class CatalogData;
+struct MainScreenState;
+
+enum class GroupLevel { A = 1, B = 2, C = 3 };
+
+// What the main screen's clicks do to the data: selecting and paging the
+// group lists, deleting a group, the full reload, the name rewrite and the
+// branch choice. The window redraws afterwards.
+class MainCommands {
+public:
+    MainCommands(CatalogData& catalog, ActiveUser& user, platform::MessageBoxes& boxes,
+                 const platform::ProgramMessenger& messenger, MainScreenState& state)
+        : m_catalog(catalog)
+        , m_user(user)
+        , m_boxes(boxes)
+        , m_messenger(messenger)
+        , m_state(state) {}
+
+    // A row of a list becomes the selected group; the lists below follow it.
+    void selectRow(GroupLevel level, int row);
+    void pageUp(GroupLevel level);
+    void pageDown(GroupLevel level);
+    // Asks, refuses a group that still has products, deletes and re-reads.
+    void deleteSelectedGroup(GroupLevel level, QObject* owner);
+    // "Hepsi": paging from the top, the product data read again, the mobile
+    // server told.
+    void reloadEverything();
+    void rewriteProductNames();
+    // After asking, every product order row of every scope goes.
+    void deleteAllOrderIndex(QObject* owner);
+    // For a user with the right, the branch box at the point becomes the
+    // current branch.
+    void selectBranchAt(QPoint point);
+
+private:
+    int& page(GroupLevel level);
+
+    CatalogData& m_catalog;
+    ActiveUser& m_user;
+    platform::MessageBoxes& m_boxes;
+    const platform::ProgramMessenger& m_messenger;
+    MainScreenState& m_state;
+};
+
+} // namespace parvela::app
