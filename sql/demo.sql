@@ -603,6 +603,8 @@ INSERT INTO kznlr (code, name) VALUES
 (1, 'Çorba Kazanı'),
 (2, 'Pilav Kazanı');
 
+-- The kettles' tables are not part of the schema: replace any left behind.
+DROP TABLE IF EXISTS 1input, 1output, 2input, 2output;
 CREATE TABLE 1input (
   id     INT           NOT NULL AUTO_INCREMENT,
   stcode BIGINT        NOT NULL,

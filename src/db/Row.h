@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -25,6 +26,8 @@ public:
     std::string bytes(int column) const;
     QString text(int column) const;
     bool isNull(int column) const;
+    // The number of rows of the whole result, known before the first is read.
+    std::size_t resultRows() const;
 
 private:
     const sql::ResultSet& m_result;

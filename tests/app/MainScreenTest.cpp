@@ -1,0 +1,165 @@
+#include "app/MainHitTest.h"
+#include "app/MainScreenPainter.h"
+#include "app/MainScreenState.h"
+
+#include "TestSettings.h"
+#include "ScriptedMessageBoxes.h"
+#include "app/Company.h"
+#include "db/DbConnection.h"
+#include "db/StatementRunner.h"
+#include "groups/GroupData.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+using namespace parvela;
+using app::MainAction;
+using app::MainButton;
+
+namespace {
+
+QPoint centre(const groups::Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+// The main screen painted into an image, with lists that a test fills.
+class MainScreenTest : public ::testing::Test {
+protected:
+    void fillA(int count) {
+        for (int i = 0; i < count; ++i) {
+            groups::GroupA group;
+            group.acode = 3331 + i;
+            group.wideName = QStringLiteral("Grup %1").arg(i + 1);
+            m_groups.screenA().push_back(group);
+        }
+    }
+
+    void paint() {
+        QImage image(1280, 800, QImage::Format_RGB32);
+        QPainter painter(&image);
+        app::MainScreenContent content{m_groups, m_branches, 89};
+        app::paintMainScreen(painter, image.size(), m_state, content, m_arrows);
+        m_image = image;
+    }
+
+    app::MainHit click(QPoint point) const { return app::hitMainClick(point, m_state, m_groups); }
+
+    test::TestSettings m_settings{{{QStringLiteral("Server/ipno"), QStringLiteral("127.0.0.2")}}};
+    db::DbConnection m_connection{m_settings};
+    test::ScriptedMessageBoxes m_boxes;
+    db::StatementRunner m_runner{m_connection, m_boxes};
+    groups::GroupData m_groups{m_runner};
+    std::vector<app::Branch> m_branches;
+    app::MainScreenState m_state;
+    app::ArrowPictures m_arrows{QImage(180, 28, QImage::Format_ARGB32),
+                                QImage(180, 28, QImage::Format_ARGB32)};
+    QImage m_image;
+};
+
+} // namespace
+
+TEST_F(MainScreenTest, everyButtonDispatchesItsOwnAction) {
+    fillA(11);
+    // Long B and C lists on their second page keep their rows clear of
+    // the buttons below them.
+    m_groups.screenB().resize(17);
+    m_groups.screenC().resize(17);
+    m_state.pageB = 2;
+    m_state.pageC = 2;
+    // Wide enough that the buttons anchored to the right keep off the C list.
+    m_state.desktopRight = 1600;
+    paint();
+    const std::pair<MainButton, MainAction> buttons[] = {
+        {MainButton::Hepsi, MainAction::Hepsi},
+        {MainButton::SubelereGonder, MainAction::SubelereGonder},
+        {MainButton::ConvertTurkishChars, MainAction::ConvertTurkishChars},
+        {MainButton::MenuyuOlustur, MainAction::MenuyuOlustur},
+        {MainButton::YemekSepetiMenu, MainAction::YemekSepetiMenu},
+        {MainButton::Teraziler, MainAction::Teraziler},
+        {MainButton::TeraziyeGonder, MainAction::TeraziyeGonder},
+        {MainButton::DisaVerTartilan, MainAction::DisaVerTartilan},
+        {MainButton::MenuSiralamasi, MainAction::MenuSiralamasi},
+        {MainButton::UrunSiralamasi, MainAction::UrunSiralamasi},
+        {MainButton::TumIndexiSil, MainAction::TumIndexiSil},
+        {MainButton::Tabledot3, MainAction::Tabledot3},
+        {MainButton::Tabledot4, MainAction::Tabledot4},
+        {MainButton::AddA, MainAction::AddA},
+        {MainButton::GroupTypeA, MainAction::GroupTypeA},
+        {MainButton::ProductsA, MainAction::ProductsA},
+        {MainButton::SettingsA, MainAction::SettingsA},
+        {MainButton::DeleteA, MainAction::DeleteA},
+        {MainButton::AddC, MainAction::AddC},
+        {MainButton::DeleteC, MainAction::DeleteC},
+    };
+    for (const auto& [button, action] : buttons) {
+        const groups::Rect& rect = m_state.button(button);
+        EXPECT_EQ(click(centre(rect)).action, action) << static_cast<int>(button);
+        // Edges belong to the button.
+        EXPECT_EQ(click({rect.left, rect.top}).action, action) << static_cast<int>(button);
+        EXPECT_EQ(click({rect.right, rect.bottom}).action, action) << static_cast<int>(button);
+    }
+    // The arrows touch the first rows at their edges, and rows come first.
+    for (const auto& [button, action] :
+         {std::pair{MainButton::UpA, MainAction::UpA}, std::pair{MainButton::UpC, MainAction::UpC},
+          std::pair{MainButton::DownC, MainAction::DownC}})
+        EXPECT_EQ(click(centre(m_state.button(button))).action, action);
+    const app::MainHit row = click(centre(m_groups.screenA()[3].drawing.buttonRect));
+    EXPECT_EQ(row.action, MainAction::RowA);
+    EXPECT_EQ(row.row, 3);
+    EXPECT_EQ(click({640, 760}).action, MainAction::None);
+}
+
+TEST_F(MainScreenTest, firstRectangleInTheOrderWinsOnASharedEdge) {
+    fillA(11);
+    paint();
+    // The tenth row and the down arrow overlap: rows come first.
+    const groups::Rect& tenth = m_groups.screenA()[9].drawing.buttonRect;
+    EXPECT_EQ(click({tenth.left + 1, 540}).action, MainAction::RowA);
+    EXPECT_EQ(click({170, 540}).action, MainAction::DownA);
+    // "Menu Sıralaması" precedes every list.
+    m_state.button(MainButton::ProductsA) = m_state.button(MainButton::MenuSiralamasi);
+    EXPECT_EQ(click(centre(m_state.button(MainButton::MenuSiralamasi))).action,
+              MainAction::MenuSiralamasi);
+}
+
+TEST_F(MainScreenTest, arrowsOnlyForListsLongerThanAPage) {
+    fillA(10);
+    paint();
+    EXPECT_EQ(click({170, 120}).action, MainAction::None);
+    EXPECT_EQ(click({170, 548}).action, MainAction::None);
+
+    fillA(1);
+    paint();
+    EXPECT_EQ(click({170, 120}).action, MainAction::UpA);
+    EXPECT_EQ(click({170, 548}).action, MainAction::DownA);
+}
+
+TEST_F(MainScreenTest, secondPageShowsTheRestAndOldRowsNoLongerHit) {
+    fillA(11);
+    paint();
+    const QPoint firstRow = centre(m_groups.screenA()[0].drawing.buttonRect);
+    const QPoint thirdRow = centre(m_groups.screenA()[2].drawing.buttonRect);
+    m_state.pageA = 2;
+    paint();
+    for (std::size_t i = 0; i < 10; ++i)
+        EXPECT_EQ(m_groups.screenA()[i].drawing.buttonRect.left, -100);
+    EXPECT_EQ(m_groups.screenA()[10].drawing.buttonRect.top, 133);
+    const app::MainHit hit = click(firstRow);
+    EXPECT_EQ(hit.action, MainAction::RowA);
+    EXPECT_EQ(hit.row, 10);
+    EXPECT_EQ(click(thirdRow).action, MainAction::None);
+}
+
+TEST_F(MainScreenTest, branchBoxesHangFromTheRightEdge) {
+    m_state.desktopRight = 1280;
+    paint();
+    EXPECT_EQ(app::hitBranch({1270, 90}, m_branches), -1);
+
+    m_branches.resize(2);
+    paint();
+    EXPECT_EQ(m_branches[0].rect.left, 1153);
+    EXPECT_EQ(m_branches[1].rect.top, 116);
+    EXPECT_EQ(app::hitBranch({1200, 116}, m_branches), 0);
+    EXPECT_EQ(app::hitBranch({1200, 117}, m_branches), 1);
+    EXPECT_EQ(app::hitBranch({1200, 153}, m_branches), -1);
+}

@@ -1,0 +1,149 @@
+#include "app/MainWindow.h"
+
+#include "CatalogFixtures.h"
+#include "DatabaseTest.h"
+#include "UserFixtures.h"
+#include "app/Application.h"
+#include "app/NotBuiltYet.h"
+#include "db/StatementJournal.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace parvela;
+using app::MainButton;
+using test::TestDatabase;
+
+namespace {
+
+QPoint centre(const groups::Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+class MainWindowTest : public test::DatabaseTest {
+protected:
+    // Logs `code` in and shows the main screen at 1280 × 800.
+    app::MainWindow& start(const std::string& code) {
+        m_prompt.enter(QString::fromStdString(code), "1234");
+        EXPECT_EQ(m_application.start(m_prompt), std::nullopt);
+        app::MainWindow& window = *m_application.mainWindow();
+        window.showNormal();
+        window.resize(1280, 800);
+        window.screenState().desktopRight = 1280;
+        window.grab();
+        return window;
+    }
+
+    void click(app::MainWindow& window, QPoint point,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::mouseClick(&window, Qt::LeftButton, modifiers, point);
+        window.grab();
+    }
+
+    app::Application m_application{m_boxes};
+    test::ScriptedLoginPrompt m_prompt;
+};
+
+void addBranches() {
+    TestDatabase::exec("INSERT INTO company.subeler(firmacode,subekod,subead,ipno,active) VALUES"
+                       "(1,1,'Merkez','10.0.0.1',1),(1,2,'Bahçelievler','10.0.0.2',0);");
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, branchChoiceNeedsTheRightAndAPlainClick) {
+    addBranches();
+    test::addUser(1, "mudur", "1234", true, true, true);
+    app::MainWindow& window = start("mudur");
+    db::StatementJournal journal;
+    m_application.user().runner().setJournal(&journal);
+    const QPoint secondBox = centre(m_application.catalog().company().branches[1].rect);
+
+    click(window, secondBox, Qt::ShiftModifier);
+    click(window, secondBox, Qt::ControlModifier);
+    EXPECT_TRUE(journal.texts().empty());
+    EXPECT_EQ(m_application.catalog().company().currentBranch.branchCode, 0);
+
+    click(window, secondBox);
+    EXPECT_EQ(journal.texts().size(), 1u);
+    const auto& company = m_application.catalog().company();
+    EXPECT_EQ(company.currentBranch.branchCode, 2);
+    EXPECT_TRUE(company.branches[1].selected);
+    EXPECT_FALSE(company.branches[0].selected);
+}
+
+TEST_F(MainWindowTest, userWithoutTheRightNeverChangesTheBranch) {
+    addBranches();
+    test::addUser(1, "kasa", "1234", true, true, false);
+    app::MainWindow& window = start("kasa");
+    click(window, centre(m_application.catalog().company().branches[1].rect));
+    EXPECT_EQ(m_application.catalog().company().currentBranch.branchCode, 0);
+    EXPECT_FALSE(m_application.catalog().company().branches[1].selected);
+}
+
+TEST_F(MainWindowTest, groupWithProductsIsNotDeleted) {
+    test::addUser(1, "mudur", "1234", true, true, true);
+    test::addGroupA(3331, "Yiyecekler");
+    test::addGroupA(3332, "İçecekler");
+    test::addProduct({33311, "Adana", 3331});
+    app::MainWindow& window = start("mudur");
+    const auto& screenA = m_application.catalog().groups().screenA();
+    click(window, centre(screenA[1].drawing.buttonRect)); // Yiyecekler
+    click(window, centre(window.screenState().button(MainButton::DeleteA)));
+    ASSERT_EQ(m_boxes.shown().size(), 2u);
+    EXPECT_EQ(m_boxes.texts()[0],
+              QStringLiteral("Yiyecekler  grubunu silmek istediginizden emin misiniz?.."));
+    EXPECT_EQ(m_boxes.texts()[1],
+              QStringLiteral("Bu gruba bağlı stoklar var. Önce stok tanımlarını siliniz."));
+    EXPECT_EQ(m_boxes.captions()[1], QStringLiteral("ÜST KATEGORİ GRUP SİLİNİYOR"));
+    EXPECT_EQ(TestDatabase::count("`groups`.classa"), 2);
+
+    m_boxes.clear();
+    click(window, centre(screenA[0].drawing.buttonRect)); // İçecekler, no products
+    m_boxes.queueAnswer(platform::BoxAnswer::No);
+    click(window, centre(window.screenState().button(MainButton::DeleteA)));
+    EXPECT_EQ(TestDatabase::count("`groups`.classa"), 2);
+    click(window, centre(window.screenState().button(MainButton::DeleteA)));
+    EXPECT_EQ(TestDatabase::count("`groups`.classa"), 1);
+    EXPECT_EQ(m_application.catalog().groups().screenA().size(), 1u);
+}
+
+TEST_F(MainWindowTest, nothingSelectedIsToldBeforeAnyQuestion) {
+    test::addUser(1, "mudur", "1234", true, true, true);
+    app::MainWindow& window = start("mudur");
+    click(window, centre(window.screenState().button(MainButton::DeleteC)));
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_EQ(m_boxes.texts()[0], QStringLiteral("Herhani bir grup seçilmedi"));
+    EXPECT_EQ(m_boxes.captions()[0], QStringLiteral("ALT KATEGORİ GRUP SİLİNİYOR"));
+    EXPECT_EQ(m_boxes.shown()[0].owner, &window);
+}
+
+TEST_F(MainWindowTest, menuOrderingWhileOpenShowsItsBoxAndCommandsToComeSaySo) {
+    test::addUser(1, "mudur", "1234", true, true, true);
+    app::MainWindow& window = start("mudur");
+    QWidget ordering;
+    window.setChildWindow(app::ChildWindow::MenuOrdering, &ordering);
+    click(window, centre(window.screenState().button(MainButton::MenuSiralamasi)));
+    click(window, centre(window.screenState().button(MainButton::Teraziler)));
+    ASSERT_EQ(m_boxes.shown().size(), 2u);
+    EXPECT_EQ(m_boxes.texts()[0], QStringLiteral("if(IsWindow(CHILD_GRA_SIRA_WINDOW))"));
+    EXPECT_EQ(m_boxes.captions()[0], QStringLiteral("FILTER_GRUP_B"));
+    EXPECT_EQ(m_boxes.texts()[1], app::kNotBuiltYetText);
+    EXPECT_EQ(m_boxes.captions()[1], QStringLiteral("Teraziler"));
+}
+
+TEST_F(MainWindowTest, screenshotsOfTheDemoRestaurant) {
+    test::loadDemoRestaurant();
+    test::addUser(99, "test", "1234", true, true, true);
+    app::MainWindow& window = start("test");
+    const QString folder = QDir::currentPath();
+    EXPECT_TRUE(window.grab().save(folder + QStringLiteral("/main-screen.png")));
+
+    click(window, centre(window.screenState().button(MainButton::DownB)));
+    EXPECT_EQ(window.screenState().pageB, 2);
+    EXPECT_TRUE(window.grab().save(folder + QStringLiteral("/main-screen-page2.png")));
+
+    const auto& groups = m_application.catalog().groups().screenA();
+    click(window, centre(groups[groups.size() - 1].drawing.buttonRect));
+    click(window, centre(m_application.catalog().company().branches[0].rect));
+    EXPECT_TRUE(window.grab().save(folder + QStringLiteral("/main-screen-branch.png")));
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
