@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -134,6 +135,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     default:
         return;
     }
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    m_lastPosition = event->pos();
+    update();
 }
 
 void MainWindow::notBuiltYet(const QString& caption) {

@@ -40,6 +40,8 @@ public:
     void listenForMessages();
 
     MainScreenState& screenState() { return m_state; }
+    // Where the window last moved to; the stock window opens there.
+    QPoint lastPosition() const { return m_lastPosition; }
     // The window of that kind when one is open.
     QWidget* childWindow(ChildWindow kind) const;
     void setChildWindow(ChildWindow kind, QWidget* window);
@@ -50,6 +52,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void dispatchClick(const MainHit& hit);
@@ -60,6 +63,7 @@ private:
     CatalogData& m_catalog;
     platform::MessageBoxes& m_boxes;
     MainScreenState m_state;
+    QPoint m_lastPosition;
     MainCommands m_commands;
     ArrowPictures m_arrows;
     std::map<ChildWindow, QPointer<QWidget>> m_children;

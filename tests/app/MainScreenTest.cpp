@@ -1,17 +1,15 @@
+#include "ScriptedMessageBoxes.h"
+#include "TestSettings.h"
+#include "app/Company.h"
 #include "app/MainHitTest.h"
 #include "app/MainScreenPainter.h"
 #include "app/MainScreenState.h"
-
-#include "TestSettings.h"
-#include "ScriptedMessageBoxes.h"
-#include "app/Company.h"
 #include "db/DbConnection.h"
 #include "db/StatementRunner.h"
 #include "groups/GroupData.h"
 
 #include <QImage>
 #include <QPainter>
-
 #include <gtest/gtest.h>
 
 using namespace parvela;
@@ -20,7 +18,9 @@ using app::MainButton;
 
 namespace {
 
-QPoint centre(const groups::Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+QPoint centre(const groups::Rect& r) {
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
 
 // The main screen painted into an image, with lists that a test fills.
 class MainScreenTest : public ::testing::Test {
@@ -88,7 +88,15 @@ TEST_F(MainScreenTest, everyButtonDispatchesItsOwnAction) {
         {MainButton::ProductsA, MainAction::ProductsA},
         {MainButton::SettingsA, MainAction::SettingsA},
         {MainButton::DeleteA, MainAction::DeleteA},
+        {MainButton::AddB, MainAction::AddB},
+        {MainButton::GroupTypeB, MainAction::GroupTypeB},
+        {MainButton::ProductsB, MainAction::ProductsB},
+        {MainButton::SettingsB, MainAction::SettingsB},
+        {MainButton::DeleteB, MainAction::DeleteB},
         {MainButton::AddC, MainAction::AddC},
+        {MainButton::GroupTypeC, MainAction::GroupTypeC},
+        {MainButton::ProductsC, MainAction::ProductsC},
+        {MainButton::SettingsC, MainAction::SettingsC},
         {MainButton::DeleteC, MainAction::DeleteC},
     };
     for (const auto& [button, action] : buttons) {
@@ -100,7 +108,9 @@ TEST_F(MainScreenTest, everyButtonDispatchesItsOwnAction) {
     }
     // The arrows touch the first rows at their edges, and rows come first.
     for (const auto& [button, action] :
-         {std::pair{MainButton::UpA, MainAction::UpA}, std::pair{MainButton::UpC, MainAction::UpC},
+         {std::pair{MainButton::UpA, MainAction::UpA}, std::pair{MainButton::UpB, MainAction::UpB},
+          std::pair{MainButton::DownB, MainAction::DownB},
+          std::pair{MainButton::UpC, MainAction::UpC},
           std::pair{MainButton::DownC, MainAction::DownC}})
         EXPECT_EQ(click(centre(m_state.button(button))).action, action);
     const app::MainHit row = click(centre(m_groups.screenA()[3].drawing.buttonRect));

@@ -2,6 +2,7 @@
 
 #include "CatalogFixtures.h"
 #include "DatabaseTest.h"
+#include "ListeningProgram.h"
 #include "UserFixtures.h"
 #include "app/Application.h"
 #include "app/NotBuiltYet.h"
@@ -16,7 +17,9 @@ using test::TestDatabase;
 
 namespace {
 
-QPoint centre(const groups::Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+QPoint centre(const groups::Rect& r) {
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
 
 class MainWindowTest : public test::DatabaseTest {
 protected:
@@ -128,6 +131,23 @@ TEST_F(MainWindowTest, menuOrderingWhileOpenShowsItsBoxAndCommandsToComeSaySo) {
     EXPECT_EQ(m_boxes.captions()[0], QStringLiteral("FILTER_GRUP_B"));
     EXPECT_EQ(m_boxes.texts()[1], app::kNotBuiltYetText);
     EXPECT_EQ(m_boxes.captions()[1], QStringLiteral("Teraziler"));
+}
+
+TEST_F(MainWindowTest, hepsiReloadsAndTellsTheMobileServer) {
+    test::addUser(1, "mudur", "1234", true, true, true);
+    app::MainWindow& window = start("mudur");
+    window.screenState().pageA = 3;
+    test::addProduct({33311, "Yeni ürün"});
+    {
+        test::ListeningProgram mobileServer(QStringLiteral("Android_Server"));
+        click(window, centre(window.screenState().button(MainButton::Hepsi)));
+        EXPECT_EQ(mobileServer.received(), std::vector<int>{1109});
+    }
+    EXPECT_EQ(window.screenState().pageA, 1);
+    EXPECT_EQ(m_application.catalog().stock().products.size(), 1u);
+    // With nobody listening the reload goes through all the same.
+    click(window, centre(window.screenState().button(MainButton::Hepsi)));
+    EXPECT_TRUE(m_boxes.shown().empty());
 }
 
 TEST_F(MainWindowTest, screenshotsOfTheDemoRestaurant) {

@@ -162,3 +162,17 @@ TEST_F(ProductWriterTest, saveRunsItsStepsInOrderAndSkipsAZeroRegionPrice) {
     EXPECT_EQ(TestDatabase::count("stocks.colors"), 1);
     EXPECT_EQ(TestDatabase::count("stocks.indirim_tablosu"), 1);
 }
+
+TEST_F(ProductWriterTest, allNamesAreWrittenBackManyToACall) {
+    std::vector<stock::StockDefinition> products(3);
+    const char* names[] = {"Çiğ Köfte", "İskender", "Su"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        products[i].stcode = 33311 + static_cast<int>(i);
+        products[i].stname = QString::fromUtf8(names[i]);
+        test::addProduct({products[i].stcode, "?"});
+    }
+    stock::rewriteProductNames(m_runner, products);
+    EXPECT_EQ(m_journal.texts().size(), 1u);
+    EXPECT_EQ(TestDatabase::query("SELECT stname FROM stocks.stckdef ORDER BY stcode"),
+              (TestDatabase::Rows{{"Çiğ Köfte"}, {"İskender"}, {"Su"}}));
+}
