@@ -4,7 +4,7 @@
 #include "app/CatalogData.h"
 #include "app/MainHitTest.h"
 #include "app/MainScreenState.h"
-#include "app/PrivateMessages.h"
+#include "app/Notifications.h"
 #include "app/StartupLoad.h"
 #include "groups/GroupLookups.h"
 #include "platform/MessageBoxes.h"
@@ -180,7 +180,7 @@ void MainCommands::reloadEverything() {
     m_state.pageB = 1;
     m_state.pageC = 1;
     loadStockData(m_catalog);
-    m_messenger.send(QString::fromLatin1(msg::kMobileServer), msg::kDataReloaded);
+    notifyMobileServer(m_messenger);
 }
 
 void MainCommands::rewriteProductNames() {

@@ -4,6 +4,7 @@
 #include "ListeningProgram.h"
 #include "UserFixtures.h"
 #include "app/MainWindow.h"
+#include "app/Notifications.h"
 #include "app/PrivateMessages.h"
 #include "platform/ProgramMessenger.h"
 
@@ -71,4 +72,12 @@ TEST_F(ApplicationTest, mainWindowTakesMessagesFromOtherPrograms) {
     QTRY_VERIFY_WITH_TIMEOUT(window->windowState() & Qt::WindowMaximized, 5000);
     sender.join();
     EXPECT_TRUE(delivered);
+}
+
+TEST(Notifications, reachTheSuitesProgramsByTitle) {
+    const platform::ProgramMessenger messenger(500);
+    EXPECT_FALSE(app::notifyRestaurantProgram(messenger));
+    test::ListeningProgram restaurant(QStringLiteral("yonetim_rest"));
+    EXPECT_TRUE(app::notifyRestaurantProgram(messenger));
+    EXPECT_EQ(restaurant.received(), std::vector<int>{4377});
 }
