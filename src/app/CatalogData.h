@@ -7,6 +7,7 @@
 #include "ordering/StokOrderRow.h"
 #include "recipes/RecipeLists.h"
 #include "scales/ScaleEntry.h"
+#include "stock/StockBrowserState.h"
 #include "stock/StockCatalog.h"
 
 #include <vector>
@@ -47,6 +48,12 @@ public:
     recipes::RecipeLists& recipes() { return m_recipes; }
     std::vector<ordering::StokOrderRow>& orderRows() { return m_orderRows; }
     const std::vector<scales::ScaleEntry>& scales() const { return m_scales; }
+    // The product the windows work on: the row last picked, or the one
+    // being created.
+    stock::StockDefinition& currentProduct() { return m_currentProduct; }
+    // Set while the current product is a new one not saved yet.
+    bool& newProductPending() { return m_newProductPending; }
+    stock::StockBrowserState& browser() { return m_browser; }
     db::StatementRunner& runner() { return m_runner; }
 
 private:
@@ -58,6 +65,9 @@ private:
     recipes::RecipeLists m_recipes;
     std::vector<ordering::StokOrderRow> m_orderRows;
     std::vector<scales::ScaleEntry> m_scales;
+    stock::StockDefinition m_currentProduct;
+    bool m_newProductPending = false;
+    stock::StockBrowserState m_browser;
 };
 
 } // namespace parvela::app

@@ -1,7 +1,9 @@
 #include "platform/QtMessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThread>
 
 namespace parvela::platform {
 
@@ -77,6 +79,16 @@ BoxAnswer answerOf(int button, BoxButtons buttons) {
 } // namespace
 
 BoxAnswer QtMessageBoxes::show(const BoxRequest& request) {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() == app->thread())
+        return showHere(request);
+    BoxAnswer answer = BoxAnswer::Cancel;
+    QMetaObject::invokeMethod(
+        app, [&] { answer = showHere(request); }, Qt::BlockingQueuedConnection);
+    return answer;
+}
+
+BoxAnswer QtMessageBoxes::showHere(const BoxRequest& request) {
     const ButtonSet set = buttonsOf(request.buttons);
     QMessageBox box(iconOf(request.icon), request.caption, request.text, set.buttons,
                     qobject_cast<QWidget*>(request.owner));
