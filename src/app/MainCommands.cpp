@@ -9,7 +9,9 @@
 #include "groups/GroupLookups.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramMessenger.h"
+#include "recipes/CostRollup.h"
 #include "stock/NameRepair.h"
+#include "stock/ProductFilters.h"
 
 namespace parvela::app {
 
@@ -185,6 +187,43 @@ void MainCommands::reloadEverything() {
 
 void MainCommands::rewriteProductNames() {
     stock::rewriteProductNames(m_catalog.runner(), m_catalog.stock().products);
+}
+
+bool MainCommands::showGroupProducts(GroupLevel level) {
+    groups::GroupData& groups = m_catalog.groups();
+    int gra = 0;
+    int grb = 0;
+    int grc = 0;
+    switch (level) {
+    case GroupLevel::A: {
+        groups::GroupA group;
+        gra = groups::selectedGroupA(groups.screenA(), group);
+        break;
+    }
+    case GroupLevel::B: {
+        groups::GroupB group;
+        grb = groups::selectedGroupB(groups.screenB(), group);
+        break;
+    }
+    case GroupLevel::C: {
+        groups::GroupC group;
+        grc = groups::selectedGroupC(groups.screenC(), group);
+        break;
+    }
+    }
+    if (gra < 0 || grb < 0 || grc < 0)
+        return false;
+    stock::StockBrowserState& browser = m_catalog.browser();
+    stock::showGroup(browser, m_catalog.stock().products, gra, grb, grc);
+    browser.firstRow = 0;
+    browser.scrollPosition = 0;
+    return true;
+}
+
+void MainCommands::reloadProducts() {
+    m_catalog.readProductSideLists();
+    m_catalog.readProducts();
+    recipes::rollUpStartupCosts(m_catalog.stock().products, m_catalog.recipes().recipeLines);
 }
 
 void MainCommands::deleteAllOrderIndex(QObject* owner) {

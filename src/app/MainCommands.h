@@ -40,6 +40,11 @@ public:
     // server told.
     void reloadEverything();
     void rewriteProductNames();
+    // The stock window's list becomes the products of the selected group of
+    // that level, from the top; false when nothing is selected there.
+    bool showGroupProducts(GroupLevel level);
+    // The lists joined to the products and the products with their costs.
+    void reloadProducts();
     // After asking, every product order row of every scope goes.
     void deleteAllOrderIndex(QObject* owner);
     // For a user with the right, the branch box at the point becomes the

@@ -7,6 +7,7 @@
 #include "app/PrivateMessages.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MessageListener.h"
+#include "stock/StockBrowserWindow.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -41,6 +42,14 @@ MainWindow::MainWindow(CatalogData& catalog, ActiveUser& user, platform::Message
     , m_catalog(catalog)
     , m_boxes(boxes)
     , m_commands(catalog, user, boxes, messenger, m_state)
+    , m_stockWindows(catalog, boxes, messenger,
+                     [this] {
+                         repaint();
+                         if (QWidget* browser = childWindow(ChildWindow::StockBrowser)) {
+                             QEvent changed(msg::eventType(msg::kStockListChanged));
+                             QCoreApplication::sendEvent(browser, &changed);
+                         }
+                     })
     , m_arrows(loadArrowPictures(machine)) {
     setWindowTitle(QString::fromLatin1(kTitle));
     setObjectName(QStringLiteral("GRUP_PARVELA"));
@@ -155,6 +164,23 @@ void MainWindow::openMenuOrdering() {
     notBuiltYet(QStringLiteral("Menu Sıralaması"));
 }
 
+void MainWindow::openGroupProducts(GroupLevel level) {
+    if (!m_commands.showGroupProducts(level))
+        return;
+    QWidget* browser = childWindow(ChildWindow::StockBrowser);
+    if (browser) {
+        QEvent changed(msg::eventType(msg::kStockListChanged));
+        QCoreApplication::sendEvent(browser, &changed);
+        browser->raise();
+        browser->activateWindow();
+        return;
+    }
+    auto* window = new stock::StockBrowserWindow(m_catalog, m_boxes, m_stockWindows, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    setChildWindow(ChildWindow::StockBrowser, window);
+    window->show();
+}
+
 void MainWindow::dispatchClick(const MainHit& hit) {
     switch (hit.action) {
     case MainAction::None:
@@ -223,9 +249,11 @@ void MainWindow::dispatchClick(const MainHit& hit) {
     case MainAction::GroupTypeC:
         return notBuiltYet(QStringLiteral("Grubu-Tipi"));
     case MainAction::ProductsA:
+        return openGroupProducts(GroupLevel::A);
     case MainAction::ProductsB:
+        return openGroupProducts(GroupLevel::B);
     case MainAction::ProductsC:
-        return notBuiltYet(QStringLiteral("Ürünler"));
+        return openGroupProducts(GroupLevel::C);
     case MainAction::SettingsA:
     case MainAction::SettingsB:
     case MainAction::SettingsC:
@@ -245,10 +273,16 @@ void MainWindow::dispatchClick(const MainHit& hit) {
 void MainWindow::dispatchDoubleClick(const MainHit& hit) {
     switch (hit.action) {
     case MainAction::RowA:
+        // The products are read again before they are shown.
+        m_commands.reloadProducts();
+        m_commands.selectRow(GroupLevel::A, hit.row);
+        return openGroupProducts(GroupLevel::A);
     case MainAction::RowB:
+        m_commands.selectRow(GroupLevel::B, hit.row);
+        return openGroupProducts(GroupLevel::B);
     case MainAction::RowC:
-        notBuiltYet(QStringLiteral("Ürünler"));
-        return;
+        m_commands.selectRow(GroupLevel::C, hit.row);
+        return openGroupProducts(GroupLevel::C);
     case MainAction::UpA:
         m_commands.pageUp(GroupLevel::A);
         repaint();

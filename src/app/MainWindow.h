@@ -3,6 +3,7 @@
 #include "app/MainCommands.h"
 #include "app/MainScreenPainter.h"
 #include "app/MainScreenState.h"
+#include "app/StockWindowOpener.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -59,12 +60,16 @@ private:
     void dispatchDoubleClick(const MainHit& hit);
     void notBuiltYet(const QString& caption);
     void openMenuOrdering();
+    // The stock window on the products of the selected group of `level`;
+    // nothing when that level has no selection.
+    void openGroupProducts(GroupLevel level);
 
     CatalogData& m_catalog;
     platform::MessageBoxes& m_boxes;
     MainScreenState m_state;
     QPoint m_lastPosition;
     MainCommands m_commands;
+    StockWindowOpener m_stockWindows;
     ArrowPictures m_arrows;
     std::map<ChildWindow, QPointer<QWidget>> m_children;
     platform::MessageListener* m_listener = nullptr;

@@ -19,6 +19,19 @@ inline constexpr int kStockListChanged = 1057;
 inline constexpr int kCurrentStockChanged = 1058;
 inline constexpr int kStockRedrawAll = 1059;
 
+// Stock editor and the windows around it.
+inline constexpr int kCostStep = 0x401;
+inline constexpr int kCostRange = 0x404;
+inline constexpr int kEditorSaved = 0x420;
+// The editor repaints its labels; the stock browser takes it after a save.
+inline constexpr int kEditorRepaintLabels = 0x421;
+inline constexpr int kCodeRenewed = 0x422;
+inline constexpr int kEditorRepaintAll = 0x423;
+inline constexpr int kEditorShowCode = 0x465;
+inline constexpr int kEditorNewBarcode = 0x467;
+inline constexpr int kEditorBarcodeButton = 0x468;
+inline constexpr int kEditorBarcode869 = 0x489;
+
 // To other programs, by the title of their main window.
 inline constexpr int kStockSaved = 4377;
 inline constexpr int kDataReloaded = 1109;

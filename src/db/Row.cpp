@@ -1,8 +1,7 @@
 #include "db/Row.h"
 
-#include <cppconn/resultset.h>
-
 #include <charconv>
+#include <cppconn/resultset.h>
 
 namespace parvela::db {
 

@@ -1,1 +1,53 @@
-// (to be written)
+#include "recipes/RecipeCost.h"
+
+namespace parvela::recipes {
+
+namespace {
+
+constexpr int kNoProduct = -2;
+
+void copyIngredient(RecipeLine& line, const stock::StockDefinition& ingredient) {
+    line.type = ingredient.type;
+    line.unit = ingredient.unit;
+    line.curr = ingredient.curr;
+    line.unitcost = ingredient.unitcost;
+}
+
+} // namespace
+
+ProductIndex indexByCode(const std::vector<stock::StockDefinition>& products) {
+    ProductIndex index;
+    index.reserve(products.size());
+    for (const stock::StockDefinition& product : products)
+        index.try_emplace(product.stcode, &product); // the first of a code wins
+    return index;
+}
+
+void computeRecipeCost(stock::StockDefinition& product, std::vector<RecipeLine>& lines,
+                       const ProductIndex& index) {
+    product.unitcost = 0;
+    for (RecipeLine& line : lines) {
+        const auto found = index.find(line.ingredient);
+        if (found == index.end())
+            continue;
+        copyIngredient(line, *found->second);
+        // Its own cost was just set to 0, so the product adds nothing to itself.
+        if (line.ingredient == product.stcode)
+            line.unitcost = 0;
+        product.unitcost += line.unitcost * line.qua;
+    }
+}
+
+int recipeOf(stock::StockDefinition& product, const std::vector<RecipeLine>& allLines,
+             const ProductIndex& index, std::vector<RecipeLine>& target) {
+    target.clear();
+    if (product.stcode <= 0)
+        return kNoProduct;
+    for (const RecipeLine& line : allLines)
+        if (line.urun == product.stcode)
+            target.push_back(line);
+    computeRecipeCost(product, target, index);
+    return static_cast<int>(target.size());
+}
+
+} // namespace parvela::recipes

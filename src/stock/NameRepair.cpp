@@ -21,8 +21,8 @@ std::string nameRepairStatement(const StockDefinition& product) {
 }
 
 int writeProductName(const db::StatementRunner& runner, const StockDefinition& product) {
-    return runner.execute(kUpdateName, db::schema::stocks,
-                          nameRepairStatement(product)) == db::Outcome::Failed
+    return runner.execute(kUpdateName, db::schema::stocks, nameRepairStatement(product)) ==
+                   db::Outcome::Failed
                ? -1
                : 1;
 }

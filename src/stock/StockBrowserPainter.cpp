@@ -1,1 +1,372 @@
-// (to be written)
+#include "stock/StockBrowserPainter.h"
+
+#include "groups/GroupData.h"
+#include "stock/StockBrowserColumns.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+namespace parvela::stock {
+
+namespace {
+
+using groups::Rect;
+
+const QColor kBlack(0, 0, 0);
+const QColor kGrey(192, 192, 192);
+const QColor kLight(230, 230, 230);
+const QColor kDarkText(30, 30, 34);
+const QColor kListFill(16, 18, 22);
+const QColor kHeaderFill(70, 76, 88);
+const QColor kRowEven(28, 30, 36);
+const QColor kRowOdd(36, 39, 46);
+const QColor kHighlight(255, 214, 102);
+const QColor kMarked(52, 80, 126);
+const QColor kMarkFill(100, 149, 237);
+const QColor kDeleted(220, 70, 70);
+const QColor kDayMenu(60, 179, 113);
+const QColor kTag(255, 160, 80);
+const QColor kPanelFill(24, 34, 44);
+
+constexpr int kRowHeight = 20;
+constexpr int kMaxRows = 29;
+constexpr int kPanelHeight = 172;
+constexpr int kPanelLineHeight = 18;
+
+QRect toQRect(const Rect& r) {
+    return QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom));
+}
+
+QFont font(int pixels, bool bold = false) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+// A freshly read recipe line knows its ingredient by code only; the few
+// lines of the panel take the name, unit and cost in one pass.
+void joinIngredients(std::vector<RecipePanelLine>& lines,
+                     const std::vector<StockDefinition>& products) {
+    for (const StockDefinition& product : products) {
+        for (RecipePanelLine& panelLine : lines) {
+            recipes::RecipeLine& line = panelLine.line;
+            if (line.ingredient != product.stcode || !line.ingredientName.isEmpty())
+                continue;
+            line.ingredientName = product.stname;
+            line.unit = product.unit;
+            line.unitcost = product.unitcost;
+        }
+    }
+}
+
+class BrowserPainter {
+public:
+    BrowserPainter(QPainter& painter, StockBrowserContent& content)
+        : m_p(painter)
+        , m_c(content)
+        , m_state(content.browser) {}
+
+    void paint(QSize client);
+
+private:
+    void text(const QRect& box, const QString& line, const QFont& f, const QColor& colour,
+              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+    void button(BrowserButton which, Rect rect, const QString& caption, const QColor& fill);
+    void headings();
+    void filterCaptions();
+    void listFrame(int rowsBottom);
+    void headerRow(int top);
+    void rows(int firstTop, int rowsBottom);
+    void row(StockDefinition& product, int top);
+    void rowBand(const StockDefinition& product, int top);
+    void rowCells(StockDefinition& product, int top, const QColor& ink);
+    void cell(Column column, int top, const QString& value, const QColor& ink, bool number);
+    void recordCells(StockViewState& view, int top);
+    void searchLabels();
+    void buttons();
+    void recipePanel(const Rect& panel);
+    void recipeLine(RecipePanelLine& line, int top, const Rect& panel);
+
+    QPainter& m_p;
+    StockBrowserContent& m_c;
+    StockBrowserState& m_state;
+    QFont m_small = font(10);
+    QFont m_row = font(11);
+    QFont m_bold = font(11, true);
+    QFont m_header = font(9);
+    QFont m_tag = font(8, true);
+};
+
+void BrowserPainter::text(const QRect& box, const QString& line, const QFont& f,
+                          const QColor& colour, Qt::Alignment align) {
+    m_p.setFont(f);
+    m_p.setPen(colour);
+    m_p.drawText(box, static_cast<int>(align.toInt()),
+                 QFontMetrics(f).elidedText(line, Qt::ElideRight, box.width()));
+}
+
+void BrowserPainter::button(BrowserButton which, Rect rect, const QString& caption,
+                            const QColor& fill) {
+    m_state.button(which) = rect;
+    m_p.setPen(kLight);
+    m_p.setBrush(fill);
+    m_p.drawRect(toQRect(rect));
+    const bool light = fill.lightness() > 150;
+    text(toQRect(rect).adjusted(3, 0, -3, 0), caption, m_small, light ? kDarkText : kLight,
+         Qt::AlignCenter);
+}
+
+void BrowserPainter::headings() {
+    const int widths[] = {145, 145, 60};
+    const int lefts[] = {10, 160, 310};
+    for (std::size_t i = 0; i < 3; ++i)
+        text(QRect(lefts[i], 10, widths[i], 18), m_c.headings[i], m_bold, kGrey,
+             Qt::AlignLeft | Qt::AlignTop);
+}
+
+void BrowserPainter::filterCaptions() {
+    const int right = kListArea.right;
+    const int top = kListArea.top - 23;
+    const std::pair<int, const char*> captions[] = {{right - 625, "Trendyol Ürün."},
+                                                    {right - 495, "YmkSep. Ürünleri"},
+                                                    {right - 365, "GetirYemek"},
+                                                    {right - 255, "Reçeteleri Göster"}};
+    for (const auto& [x, caption] : captions)
+        text(QRect(x + 22, top, 106, 16), QString::fromUtf8(caption), m_small, kGrey,
+             Qt::AlignLeft | Qt::AlignTop);
+}
+
+void BrowserPainter::listFrame(int rowsBottom) {
+    const QRect area = toQRect(kListArea);
+    m_p.fillRect(area, kListFill);
+    m_p.setPen(kGrey.darker(200));
+    m_p.setBrush(Qt::NoBrush);
+    m_p.drawRect(area);
+    const int top = kListArea.top + 2;
+    text(QRect(6, top, 190, 16), QStringLiteral("KAYITLI STOK : %1").arg(m_c.productCount), m_small,
+         kGrey);
+    text(QRect(200, top, 190, 16), QStringLiteral("SONUÇLAR : %1").arg(m_state.displayed.size()),
+         m_small, kGrey);
+    headerRow(top + 18);
+    rows(top + 38, rowsBottom);
+}
+
+void BrowserPainter::headerRow(int top) {
+    m_p.fillRect(QRect(kListArea.left + 2, top, kListArea.right - kListArea.left - 3, 18),
+                 kHeaderFill);
+    for (int i = 0; i < static_cast<int>(Column::Count); ++i) {
+        const auto column = static_cast<Column>(i);
+        const Span span = spanOf(column);
+        text(QRect(span.left + 2, top, span.right - span.left - 2, 18), captionOf(column), m_header,
+             kLight);
+    }
+}
+
+void BrowserPainter::rows(int firstTop, int rowsBottom) {
+    auto& list = m_state.displayed;
+    const auto first = static_cast<std::size_t>(std::max(0, m_state.firstRow));
+    m_state.drawnFirst = first;
+    m_state.drawnCount = 0;
+    int top = firstTop;
+    for (std::size_t i = first; i < list.size() && m_state.drawnCount < kMaxRows; ++i) {
+        // The last row keeps 20 pixels clear of the bottom.
+        if (top + kRowHeight > rowsBottom - kRowHeight)
+            break;
+        row(list[i], top);
+        ++m_state.drawnCount;
+        top += kRowHeight;
+    }
+}
+
+void BrowserPainter::row(StockDefinition& product, int top) {
+    recordCells(product.view, top);
+    rowBand(product, top);
+    const QColor ink = product.view.highlighted ? kDarkText : kLight;
+    rowCells(product, top, ink);
+}
+
+void BrowserPainter::recordCells(StockViewState& view, int top) {
+    view.rowRect = {kListArea.left + 2, top, kListArea.right, top + kRowHeight - 1};
+    view.markCell = {3, top + 3, 14, top + 14};
+    view.deletedCell = {17, top + 3, 28, top + 14};
+    const Span bundle = spanOf(Column::Bundle);
+    view.bundleCell = {bundle.left, top + 1, bundle.left + 34, top + 17};
+    view.tagCell = {bundle.left + 36, top + 1, bundle.right, top + 17};
+    const Span day = spanOf(Column::DayMenu);
+    view.dayMenuCell = {day.left + 16, top + 3, day.left + 30, top + 16};
+    view.orderCell = {spanOf(Column::OrderA).left, top, spanOf(Column::OrderAll).right,
+                      top + kRowHeight - 1};
+}
+
+void BrowserPainter::rowBand(const StockDefinition& product, int top) {
+    const QRect band(kListArea.left + 2, top + 1, kListArea.right - kListArea.left - 2, 18);
+    const bool odd = ((top - kListArea.top) / kRowHeight) % 2 != 0;
+    const QColor fill = product.view.highlighted ? kHighlight
+                        : product.view.marked    ? kMarked
+                        : odd                    ? kRowOdd
+                                                 : kRowEven;
+    m_p.fillRect(band, fill);
+    const StockViewState& view = product.view;
+    m_p.setPen(kGrey);
+    m_p.setBrush(view.marked ? kMarkFill : Qt::transparent);
+    m_p.drawRect(toQRect(view.markCell));
+    m_p.setBrush(product.deletedMark > 0 ? kDeleted : Qt::transparent);
+    m_p.drawRect(toQRect(view.deletedCell));
+    m_p.setBrush(product.gunmenu == 1 ? kDayMenu : Qt::transparent);
+    m_p.drawRect(toQRect(view.dayMenuCell));
+}
+
+void BrowserPainter::cell(Column column, int top, const QString& value, const QColor& ink,
+                          bool number) {
+    const Span span = spanOf(column);
+    const Qt::Alignment align = (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    text(QRect(span.left + 2, top, span.right - span.left - 4, kRowHeight), value, m_row, ink,
+         align);
+}
+
+void BrowserPainter::rowCells(StockDefinition& p, int top, const QColor& ink) {
+    const QColor nameInk = p.deletedMark > 0 ? kDeleted : ink;
+    cell(Column::Code, top, QString::number(p.stcode), ink, false);
+    text(QRect(spanOf(Column::PosMenu).left + 2, top, 46, kRowHeight), platformTag(p.codeClass),
+         m_tag, p.view.highlighted ? kDarkText : kTag);
+    if (p.bundle)
+        text(toQRect(p.view.bundleCell), QStringLiteral("Bund"), m_tag,
+             p.view.highlighted ? kDarkText : kTag);
+    if (p.hasSizes)
+        text(toQRect(p.view.tagCell), QStringLiteral("SML_MED_LRG"), m_tag,
+             p.view.highlighted ? kDarkText : kTag);
+    cell(Column::Name, top, p.stname, nameInk, false);
+    cell(Column::Type, top, QString::number(p.type), ink, true);
+    cell(Column::Cost, top, money(p.unitcost), ink, true);
+    cell(Column::Retail, top, money(p.sellp1), ink, true);
+    cell(Column::Service, top, money(p.sellp2), ink, true);
+    cell(Column::Order, top, money(p.sellp6), ink, true);
+    cell(Column::Time1, top, money(p.sellp3), ink, true);
+    cell(Column::Vat, top, QString::asprintf("%.0f", p.kdv), ink, true);
+    cell(Column::Department, top, departmentName(m_c.departments, p.depart), ink, false);
+    cell(Column::OrderA, top, orderText(p.sira_gra), ink, true);
+    cell(Column::OrderB, top, orderText(p.sira_grb), ink, true);
+    cell(Column::OrderAll, top, orderText(p.index_sira), ink, true);
+}
+
+void BrowserPainter::searchLabels() {
+    const int bottom = kListArea.bottom;
+    text(QRect(300, bottom + 3, 94, 24), QStringLiteral("Adindan ara :"), m_small, kGrey,
+         Qt::AlignRight | Qt::AlignVCenter);
+    text(QRect(300, bottom + 30, 94, 24), QStringLiteral("Barkodundan :"), m_small, kGrey,
+         Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void BrowserPainter::buttons() {
+    const int right = kListArea.right;
+    const QColor light(240, 240, 240);
+    button(BrowserButton::Oku, {right - 136, 6, right - 81, 32}, QStringLiteral("Oku"), light);
+    button(BrowserButton::Hepsi, {right - 70, 6, right, 32}, QStringLiteral("Hepsi"), light);
+    button(BrowserButton::StokTanimla, {10, 636, 100, 660}, QStringLiteral("Stok Tanımla"),
+           QColor(60, 179, 113));
+    button(BrowserButton::Duzenle, {106, 636, 186, 660}, QStringLiteral("Düzenle"), light);
+    button(BrowserButton::GrubuAta, {195, 636, 315, 660}, QStringLiteral("Seçileni Grubu Ata"),
+           kGrey);
+    button(BrowserButton::Recetesi, {10, 664, 80, 688}, QStringLiteral("Recetesi"),
+           QColor(176, 196, 222));
+    button(BrowserButton::MenuBundle, {86, 664, 176, 688}, QStringLiteral("Menü/Bundle"),
+           QColor(176, 196, 222));
+    button(BrowserButton::Opsiyonlar, {182, 664, 262, 688}, QStringLiteral("Opsiyonlar"),
+           QColor(176, 196, 222));
+    button(BrowserButton::Sil, {10, 692, 70, 716}, QStringLiteral("Sil"), QColor(200, 0, 0));
+    button(BrowserButton::Ayarla, {76, 692, 136, 716}, QStringLiteral("Ayarla"),
+           QColor(0, 128, 128));
+    button(BrowserButton::HizliEkle, {560, 636, 700, 660}, QStringLiteral("+ Hızlı Satışa EKLE"),
+           QColor(255, 228, 181));
+    button(BrowserButton::HizliSil, {560, 664, 700, 688}, QStringLiteral("- Hızlı Satıştan sİL"),
+           QColor(255, 182, 193));
+}
+
+void BrowserPainter::recipePanel(const Rect& panel) {
+    m_p.fillRect(toQRect(panel), kPanelFill);
+    m_p.setPen(kGrey);
+    m_p.setBrush(Qt::NoBrush);
+    m_p.drawRect(toQRect(panel));
+    const StockDefinition& current = m_c.current;
+    text(QRect(panel.left + 6, panel.top + 2, 600, kPanelLineHeight),
+         QStringLiteral("%1 - %2").arg(current.stcode).arg(current.stname), m_bold, kHighlight);
+    const int lastTop = panel.bottom - 2 * kPanelLineHeight;
+    const int firstTop = panel.top + 2 + kPanelLineHeight;
+    const auto room = static_cast<std::size_t>((lastTop - firstTop) / kPanelLineHeight + 1);
+    for (const recipes::RecipeLine& line : m_c.recipeLines) {
+        if (current.stcode != 0 && line.urun == current.stcode && m_state.panelLines.size() < room)
+            m_state.panelLines.push_back({line, {}, {}});
+    }
+    joinIngredients(m_state.panelLines, m_c.products);
+    int top = firstTop;
+    for (RecipePanelLine& line : m_state.panelLines) {
+        recipeLine(line, top, panel);
+        top += kPanelLineHeight;
+    }
+    text(QRect(panel.left + 6, panel.bottom - kPanelLineHeight, 300, kPanelLineHeight - 2),
+         QString::asprintf("Cost : %.2f", current.unitcost), m_bold, kLight);
+}
+
+void BrowserPainter::recipeLine(RecipePanelLine& line, int top, const Rect& panel) {
+    line.rowRect = {panel.left + 4, top, panel.right - 4, top + kPanelLineHeight - 1};
+    line.linkedCell = {panel.right - 110, top + 1, panel.right - 8, top + kPanelLineHeight - 2};
+    const bool selected = line.line.Id != 0 && line.line.Id == m_state.selectedRecipeLine;
+    if (selected)
+        m_p.fillRect(toQRect(line.rowRect), kHighlight);
+    const QColor ink = selected ? kDarkText : kLight;
+    const recipes::RecipeLine& r = line.line;
+    const QString name = r.ingredientName.isEmpty() ? QString() : r.ingredientName;
+    text(QRect(panel.left + 10, top, 560, kPanelLineHeight),
+         QStringLiteral("%1   %2   %3 %4   %5")
+             .arg(r.ingredient)
+             .arg(name)
+             .arg(QString::asprintf("%.3f", r.qua))
+             .arg(QString::fromStdString(r.unit))
+             .arg(QString::asprintf("%.3f", r.unitcost)),
+         m_row, ink);
+    m_p.setPen(kGrey);
+    m_p.setBrush(QColor(52, 80, 126));
+    m_p.drawRect(toQRect(line.linkedCell));
+    text(toQRect(line.linkedCell), QStringLiteral("Bağlı Ürünler"), m_tag, kLight, Qt::AlignCenter);
+}
+
+void BrowserPainter::paint(QSize client) {
+    m_p.fillRect(QRect(QPoint(0, 0), client), kBlack);
+    m_state.panelLines.clear();
+    headings();
+    const Rect panel{kListArea.left + 2, kListArea.bottom - kPanelHeight, kListArea.right - 2,
+                     kListArea.bottom - 2};
+    listFrame(m_state.showRecipes ? panel.top : kListArea.bottom);
+    searchLabels();
+    filterCaptions();
+    buttons();
+    if (m_state.showRecipes)
+        recipePanel(panel);
+}
+
+template <typename Group>
+QString nameOf(const std::vector<Group>& list, int Group::*code, int wanted) {
+    if (wanted == 0)
+        return {};
+    const auto found =
+        std::find_if(list.begin(), list.end(), [&](const Group& g) { return g.*code == wanted; });
+    return found != list.end() ? found->wideName : QString();
+}
+
+} // namespace
+
+std::array<QString, 3> browserHeadings(const groups::GroupData& groups,
+                                       const StockBrowserState& browser) {
+    return {nameOf(groups.allGroupA(), &groups::GroupA::acode, browser.gra),
+            nameOf(groups.allGroupB(), &groups::GroupB::bcode, browser.grb),
+            nameOf(groups.allGroupC(), &groups::GroupC::ccode, browser.grc)};
+}
+
+void paintStockBrowser(QPainter& painter, QSize client, StockBrowserContent& content) {
+    BrowserPainter(painter, content).paint(client);
+}
+
+} // namespace parvela::stock

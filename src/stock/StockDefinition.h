@@ -34,9 +34,17 @@ struct StockViewState {
     groups::Rect cellRect{-10, -10, -10, -10};
     groups::Rect rowRect;
     int drawPosition = -1;
+    // Cells of the stock window's row; a click is matched against them.
+    groups::Rect markCell;
+    groups::Rect deletedCell;
+    groups::Rect bundleCell;
+    groups::Rect tagCell; // the one right of the bundle tag
+    groups::Rect dayMenuCell;
+    groups::Rect orderCell;
     bool selected = false;
     bool marked = false;
     bool highlighted = false;
+    bool isCurrent = false;
     bool placed = false;
     std::string narrowText;
 };

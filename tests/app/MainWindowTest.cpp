@@ -7,8 +7,13 @@
 #include "app/Application.h"
 #include "app/NotBuiltYet.h"
 #include "db/StatementJournal.h"
+#include "stock/StockBrowserState.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QTest>
 
 using namespace parvela;
@@ -148,6 +153,47 @@ TEST_F(MainWindowTest, hepsiReloadsAndTellsTheMobileServer) {
     // With nobody listening the reload goes through all the same.
     click(window, centre(window.screenState().button(MainButton::Hepsi)));
     EXPECT_TRUE(m_boxes.shown().empty());
+}
+
+TEST_F(MainWindowTest, productsOfAGroupAreEditedFromTheStockWindow) {
+    test::addUser(1, "mudur", "1234", true, true, true);
+    test::addGroupA(3331, "Yiyecekler");
+    test::addGroupA(3332, "İçecekler");
+    test::addProduct({33311, "Adana Kebap", 3331, 0, 0, false, 40, 180});
+    test::addProduct({33321, "Ayran", 3332, 0, 0, false, 5, 20});
+    app::MainWindow& window = start("mudur");
+    click(window, centre(window.screenState().button(MainButton::ProductsA)));
+    EXPECT_EQ(window.childWindow(app::ChildWindow::StockBrowser), nullptr);
+
+    click(window, centre(m_application.catalog().groups().screenA()[1].drawing.buttonRect));
+    click(window, centre(window.screenState().button(MainButton::ProductsA)));
+    QWidget* browserWindow = window.childWindow(app::ChildWindow::StockBrowser);
+    ASSERT_NE(browserWindow, nullptr);
+    stock::StockBrowserState& browser = m_application.catalog().browser();
+    ASSERT_EQ(browser.displayed.size(), 1u);
+    EXPECT_EQ(browser.displayed[0].stname, QStringLiteral("Adana Kebap"));
+
+    browserWindow->grab();
+    QTest::mouseClick(browserWindow, Qt::LeftButton, Qt::NoModifier,
+                      centre(browser.displayed[0].view.rowRect));
+    QTest::mouseClick(browserWindow, Qt::LeftButton, Qt::NoModifier,
+                      centre(browser.button(stock::BrowserButton::Duzenle)));
+    QWidget* editor = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->windowTitle() == QStringLiteral("Stok Tanımı Düzenleniyor"))
+            editor = top;
+    ASSERT_NE(editor, nullptr);
+    QPointer<QWidget> open(editor);
+    auto* price = editor->findChild<QLineEdit*>(QStringLiteral("7008"));
+    price->clear();
+    QTest::keyClicks(price, QStringLiteral("195.50"));
+    editor->findChild<QPushButton*>(QStringLiteral("7024"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(open.isNull(), 10000);
+
+    EXPECT_EQ(TestDatabase::scalar("SELECT sellp1 FROM stocks.stckdef WHERE stcode=33311"),
+              "195.5000");
+    ASSERT_EQ(browser.displayed.size(), 1u);
+    EXPECT_DOUBLE_EQ(browser.displayed[0].sellp1, 195.5);
 }
 
 TEST_F(MainWindowTest, screenshotsOfTheDemoRestaurant) {
