@@ -2,6 +2,8 @@
 
 #include "stock/StockDefinition.h"
 
+#include <vector>
+
 namespace parvela::db {
 class StatementRunner;
 }
@@ -12,7 +14,13 @@ namespace parvela::stock {
 
 // peraken and yuzde from the discount table; both 0 without a row.
 void readDiscount(const db::StatementRunner& runner, StockDefinition& product);
-// The product's region price, when it has one.
-void readRegionPrice(const db::StatementRunner& runner, StockDefinition& product);
+// The product's region price, when it has one, named from the region list.
+void readRegionPrice(const db::StatementRunner& runner, StockDefinition& product,
+                     const std::vector<Region>& regions = {});
+// The two price time windows.
+void readPriceTimes(const db::StatementRunner& runner, StockDefinition& product);
+// The path of the product's picture: the first of its rows with a path
+// longer than one character; empty without one.
+QString pictureOf(const std::vector<ProductPicture>& pictures, StockCode code);
 
 } // namespace parvela::stock

@@ -20,6 +20,8 @@ struct StockCatalog {
     std::vector<StockColour> colours;
     std::vector<SizePrices> sizes;
     std::vector<RegionPrice> regionPrices;
+    std::vector<Region> regions;
+    std::vector<ProductPicture> pictures;
 };
 
 } // namespace parvela::stock

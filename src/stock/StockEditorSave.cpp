@@ -138,11 +138,17 @@ bool mayEditCurrent(app::CatalogData& catalog, platform::MessageBoxes& boxes, QO
 
 StockEditorForm openForEdit(app::CatalogData& catalog) {
     StockDefinition& product = catalog.currentProduct();
-    readRegionPrice(catalog.runner(), product);
+    StockCatalog& lists = catalog.stock();
+    readRegions(catalog.runner(), lists.regions);
+    readRegionPrice(catalog.runner(), product, lists.regions);
+    readPictures(catalog.runner(), lists.pictures);
+    product.imagePath = pictureOf(lists.pictures, product.stcode);
     readDiscount(catalog.runner(), product);
     takeComponentsFromColours(product);
     catalog.newProductPending() = false;
-    return formOfCurrent(catalog);
+    StockEditorForm form = formOfCurrent(catalog);
+    readPriceTimes(catalog.runner(), product);
+    return form;
 }
 
 StockEditorForm formOfCurrent(app::CatalogData& catalog) {

@@ -79,6 +79,20 @@ int readRegionPrices(const db::StatementRunner& runner, std::vector<RegionPrice>
         });
 }
 
+int readRegions(const db::StatementRunner& runner, std::vector<Region>& regions) {
+    return db::readList(runner, db::Operation("READ_BOLGE_TANIMLARI"), db::schema::oturum,
+                        "SELECT kod,baslik FROM bolgeler;", regions, [](const db::Row& row) {
+                            return Region{row.integer(1), row.text(2)};
+                        });
+}
+
+int readPictures(const db::StatementRunner& runner, std::vector<ProductPicture>& pictures) {
+    return db::readList(runner, db::Operation("READ_VECTOR_URUN_RESIMLERI"), db::schema::stocks,
+                        "SELECT stcode,img FROM stocks.images;", pictures, [](const db::Row& row) {
+                            return ProductPicture{row.int64(1), row.text(2).left(255)};
+                        });
+}
+
 int readStockCodes(const db::StatementRunner& runner, std::vector<StockCode>& codes,
                    std::vector<StockCode>& deletedCodes) {
     const int count = db::readList(runner, db::Operation("READ_STOK_CODES"), db::schema::stocks,

@@ -19,6 +19,8 @@ int readQuickSaleCodes(const db::StatementRunner& runner, std::vector<StockCode>
 int readColours(const db::StatementRunner& runner, std::vector<StockColour>& colours);
 int readSizes(const db::StatementRunner& runner, std::vector<SizePrices>& sizes);
 int readRegionPrices(const db::StatementRunner& runner, std::vector<RegionPrice>& prices);
+int readRegions(const db::StatementRunner& runner, std::vector<Region>& regions);
+int readPictures(const db::StatementRunner& runner, std::vector<ProductPicture>& pictures);
 // The codes in use and, in the same operation, the codes of deleted
 // products; returns the number of codes in use.
 int readStockCodes(const db::StatementRunner& runner, std::vector<StockCode>& codes,

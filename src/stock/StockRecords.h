@@ -60,4 +60,16 @@ struct RegionPrice {
     float fiyat_fark = 0;
 };
 
+// A delivery region of the price differences.
+struct Region {
+    int kod = 0;
+    QString baslik;
+};
+
+// The stored picture of a product.
+struct ProductPicture {
+    StockCode stcode = 0;
+    QString img;
+};
+
 } // namespace parvela::stock

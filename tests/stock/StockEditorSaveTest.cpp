@@ -154,14 +154,26 @@ TEST_F(StockEditorSaveTest, editSaveWritesItsRowsInOrderAndKeepsWhatTheFormLacks
               (TestDatabase::Rows{{"10", "20", "30", "200", "100", "50"}}));
 }
 
-TEST_F(StockEditorSaveTest, openingForEditKeepsTheStoredDiscount) {
+TEST_F(StockEditorSaveTest, openingForEditReadsWhatTheProductHasElsewhere) {
     test::addProduct({121, "Çay", 12});
-    TestDatabase::exec("INSERT INTO stocks.indirim_tablosu(carikod,stcode,peraken,yuzde) "
-                       "VALUES(1013,121,15,15);");
+    TestDatabase::exec(
+        "INSERT INTO stocks.indirim_tablosu(carikod,stcode,peraken,yuzde) VALUES(1013,121,15,15);"
+        "INSERT INTO oturum.bolgeler(kod,baslik) VALUES(4,'Kadıköy');"
+        "INSERT INTO stocks.bolge_urun_fiyat(bolgekod,stcode,fiyat_fark) VALUES(4,121,2.5);"
+        "INSERT INTO stocks.images(stcode,img) VALUES(121,'x'),(121,'/resim/stok_121.png');"
+        "INSERT INTO stocks.prctimes(stcode,prcid,day1,hour1x,hour1y,price) "
+        "VALUES(121,1,1,17,19,8),(121,2,7,10,12,9);");
     load();
     makeCurrent(121);
     const stock::StockEditorForm form = stock::openForEdit(m_catalog);
     EXPECT_EQ(form.discount, QStringLiteral("15.00"));
+    const stock::StockDefinition& product = m_catalog.currentProduct();
+    EXPECT_EQ(product.regionPrice.regionName, QStringLiteral("Kadıköy"));
+    EXPECT_FLOAT_EQ(product.regionPrice.fiyat_fark, 2.5F);
+    EXPECT_EQ(product.imagePath, QStringLiteral("/resim/stok_121.png"));
+    EXPECT_EQ((std::array{product.priceTimesA[0], product.priceTimesA[1], product.priceTimesA[2]}),
+              (std::array{1, 17, 19}));
+    EXPECT_EQ(product.priceTimesB[0], 7);
     ASSERT_TRUE(stock::saveEdited(m_context, form));
     EXPECT_DOUBLE_EQ(std::stod(TestDatabase::scalar(
                          "SELECT yuzde FROM stocks.indirim_tablosu WHERE stcode=121;")),
