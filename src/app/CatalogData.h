@@ -7,6 +7,7 @@
 #include "ordering/StokOrderRow.h"
 #include "recipes/RecipeLists.h"
 #include "scales/ScaleEntry.h"
+#include "stock/CostPropagation.h"
 #include "stock/StockBrowserState.h"
 #include "stock/StockCatalog.h"
 
@@ -54,6 +55,7 @@ public:
     // Set while the current product is a new one not saved yet.
     bool& newProductPending() { return m_newProductPending; }
     stock::StockBrowserState& browser() { return m_browser; }
+    stock::CostWorkers& costWorkers() { return m_costWorkers; }
     db::StatementRunner& runner() { return m_runner; }
 
 private:
@@ -68,6 +70,8 @@ private:
     stock::StockDefinition m_currentProduct;
     bool m_newProductPending = false;
     stock::StockBrowserState m_browser;
+    // Last, so that workers finish before the lists and the runner go.
+    stock::CostWorkers m_costWorkers;
 };
 
 } // namespace parvela::app

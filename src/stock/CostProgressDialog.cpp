@@ -7,10 +7,11 @@
 
 namespace parvela::stock {
 
-CostProgressDialog::CostProgressDialog(const db::StatementRunner& runner, CostJob job,
-                                       QWidget* parent)
+CostProgressDialog::CostProgressDialog(const db::StatementRunner& runner, CostWorkers& workers,
+                                       CostJob job, QWidget* parent)
     : QDialog(parent)
     , m_runner(runner)
+    , m_workers(workers)
     , m_job(std::move(job))
     , m_mailbox(std::make_shared<CostMailbox>(this))
     , m_bar(new QProgressBar(this)) {
@@ -41,7 +42,7 @@ void CostProgressDialog::showEvent(QShowEvent* event) {
     if (m_started)
         return;
     m_started = true;
-    startCostPropagation(m_runner, std::move(m_job), m_mailbox);
+    m_workers.start(m_runner, std::move(m_job), m_mailbox);
 }
 
 bool CostProgressDialog::event(QEvent* event) {

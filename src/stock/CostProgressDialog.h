@@ -19,7 +19,8 @@ namespace parvela::stock {
 class CostProgressDialog : public QDialog {
     Q_OBJECT
 public:
-    CostProgressDialog(const db::StatementRunner& runner, CostJob job, QWidget* parent);
+    CostProgressDialog(const db::StatementRunner& runner, CostWorkers& workers, CostJob job,
+                       QWidget* parent);
     ~CostProgressDialog() override;
 
     QProgressBar* bar() const { return m_bar; }
@@ -30,6 +31,7 @@ protected:
 
 private:
     const db::StatementRunner& m_runner;
+    CostWorkers& m_workers;
     CostJob m_job;
     std::shared_ptr<CostMailbox> m_mailbox;
     QProgressBar* m_bar;

@@ -10,7 +10,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <thread>
 
 namespace parvela::stock {
 
@@ -77,15 +76,35 @@ int propagateCost(const db::StatementRunner& runner, const CostJob& job, const C
     return count;
 }
 
-void startCostPropagation(const db::StatementRunner& runner, CostJob job,
-                          std::shared_ptr<CostMailbox> mailbox) {
-    // Detached: the mailbox and the copied job are all it shares, and the
-    // runner belongs to a data owner that lives as long as the program.
-    std::thread([&runner, job = std::move(job), mailbox = std::move(mailbox)] {
-        const db::DatabaseThread databaseThread;
-        propagateCost(runner, job, [&](int message, int value) { mailbox->post(message, value); });
-        mailbox->postClose();
-    }).detach();
+CostWorkers::~CostWorkers() {
+    for (Worker& worker : m_workers)
+        worker.thread.join();
+}
+
+void CostWorkers::joinFinished() {
+    std::erase_if(m_workers, [](Worker& worker) {
+        if (!worker.done->load())
+            return false;
+        worker.thread.join();
+        return true;
+    });
+}
+
+void CostWorkers::start(const db::StatementRunner& runner, CostJob job,
+                        std::shared_ptr<CostMailbox> mailbox) {
+    joinFinished();
+    // The mailbox and the copied job are all the worker shares.
+    auto done = std::make_shared<std::atomic<bool>>(false);
+    std::thread thread([&runner, job = std::move(job), mailbox = std::move(mailbox), done] {
+        {
+            const db::DatabaseThread databaseThread;
+            propagateCost(runner, job,
+                          [&](int message, int value) { mailbox->post(message, value); });
+            mailbox->postClose();
+        }
+        done->store(true);
+    });
+    m_workers.push_back({std::move(thread), std::move(done)});
 }
 
 } // namespace parvela::stock

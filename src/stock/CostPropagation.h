@@ -4,9 +4,11 @@
 #include "stock/StockDefinition.h"
 
 #include <QEvent>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 class QObject;
@@ -58,9 +60,27 @@ using CostReport = std::function<void(int message, int value)>;
 // Returns the number of products, or -1 when they could not be read.
 int propagateCost(const db::StatementRunner& runner, const CostJob& job, const CostReport& report);
 
-// The same on a thread of its own, which ends with a close posted to the
-// mailbox's receiver.
-void startCostPropagation(const db::StatementRunner& runner, CostJob job,
-                          std::shared_ptr<CostMailbox> mailbox);
+// Runs propagations on threads of their own, each ending with a close
+// posted to its mailbox's receiver. Owned next to the runner they use, so
+// that no worker outlives it: the destructor waits for the ones still running.
+class CostWorkers {
+public:
+    CostWorkers() = default;
+    ~CostWorkers();
+    CostWorkers(const CostWorkers&) = delete;
+    CostWorkers& operator=(const CostWorkers&) = delete;
+
+    void start(const db::StatementRunner& runner, CostJob job,
+               std::shared_ptr<CostMailbox> mailbox);
+
+private:
+    struct Worker {
+        std::thread thread;
+        std::shared_ptr<std::atomic<bool>> done;
+    };
+    void joinFinished();
+
+    std::vector<Worker> m_workers;
+};
 
 } // namespace parvela::stock

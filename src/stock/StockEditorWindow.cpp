@@ -132,8 +132,8 @@ void StockEditorWindow::saveEditedProduct() {
     if (!saveEdited(m_context, m_controls.read()))
         return;
     const QPointer<StockEditorWindow> self(this);
-    QPointer<CostProgressDialog> progress =
-        new CostProgressDialog(m_catalog.runner(), costJobFor(m_catalog), this);
+    QPointer<CostProgressDialog> progress = new CostProgressDialog(
+        m_catalog.runner(), m_catalog.costWorkers(), costJobFor(m_catalog), this);
     progress->exec();
     if (self.isNull())
         return;

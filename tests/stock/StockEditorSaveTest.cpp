@@ -233,8 +233,8 @@ TEST_F(StockEditorSaveTest, workerReportsToItsReceiverAndThenClosesIt) {
     load();
     makeCurrent(500);
     Recorder recorder;
-    stock::startCostPropagation(m_catalog.runner(), stock::costJobFor(m_catalog),
-                                std::make_shared<stock::CostMailbox>(&recorder));
+    m_catalog.costWorkers().start(m_catalog.runner(), stock::costJobFor(m_catalog),
+                                  std::make_shared<stock::CostMailbox>(&recorder));
     QTRY_VERIFY_WITH_TIMEOUT(recorder.closed, 10000);
     EXPECT_EQ(recorder.events, (std::vector<std::pair<int, int>>{{app::msg::kCostRange, 1},
                                                                  {app::msg::kCostStep, 1}}));
@@ -244,7 +244,7 @@ TEST_F(StockEditorSaveTest, workerReportsToItsReceiverAndThenClosesIt) {
     auto mailbox = std::make_shared<stock::CostMailbox>(&recorder);
     mailbox->detach();
     recorder.closed = false;
-    stock::startCostPropagation(m_catalog.runner(), stock::costJobFor(m_catalog), mailbox);
+    m_catalog.costWorkers().start(m_catalog.runner(), stock::costJobFor(m_catalog), mailbox);
     QTest::qWait(500);
     EXPECT_FALSE(recorder.closed);
 }

@@ -154,7 +154,8 @@ TEST_F(StockEditorWindowTest, progressDialogCountsTheProductsAndClosesWhenDone) 
     const int users = std::stoi(
         TestDatabase::scalar("SELECT COUNT(*) FROM stocks.receipts WHERE ingredient=22212;"));
     makeCurrent(22212);
-    stock::CostProgressDialog dialog(m_catalog.runner(), stock::costJobFor(m_catalog), &m_owner);
+    stock::CostProgressDialog dialog(m_catalog.runner(), m_catalog.costWorkers(),
+                                     stock::costJobFor(m_catalog), &m_owner);
     dialog.exec();
     EXPECT_EQ(dialog.bar()->maximum(), users);
     EXPECT_EQ(dialog.bar()->value(), users);
