@@ -1,5 +1,7 @@
 #include "recipes/CostRollup.h"
 
+#include "recipes/RecipeCost.h"
+
 #include <unordered_map>
 
 namespace parvela::recipes {
@@ -8,20 +10,10 @@ namespace {
 
 void copyIngredientFacts(const std::vector<stock::StockDefinition>& products,
                          std::vector<RecipeLine>& lines) {
-    std::unordered_map<stock::StockCode, const stock::StockDefinition*> byCode;
-    byCode.reserve(products.size());
-    for (const stock::StockDefinition& product : products)
-        byCode.insert_or_assign(product.stcode, &product);
+    const ProductIndex byCode = indexByCode(products);
     for (RecipeLine& line : lines) {
-        const auto found = byCode.find(line.ingredient);
-        if (found == byCode.end())
-            continue;
-        const stock::StockDefinition& ingredient = *found->second;
-        line.ingredientName = ingredient.stname;
-        line.unit = ingredient.unit;
-        line.type = ingredient.type;
-        line.curr = ingredient.curr;
-        line.unitcost = ingredient.unitcost;
+        if (const auto found = byCode.find(line.ingredient); found != byCode.end())
+            takeIngredientFacts(line, *found->second);
     }
 }
 

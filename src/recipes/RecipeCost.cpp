@@ -6,14 +6,15 @@ namespace {
 
 constexpr int kNoProduct = -2;
 
-void copyIngredient(RecipeLine& line, const stock::StockDefinition& ingredient) {
+} // namespace
+
+void takeIngredientFacts(RecipeLine& line, const stock::StockDefinition& ingredient) {
+    line.ingredientName = ingredient.stname;
     line.type = ingredient.type;
     line.unit = ingredient.unit;
     line.curr = ingredient.curr;
     line.unitcost = ingredient.unitcost;
 }
-
-} // namespace
 
 ProductIndex indexByCode(const std::vector<stock::StockDefinition>& products) {
     ProductIndex index;
@@ -30,7 +31,7 @@ void computeRecipeCost(stock::StockDefinition& product, std::vector<RecipeLine>&
         const auto found = index.find(line.ingredient);
         if (found == index.end())
             continue;
-        copyIngredient(line, *found->second);
+        takeIngredientFacts(line, *found->second);
         // Its own cost was just set to 0, so the product adds nothing to itself.
         if (line.ingredient == product.stcode)
             line.unitcost = 0;

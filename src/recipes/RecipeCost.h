@@ -13,6 +13,9 @@ using ProductIndex = std::unordered_map<stock::StockCode, const stock::StockDefi
 
 ProductIndex indexByCode(const std::vector<stock::StockDefinition>& products);
 
+// The line takes its ingredient's name, type, unit, currency and cost.
+void takeIngredientFacts(RecipeLine& line, const stock::StockDefinition& ingredient);
+
 // Sets the product's unitcost to the sum of ingredient cost × quantity. Each
 // line found in `index` takes its ingredient's type, unit, currency and cost;
 // a missing ingredient adds nothing, the product itself adds 0.

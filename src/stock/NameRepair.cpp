@@ -9,14 +9,13 @@
 namespace parvela::stock {
 
 namespace {
-constexpr qsizetype kNameBuffer = 80;
 // Statements sent in one call: one connection for many rows.
 constexpr std::size_t kNamesPerCall = 250;
 const db::Operation kUpdateName("UPDATE_STOCK_NAME");
 } // namespace
 
 std::string nameRepairStatement(const StockDefinition& product) {
-    return "UPDATE stckdef SET stname=" + db::latin5Literal(product.stname, kNameBuffer) +
+    return "UPDATE stckdef SET stname=" + db::latin5Literal(product.stname, field::kNameLiteral) +
            db::sqlf(" WHERE stcode=%lld ;", static_cast<long long>(product.stcode));
 }
 

@@ -15,10 +15,6 @@ bool anyRow(const db::StatementRunner& runner, const char* tag, std::string_view
     return found || outcome == db::Outcome::Failed;
 }
 
-long long code64(StockCode code) {
-    return static_cast<long long>(code);
-}
-
 } // namespace
 
 bool stockCodeExists(const db::StatementRunner& runner, StockCode code) {

@@ -7,10 +7,6 @@ namespace parvela::stock {
 
 namespace {
 
-long long code64(StockCode code) {
-    return static_cast<long long>(code);
-}
-
 enum class Existing { Yes, No, Unknown };
 
 // An existence query under the tag of its upsert. A reported failure leaves

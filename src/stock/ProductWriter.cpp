@@ -10,17 +10,7 @@ namespace parvela::stock {
 
 namespace {
 
-// Sizes of the code page conversion buffers of the text columns.
-constexpr qsizetype kBrandBuffer = 33;
-constexpr qsizetype kSpecs2Buffer = 40;
-constexpr qsizetype kNameBuffer = 80;
-constexpr qsizetype kSpecsBuffer = 1023;
-
 const db::Operation kInsert("INSERT_NEW_STOCK_DEFINITION");
-
-long long code64(StockCode code) {
-    return static_cast<long long>(code);
-}
 
 int run(const db::StatementRunner& runner, const db::Operation& op, const std::string& text) {
     return runner.execute(op, db::schema::stocks, text) == db::Outcome::Failed ? -1 : 1;
@@ -41,14 +31,14 @@ std::string insertStatement(const StockDefinition& p) {
            "partnum,stname,unit,curr,kdv,unitcost,sellp1,sellp2,sellp3,sellp4,sellp5,sellp6,"
            "crtqua,specs,depart,azparam,sku,prcchange,is_weighed)VALUES(" +
            db::sqlf("%lld,%d,%d,%d,%d,", code64(p.stcode), p.type, p.gra, p.grb, p.grc) +
-           db::latin5Literal(p.brnd, kBrandBuffer) + "," + db::quotedLiteral(p.model) + "," +
-           db::latin5Literal(p.specs2, kSpecs2Buffer) + "," + db::quotedLiteral(p.barcode) + "," +
-           db::quotedLiteral(p.serial) + "," + db::quotedLiteral(p.partnum) + "," +
-           db::latin5Literal(p.stname, kNameBuffer) + "," + db::quotedLiteral(p.unit) + "," +
-           db::quotedLiteral(p.curr) + "," +
+           db::latin5Literal(p.brnd, field::kBrandLiteral) + "," + db::quotedLiteral(p.model) +
+           "," + db::latin5Literal(p.specs2, field::kSpecs2Literal) + "," +
+           db::quotedLiteral(p.barcode) + "," + db::quotedLiteral(p.serial) + "," +
+           db::quotedLiteral(p.partnum) + "," + db::latin5Literal(p.stname, field::kNameLiteral) +
+           "," + db::quotedLiteral(p.unit) + "," + db::quotedLiteral(p.curr) + "," +
            db::sqlf("%.2f,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,", p.kdv, p.unitcost, p.sellp1,
                     p.sellp2, p.sellp3, p.sellp4, p.sellp5, p.sellp6, p.crtqua) +
-           db::latin5Literal(p.specs, kSpecsBuffer) + "," +
+           db::latin5Literal(p.specs, field::kSpecsLiteral) + "," +
            db::sqlf("%d,%.2f,", p.depart, p.azparam) + db::quotedLiteral(p.sku) + "," +
            db::sqlf("%d,%d", p.prcchange ? 1 : 0, p.is_weighed ? 1 : 0) + ");";
 }
@@ -56,18 +46,18 @@ std::string insertStatement(const StockDefinition& p) {
 std::string updateStatement(const StockDefinition& p) {
     return db::sqlf("UPDATE stckdef SET type=%d,gra=%d,grb=%d,grc=%d,grd=%d,gre=%d,grf=%d,", p.type,
                     p.gra, p.grb, p.grc, p.grd, p.gre, p.grf) +
-           "brnd=" + db::latin5Literal(p.brnd, kBrandBuffer) +
+           "brnd=" + db::latin5Literal(p.brnd, field::kBrandLiteral) +
            ",model=" + db::quotedLiteral(p.model) +
-           ",specs2=" + db::latin5Literal(p.specs2, kSpecs2Buffer) +
+           ",specs2=" + db::latin5Literal(p.specs2, field::kSpecs2Literal) +
            ",barcode=" + db::quotedLiteral(p.barcode) + ",serial=" + db::quotedLiteral(p.serial) +
            ",partnum=" + db::quotedLiteral(p.partnum) +
-           ",stname=" + db::latin5Literal(p.stname, kNameBuffer) +
+           ",stname=" + db::latin5Literal(p.stname, field::kNameLiteral) +
            ",unit=" + db::quotedLiteral(p.unit) + ",curr=" + db::quotedLiteral(p.curr) + "," +
            db::sqlf("kdv=%.2f,unitcost=%.3f,sellp1=%.2f,sellp2=%.2f,sellp3=%.2f,sellp4=%.2f,"
                     "sellp5=%.2f,qua1=%.2f,sellp6=%.2f,qua2=%.2f,crtqua=%.2f,",
                     p.kdv, p.unitcost, p.sellp1, p.sellp2, p.sellp3, p.sellp4, p.sellp5, p.qua1,
                     p.sellp6, p.qua2, p.crtqua) +
-           "specs=" + db::latin5Literal(p.specs, kSpecsBuffer) + "," +
+           "specs=" + db::latin5Literal(p.specs, field::kSpecsLiteral) + "," +
            db::sqlf("`bundle`=%d ,`depart`=%d ,azparam=%.2f,`game_stock`=%d,`related_update`=%d, "
                     "`prcchange`=%d,`is_weighed`=%d  WHERE stcode=%lld;",
                     p.bundle ? 1 : 0, p.depart, p.azparam, p.game_stock ? 1 : 0,

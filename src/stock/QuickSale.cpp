@@ -10,10 +10,6 @@ namespace {
 
 const QString kInsertTag = QStringLiteral("INSERT_HIZLI_SATIS_STOGU");
 
-long long code64(StockCode code) {
-    return static_cast<long long>(code);
-}
-
 } // namespace
 
 int isQuickSaleProduct(const db::StatementRunner& runner, StockCode code) {

@@ -56,12 +56,9 @@ QString platformTag(int codeClass) {
 }
 
 QString departmentName(const std::vector<Department>& departments, int departid) {
-    const auto found =
-        std::find_if(departments.begin(), departments.end(),
-                     [departid](const Department& d) { return d.departid == departid; });
-    return found != departments.end() ? found->name
-           : departid != 0            ? QString::number(departid)
-                                      : QString();
+    if (const Department* department = departmentWithId(departments, departid))
+        return department->name;
+    return departid != 0 ? QString::number(departid) : QString();
 }
 
 QString orderText(int value) {

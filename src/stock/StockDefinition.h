@@ -23,6 +23,11 @@ inline constexpr size_t kCodeText = 40; // barcode, serial, part number
 inline constexpr size_t kSku = 65;
 inline constexpr size_t kUnit = 5;
 inline constexpr size_t kCurrency = 5;
+// Code page buffers the texts are converted in on their way to a statement.
+inline constexpr qsizetype kBrandLiteral = 33;
+inline constexpr qsizetype kSpecs2Literal = 40;
+inline constexpr qsizetype kNameLiteral = 80;
+inline constexpr qsizetype kSpecsLiteral = 1023;
 } // namespace field
 
 inline constexpr int kNoOrder = 1000000;

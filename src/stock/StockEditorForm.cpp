@@ -24,12 +24,6 @@ QString twoDecimals(double value) {
     return QString::asprintf("%.2f", value);
 }
 
-QString departmentName(int departid, const std::vector<Department>& departments) {
-    const auto found = std::find_if(departments.begin(), departments.end(),
-                                    [&](const Department& d) { return d.departid == departid; });
-    return found == departments.end() ? QString() : found->name;
-}
-
 void fillType(StockEditorForm& form, int type) {
     const auto found = std::find(kTypeRadioTypes.begin(), kTypeRadioTypes.end(), type);
     if (found != kTypeRadioTypes.end())
@@ -104,7 +98,8 @@ StockEditorForm formFromRecord(const StockDefinition& p,
     form.regionDifference = twoDecimals(static_cast<double>(p.regionPrice.fiyat_fark));
     form.kdv = QString::asprintf("%.0f", p.kdv);
     form.critical = twoDecimals(p.crtqua);
-    form.department = departmentName(p.depart, departments);
+    const Department* department = departmentWithId(departments, p.depart);
+    form.department = department ? department->name : QString();
     form.smallPortion = twoDecimals(smallPortionShown(p));
     form.discount = twoDecimals(static_cast<double>(p.yuzde));
     form.specs = p.specs;

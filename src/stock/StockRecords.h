@@ -5,11 +5,17 @@
 #include <QString>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The small records of the lists joined to products.
 namespace parvela::stock {
 
 using StockCode = std::int64_t;
+
+// A stock code as printf's "%lld" takes it.
+inline long long code64(StockCode code) {
+    return static_cast<long long>(code);
+}
 
 struct Unit {
     QString name;
@@ -71,5 +77,15 @@ struct ProductPicture {
     StockCode stcode = 0;
     QString img;
 };
+
+// The department with that departid, or null.
+inline const Department* departmentWithId(const std::vector<Department>& departments,
+                                          int departid) {
+    for (const Department& department : departments) {
+        if (department.departid == departid)
+            return &department;
+    }
+    return nullptr;
+}
 
 } // namespace parvela::stock

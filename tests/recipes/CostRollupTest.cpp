@@ -1,5 +1,7 @@
 #include "recipes/CostRollup.h"
 
+#include "CatalogFixtures.h"
+
 #include <gtest/gtest.h>
 
 using namespace parvela;
@@ -16,14 +18,6 @@ stock::StockDefinition product(stock::StockCode code, double unitcost, bool hasR
     return p;
 }
 
-recipes::RecipeLine line(stock::StockCode urun, stock::StockCode ingredient, double qua) {
-    recipes::RecipeLine l;
-    l.urun = urun;
-    l.ingredient = ingredient;
-    l.qua = qua;
-    return l;
-}
-
 } // namespace
 
 TEST(CostRollup, sumsIngredientsAtTheirStoredCostInOnePass) {
@@ -31,8 +25,9 @@ TEST(CostRollup, sumsIngredientsAtTheirStoredCostInOnePass) {
     // not the cost 3 is given in the same pass.
     std::vector<stock::StockDefinition> products = {
         product(1, 10), product(2, 4), product(3, 99, true), product(4, 0, true), product(5, 7)};
-    std::vector<recipes::RecipeLine> lines = {line(3, 1, 0.5), line(3, 2, 2), line(4, 3, 2),
-                                              line(5, 1, 100), line(3, 42, 3)};
+    std::vector<recipes::RecipeLine> lines = {
+        test::recipeLine(3, 1, 0.5), test::recipeLine(3, 2, 2), test::recipeLine(4, 3, 2),
+        test::recipeLine(5, 1, 100), test::recipeLine(3, 42, 3)};
     recipes::rollUpStartupCosts(products, lines);
     EXPECT_DOUBLE_EQ(products[2].unitcost, 13);
     EXPECT_DOUBLE_EQ(products[3].unitcost, 198);
@@ -47,7 +42,7 @@ TEST(CostRollup, sumsIngredientsAtTheirStoredCostInOnePass) {
 
 TEST(CostRollup, aProductThatIsItsOwnIngredientKeepsItsStoredCost) {
     std::vector<stock::StockDefinition> products = {product(1, 12, true)};
-    std::vector<recipes::RecipeLine> lines = {line(1, 1, 1)};
+    std::vector<recipes::RecipeLine> lines = {test::recipeLine(1, 1, 1)};
     recipes::rollUpStartupCosts(products, lines);
     EXPECT_DOUBLE_EQ(products[0].unitcost, 12);
 }

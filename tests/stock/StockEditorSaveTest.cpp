@@ -82,14 +82,6 @@ public:
     bool closed = false;
 };
 
-recipes::RecipeLine line(stock::StockCode product, stock::StockCode ingredient, double qua) {
-    recipes::RecipeLine l;
-    l.urun = product;
-    l.ingredient = ingredient;
-    l.qua = qua;
-    return l;
-}
-
 } // namespace
 
 TEST(RecipeCost, linesTakeTheirIngredientsFactsAndSumTheirCosts) {
@@ -103,10 +95,11 @@ TEST(RecipeCost, linesTakeTheirIngredientsFactsAndSumTheirCosts) {
     products[2].stcode = 3;
     products[2].unitcost = 10;
     const recipes::ProductIndex index = recipes::indexByCode(products);
-    const std::vector<recipes::RecipeLine> all{line(2, 1, 1.5), line(2, 2, 1), line(3, 1, 9),
-                                               line(2, 99, 7)};
+    const std::vector<recipes::RecipeLine> all{test::recipeLine(2, 1, 1.5),
+                                               test::recipeLine(2, 2, 1), test::recipeLine(3, 1, 9),
+                                               test::recipeLine(2, 99, 7)};
     stock::StockDefinition product = products[1];
-    std::vector<recipes::RecipeLine> lines{line(5, 5, 5)};
+    std::vector<recipes::RecipeLine> lines{test::recipeLine(5, 5, 5)};
     EXPECT_EQ(recipes::recipeOf(product, all, index, lines), 3);
     EXPECT_DOUBLE_EQ(product.unitcost, 6);
     ASSERT_EQ(lines.size(), 3u);

@@ -51,6 +51,14 @@ void addRecipeLine(std::int64_t product, std::int64_t ingredient, double quantit
                        std::to_string(quantity) + ");");
 }
 
+recipes::RecipeLine recipeLine(std::int64_t product, std::int64_t ingredient, double quantity) {
+    recipes::RecipeLine line;
+    line.urun = product;
+    line.ingredient = ingredient;
+    line.qua = quantity;
+    return line;
+}
+
 void loadDemoRestaurant() {
     QProcess load;
     load.setProcessChannelMode(QProcess::ForwardedChannels);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recipes/RecipeLine.h"
+
 #include <cstdint>
 #include <string>
 
@@ -23,6 +25,8 @@ void addGroupA(int acode, const std::string& name, int tur = 333);
 void addGroupB(int acode, int bcode, const std::string& name, int indexSira = 0);
 void addGroupC(int acode, int bcode, int ccode, const std::string& name);
 void addRecipeLine(std::int64_t product, std::int64_t ingredient, double quantity);
+// The same line as a record, for the lists in memory.
+recipes::RecipeLine recipeLine(std::int64_t product, std::int64_t ingredient, double quantity);
 // The demo restaurant on top of the freshly reset schema.
 void loadDemoRestaurant();
 
