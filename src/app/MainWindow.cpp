@@ -222,12 +222,17 @@ void MainWindow::dispatchClick(const MainHit& hit) {
     case MainAction::RowC:
         return m_commands.selectRow(GroupLevel::C, hit.row);
     case MainAction::UpA:
+        return page(GroupLevel::A, true);
     case MainAction::UpB:
+        return page(GroupLevel::B, true);
     case MainAction::UpC:
+        return page(GroupLevel::C, true);
     case MainAction::DownA:
+        return page(GroupLevel::A, false);
     case MainAction::DownB:
+        return page(GroupLevel::B, false);
     case MainAction::DownC:
-        break;
+        return page(GroupLevel::C, false);
     case MainAction::DeleteA:
         m_commands.deleteSelectedGroup(GroupLevel::A, this);
         repaint();
@@ -259,13 +264,9 @@ void MainWindow::dispatchClick(const MainHit& hit) {
     case MainAction::SettingsC:
         return notBuiltYet(QStringLiteral("Grup/Menü Ayarları"));
     }
-    // The page arrows.
-    const bool up = hit.action == MainAction::UpA || hit.action == MainAction::UpB ||
-                    hit.action == MainAction::UpC;
-    const GroupLevel level =
-        (hit.action == MainAction::UpA || hit.action == MainAction::DownA)   ? GroupLevel::A
-        : (hit.action == MainAction::UpB || hit.action == MainAction::DownB) ? GroupLevel::B
-                                                                             : GroupLevel::C;
+}
+
+void MainWindow::page(GroupLevel level, bool up) {
     up ? m_commands.pageUp(level) : m_commands.pageDown(level);
     repaint();
 }

@@ -60,6 +60,7 @@ private:
     void dispatchDoubleClick(const MainHit& hit);
     void notBuiltYet(const QString& caption);
     void openMenuOrdering();
+    void page(GroupLevel level, bool up);
     // The stock window on the products of the selected group of `level`;
     // nothing when that level has no selection.
     void openGroupProducts(GroupLevel level);
