@@ -14,9 +14,24 @@ Application::Application(platform::MessageBoxes& boxes)
     : m_boxes(boxes)
     , m_machine(platform::MachineInfo::ofThisComputer(m_settings))
     , m_user(m_settings, boxes)
-    , m_catalog(m_settings, boxes) {}
+    , m_catalog(m_settings, boxes)
+    , m_jobs(boxes)
+    , m_stockContext{m_catalog.runner(),
+                     boxes,
+                     m_messenger,
+                     m_jobs,
+                     m_catalog.stock(),
+                     m_catalog.groups(),
+                     m_catalog.recipes().recipeLines,
+                     [this] { return m_catalog.readProducts(); }}
+    , m_stockFeatures(boxes)
+    , m_mainFeatures(boxes) {}
 
-Application::~Application() = default;
+Application::~Application() {
+    // The windows first: they may still wait for a job.
+    m_mainWindow.reset();
+    m_jobs.shutdown();
+}
 
 std::optional<int> Application::start(LoginPrompt& prompt) {
     if (!isDeveloperMachine(m_machine, m_settings.developerMachines())) {
@@ -29,7 +44,10 @@ std::optional<int> Application::start(LoginPrompt& prompt) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return kNoMainWindow;
-    m_mainWindow = std::make_unique<MainWindow>(m_catalog, m_user, m_boxes, m_messenger, m_machine);
+    m_mainWindow =
+        std::make_unique<MainWindow>(m_catalog, m_user, m_boxes, m_messenger, m_machine,
+                                     m_stockContext, m_stockFeatures.features(),
+                                     m_mainFeatures.features());
     m_mainWindow->setGeometry(screen->geometry());
     m_mainWindow->showMaximized();
     m_mainWindow->update();

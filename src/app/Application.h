@@ -2,9 +2,13 @@
 
 #include "app/ActiveUser.h"
 #include "app/CatalogData.h"
+#include "app/NotBuiltMainFeatures.h"
+#include "platform/BackgroundJobs.h"
 #include "platform/MachineInfo.h"
 #include "platform/ProgramMessenger.h"
 #include "platform/Settings.h"
+#include "stock/NotBuiltStockFeatures.h"
+#include "stock/StockContext.h"
 
 #include <memory>
 #include <optional>
@@ -35,6 +39,8 @@ public:
     const platform::MachineInfo& machine() const { return m_machine; }
     ActiveUser& user() { return m_user; }
     CatalogData& catalog() { return m_catalog; }
+    stock::StockContext& stockContext() { return m_stockContext; }
+    platform::BackgroundJobs& jobs() { return m_jobs; }
     MainWindow* mainWindow() const { return m_mainWindow.get(); }
 
 private:
@@ -44,6 +50,11 @@ private:
     platform::ProgramMessenger m_messenger;
     ActiveUser m_user;
     CatalogData m_catalog;
+    // After the catalog: the jobs end before the lists and the runner they use.
+    platform::BackgroundJobs m_jobs;
+    stock::StockContext m_stockContext;
+    stock::NotBuiltStockFeatures m_stockFeatures;
+    NotBuiltMainFeatures m_mainFeatures;
     std::unique_ptr<MainWindow> m_mainWindow;
 };
 

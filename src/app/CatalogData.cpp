@@ -26,7 +26,7 @@ int CatalogData::readCompany() {
     const db::Outcome outcome = m_runner.queryFirst(
         kReadCompany, db::schema::company, "SELECT compname,compfolder,mustID FROM maininfo;",
         [this](const db::Row& row) {
-            m_company.name = db::fitField(row.text(1), Company::kNameSize);
+            m_company.name = db::fitField(row.text(1), records::Company::kNameSize);
             m_company.folder = row.bytes(2);
             m_company.id = row.integer(3);
         });
@@ -50,11 +50,11 @@ int CatalogData::readBranches() {
     const db::Outcome outcome = m_runner.query(
         kReadBranches, db::schema::company,
         "SELECT firmacode,subekod,subead,ipno,active FROM subeler; ", [this](const db::Row& row) {
-            Branch branch;
+            records::Branch branch;
             branch.firmCode = row.integer(1);
             branch.branchCode = row.integer(2);
-            branch.name = db::fitField(row.text(3), Branch::kNameSize);
-            branch.ip = db::fitField(row.bytes(4), Branch::kIpSize);
+            branch.name = db::fitField(row.text(3), records::Branch::kNameSize);
+            branch.ip = db::fitField(row.bytes(4), records::Branch::kIpSize);
             branch.active = row.flag(5);
             m_company.branches.push_back(std::move(branch));
         });
@@ -79,10 +79,10 @@ void CatalogData::readProductSideLists() {
 
 int CatalogData::readProducts() {
     const stock::ProductJoins joins(stock::JoinSources{
-        m_groups.allGroupA(), m_groups.allGroupB(), m_groups.allGroupC(), m_stock.colours,
-        m_recipes.recipeLines, m_recipes.bundleLines, m_stock.quickSaleCodes, m_stock.regionPrices,
-        m_stock.sizes, m_orderRows});
+        m_stock.colours, m_recipes.recipeLines, m_recipes.bundleLines, m_stock.quickSaleCodes,
+        m_stock.regionPrices, m_stock.sizes, m_orderRows});
     const int count = stock::readProducts(m_runner, joins, m_stock.products);
+    ++m_stock.generation;
     m_stock.weighedProducts = stock::weighedProductsOf(m_stock.products);
     return count;
 }

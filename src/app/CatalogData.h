@@ -1,14 +1,12 @@
 #pragma once
 
-#include "app/Company.h"
+#include "records/Company.h"
 #include "db/DbConnection.h"
 #include "db/StatementRunner.h"
 #include "groups/GroupData.h"
-#include "ordering/StokOrderRow.h"
+#include "records/StokOrderRow.h"
 #include "recipes/RecipeLists.h"
 #include "scales/ScaleEntry.h"
-#include "stock/CostPropagation.h"
-#include "stock/StockBrowserState.h"
 #include "stock/StockCatalog.h"
 
 #include <vector>
@@ -36,12 +34,13 @@ public:
     // Everything the product read joins, in the order the start-up reads it.
     void readProductSideLists();
     // The products by name, joined with the lists in memory; rebuilds the
-    // weighed products. The count, or -1 after a reported failure.
+    // weighed products. The count, or -1 after a reported failure (the list
+    // read before then stays).
     int readProducts();
     int readScales();
 
-    const Company& company() const { return m_company; }
-    Company& company() { return m_company; }
+    const records::Company& company() const { return m_company; }
+    records::Company& company() { return m_company; }
     groups::GroupData& groups() { return m_groups; }
     const groups::GroupData& groups() const { return m_groups; }
     stock::StockCatalog& stock() { return m_stock; }
@@ -49,29 +48,17 @@ public:
     recipes::RecipeLists& recipes() { return m_recipes; }
     std::vector<ordering::StokOrderRow>& orderRows() { return m_orderRows; }
     const std::vector<scales::ScaleEntry>& scales() const { return m_scales; }
-    // The product the windows work on: the row last picked, or the one
-    // being created.
-    stock::StockDefinition& currentProduct() { return m_currentProduct; }
-    // Set while the current product is a new one not saved yet.
-    bool& newProductPending() { return m_newProductPending; }
-    stock::StockBrowserState& browser() { return m_browser; }
-    stock::CostWorkers& costWorkers() { return m_costWorkers; }
     db::StatementRunner& runner() { return m_runner; }
 
 private:
     db::DbConnection m_connection;
     db::StatementRunner m_runner;
-    Company m_company;
+    records::Company m_company;
     groups::GroupData m_groups;
     stock::StockCatalog m_stock;
     recipes::RecipeLists m_recipes;
     std::vector<ordering::StokOrderRow> m_orderRows;
     std::vector<scales::ScaleEntry> m_scales;
-    stock::StockDefinition m_currentProduct;
-    bool m_newProductPending = false;
-    stock::StockBrowserState m_browser;
-    // Last, so that workers finish before the lists and the runner go.
-    stock::CostWorkers m_costWorkers;
 };
 
 } // namespace parvela::app

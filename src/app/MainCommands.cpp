@@ -4,11 +4,11 @@
 #include "app/CatalogData.h"
 #include "app/MainHitTest.h"
 #include "app/MainScreenState.h"
-#include "app/Notifications.h"
 #include "app/StartupLoad.h"
+#include "groups/GroupLevels.h"
 #include "groups/GroupLookups.h"
 #include "platform/MessageBoxes.h"
-#include "platform/ProgramMessenger.h"
+#include "platform/Notifications.h"
 #include "recipes/CostRollup.h"
 #include "stock/NameRepair.h"
 #include "stock/ProductFilters.h"
@@ -16,15 +16,6 @@
 namespace parvela::app {
 
 namespace {
-
-template <typename Group> void selectOnly(std::vector<Group>& list, int row) {
-    for (std::size_t i = 0; i < list.size(); ++i)
-        list[i].selected = static_cast<int>(i) == row;
-}
-
-template <typename Group> bool validRow(const std::vector<Group>& list, int row) {
-    return row >= 0 && static_cast<std::size_t>(row) < list.size();
-}
 
 QString captionOf(GroupLevel level) {
     switch (level) {
@@ -38,58 +29,14 @@ QString captionOf(GroupLevel level) {
     return QStringLiteral("ALT KATEGORİ GRUP SİLİNİYOR");
 }
 
-// The selected group of a level, as the delete needs it.
-struct Chosen {
-    int Id = 0;
-    int code = 0;
-    QString name;
-};
-
-template <typename Group, typename Select>
-Chosen chosenOf(const std::vector<Group>& list, Select select, int Group::*code) {
-    Group group;
-    select(list, group);
-    return {group.Id, group.*code, group.wideName};
-}
-
-Chosen chosenGroup(groups::GroupData& groups, GroupLevel level) {
-    switch (level) {
-    case GroupLevel::A:
-        return chosenOf(groups.screenA(), groups::selectedGroupA, &groups::GroupA::acode);
-    case GroupLevel::B:
-        return chosenOf(groups.screenB(), groups::selectedGroupB, &groups::GroupB::bcode);
-    case GroupLevel::C:
-        break;
+// The lists under a selected group follow it: B and C under an A, C under a B.
+template <typename Group> void followSelection(groups::GroupData& groups, const Group& chosen) {
+    if constexpr (std::is_same_v<Group, groups::GroupA>) {
+        groups::groupBOfA(groups.screenB(), groups.allGroupB(), chosen.acode);
+        groups::groupCOfA(groups.screenC(), groups.allGroupC(), chosen.acode);
+    } else if constexpr (std::is_same_v<Group, groups::GroupB>) {
+        groups::groupCOfB(groups.screenC(), groups.allGroupC(), chosen.bcode);
     }
-    return chosenOf(groups.screenC(), groups::selectedGroupC, &groups::GroupC::ccode);
-}
-
-void deleteAndReread(groups::GroupData& groups, GroupLevel level, const Chosen& chosen) {
-    switch (level) {
-    case GroupLevel::A: {
-        groups::GroupA group;
-        group.Id = chosen.Id;
-        groups.deleteGroupA(group);
-        groups.readGroupA();
-        groups.resetScreenA();
-        return;
-    }
-    case GroupLevel::B: {
-        groups::GroupB group;
-        group.Id = chosen.Id;
-        groups.deleteGroupB(group);
-        groups.readGroupB();
-        groups.resetScreenB();
-        return;
-    }
-    case GroupLevel::C:
-        break;
-    }
-    groups::GroupC group;
-    group.Id = chosen.Id;
-    groups.deleteGroupC(group);
-    groups.readGroupC();
-    groups.resetScreenC();
 }
 
 } // namespace
@@ -108,32 +55,18 @@ int& MainCommands::page(GroupLevel level) {
 
 void MainCommands::selectRow(GroupLevel level, int row) {
     groups::GroupData& groups = m_catalog.groups();
-    switch (level) {
-    case GroupLevel::A: {
-        if (!validRow(groups.screenA(), row))
+    groups::withGroupType(level, [&](auto type) {
+        using Group = typename decltype(type)::type;
+        std::vector<Group>& list = groups.screen<Group>();
+        if (!groups::selectOnly(list, row))
             return;
-        selectOnly(groups.screenA(), row);
-        const int acode = groups.screenA()[static_cast<std::size_t>(row)].acode;
-        groups::groupBOfA(groups.screenB(), groups.allGroupB(), acode);
-        groups::groupCOfA(groups.screenC(), groups.allGroupC(), acode);
-        m_state.pageB = 1;
-        m_state.pageC = 1;
-        return;
-    }
-    case GroupLevel::B: {
-        if (!validRow(groups.screenB(), row))
-            return;
-        selectOnly(groups.screenB(), row);
-        groups::groupCOfB(groups.screenC(), groups.allGroupC(),
-                          groups.screenB()[static_cast<std::size_t>(row)].bcode);
-        m_state.pageC = 1;
-        return;
-    }
-    case GroupLevel::C:
-        if (validRow(groups.screenC(), row))
-            selectOnly(groups.screenC(), row);
-        return;
-    }
+        followSelection(groups, list[static_cast<std::size_t>(row)]);
+        // Every level below starts from its first page.
+        if (level == GroupLevel::A)
+            m_state.pageB = 1;
+        if (level != GroupLevel::C)
+            m_state.pageC = 1;
+    });
 }
 
 void MainCommands::pageUp(GroupLevel level) {
@@ -148,33 +81,40 @@ void MainCommands::pageDown(GroupLevel level) {
 
 void MainCommands::deleteSelectedGroup(GroupLevel level, QObject* owner) {
     groups::GroupData& groups = m_catalog.groups();
-    const Chosen chosen = chosenGroup(groups, level);
-    const QString caption = captionOf(level);
-    platform::BoxRequest box;
-    box.caption = caption;
-    box.owner = owner;
-    box.topmost = true;
-    if (chosen.Id <= 0) {
-        box.text = QStringLiteral("Herhani bir grup seçilmedi");
-        box.icon = platform::BoxIcon::Information;
-        m_boxes.show(box);
-        return;
-    }
-    box.text = QStringLiteral("%1  grubunu silmek istediginizden emin misiniz?..").arg(chosen.name);
-    box.buttons = platform::BoxButtons::YesNo;
-    if (m_boxes.show(box) != platform::BoxAnswer::Yes)
-        return;
-    // A count that could not be made (-1, already reported) refuses as well:
-    // the group may still have products.
-    const int linked = groups.linkedStockCount(chosen.code, static_cast<int>(level));
-    if (linked != 0) {
-        if (linked > 0)
-            m_boxes.tell(QStringLiteral("Bu gruba bağlı stoklar var. Önce stok tanımlarını "
-                                        "siliniz."),
-                         caption, platform::BoxIcon::Information, owner);
-        return;
-    }
-    deleteAndReread(groups, level, chosen);
+    groups::withGroupType(level, [&](auto type) {
+        using Group = typename decltype(type)::type;
+        const Group* selected = groups::selectedOf(groups.screen<Group>());
+        const Group chosen = selected ? *selected : Group{};
+        platform::BoxRequest box;
+        box.caption = captionOf(level);
+        box.owner = owner;
+        box.topmost = true;
+        if (chosen.Id <= 0) {
+            box.text = QStringLiteral("Herhani bir grup seçilmedi");
+            box.icon = platform::BoxIcon::Information;
+            m_boxes.show(box);
+            return;
+        }
+        box.text =
+            QStringLiteral("%1  grubunu silmek istediginizden emin misiniz?..").arg(chosen.wideName);
+        box.buttons = platform::BoxButtons::YesNo;
+        box.defaultAnswer = platform::BoxAnswer::No; // a slip of Enter deletes nothing
+        if (m_boxes.show(box) != platform::BoxAnswer::Yes)
+            return;
+        // A count that could not be made (-1, already reported) refuses as
+        // well: the group may still have products.
+        const int linked = groups.linkedStockCount(groups::codeOf(chosen), level);
+        if (linked != 0) {
+            if (linked > 0)
+                m_boxes.tell(QStringLiteral("Bu gruba bağlı stoklar var. Önce stok tanımlarını "
+                                            "siliniz."),
+                             box.caption, platform::BoxIcon::Information, owner);
+            return;
+        }
+        groups.remove(chosen);
+        groups.read<Group>();
+        groups.resetScreen<Group>();
+    });
 }
 
 void MainCommands::reloadEverything() {
@@ -182,41 +122,28 @@ void MainCommands::reloadEverything() {
     m_state.pageB = 1;
     m_state.pageC = 1;
     loadStockData(m_catalog);
-    notifyMobileServer(m_messenger);
+    platform::notifyMobileServer(m_messenger);
 }
 
 void MainCommands::rewriteProductNames() {
-    stock::rewriteProductNames(m_catalog.runner(), m_catalog.stock().products);
+    // What the server holds now, so that a rename made elsewhere is kept.
+    if (m_catalog.readProducts() < 0)
+        return;
+    stock::rewriteProductNames(m_catalog.runner(), m_boxes, m_catalog.stock().products);
 }
 
-bool MainCommands::showGroupProducts(GroupLevel level) {
+bool MainCommands::showGroupProducts(GroupLevel level, stock::StockBrowserState& browser) {
     groups::GroupData& groups = m_catalog.groups();
-    int gra = 0;
-    int grb = 0;
-    int grc = 0;
-    switch (level) {
-    case GroupLevel::A: {
-        groups::GroupA group;
-        gra = groups::selectedGroupA(groups.screenA(), group);
-        break;
-    }
-    case GroupLevel::B: {
-        groups::GroupB group;
-        grb = groups::selectedGroupB(groups.screenB(), group);
-        break;
-    }
-    case GroupLevel::C: {
-        groups::GroupC group;
-        grc = groups::selectedGroupC(groups.screenC(), group);
-        break;
-    }
-    }
-    if (gra < 0 || grb < 0 || grc < 0)
+    const int code = groups::withGroupType(level, [&](auto type) {
+        using Group = typename decltype(type)::type;
+        const Group* selected = groups::selectedOf(groups.screen<Group>());
+        return selected ? groups::codeOf(*selected) : -1;
+    });
+    if (code < 0)
         return false;
-    stock::StockBrowserState& browser = m_catalog.browser();
-    stock::showGroup(browser, m_catalog.stock().products, gra, grb, grc);
+    stock::showGroup(browser, m_catalog.stock(), level == GroupLevel::A ? code : 0,
+                     level == GroupLevel::B ? code : 0, level == GroupLevel::C ? code : 0);
     browser.firstRow = 0;
-    browser.scrollPosition = 0;
     return true;
 }
 
@@ -232,6 +159,7 @@ void MainCommands::deleteAllOrderIndex(QObject* owner) {
     box.caption = QStringLiteral("DELETE_ALL_ORDER_INDEX");
     box.icon = platform::BoxIcon::Information;
     box.buttons = platform::BoxButtons::YesNoCancel;
+    box.defaultAnswer = platform::BoxAnswer::No;
     box.owner = owner;
     if (m_boxes.show(box) != platform::BoxAnswer::Yes)
         return;
@@ -243,13 +171,13 @@ void MainCommands::selectBranchAt(QPoint point) {
     m_user.checkBranchPermission();
     if (!m_user.mayConnectBranches())
         return;
-    std::vector<Branch>& branches = m_catalog.company().branches;
+    std::vector<records::Branch>& branches = m_catalog.company().branches;
     const int hit = hitBranch(point, branches);
     if (hit < 0)
         return;
-    for (Branch& branch : branches)
+    for (records::Branch& branch : branches)
         branch.selected = false;
-    Branch& chosen = branches[static_cast<std::size_t>(hit)];
+    records::Branch& chosen = branches[static_cast<std::size_t>(hit)];
     chosen.selected = true;
     m_catalog.company().currentBranch = chosen;
 }

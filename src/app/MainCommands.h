@@ -1,5 +1,7 @@
 #pragma once
 
+#include "groups/GroupLevel.h"
+
 #include <QPoint>
 
 class QObject;
@@ -8,14 +10,17 @@ namespace parvela::platform {
 class MessageBoxes;
 class ProgramMessenger;
 } // namespace parvela::platform
+namespace parvela::stock {
+struct StockBrowserState;
+}
 
 namespace parvela::app {
+
+using groups::GroupLevel;
 
 class ActiveUser;
 class CatalogData;
 struct MainScreenState;
-
-enum class GroupLevel { A = 1, B = 2, C = 3 };
 
 // What the main screen's clicks do to the data: selecting and paging the
 // group lists, deleting a group, the full reload, the name rewrite and the
@@ -39,10 +44,12 @@ public:
     // "Hepsi": paging from the top, the product data read again, the mobile
     // server told.
     void reloadEverything();
+    // Reads the products again and writes each name back as the server
+    // holds it now.
     void rewriteProductNames();
     // The stock window's list becomes the products of the selected group of
     // that level, from the top; false when nothing is selected there.
-    bool showGroupProducts(GroupLevel level);
+    bool showGroupProducts(GroupLevel level, stock::StockBrowserState& browser);
     // The lists joined to the products and the products with their costs.
     void reloadProducts();
     // After asking, every product order row of every scope goes.

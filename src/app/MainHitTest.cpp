@@ -1,6 +1,6 @@
 #include "app/MainHitTest.h"
 
-#include "app/Company.h"
+#include "records/Company.h"
 #include "app/MainScreenState.h"
 #include "groups/GroupData.h"
 
@@ -119,7 +119,7 @@ MainHit hitMainDoubleClick(QPoint point, const MainScreenState& state,
     return {};
 }
 
-int hitBranch(QPoint point, const std::vector<Branch>& branches) {
+int hitBranch(QPoint point, const std::vector<records::Branch>& branches) {
     for (std::size_t i = 0; i < branches.size(); ++i) {
         if (contains(branches[i].rect, point.x(), point.y()))
             return static_cast<int>(i);

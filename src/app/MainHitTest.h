@@ -7,9 +7,12 @@ namespace parvela::groups {
 class GroupData;
 }
 
+namespace parvela::records {
+struct Branch;
+}
+
 namespace parvela::app {
 
-struct Branch;
 struct MainScreenState;
 
 // What a click on the main screen asks for, in the order the screen tests
@@ -67,6 +70,6 @@ MainHit hitMainClick(QPoint point, const MainScreenState& state, const groups::G
 MainHit hitMainDoubleClick(QPoint point, const MainScreenState& state,
                            const groups::GroupData& groups);
 // The position of the first branch box containing the point, or -1.
-int hitBranch(QPoint point, const std::vector<Branch>& branches);
+int hitBranch(QPoint point, const std::vector<records::Branch>& branches);
 
 } // namespace parvela::app

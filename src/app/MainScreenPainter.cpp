@@ -1,6 +1,6 @@
 #include "app/MainScreenPainter.h"
 
-#include "app/Company.h"
+#include "records/Company.h"
 #include "app/MainScreenState.h"
 #include "groups/GroupData.h"
 #include "groups/StockType.h"
@@ -12,7 +12,7 @@ namespace parvela::app {
 
 namespace {
 
-using groups::Rect;
+using records::Rect;
 
 const QColor kBackground(44, 44, 44);
 const QColor kLight(240, 248, 255);
@@ -159,7 +159,7 @@ void ScreenPainter::topBar() {
 void ScreenPainter::branchBoxes() {
     const int left = m_state.desktopRight - 127;
     int top = 80;
-    for (Branch& branch : m_content.branches) {
+    for (records::Branch& branch : m_content.branches) {
         branch.rect = {left, top, left + 125, top + 36};
         const QColor fill = branch.selected ? kBranchSelected : kBranchFill;
         m_p.setPen(kLight);

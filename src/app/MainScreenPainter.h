@@ -11,9 +11,12 @@ namespace parvela::groups {
 class GroupData;
 }
 
+namespace parvela::records {
+struct Branch;
+}
+
 namespace parvela::app {
 
-struct Branch;
 struct MainScreenState;
 
 // The two page arrows of the lists.
@@ -26,7 +29,7 @@ struct ArrowPictures {
 // of the rows and branch boxes it draws back into these records.
 struct MainScreenContent {
     groups::GroupData& groups;
-    std::vector<Branch>& branches;
+    std::vector<records::Branch>& branches;
     std::size_t stockCount = 0;
 };
 

@@ -3,11 +3,9 @@
 #include "app/ArrowPictures.h"
 #include "app/CatalogData.h"
 #include "app/MainHitTest.h"
-#include "app/NotBuiltYet.h"
-#include "app/PrivateMessages.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MessageListener.h"
-#include "stock/StockBrowserWindow.h"
+#include "platform/WindowMessages.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -37,16 +35,20 @@ int desktopRight() {
 
 MainWindow::MainWindow(CatalogData& catalog, ActiveUser& user, platform::MessageBoxes& boxes,
                        const platform::ProgramMessenger& messenger,
-                       const platform::MachineInfo& machine, QWidget* parent)
+                       const platform::MachineInfo& machine, stock::StockContext& stockContext,
+                       stock::StockFeatures stockFeatures, MainFeatures features,
+                       QWidget* parent)
     : QWidget(parent)
     , m_catalog(catalog)
     , m_boxes(boxes)
     , m_commands(catalog, user, boxes, messenger, m_state)
-    , m_stockWindows(catalog, boxes, messenger,
+    , m_features(features)
+    , m_stockWindows(stockContext, stockFeatures,
                      [this] {
                          repaint();
                          if (QWidget* browser = childWindow(ChildWindow::StockBrowser)) {
-                             QEvent changed(msg::eventType(msg::kStockListChanged));
+                             QEvent changed(
+                                 platform::msg::eventType(platform::msg::kStockListChanged));
                              QCoreApplication::sendEvent(browser, &changed);
                          }
                      })
@@ -64,13 +66,15 @@ void MainWindow::listenForMessages() {
     m_listener = new platform::MessageListener(
         QString::fromLatin1(kTitle),
         [this](int message) {
-            QCoreApplication::postEvent(this, new QEvent(msg::eventType(message)));
+            QCoreApplication::postEvent(this, new QEvent(platform::msg::eventType(message)));
         },
         this);
     m_listener->listen();
 }
 
 QWidget* MainWindow::childWindow(ChildWindow kind) const {
+    if (kind == ChildWindow::StockBrowser)
+        return m_stockWindows.browser();
     const auto found = m_children.find(kind);
     return found == m_children.end() ? nullptr : found->second.data();
 }
@@ -81,25 +85,25 @@ void MainWindow::setChildWindow(ChildWindow kind, QWidget* window) {
 
 bool MainWindow::event(QEvent* event) {
     switch (static_cast<int>(event->type())) {
-    case msg::kRedrawNow:
+    case platform::msg::kRedrawNow:
         repaint();
         return true;
-    case msg::kScaleBusy:
+    case platform::msg::kScaleBusy:
         m_state.scaleBusy = true;
         repaint();
         return true;
-    case msg::kScaleIdle:
+    case platform::msg::kScaleIdle:
         m_state.scaleBusy = false;
         repaint();
         return true;
-    case msg::kScaleItemSent:
+    case platform::msg::kScaleItemSent:
         ++m_state.scaleSteps;
         repaint();
         return true;
-    case msg::kStartBranchTransfer:
-        notBuiltYet(QStringLiteral("Şubelere Gönder"));
+    case platform::msg::kStartBranchTransfer:
+        m_features.publish.sendToBranches(this);
         return true;
-    case msg::kBringToFront:
+    case platform::msg::kBringToFront:
         raise();
         activateWindow();
         showMaximized();
@@ -135,7 +139,7 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_F1:
-        notBuiltYet(QStringLiteral("HTML Dijital Menü"));
+        m_features.publish.writeDigitalMenu(this);
         return;
     case Qt::Key_F3:
         m_commands.pageDown(GroupLevel::C);
@@ -151,34 +155,31 @@ void MainWindow::moveEvent(QMoveEvent* event) {
     update();
 }
 
-void MainWindow::notBuiltYet(const QString& caption) {
-    showNotBuiltYet(m_boxes, caption, this);
-}
-
 void MainWindow::openMenuOrdering() {
     if (childWindow(ChildWindow::MenuOrdering)) {
         m_boxes.tell(QStringLiteral("if(IsWindow(CHILD_GRA_SIRA_WINDOW))"),
                      QStringLiteral("FILTER_GRUP_B"));
         return;
     }
-    notBuiltYet(QStringLiteral("Menu Sıralaması"));
+    setChildWindow(ChildWindow::MenuOrdering, m_features.ordering.openMenuOrdering(this));
+}
+
+void MainWindow::openProductOrdering() {
+    if (!childWindow(ChildWindow::ProductOrdering))
+        setChildWindow(ChildWindow::ProductOrdering, m_features.ordering.openProductOrdering(this));
 }
 
 void MainWindow::openGroupProducts(GroupLevel level) {
-    if (!m_commands.showGroupProducts(level))
+    if (!m_commands.showGroupProducts(level, m_stockWindows.browserState()))
         return;
-    QWidget* browser = childWindow(ChildWindow::StockBrowser);
-    if (browser) {
-        QEvent changed(msg::eventType(msg::kStockListChanged));
+    if (QWidget* browser = childWindow(ChildWindow::StockBrowser)) {
+        QEvent changed(platform::msg::eventType(platform::msg::kStockListChanged));
         QCoreApplication::sendEvent(browser, &changed);
         browser->raise();
         browser->activateWindow();
         return;
     }
-    auto* window = new stock::StockBrowserWindow(m_catalog, m_boxes, m_stockWindows, this);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    setChildWindow(ChildWindow::StockBrowser, window);
-    window->show();
+    m_stockWindows.openBrowser(this);
 }
 
 void MainWindow::dispatchClick(const MainHit& hit) {
@@ -188,29 +189,27 @@ void MainWindow::dispatchClick(const MainHit& hit) {
     case MainAction::MenuSiralamasi:
         return openMenuOrdering();
     case MainAction::UrunSiralamasi:
-        if (!childWindow(ChildWindow::ProductOrdering))
-            notBuiltYet(QStringLiteral("Ürün Sıralaması"));
-        return;
+        return openProductOrdering();
     case MainAction::TumIndexiSil:
         return m_commands.deleteAllOrderIndex(this);
     case MainAction::ConvertTurkishChars:
         return m_commands.rewriteProductNames();
     case MainAction::DisaVerTartilan:
-        return notBuiltYet(QStringLiteral("DışaVer Tartılan"));
+        return m_features.publish.writeWeighedPriceList(this);
     case MainAction::Tabledot3:
-        return notBuiltYet(QStringLiteral("Tabledot 3 Kap"));
+        return m_features.groups.setMenu(3, this);
     case MainAction::Tabledot4:
-        return notBuiltYet(QStringLiteral("Tabledot 4 Kap"));
+        return m_features.groups.setMenu(4, this);
     case MainAction::Teraziler:
-        return notBuiltYet(QStringLiteral("Teraziler"));
+        return m_features.scales.defineScales(this);
     case MainAction::TeraziyeGonder:
-        return notBuiltYet(QStringLiteral("Teraziye Gönder"));
+        return m_features.scales.sendToScales(this);
     case MainAction::SubelereGonder:
-        return notBuiltYet(QStringLiteral("Şubelere Gönder"));
+        return m_features.publish.sendToBranches(this);
     case MainAction::YemekSepetiMenu:
-        return notBuiltYet(QStringLiteral("YemekSepeti Menü"));
+        return m_features.publish.importDeliveryMenu(this);
     case MainAction::MenuyuOlustur:
-        return notBuiltYet(QStringLiteral("Menüyü Oluştur"));
+        return m_features.publish.writeAndUploadMenu(this);
     case MainAction::Hepsi:
         m_commands.reloadEverything();
         repaint();
@@ -246,13 +245,17 @@ void MainWindow::dispatchClick(const MainHit& hit) {
         repaint();
         return;
     case MainAction::AddA:
+        return m_features.groups.addGroup(GroupLevel::A, this);
     case MainAction::AddB:
+        return m_features.groups.addGroup(GroupLevel::B, this);
     case MainAction::AddC:
-        return notBuiltYet(QStringLiteral("Grup Ekle"));
+        return m_features.groups.addGroup(GroupLevel::C, this);
     case MainAction::GroupTypeA:
+        return m_features.groups.editGroup(GroupLevel::A, this);
     case MainAction::GroupTypeB:
+        return m_features.groups.editGroup(GroupLevel::B, this);
     case MainAction::GroupTypeC:
-        return notBuiltYet(QStringLiteral("Grubu-Tipi"));
+        return m_features.groups.editGroup(GroupLevel::C, this);
     case MainAction::ProductsA:
         return openGroupProducts(GroupLevel::A);
     case MainAction::ProductsB:
@@ -260,9 +263,11 @@ void MainWindow::dispatchClick(const MainHit& hit) {
     case MainAction::ProductsC:
         return openGroupProducts(GroupLevel::C);
     case MainAction::SettingsA:
+        return m_features.groups.groupSettings(GroupLevel::A, this);
     case MainAction::SettingsB:
+        return m_features.groups.groupSettings(GroupLevel::B, this);
     case MainAction::SettingsC:
-        return notBuiltYet(QStringLiteral("Grup/Menü Ayarları"));
+        return m_features.groups.groupSettings(GroupLevel::C, this);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainCommands.h"
+#include "app/MainFeatures.h"
 #include "app/MainScreenPainter.h"
 #include "app/MainScreenState.h"
 #include "app/StockWindowOpener.h"
@@ -34,7 +35,8 @@ public:
 
     MainWindow(CatalogData& catalog, ActiveUser& user, platform::MessageBoxes& boxes,
                const platform::ProgramMessenger& messenger, const platform::MachineInfo& machine,
-               QWidget* parent = nullptr);
+               stock::StockContext& stockContext, stock::StockFeatures stockFeatures,
+               MainFeatures features, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Takes messages from other programs while the window lives.
@@ -46,6 +48,7 @@ public:
     // The window of that kind when one is open.
     QWidget* childWindow(ChildWindow kind) const;
     void setChildWindow(ChildWindow kind, QWidget* window);
+    StockWindowOpener& stockWindows() { return m_stockWindows; }
 
 protected:
     bool event(QEvent* event) override;
@@ -58,8 +61,8 @@ protected:
 private:
     void dispatchClick(const MainHit& hit);
     void dispatchDoubleClick(const MainHit& hit);
-    void notBuiltYet(const QString& caption);
     void openMenuOrdering();
+    void openProductOrdering();
     void page(GroupLevel level, bool up);
     // The stock window on the products of the selected group of `level`;
     // nothing when that level has no selection.
@@ -70,6 +73,7 @@ private:
     MainScreenState m_state;
     QPoint m_lastPosition;
     MainCommands m_commands;
+    MainFeatures m_features;
     StockWindowOpener m_stockWindows;
     ArrowPictures m_arrows;
     std::map<ChildWindow, QPointer<QWidget>> m_children;

@@ -1,31 +1,42 @@
 #include "app/StockWindowOpener.h"
 
-#include "app/CatalogData.h"
 #include "stock/ProductFilters.h"
+#include "stock/StockBrowserWindow.h"
+#include "stock/StockContext.h"
 #include "stock/StockEditorWindow.h"
 
 namespace parvela::app {
 
 std::function<void()> StockWindowOpener::reapply() {
     return [this] {
-        stock::reapplyFilter(m_catalog.browser(), m_catalog.stock().products);
+        stock::reapplyFilter(m_browserState, m_context.stock);
         if (m_afterChange)
             m_afterChange();
     };
 }
 
+QWidget* StockWindowOpener::openBrowser(QWidget* owner) {
+    if (m_browser)
+        return m_browser;
+    auto* window =
+        new stock::StockBrowserWindow(m_context, m_browserState, *this, m_features, owner);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    m_browser = window;
+    window->show();
+    return window;
+}
+
 void StockWindowOpener::openNewProduct(QWidget* owner) {
     if (m_newWindow)
         return;
-    m_newWindow =
-        stock::StockEditorWindow::openNew(m_catalog, m_boxes, m_messenger, owner, reapply());
+    m_newWindow = stock::StockEditorWindow::openNew(m_context, m_features, owner, reapply());
 }
 
-void StockWindowOpener::openEditProduct(QWidget* owner) {
+void StockWindowOpener::openEditProduct(const stock::StockDefinition& current, QWidget* owner) {
     if (m_editWindow)
         return;
     m_editWindow =
-        stock::StockEditorWindow::openEdit(m_catalog, m_boxes, m_messenger, owner, reapply());
+        stock::StockEditorWindow::openEdit(m_context, m_features, current, owner, reapply());
 }
 
 } // namespace parvela::app

@@ -25,14 +25,16 @@ size_t pendingResultBound(const std::string& text) {
 
 } // namespace
 
-void executeAll(sql::Statement& statement, const std::string& text) {
+std::uint64_t executeAll(sql::Statement& statement, const std::string& text) {
     bool isResultSet = statement.execute(text);
+    const std::uint64_t matched = isResultSet ? 0 : statement.getUpdateCount();
     const size_t bound = pendingResultBound(text);
     for (size_t i = 0; i < bound; ++i) {
         if (isResultSet)
             std::unique_ptr<sql::ResultSet>(statement.getResultSet());
         isResultSet = statement.getMoreResults();
     }
+    return matched;
 }
 
 std::unique_ptr<sql::Connection> openConnection(const DbConnection& connection) {
@@ -48,6 +50,13 @@ std::unique_ptr<sql::Connection> openConnection(const DbConnection& connection) 
     options["CLIENT_MULTI_STATEMENTS"] = true;
     options["OPT_CHARSET_NAME"] = sql::SQLString("utf8mb4");
     options["OPT_CONNECT_TIMEOUT"] = kConnectTimeoutSeconds;
+    // A server that stops answering (or a row lock held elsewhere) fails the
+    // operation instead of freezing the window.
+    options["OPT_READ_TIMEOUT"] = connection.readTimeout();
+    options["OPT_WRITE_TIMEOUT"] = connection.readTimeout();
+    // UPDATE counts the rows it matched, so that an unchanged save still
+    // tells a vanished row from a present one.
+    options["CLIENT_FOUND_ROWS"] = true;
     return std::unique_ptr<sql::Connection>(
         sql::mysql::get_mysql_driver_instance()->connect(options));
 }

@@ -4,6 +4,7 @@
 
 #include <cppconn/connection.h>
 #include <cppconn/statement.h>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,7 @@ std::unique_ptr<sql::Connection> openConnection(const DbConnection& connection);
 
 // Executes a text of one or more statements and fetches every result, so
 // that an error in any statement is thrown and the connection stays in step.
-void executeAll(sql::Statement& statement, const std::string& text);
+// Returns the number of rows the first statement matched.
+std::uint64_t executeAll(sql::Statement& statement, const std::string& text);
 
 } // namespace parvela::db

@@ -11,7 +11,8 @@ namespace {
 constexpr size_t kUrlTextMax = 127;
 }
 
-DbConnection::DbConnection(const platform::Settings& settings) {
+DbConnection::DbConnection(const platform::Settings& settings)
+    : m_readTimeout(settings.readTimeoutSeconds()) {
     readServerAddress(settings);
     buildUrl();
     choosePassword(settings);

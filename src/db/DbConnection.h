@@ -28,6 +28,8 @@ public:
     const std::string& host() const { return m_host; }
     const std::string& url() const { return m_url; }
     const std::string& password() const { return m_password; }
+    // Seconds a statement may wait for the server before it fails.
+    int readTimeout() const { return m_readTimeout; }
 
 private:
     void choosePassword(const platform::Settings& settings);
@@ -35,6 +37,7 @@ private:
     std::string m_host;
     std::string m_url;
     std::string m_password;
+    int m_readTimeout = 30;
 };
 
 } // namespace parvela::db

@@ -16,8 +16,15 @@ inline QString fitField(const QString& text, qsizetype fieldSize) {
     return text.left(keep);
 }
 
+// A byte field keeps at most N - 1 bytes of UTF-8, cut before a character
+// rather than through it: half a letter makes the server refuse the row.
 inline std::string fitField(const std::string& text, size_t fieldSize) {
-    return text.substr(0, fieldSize - 1);
+    if (text.size() < fieldSize)
+        return text;
+    size_t keep = fieldSize > 0 ? fieldSize - 1 : 0;
+    while (keep > 0 && (static_cast<unsigned char>(text[keep]) & 0xC0) == 0x80)
+        --keep;
+    return text.substr(0, keep);
 }
 
 } // namespace parvela::db

@@ -11,16 +11,32 @@ namespace parvela::db {
 
 inline constexpr int kReadFailed = -1;
 
-// The common shape of a list read: the target is emptied, one record is made
-// from each row, and the count is returned (-1 after a reported failure, the
-// rows read until then kept).
+// Replaces `target` after a read. A failed read (-1, already reported) never
+// leaves less than there was: a list read before stays as it was, and an
+// empty one keeps the rows read until the failure.
+template <typename Record>
+int replaceList(Outcome outcome, std::vector<Record>& target, std::vector<Record>&& read) {
+    if (outcome == Outcome::Failed) {
+        if (target.empty())
+            target = std::move(read);
+        return kReadFailed;
+    }
+    target = std::move(read);
+    return static_cast<int>(target.size());
+}
+
+// The common shape of a list read: one record is made from each row, and
+// the count is returned.
 template <typename Record, typename MakeRecord>
 int readList(const StatementRunner& runner, const Operation& op, std::string_view schemaName,
              const std::string& text, std::vector<Record>& target, MakeRecord makeRecord) {
-    target.clear();
-    const Outcome outcome = runner.query(
-        op, schemaName, text, [&](const Row& row) { target.push_back(makeRecord(row)); });
-    return outcome == Outcome::Failed ? kReadFailed : static_cast<int>(target.size());
+    std::vector<Record> read;
+    const Outcome outcome = runner.query(op, schemaName, text, [&](const Row& row) {
+        if (read.empty())
+            read.reserve(row.resultRows());
+        read.push_back(makeRecord(row));
+    });
+    return replaceList(outcome, target, std::move(read));
 }
 
 } // namespace parvela::db

@@ -31,6 +31,10 @@ QString Row::text(int column) const {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+std::size_t Row::resultRows() const {
+    return m_result.rowsCount();
+}
+
 bool Row::isNull(int column) const {
     return m_result.isNull(static_cast<uint32_t>(column));
 }

@@ -35,6 +35,32 @@ Outcome StatementRunner::execute(const Operation& op, std::string_view schemaNam
     });
 }
 
+Outcome StatementRunner::executeCounted(const Operation& op, std::string_view schemaName,
+                                        const std::string& text, std::uint64_t& matched) const {
+    matched = 0;
+    return run(op, schemaName, [&](sql::Statement& statement) {
+        record(schemaName, text);
+        matched = executeAll(statement, text);
+    });
+}
+
+Outcome StatementRunner::executeQuietly(const Operation& op, std::string_view schemaName,
+                                        const std::string& text) const {
+    return run(
+        op, schemaName,
+        [&](sql::Statement& statement) {
+            record(schemaName, text);
+            executeAll(statement, text);
+        },
+        false);
+}
+
+StatementRunner StatementRunner::withBoxes(platform::MessageBoxes& boxes) const {
+    StatementRunner runner(m_connection, boxes);
+    runner.m_journal = m_journal;
+    return runner;
+}
+
 Outcome StatementRunner::query(const Operation& op, std::string_view schemaName,
                                const std::string& text, const RowHandler& onRow) const {
     return run(op, schemaName, [&](sql::Statement& statement) {
@@ -73,7 +99,8 @@ void StatementRunner::readRows(sql::Statement& statement, std::string_view schem
 }
 
 Outcome StatementRunner::run(const Operation& op, std::string_view schemaName,
-                             const std::function<void(sql::Statement&)>& work) const {
+                             const std::function<void(sql::Statement&)>& work,
+                             bool showFailure) const {
     try {
         const std::unique_ptr<sql::Connection> connection = openConnection(m_connection);
         connection->setSchema(sql::SQLString(schemaName.data(), schemaName.size()));
@@ -83,7 +110,8 @@ Outcome StatementRunner::run(const Operation& op, std::string_view schemaName,
     } catch (const sql::SQLException& e) {
         if (e.getErrorCode() == 0)
             return Outcome::Completed;
-        m_boxes.show(failureBox(op, e));
+        if (showFailure)
+            m_boxes.show(failureBox(op, e));
         return Outcome::Failed;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "db/OperationTag.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -49,11 +50,21 @@ public:
         , m_boxes(boxes) {}
 
     void setJournal(StatementJournal* journal) { m_journal = journal; }
+    // A runner on the same server whose failures go to other boxes: a worker
+    // thread's, say.
+    StatementRunner withBoxes(platform::MessageBoxes& boxes) const;
 
     // Statements that return no rows; several may be sent at once, and an
     // error in any of them fails the call (the earlier ones stay done).
     [[nodiscard]] Outcome execute(const Operation& op, std::string_view schemaName,
                                   const std::string& text) const;
+    // The same, and `matched` receives the number of rows the first
+    // statement matched (0 when it failed).
+    [[nodiscard]] Outcome executeCounted(const Operation& op, std::string_view schemaName,
+                                         const std::string& text, std::uint64_t& matched) const;
+    // The same without a box: for callers that report many failures as one.
+    [[nodiscard]] Outcome executeQuietly(const Operation& op, std::string_view schemaName,
+                                         const std::string& text) const;
     // Calls `onRow` for every row; rows handled before a failure stay handled.
     [[nodiscard]] Outcome query(const Operation& op, std::string_view schemaName,
                                 const std::string& text, const RowHandler& onRow) const;
@@ -68,7 +79,7 @@ public:
 
 private:
     Outcome run(const Operation& op, std::string_view schemaName,
-                const std::function<void(sql::Statement&)>& work) const;
+                const std::function<void(sql::Statement&)>& work, bool showFailure = true) const;
     void record(std::string_view schemaName, const std::string& text) const;
     void readRows(sql::Statement& statement, std::string_view schemaName, const std::string& text,
                   const RowHandler& onRow, bool firstOnly) const;

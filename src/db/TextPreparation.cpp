@@ -92,7 +92,16 @@ std::string wideToEscapedUtf8(QString& text) {
 }
 
 QString sanitizeWideRoundTrip(QString& text) {
-    const std::string stored = wideToEscapedUtf8(text);
+    // What the server keeps of the escaped text: the cleaning and the length
+    // limit, but not the backslashes, which only escape within the literal.
+    const std::string escaped = wideToEscapedUtf8(text);
+    std::string stored;
+    stored.reserve(escaped.size());
+    for (size_t i = 0; i < escaped.size(); ++i) {
+        if (escaped[i] == '\\' && i + 1 < escaped.size())
+            ++i;
+        stored.push_back(escaped[i]);
+    }
     return QString::fromUtf8(stored.data(), static_cast<qsizetype>(stored.size()))
         .left(kRoundTripMax);
 }

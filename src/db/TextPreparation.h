@@ -26,7 +26,8 @@ void sanitizeTransferText(QString& text);
 std::string escapeLiteral(std::string_view text);
 // sanitizeText (in place), UTF-8, escapeLiteral; never ends inside a character.
 std::string wideToEscapedUtf8(QString& text);
-// The text exactly as wideToEscapedUtf8 will store it, at most 60 characters.
+// The text exactly as the server stores it when sent as wideToEscapedUtf8
+// makes it (cleaned, bounded, unescaped), at most 60 characters.
 // Sanitizes `text` in place, as wideToEscapedUtf8 does.
 QString sanitizeWideRoundTrip(QString& text);
 // Replaces every decimal comma by a dot; at most 11 characters are taken.

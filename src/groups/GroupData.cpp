@@ -21,9 +21,6 @@ const db::Operation kInsertC("INSERT_NEW_GRUP_C");
 const db::Operation kUpdateA("UPDATE_GRUP_A");
 const db::Operation kUpdateB("UPDATE_GRUP_B");
 const db::Operation kUpdateC("UPDATE_GRUP_C");
-const db::Operation kDeleteA("DELETE_GRUP_A");
-const db::Operation kDeleteB("DELETE_GRUP_B");
-const db::Operation kDeleteC("DELETE_GRUP_C");
 const db::Operation kLinkedStocks("if_Gruba_Bagli_STOK_VAR");
 
 struct ColourTable {
@@ -91,21 +88,17 @@ void writeColour(const db::StatementRunner& runner, const ColourTable& table, in
     static_cast<void>(runner.execute(
         table.insert, db::schema::groups,
         db::sqlf("INSERT INTO %s(grupcode,red,green,blue)VALUES(%d,%d,%d,%d);", table.name, bcode,
-                 redOf(colour), greenOf(colour), blueOf(colour))));
+                 records::redOf(colour), records::greenOf(colour), records::blueOf(colour))));
 }
 
 // Empty for a level that does not exist.
 std::string linkedStocksStatement(int code, int level) {
-    switch (level) {
-    case 1:
-        return db::sqlf("SELECT * FROM stckdef WHERE stckdef.gra=%d;", code);
-    case 2:
-        return db::sqlf("SELECT * FROM stckdef WHERE stckdef.grb=%d;", code);
-    case 3:
-        return db::sqlf("SELECT * FROM stckdef WHERE stckdef.grc=%d;", code);
-    default:
+    if (level < 1 || level > 3)
         return {};
-    }
+    return withGroupType(static_cast<GroupLevel>(level), [code](auto type) {
+        using Traits = GroupTraits<typename decltype(type)::type>;
+        return db::sqlf("SELECT * FROM stckdef WHERE stckdef.%s=%d;", Traits::stockColumn, code);
+    });
 }
 
 } // namespace
@@ -248,19 +241,9 @@ int GroupData::updateGroupC(const GroupC& group) const {
                  group.ccode);
 }
 
-int GroupData::deleteGroupA(const GroupA& group) const {
-    return issue(m_runner, kDeleteA, db::sqlf("DELETE FROM classa  WHERE classa.id=%d ;", group.Id),
-                 group.acode);
-}
-
-int GroupData::deleteGroupB(const GroupB& group) const {
-    return issue(m_runner, kDeleteB, db::sqlf("DELETE FROM classb  WHERE classb.id=%d ;", group.Id),
-                 group.bcode);
-}
-
-int GroupData::deleteGroupC(const GroupC& group) const {
-    return issue(m_runner, kDeleteC, db::sqlf("DELETE FROM classc  WHERE classc.id=%d ;", group.Id),
-                 group.ccode);
+int GroupData::removeById(const char* tag, const char* table, int Id, int code) const {
+    return issue(m_runner, db::Operation(tag),
+                 db::sqlf("DELETE FROM %s  WHERE %s.id=%d ;", table, table, Id), code);
 }
 
 int GroupData::linkedStockCount(int code, int level) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "groups/GroupLevels.h"
 #include "groups/GroupRecords.h"
 
 #include <string>
@@ -47,6 +48,17 @@ public:
     void resetScreenB() { m_screenB = m_allB; }
     void resetScreenC() { m_screenC = m_allC; }
 
+    // The same for the level of a record type.
+    template <typename Group> const std::vector<Group>& all() const;
+    template <typename Group> std::vector<Group>& screen();
+    template <typename Group> const std::vector<Group>& screen() const {
+        return const_cast<GroupData*>(this)->screen<Group>();
+    }
+    template <typename Group> int read();
+    template <typename Group> void resetScreen() { screen<Group>() = all<Group>(); }
+    // Deletes the group by its Id; the group's code, or -1.
+    template <typename Group> int remove(const Group& group) const;
+
     // Writers return the group's code, or -1. Updates never change the code.
     int insertGroupA(const GroupA& group) const;
     int insertGroupB(const GroupB& group) const;
@@ -54,12 +66,15 @@ public:
     int updateGroupA(const GroupA& group) const;
     int updateGroupB(const GroupB& group) const;
     int updateGroupC(const GroupC& group) const;
-    int deleteGroupA(const GroupA& group) const;
-    int deleteGroupB(const GroupB& group) const;
-    int deleteGroupC(const GroupC& group) const;
+    int deleteGroupA(const GroupA& group) const { return remove(group); }
+    int deleteGroupB(const GroupB& group) const { return remove(group); }
+    int deleteGroupC(const GroupC& group) const { return remove(group); }
 
     // The number of stocks filed under the group of `level` (1 A, 2 B, 3 C).
     int linkedStockCount(int code, int level) const;
+    int linkedStockCount(int code, GroupLevel level) const {
+        return linkedStockCount(code, static_cast<int>(level));
+    }
 
     // The till button colours of a Group B: the old row goes, the new one
     // is inserted.
@@ -67,6 +82,7 @@ public:
     void writeFontColour(const GroupB& group) const;
 
 private:
+    int removeById(const char* tag, const char* table, int Id, int code) const;
     int readGroupBInto(std::vector<GroupB>& target, const std::string& statement) const;
 
     const db::StatementRunner& m_runner;
@@ -77,5 +93,38 @@ private:
     std::vector<GroupB> m_screenB;
     std::vector<GroupC> m_screenC;
 };
+
+template <> inline const std::vector<GroupA>& GroupData::all<GroupA>() const {
+    return m_allA;
+}
+template <> inline const std::vector<GroupB>& GroupData::all<GroupB>() const {
+    return m_allB;
+}
+template <> inline const std::vector<GroupC>& GroupData::all<GroupC>() const {
+    return m_allC;
+}
+template <> inline std::vector<GroupA>& GroupData::screen<GroupA>() {
+    return m_screenA;
+}
+template <> inline std::vector<GroupB>& GroupData::screen<GroupB>() {
+    return m_screenB;
+}
+template <> inline std::vector<GroupC>& GroupData::screen<GroupC>() {
+    return m_screenC;
+}
+template <> inline int GroupData::read<GroupA>() {
+    return readGroupA();
+}
+template <> inline int GroupData::read<GroupB>() {
+    return readGroupB();
+}
+template <> inline int GroupData::read<GroupC>() {
+    return readGroupC();
+}
+
+template <typename Group> int GroupData::remove(const Group& group) const {
+    using Traits = GroupTraits<Group>;
+    return removeById(Traits::deleteTag, Traits::table, group.Id, codeOf(group));
+}
 
 } // namespace parvela::groups

@@ -12,28 +12,20 @@ namespace {
 constexpr int kNone = -1;
 constexpr double kWeighedShare = 0.3;
 
-// At most one row of a screen list is selected.
-template <typename Group> auto findSelected(const std::vector<Group>& list) {
-    return std::find_if(list.begin(), list.end(),
-                        [](const Group& group) { return group.selected; });
-}
-
-template <typename Group>
-int selectedRow(const std::vector<Group>& list, Group& out, int Group::*code) {
-    const auto found = findSelected(list);
-    if (found == list.end())
+template <typename Group> int selectedRow(const std::vector<Group>& list, Group& out) {
+    const Group* found = selectedOf(list);
+    if (found == nullptr)
         return kNone;
     out = *found;
-    return (*found).*code;
+    return codeOf(*found);
 }
 
 template <typename Group>
-int selectedCode(const std::vector<Group>& list, int Group::*code, platform::MessageBoxes& boxes,
-                 const QString& noneSelected) {
-    const auto found = findSelected(list);
-    if (found != list.end())
-        return (*found).*code;
-    boxes.tell(noneSelected, QStringLiteral("GRUP SECILMEDI"));
+int selectedCode(const std::vector<Group>& list, platform::MessageBoxes& boxes) {
+    if (const Group* found = selectedOf(list))
+        return codeOf(*found);
+    boxes.tell(QString::fromUtf8(GroupTraits<Group>::noneSelected),
+               QStringLiteral("GRUP SECILMEDI"));
     return kNone;
 }
 
@@ -69,30 +61,27 @@ bool mostlyWeighed(const StockTally& tally) {
 } // namespace
 
 int selectedGroupA(const std::vector<GroupA>& screenList, GroupA& out) {
-    return selectedRow(screenList, out, &GroupA::acode);
+    return selectedRow(screenList, out);
 }
 
 int selectedGroupB(const std::vector<GroupB>& screenList, GroupB& out) {
-    return selectedRow(screenList, out, &GroupB::bcode);
+    return selectedRow(screenList, out);
 }
 
 int selectedGroupC(const std::vector<GroupC>& screenList, GroupC& out) {
-    return selectedRow(screenList, out, &GroupC::ccode);
+    return selectedRow(screenList, out);
 }
 
 int selectedGroupACode(const std::vector<GroupA>& screenList, platform::MessageBoxes& boxes) {
-    return selectedCode(screenList, &GroupA::acode, boxes,
-                        QStringLiteral("Herhangi bir A grubu seçilmedi"));
+    return selectedCode(screenList, boxes);
 }
 
 int selectedGroupBCode(const std::vector<GroupB>& screenList, platform::MessageBoxes& boxes) {
-    return selectedCode(screenList, &GroupB::bcode, boxes,
-                        QStringLiteral("Herhangi bir B Grubu seçilmedi"));
+    return selectedCode(screenList, boxes);
 }
 
 int selectedGroupCCode(const std::vector<GroupC>& screenList, platform::MessageBoxes& boxes) {
-    return selectedCode(screenList, &GroupC::ccode, boxes,
-                        QStringLiteral("Herhangi bir C grubu seçilmedi"));
+    return selectedCode(screenList, boxes);
 }
 
 int groupACodeAt(const std::vector<GroupA>& list, int position) {

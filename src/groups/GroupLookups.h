@@ -1,6 +1,9 @@
 #pragma once
 
+#include "groups/GroupLevels.h"
 #include "groups/GroupRecords.h"
+
+#include <algorithm>
 
 #include <unordered_map>
 #include <vector>
@@ -12,6 +15,22 @@ class MessageBoxes;
 namespace parvela::groups {
 
 // Lookups on the in-memory group lists; none of them reaches the database.
+
+// The selected row of a main screen list, or nullptr; at most one is selected.
+template <typename Group> const Group* selectedOf(const std::vector<Group>& screenList) {
+    const auto found = std::find_if(screenList.begin(), screenList.end(),
+                                    [](const Group& group) { return group.selected; });
+    return found == screenList.end() ? nullptr : &*found;
+}
+
+// Makes the row at `row` the only selected one; false for no such row.
+template <typename Group> bool selectOnly(std::vector<Group>& screenList, int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= screenList.size())
+        return false;
+    for (std::size_t i = 0; i < screenList.size(); ++i)
+        screenList[i].selected = static_cast<int>(i) == row;
+    return true;
+}
 
 // Copies the selected row of a main screen list and returns its code; -1
 // and `out` untouched when none is selected.

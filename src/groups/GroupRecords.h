@@ -1,36 +1,18 @@
 #pragma once
 
+#include "records/Geometry.h"
+
 #include <QString>
 #include <cstdint>
 #include <string>
 
 namespace parvela::groups {
 
+using records::Rect;
+using records::Rgb;
+
 inline constexpr qsizetype kGroupNameSize = 64;
 inline constexpr std::int16_t kWeighedMarker = 327;
-
-// A colour as the suite keeps it: red in the low byte.
-using Rgb = std::uint32_t;
-inline constexpr Rgb rgb(int red, int green, int blue) {
-    return static_cast<Rgb>(red & 0xFF) | static_cast<Rgb>(green & 0xFF) << 8 |
-           static_cast<Rgb>(blue & 0xFF) << 16;
-}
-inline constexpr int redOf(Rgb colour) {
-    return static_cast<int>(colour & 0xFF);
-}
-inline constexpr int greenOf(Rgb colour) {
-    return static_cast<int>((colour >> 8) & 0xFF);
-}
-inline constexpr int blueOf(Rgb colour) {
-    return static_cast<int>((colour >> 16) & 0xFF);
-}
-
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
 
 // Where the screens last drew a group; they own these values.
 struct GroupDrawing {

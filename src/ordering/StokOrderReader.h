@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ordering/StokOrderRow.h"
+#include "records/StokOrderRow.h"
 
 #include <vector>
 

@@ -38,6 +38,13 @@ std::string Settings::secondDatabasePassword() const {
     return value(QStringLiteral("Server/password2"), QStringLiteral("mT42_ravel!")).toStdString();
 }
 
+int Settings::readTimeoutSeconds() const {
+    constexpr int kDefault = 30;
+    bool ok = false;
+    const int seconds = m_settings->value(QStringLiteral("Server/readTimeout"), kDefault).toInt(&ok);
+    return ok && seconds > 0 ? seconds : kDefault;
+}
+
 QStringList Settings::developerMachines() const {
     return m_settings->value(QStringLiteral("Login/developerMachines")).toStringList();
 }

@@ -32,6 +32,8 @@ public:
     // The passwords every program of the suite tries, in this order.
     std::string firstDatabasePassword() const;
     std::string secondDatabasePassword() const;
+    // Seconds a statement waits for an answer before it fails (30 unless set).
+    int readTimeoutSeconds() const;
     // Computer names on which the login is skipped.
     QStringList developerMachines() const;
     // The folder that stands for the system drive of the original platform.

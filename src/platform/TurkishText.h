@@ -12,6 +12,11 @@ struct TurkishText {
     static bool less(const QString& a, const QString& b) { return compare(a, b) < 0; }
     static QString toUpper(const QString& text);
     static QString toLower(const QString& text);
+    // For searching: lower case with the Turkish letters and accents taken
+    // off ("Çorba" and "ÇORBA" both give "corba", "Izgara" gives "izgara").
+    // One character out for each in, so that whatever the lower-cased text
+    // contains, the folded text contains too.
+    static QString fold(const QString& text);
 };
 
 } // namespace parvela::platform

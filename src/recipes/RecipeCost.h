@@ -1,7 +1,7 @@
 #pragma once
 
-#include "recipes/RecipeLine.h"
-#include "stock/StockDefinition.h"
+#include "records/RecipeLine.h"
+#include "records/StockDefinition.h"
 
 #include <unordered_map>
 #include <vector>

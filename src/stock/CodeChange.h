@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stock/StockRecords.h"
+#include "records/StockRecords.h"
 
 namespace parvela::db {
 class StatementRunner;

@@ -28,24 +28,56 @@ int writeProductName(const db::StatementRunner& runner, const StockDefinition& p
 
 int repairProductName(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                       const StockDefinition& product) {
-    boxes.tell(db::Cp1254::decode(product.stnameRaw), QStringLiteral("raw_StokName - "));
+    // The name's bytes as the server holds them, read as code page 1254.
+    const QByteArray raw = product.stname.toUtf8();
+    boxes.tell(db::Cp1254::decode(std::string_view(raw.constData(), static_cast<size_t>(raw.size()))),
+               QStringLiteral("raw_StokName - "));
     return writeProductName(runner, product);
 }
 
-void rewriteProductNames(const db::StatementRunner& runner,
-                         const std::vector<StockDefinition>& products) {
-    std::string batch;
-    std::size_t inBatch = 0;
+namespace {
+
+void writeBatch(const db::StatementRunner& runner, const std::vector<const StockDefinition*>& batch,
+                NamesRewritten& tally) {
+    std::string text;
+    for (const StockDefinition* product : batch)
+        text += nameRepairStatement(*product);
+    if (runner.execute(kUpdateName, db::schema::stocks, text) == db::Outcome::Completed) {
+        tally.written += static_cast<int>(batch.size());
+        return;
+    }
+    // The statements before the failing one ran; writing them again is harmless.
+    for (const StockDefinition* product : batch) {
+        if (runner.executeQuietly(kUpdateName, db::schema::stocks,
+                                  nameRepairStatement(*product)) == db::Outcome::Completed)
+            ++tally.written;
+        else
+            ++tally.failed;
+    }
+}
+
+} // namespace
+
+NamesRewritten rewriteProductNames(const db::StatementRunner& runner,
+                                   platform::MessageBoxes& boxes,
+                                   const std::vector<StockDefinition>& products) {
+    NamesRewritten tally;
+    std::vector<const StockDefinition*> batch;
     for (const StockDefinition& product : products) {
-        batch += nameRepairStatement(product);
-        if (++inBatch == kNamesPerCall) {
-            (void)runner.execute(kUpdateName, db::schema::stocks, batch);
+        batch.push_back(&product);
+        if (batch.size() == kNamesPerCall) {
+            writeBatch(runner, batch, tally);
             batch.clear();
-            inBatch = 0;
         }
     }
     if (!batch.empty())
-        (void)runner.execute(kUpdateName, db::schema::stocks, batch);
+        writeBatch(runner, batch, tally);
+    if (tally.failed > 0)
+        boxes.tell(QStringLiteral("%1 ürün adından %2 tanesi yazılamadı.")
+                       .arg(tally.written + tally.failed)
+                       .arg(tally.failed),
+                   QStringLiteral("UPDATE_STOCK_NAME"), platform::BoxIcon::Exclamation);
+    return tally;
 }
 
 } // namespace parvela::stock

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stock/StockDefinition.h"
+#include "records/StockDefinition.h"
 
 #include <string>
 #include <vector>
@@ -22,9 +22,18 @@ int writeProductName(const db::StatementRunner& runner, const StockDefinition& p
 int repairProductName(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                       const StockDefinition& product);
 
-// Every product's name written back, many statements to a call; a failure
-// is reported and the remaining calls go on.
-void rewriteProductNames(const db::StatementRunner& runner,
-                         const std::vector<StockDefinition>& products);
+struct NamesRewritten {
+    int written = 0;
+    int failed = 0;
+};
+
+// Every product's name written back, many statements to a call. A call that
+// fails is reported, then its names are written one by one so that only the
+// names that cannot be written stay as they were; their number is told in
+// one box at the end. Pass the products as just read from the server, so
+// that names changed elsewhere are not undone.
+NamesRewritten rewriteProductNames(const db::StatementRunner& runner,
+                                   platform::MessageBoxes& boxes,
+                                   const std::vector<StockDefinition>& products);
 
 } // namespace parvela::stock

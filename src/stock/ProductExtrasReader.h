@@ -1,6 +1,7 @@
 #pragma once
 
-#include "stock/StockDefinition.h"
+#include "records/StockDefinition.h"
+#include "stock/EditedProduct.h"
 
 #include <vector>
 
@@ -18,7 +19,7 @@ void readDiscount(const db::StatementRunner& runner, StockDefinition& product);
 void readRegionPrice(const db::StatementRunner& runner, StockDefinition& product,
                      const std::vector<Region>& regions = {});
 // The two price time windows.
-void readPriceTimes(const db::StatementRunner& runner, StockDefinition& product);
+void readPriceTimes(const db::StatementRunner& runner, EditedProduct& edited);
 // The path of the product's picture: the first of its rows with a path
 // longer than one character; empty without one.
 QString pictureOf(const std::vector<ProductPicture>& pictures, StockCode code);

@@ -3,103 +3,159 @@
 #include "platform/TurkishText.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace parvela::stock {
 
 namespace {
 
 template <typename Keep>
-void keepWhere(StockBrowserState& browser, const Products& products, Keep keep) {
+void keepWhere(StockBrowserState& browser, const StockCatalog& stock, Keep keep) {
     browser.displayed.clear();
-    std::copy_if(products.begin(), products.end(), std::back_inserter(browser.displayed), keep);
+    const auto& products = stock.products;
+    for (std::size_t i = 0; i < products.size(); ++i) {
+        if (keep(products[i]))
+            browser.displayed.push_back({static_cast<std::uint32_t>(i)});
+    }
+    browser.builtFrom = stock.generation;
 }
 
-void buildGroup(StockBrowserState& browser, const Products& products) {
+void buildGroup(StockBrowserState& browser, const StockCatalog& stock) {
     const int gra = browser.gra;
     const int grb = browser.grb;
     const int grc = browser.grc;
     if (grc != 0)
-        keepWhere(browser, products, [grc](const StockDefinition& p) { return p.grc == grc; });
+        keepWhere(browser, stock, [grc](const StockDefinition& p) { return p.grc == grc; });
     else if (grb != 0)
-        keepWhere(browser, products, [grb](const StockDefinition& p) { return p.grb == grb; });
+        keepWhere(browser, stock, [grb](const StockDefinition& p) { return p.grb == grb; });
     else if (gra != 0)
-        keepWhere(browser, products, [gra](const StockDefinition& p) { return p.gra == gra; });
+        keepWhere(browser, stock, [gra](const StockDefinition& p) { return p.gra == gra; });
     else
-        browser.displayed = products;
+        keepWhere(browser, stock, [](const StockDefinition&) { return true; });
 }
 
-void buildName(StockBrowserState& browser, const Products& products) {
-    const QString wanted = platform::TurkishText::toLower(browser.filterText);
-    keepWhere(browser, products, [&wanted](const StockDefinition& p) {
-        return platform::TurkishText::toLower(p.stname).contains(wanted);
-    });
+// Folds every name once per read of the product list.
+const std::vector<QString>& foldedNames(NameSearch& search, const StockCatalog& stock) {
+    if (search.generation != stock.generation) {
+        search.folded.clear();
+        search.folded.reserve(stock.products.size());
+        for (const StockDefinition& product : stock.products)
+            search.folded.push_back(platform::TurkishText::fold(product.stname));
+        search.generation = stock.generation;
+        search.lastText.clear();
+        search.lastHits.clear();
+    }
+    return search.folded;
 }
 
-void buildBarcode(StockBrowserState& browser, const Products& products) {
+void buildName(StockBrowserState& browser, const StockCatalog& stock) {
+    NameSearch& search = browser.nameSearch;
+    const std::vector<QString>& names = foldedNames(search, stock);
+    const QString wanted = platform::TurkishText::fold(browser.filterText);
+    std::vector<std::uint32_t> hits;
+    const auto test = [&](std::uint32_t i) {
+        if (names[i].contains(wanted))
+            hits.push_back(i);
+    };
+    const bool narrows = !search.lastText.isEmpty() && wanted.startsWith(search.lastText);
+    if (narrows) {
+        for (const std::uint32_t i : search.lastHits)
+            test(i);
+    } else {
+        for (std::uint32_t i = 0; i < names.size(); ++i)
+            test(i);
+    }
+    browser.displayed.clear();
+    browser.displayed.reserve(hits.size());
+    for (const std::uint32_t i : hits)
+        browser.displayed.push_back({i});
+    browser.builtFrom = stock.generation;
+    search.lastText = wanted;
+    search.lastHits = std::move(hits);
+}
+
+void buildBarcode(StockBrowserState& browser, const StockCatalog& stock) {
     const std::string wanted = browser.filterText.toStdString();
-    keepWhere(browser, products, [&wanted](const StockDefinition& p) {
+    keepWhere(browser, stock, [&wanted](const StockDefinition& p) {
         return p.barcode.find(wanted) != std::string::npos;
     });
 }
 
-void buildCodeClass(StockBrowserState& browser, const Products& products) {
+void buildCodeClass(StockBrowserState& browser, const StockCatalog& stock) {
     const int wanted = browser.filterCodeClass;
-    keepWhere(browser, products,
-              [wanted](const StockDefinition& p) { return p.codeClass == wanted; });
+    keepWhere(browser, stock, [wanted](const StockDefinition& p) { return p.codeClass == wanted; });
 }
 
 } // namespace
 
-void showGroup(StockBrowserState& browser, const Products& products, int gra, int grb, int grc) {
+void showGroup(StockBrowserState& browser, const StockCatalog& stock, int gra, int grb, int grc) {
     browser.gra = gra;
     browser.grb = grb;
     browser.grc = grc;
-    showCurrentGroup(browser, products);
+    showCurrentGroup(browser, stock);
 }
 
-void showCurrentGroup(StockBrowserState& browser, const Products& products) {
+void showCurrentGroup(StockBrowserState& browser, const StockCatalog& stock) {
     browser.filter = ListFilter::Group;
-    buildGroup(browser, products);
+    buildGroup(browser, stock);
 }
 
-void showAll(StockBrowserState& browser, const Products& products) {
+void showAll(StockBrowserState& browser, const StockCatalog& stock) {
     browser.filter = ListFilter::All;
-    browser.displayed = products;
+    keepWhere(browser, stock, [](const StockDefinition&) { return true; });
 }
 
-void showByName(StockBrowserState& browser, const Products& products, const QString& text) {
+void showByName(StockBrowserState& browser, const StockCatalog& stock, const QString& text) {
     browser.filter = ListFilter::Name;
     browser.filterText = text;
-    buildName(browser, products);
+    buildName(browser, stock);
 }
 
-void showByBarcode(StockBrowserState& browser, const Products& products, const QString& text) {
+void showByBarcode(StockBrowserState& browser, const StockCatalog& stock, const QString& text) {
     browser.filter = ListFilter::Barcode;
     browser.filterText = text;
-    buildBarcode(browser, products);
+    buildBarcode(browser, stock);
 }
 
-void showCodeClass(StockBrowserState& browser, const Products& products, int codeClass) {
+void showCodeClass(StockBrowserState& browser, const StockCatalog& stock, int codeClass) {
     browser.filter = ListFilter::CodeClass;
     browser.filterCodeClass = codeClass;
-    buildCodeClass(browser, products);
+    buildCodeClass(browser, stock);
 }
 
-void reapplyFilter(StockBrowserState& browser, const Products& products) {
+void reapplyFilter(StockBrowserState& browser, const StockCatalog& stock) {
     switch (browser.filter) {
     case ListFilter::Group:
-        return buildGroup(browser, products);
+        return buildGroup(browser, stock);
     case ListFilter::All:
-        browser.displayed = products;
-        return;
+        return showAll(browser, stock);
     case ListFilter::Name:
-        return buildName(browser, products);
+        browser.nameSearch.lastText.clear(); // the list may have changed: search it all
+        return buildName(browser, stock);
     case ListFilter::Barcode:
-        return buildBarcode(browser, products);
+        return buildBarcode(browser, stock);
     case ListFilter::CodeClass:
-        return buildCodeClass(browser, products);
+        return buildCodeClass(browser, stock);
     }
+}
+
+bool refreshIfStale(StockBrowserState& browser, const StockCatalog& stock) {
+    if (browser.builtFrom == stock.generation)
+        return false;
+    reapplyFilter(browser, stock);
+    browser.firstRow = std::clamp(browser.firstRow, 0,
+                                  std::max(0, static_cast<int>(browser.displayed.size()) - 1));
+    browser.drawnRows.clear();
+    return true;
+}
+
+const StockDefinition& productOf(const StockBrowserState& browser, const StockCatalog& stock,
+                                 std::size_t row) {
+    return stock.products[browser.displayed[row].product];
+}
+
+StockDefinition& productOf(const StockBrowserState& browser, StockCatalog& stock,
+                           std::size_t row) {
+    return stock.products[browser.displayed[row].product];
 }
 
 } // namespace parvela::stock

@@ -1,102 +1,79 @@
 #include "stock/ProductJoins.h"
 
-#include "db/FixedField.h"
-#include "groups/GroupRecords.h"
-#include "ordering/StokOrderRow.h"
-#include "recipes/RecipeLine.h"
-
-#include <string>
+#include <charconv>
+#include <string_view>
 
 namespace parvela::stock {
 
 namespace {
 
-template <typename Group, typename CodeOf>
-std::unordered_map<int, QString> namesByCode(const std::vector<Group>& groups, CodeOf codeOf) {
-    std::unordered_map<int, QString> names;
-    names.reserve(groups.size());
-    for (const Group& group : groups)
-        names.try_emplace(codeOf(group), db::fitField(group.wideName, field::kGroupName));
-    return names;
-}
-
 template <typename Entry>
-std::unordered_map<StockCode, const Entry*> firstByCode(const std::vector<Entry>& entries) {
-    std::unordered_map<StockCode, const Entry*> index;
-    index.reserve(entries.size());
-    for (const Entry& entry : entries)
-        index.try_emplace(entry.stcode, &entry);
-    return index;
-}
-
-std::unordered_set<StockCode> productsOf(const std::vector<recipes::RecipeLine>& lines) {
-    std::unordered_set<StockCode> products;
-    products.reserve(lines.size());
-    for (const recipes::RecipeLine& line : lines)
-        products.insert(line.urun);
-    return products;
-}
-
-QString nameOr(const std::unordered_map<int, QString>& names, int code) {
-    const auto found = names.find(code);
-    return found == names.end() ? QString() : found->second;
+void firstOfEach(std::unordered_map<StockCode, ProductJoins::Joined>& joined,
+                 const std::vector<Entry>& entries, const Entry* ProductJoins::Joined::*slot) {
+    for (const Entry& entry : entries) {
+        const Entry*& place = joined[entry.stcode].*slot;
+        if (place == nullptr)
+            place = &entry;
+    }
 }
 
 } // namespace
 
 int codeClassOf(StockCode code) {
-    const std::string text = std::to_string(code);
+    char text[24];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, code);
+    const std::string_view digits(text, static_cast<std::size_t>(end - text));
     for (const int codeClass : {7077, 8088, 9099}) {
-        if (text.starts_with(std::to_string(codeClass)))
+        char prefix[8];
+        const auto [prefixEnd, prefixError] = std::to_chars(prefix, prefix + sizeof prefix, codeClass);
+        if (digits.starts_with(std::string_view(prefix, static_cast<std::size_t>(prefixEnd - prefix))))
             return codeClass;
     }
     return 0;
 }
 
-ProductJoins::ProductJoins(const JoinSources& sources)
-    : m_groupAName(namesByCode(sources.groupA, [](const groups::GroupA& g) { return g.acode; }))
-    , m_groupBName(namesByCode(sources.groupB, [](const groups::GroupB& g) { return g.bcode; }))
-    , m_groupCName(namesByCode(sources.groupC, [](const groups::GroupC& g) { return g.ccode; }))
-    , m_colour(firstByCode(sources.colours))
-    , m_hasRecipe(productsOf(sources.recipeLines))
-    , m_isBundle(productsOf(sources.bundleLines))
-    , m_quickSale(sources.quickSaleCodes.begin(), sources.quickSaleCodes.end())
-    , m_regionPrice(firstByCode(sources.regionPrices))
-    , m_sizes(firstByCode(sources.sizes)) {
-    m_order.reserve(sources.orderRows.size());
-    for (const ordering::StokOrderRow& row : sources.orderRows)
-        m_order.try_emplace(row.stcode, OrderPlace{row.index_sira, row.sira_gra, row.sira_grb});
+ProductJoins::ProductJoins(const JoinSources& sources) {
+    m_joined.reserve(sources.colours.size() + sources.orderRows.size() + sources.recipeLines.size());
+    firstOfEach(m_joined, sources.colours, &Joined::colour);
+    firstOfEach(m_joined, sources.regionPrices, &Joined::region);
+    firstOfEach(m_joined, sources.sizes, &Joined::sizes);
+    firstOfEach(m_joined, sources.orderRows, &Joined::order);
+    for (const recipes::RecipeLine& line : sources.recipeLines)
+        m_joined[line.urun].hasRecipe = true;
+    for (const recipes::RecipeLine& line : sources.bundleLines)
+        m_joined[line.urun].isBundle = true;
+    for (const StockCode code : sources.quickSaleCodes)
+        m_joined[code].isQuickSale = true;
 }
 
 void ProductJoins::apply(StockDefinition& product) const {
-    const StockCode code = product.stcode;
-    product.groupAName = nameOr(m_groupAName, product.gra);
-    product.groupBName = nameOr(m_groupBName, product.grb);
-    product.groupCName = nameOr(m_groupCName, product.grc);
-    if (const auto colour = m_colour.find(code); colour != m_colour.end()) {
-        product.backColor = colour->second->back;
-        product.fontColor = colour->second->font;
+    const auto found = m_joined.find(product.stcode);
+    if (found == m_joined.end())
+        return;
+    const Joined& joined = found->second;
+    if (joined.colour != nullptr) {
+        product.backColor = joined.colour->back;
+        product.fontColor = joined.colour->font;
     }
-    product.hasRecipe = m_hasRecipe.contains(code);
-    if (m_isBundle.contains(code))
+    product.hasRecipe = joined.hasRecipe;
+    if (joined.isBundle)
         product.bundle = true;
-    product.isQuickSale = m_quickSale.contains(code);
-    if (const auto region = m_regionPrice.find(code); region != m_regionPrice.end())
-        product.regionPrice = *region->second;
-    if (const auto sizes = m_sizes.find(code); sizes != m_sizes.end()) {
-        const SizePrices& s = *sizes->second;
+    product.isQuickSale = joined.isQuickSale;
+    if (joined.region != nullptr)
+        product.regionPrice = *joined.region;
+    if (const SizePrices* s = joined.sizes) {
         product.hasSizes = true;
-        product.smll_prc = s.smll_prc;
-        product.med_prc = s.med_prc;
-        product.larg_prc = s.larg_prc;
-        product.smll_qua = s.smll_qua;
-        product.med_qua = s.med_qua;
-        product.larg_qua = s.larg_qua;
+        product.smll_prc = s->smll_prc;
+        product.med_prc = s->med_prc;
+        product.larg_prc = s->larg_prc;
+        product.smll_qua = s->smll_qua;
+        product.med_qua = s->med_qua;
+        product.larg_qua = s->larg_qua;
     }
-    if (const auto order = m_order.find(code); order != m_order.end()) {
-        product.index_sira = order->second.index_sira;
-        product.sira_gra = order->second.sira_gra;
-        product.sira_grb = order->second.sira_grb;
+    if (const ordering::StokOrderRow* order = joined.order) {
+        product.index_sira = order->index_sira;
+        product.sira_gra = order->sira_gra;
+        product.sira_grb = order->sira_grb;
     }
 }
 

@@ -1,6 +1,5 @@
 #include "stock/ProductReader.h"
 
-#include "db/CodePage1254.h"
 #include "db/FixedField.h"
 #include "db/ListReader.h"
 #include "stock/ProductJoins.h"
@@ -43,8 +42,6 @@ void readTexts(const db::Row& row, StockDefinition& p) {
     p.barcode = narrowField(row, 12, field::kCodeText);
     p.serial = narrowField(row, 13, field::kCodeText);
     p.partnum = narrowField(row, 14, field::kCodeText);
-    p.stnameRaw = row.bytes(15);
-    p.stnameAnsi = db::fitField(db::Cp1254::decode(p.stnameRaw), field::kName);
     p.stname = wideField(row, 15, field::kName);
     p.unit = narrowField(row, 16, field::kUnit);
     p.curr = narrowField(row, 17, field::kCurrency);

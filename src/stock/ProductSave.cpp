@@ -7,16 +7,21 @@
 
 namespace parvela::stock {
 
-void saveProduct(const db::StatementRunner& runner, const StockDefinition& product,
-                 std::vector<StockDefinition>& products) {
+ProductSaved saveProduct(const db::StatementRunner& runner, const StockDefinition& product,
+                         std::vector<StockDefinition>& products) {
     writeRegionPrice(runner, product);
     upsertColours(runner, product);
     upsertDiscount(runner, product);
-    updateProduct(runner, product);
+    const int updated = updateProduct(runner, product);
+    if (updated < 0)
+        return ProductSaved::Failed;
+    if (updated == 0)
+        return ProductSaved::NoSuchRow;
     const auto entry = std::find_if(products.begin(), products.end(),
                                     [&](const auto& p) { return p.stcode == product.stcode; });
     if (entry != products.end())
         *entry = product;
+    return ProductSaved::Yes;
 }
 
 } // namespace parvela::stock

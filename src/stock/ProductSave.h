@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stock/StockDefinition.h"
+#include "records/StockDefinition.h"
 
 #include <vector>
 
@@ -10,10 +10,13 @@ class StatementRunner;
 
 namespace parvela::stock {
 
+enum class ProductSaved { Yes, NoSuchRow, Failed };
+
 // Saves an existing product: region price, colours, discount, then the
-// stckdef row, each on its own (a failure leaves the earlier steps done);
-// then the product's entry in `products` is replaced by the record.
-void saveProduct(const db::StatementRunner& runner, const StockDefinition& product,
-                 std::vector<StockDefinition>& products);
+// stckdef row, each on its own (a failure leaves the earlier steps done).
+// When the row was written, the product's entry in `products` is replaced
+// by the record.
+ProductSaved saveProduct(const db::StatementRunner& runner, const StockDefinition& product,
+                         std::vector<StockDefinition>& products);
 
 } // namespace parvela::stock

@@ -43,10 +43,12 @@ std::string insertStatement(const StockDefinition& p) {
            db::sqlf("%d,%d", p.prcchange ? 1 : 0, p.is_weighed ? 1 : 0) + ");";
 }
 
+// The update writes back what the product read holds: the brand and the
+// notes in their whole fields (the insert converts in smaller buffers).
 std::string updateStatement(const StockDefinition& p) {
     return db::sqlf("UPDATE stckdef SET type=%d,gra=%d,grb=%d,grc=%d,grd=%d,gre=%d,grf=%d,", p.type,
                     p.gra, p.grb, p.grc, p.grd, p.gre, p.grf) +
-           "brnd=" + db::latin5Literal(p.brnd, field::kBrandLiteral) +
+           "brnd=" + db::latin5Literal(p.brnd, field::kBrand) +
            ",model=" + db::quotedLiteral(p.model) +
            ",specs2=" + db::latin5Literal(p.specs2, field::kSpecs2Literal) +
            ",barcode=" + db::quotedLiteral(p.barcode) + ",serial=" + db::quotedLiteral(p.serial) +
@@ -57,7 +59,7 @@ std::string updateStatement(const StockDefinition& p) {
                     "sellp5=%.2f,qua1=%.2f,sellp6=%.2f,qua2=%.2f,crtqua=%.2f,",
                     p.kdv, p.unitcost, p.sellp1, p.sellp2, p.sellp3, p.sellp4, p.sellp5, p.qua1,
                     p.sellp6, p.qua2, p.crtqua) +
-           "specs=" + db::latin5Literal(p.specs, field::kSpecsLiteral) + "," +
+           "specs=" + db::latin5Literal(p.specs, field::kSpecs) + "," +
            db::sqlf("`bundle`=%d ,`depart`=%d ,azparam=%.2f,`game_stock`=%d,`related_update`=%d, "
                     "`prcchange`=%d,`is_weighed`=%d  WHERE stcode=%lld;",
                     p.bundle ? 1 : 0, p.depart, p.azparam, p.game_stock ? 1 : 0,
@@ -75,12 +77,15 @@ int insertProduct(const db::StatementRunner& runner, platform::MessageBoxes& box
         refuseInsert(boxes, QStringLiteral("Bu stok Kodu %1 var.").arg(product.stcode));
         return -3;
     }
-    (void)runner.execute(kInsert, db::schema::stocks, insertStatement(product));
-    return 1;
+    return run(runner, kInsert, insertStatement(product));
 }
 
 int updateProduct(const db::StatementRunner& runner, const StockDefinition& product) {
-    return run(runner, db::Operation("UPDATE_STOCK_DEF"), updateStatement(product));
+    std::uint64_t matched = 0;
+    if (runner.executeCounted(db::Operation("UPDATE_STOCK_DEF"), db::schema::stocks,
+                              updateStatement(product), matched) == db::Outcome::Failed)
+        return -1;
+    return matched > 0 ? 1 : 0;
 }
 
 int updateCost(const db::StatementRunner& runner, StockCode code, double unitcost) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stock/StockDefinition.h"
+#include "records/StockDefinition.h"
 
 #include <string>
 
@@ -20,9 +20,10 @@ std::string insertStatement(const StockDefinition& product);
 std::string updateStatement(const StockDefinition& product);
 
 // A new product: -2 for a code not above 0, -3 for a code in use (boxes
-// shown), else 1 (a failed insert is reported under its tag).
+// shown), -1 when the insert failed (reported under its tag), else 1.
 int insertProduct(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                   const StockDefinition& product);
+// 1, 0 when no row has the product's code, -1 after a reported failure.
 int updateProduct(const db::StatementRunner& runner, const StockDefinition& product);
 int updateCost(const db::StatementRunner& runner, StockCode code, double unitcost);
 // Two operations share this tag; the stock browser's uses the exclamation box.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "stock/StockDefinition.h"
-#include "stock/StockRecords.h"
+#include "records/StockDefinition.h"
+#include "records/StockRecords.h"
 
 #include <QString>
 #include <vector>

@@ -1,25 +1,19 @@
 #include "stock/StockBrowserHitTest.h"
 
-#include "app/MainScreenState.h"
-
-#include <algorithm>
-
 namespace parvela::stock {
 
 namespace {
 
-bool inside(const groups::Rect& rect, QPoint point) {
-    return app::contains(rect, point.x(), point.y());
+bool inside(const Rect& rect, QPoint point) {
+    return records::contains(rect, point.x(), point.y());
 }
 
 } // namespace
 
 int rowAt(const StockBrowserState& browser, QPoint point, RowCell cell) {
-    const std::size_t end =
-        std::min(browser.displayed.size(), browser.drawnFirst + browser.drawnCount);
-    for (std::size_t i = browser.drawnFirst; i < end; ++i) {
-        if (inside(browser.displayed[i].view.*cell, point))
-            return static_cast<int>(i);
+    for (const DrawnRow& drawn : browser.drawnRows) {
+        if (drawn.row < browser.displayed.size() && inside(drawn.cells.*cell, point))
+            return static_cast<int>(drawn.row);
     }
     return -1;
 }
@@ -36,8 +30,12 @@ bool hitsButton(const StockBrowserState& browser, BrowserButton button, QPoint p
     return inside(browser.button(button), point);
 }
 
-bool hitsCell(const StockDefinition& product, RowCell cell, QPoint point) {
-    return inside(product.view.*cell, point);
+bool hitsCell(const StockBrowserState& browser, std::size_t row, RowCell cell, QPoint point) {
+    for (const DrawnRow& drawn : browser.drawnRows) {
+        if (drawn.row == row)
+            return inside(drawn.cells.*cell, point);
+    }
+    return false;
 }
 
 bool inListArea(QPoint point) {

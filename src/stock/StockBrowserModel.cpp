@@ -1,7 +1,5 @@
 #include "stock/StockBrowserModel.h"
 
-#include "app/CatalogData.h"
-#include "app/NotBuiltYet.h"
 #include "platform/MessageBoxes.h"
 #include "recipes/RecipeListReaders.h"
 #include "stock/ProductDelete.h"
@@ -9,6 +7,7 @@
 #include "stock/ProductWriter.h"
 #include "stock/QuickSale.h"
 #include "stock/StockBrowserHitTest.h"
+#include "stock/StockContext.h"
 #include "stock/StockListReaders.h"
 #include "stock/StockWindows.h"
 #include "stock/WeighedProducts.h"
@@ -19,48 +18,43 @@ namespace parvela::stock {
 
 namespace {
 
-// Captions of the windows still to come, as they will be titled.
-const QString kRecipeDialog = QStringLiteral("Ürün Reçetelendirme");
-const QString kBundleDialog = QStringLiteral("Bundle/MENU Düzenlemesi");
-const QString kOptionsDialog = QStringLiteral(" BAGLI ÜRÜNLER - OPSİYONLAR");
-const QString kQuantityDialog = QStringLiteral("RECETE URUN MIKTARI DEĞİŞTİR");
-const QString kLinkedDialog = QStringLiteral("BAGLI_URUNLER");
-const QString kGroupDialog = QStringLiteral("STOGUN GRUBU");
-const QString kSettingsDialog = QStringLiteral("Grup/Menü Ayarları");
-const QString kOrderDialog = QStringLiteral("STOK_SIRALAMA");
-const QString kBulkRecipes = QStringLiteral("INSERT_RECETELER_KENDI");
-
 constexpr qsizetype kNameSearchLength = 30;
 constexpr qsizetype kBarcodeSearchBytes = 34;
 
 } // namespace
 
-StockBrowserModel::StockBrowserModel(app::CatalogData& catalog, platform::MessageBoxes& boxes,
-                                     StockWindows& windows, BrowserOwner owner)
-    : m_catalog(catalog)
-    , m_boxes(boxes)
+StockBrowserModel::StockBrowserModel(StockContext& context, StockBrowserState& state,
+                                     StockWindows& windows, StockFeatures features,
+                                     BrowserOwner owner)
+    : m_context(context)
+    , m_state(state)
     , m_windows(windows)
+    , m_features(features)
     , m_owner(owner) {}
 
-StockBrowserState& StockBrowserModel::browser() {
-    return m_catalog.browser();
+void StockBrowserModel::open() {
+    m_state.showRecipes = false;
+    // The list shows the group it was opened for, so no platform box is
+    // ticked: a ticked box over an unfiltered list would tell the user wrong.
+    m_state.yemekSepeti = false;
+    refresh();
+    recipes::readRecipeLines(m_context.runner, m_context.recipeLines);
 }
 
-void StockBrowserModel::open() {
-    browser().showRecipes = false;
-    browser().yemekSepeti = true;
-    recipes::readRecipeLines(m_catalog.runner(), m_catalog.recipes().recipeLines);
+void StockBrowserModel::refresh() {
+    if (refreshIfStale(m_state, m_context.stock) && m_setBar)
+        m_setBar(m_state.firstRow);
 }
 
 // Clicks.
 
 void StockBrowserModel::ctrlClick(QPoint point) {
-    const int row = rowAt(browser(), point);
+    const int row = rowAt(m_state, point);
     if (row < 0)
         return;
-    StockViewState& view = browser().displayed[static_cast<std::size_t>(row)].view;
-    view.marked = !view.marked;
-    view.highlighted = true;
+    BrowserRow& flags = m_state.displayed[static_cast<std::size_t>(row)];
+    flags.marked = !flags.marked;
+    flags.highlighted = true;
 }
 
 void StockBrowserModel::leftClick(QPoint point) {
@@ -70,110 +64,114 @@ void StockBrowserModel::leftClick(QPoint point) {
     selectRowAt(point);
     toggleDayMenuAt(point);
     selectRecipeLineAt(point);
-    if (const int line = recipeLineAt(browser(), point, &RecipePanelLine::linkedCell); line >= 0) {
+    if (const int line = recipeLineAt(m_state, point, &RecipePanelLine::linkedCell); line >= 0) {
         selectRecipeLine(static_cast<std::size_t>(line));
-        notBuiltYet(kLinkedDialog);
+        m_features.recipes.showLinkedProducts(m_state.currentRecipeLine, m_owner.window);
     }
     dispatchButtons(point);
 }
 
 bool StockBrowserModel::toggleMarkerAt(QPoint point) {
-    const int row = rowAt(browser(), point, &StockViewState::markCell);
+    const int row = rowAt(m_state, point, &RowCells::markCell);
     if (row < 0)
         return false;
     clearHighlights(true);
-    StockViewState& view = browser().displayed[static_cast<std::size_t>(row)].view;
-    view.marked = !view.marked;
+    BrowserRow& flags = m_state.displayed[static_cast<std::size_t>(row)];
+    flags.marked = !flags.marked;
     return true;
 }
 
 void StockBrowserModel::toggleDeletedAt(QPoint point) {
-    const int row = rowAt(browser(), point, &StockViewState::deletedCell);
+    const int row = rowAt(m_state, point, &RowCells::deletedCell);
     if (row < 0)
         return;
-    StockDefinition& product = browser().displayed[static_cast<std::size_t>(row)];
+    StockDefinition& product = productOf(m_state, m_context.stock, static_cast<std::size_t>(row));
+    // The mark follows what the server did, not what was asked.
     if (product.deletedMark <= 0) {
-        retireProduct(m_catalog.runner(), product.stcode);
-        product.deletedMark = 1;
-    } else {
-        restoreProduct(m_catalog.runner(), product.stcode);
+        if (retireProduct(m_context.runner, product.stcode) > 0)
+            product.deletedMark = 1;
+    } else if (restoreProduct(m_context.runner, product.stcode) > 0) {
         product.deletedMark = 0;
     }
-    updateProduct(product);
+    followRow(product);
 }
 
 void StockBrowserModel::selectRowAt(QPoint point) {
-    if (const int row = rowAt(browser(), point); row >= 0)
+    if (const int row = rowAt(m_state, point); row >= 0)
         selectRow(static_cast<std::size_t>(row));
     else if (inListArea(point))
         clearHighlights(true);
 }
 
 void StockBrowserModel::toggleDayMenuAt(QPoint point) {
-    const int row = rowAt(browser(), point, &StockViewState::dayMenuCell);
+    const int row = rowAt(m_state, point, &RowCells::dayMenuCell);
     if (row < 0)
         return;
-    StockDefinition& product = browser().displayed[static_cast<std::size_t>(row)];
-    product.gunmenu = product.gunmenu == 1 ? 0 : 1;
-    updateDayMenu(m_catalog.runner(), product.stcode, product.gunmenu, true);
-    updateProduct(product);
+    StockDefinition& product = productOf(m_state, m_context.stock, static_cast<std::size_t>(row));
+    const std::int16_t wanted = product.gunmenu == 1 ? 0 : 1;
+    if (updateDayMenu(m_context.runner, product.stcode, wanted, true) > 0)
+        product.gunmenu = wanted;
+    followRow(product);
 }
 
 void StockBrowserModel::selectRecipeLineAt(QPoint point) {
-    if (const int line = recipeLineAt(browser(), point); line >= 0)
+    if (const int line = recipeLineAt(m_state, point); line >= 0)
         selectRecipeLine(static_cast<std::size_t>(line));
 }
 
 void StockBrowserModel::doubleClick(QPoint point) {
-    const int row = rowAt(browser(), point);
-    if (row >= 0 && browser().displayed[static_cast<std::size_t>(row)].stcode > 0) {
-        selectRow(static_cast<std::size_t>(row));
-        const StockDefinition& current = m_catalog.currentProduct();
+    const int row = rowAt(m_state, point);
+    const auto index = static_cast<std::size_t>(row);
+    if (row >= 0 && productOf(m_state, m_context.stock, index).stcode > 0) {
+        selectRow(index);
         // The tag cell right of the bundle tag takes no double click.
-        if (hitsCell(current, &StockViewState::bundleCell, point))
-            notBuiltYet(kBundleDialog);
-        else if (hitsCell(current, &StockViewState::orderCell, point))
-            notBuiltYet(kOrderDialog);
-        else if (!hitsCell(current, &StockViewState::tagCell, point))
-            m_windows.openEditProduct(m_owner.window);
-    } else if (const int marker = rowAt(browser(), point, &StockViewState::markCell); marker >= 0) {
-        StockViewState& view = browser().displayed[static_cast<std::size_t>(marker)].view;
-        view.marked = !view.marked;
+        if (hitsCell(m_state, index, &RowCells::bundleCell, point))
+            m_features.recipes.openBundle(m_state.current, m_owner.window);
+        else if (hitsCell(m_state, index, &RowCells::orderCell, point))
+            m_features.ordering.productOrder(m_state.current, m_owner.window);
+        else if (!hitsCell(m_state, index, &RowCells::tagCell, point))
+            m_windows.openEditProduct(m_state.current, m_owner.window);
+    } else if (const int marker = rowAt(m_state, point, &RowCells::markCell); marker >= 0) {
+        BrowserRow& flags = m_state.displayed[static_cast<std::size_t>(marker)];
+        flags.marked = !flags.marked;
     }
-    if (const int line = recipeLineAt(browser(), point); line >= 0) {
+    if (const int line = recipeLineAt(m_state, point); line >= 0) {
         selectRecipeLine(static_cast<std::size_t>(line));
-        notBuiltYet(kQuantityDialog);
+        m_features.recipes.changeQuantity(m_state.currentRecipeLine, m_owner.window);
     }
 }
 
 void StockBrowserModel::rightClick(QPoint point) {
-    const int row = rowAt(browser(), point);
+    const int row = rowAt(m_state, point);
     if (row < 0)
         return;
-    selectRow(static_cast<std::size_t>(row));
-    const bool bundle = hitsCell(m_catalog.currentProduct(), &StockViewState::bundleCell, point);
-    notBuiltYet(bundle ? kBundleDialog : kRecipeDialog);
+    const auto index = static_cast<std::size_t>(row);
+    selectRow(index);
+    if (hitsCell(m_state, index, &RowCells::bundleCell, point))
+        m_features.recipes.openBundle(m_state.current, m_owner.window);
+    else
+        m_features.recipes.openRecipe(m_state.current, m_owner.window);
 }
 
 // Buttons, in the order the window tests them.
 
 void StockBrowserModel::dispatchButtons(QPoint point) {
-    if (hitsButton(browser(), BrowserButton::Ayarla, point))
-        notBuiltYet(kSettingsDialog);
+    if (hitsButton(m_state, BrowserButton::Ayarla, point))
+        m_features.groups.groupSettings(m_owner.window);
     if (inDeadBand(point) || dispatchFixedButtons(point))
         return;
     dispatchProductButtons(point);
 }
 
 bool StockBrowserModel::dispatchFixedButtons(QPoint point) {
-    if (hitsButton(browser(), BrowserButton::GrubuAta, point)) {
-        notBuiltYet(kGroupDialog);
-    } else if (hitsButton(browser(), BrowserButton::StokTanimla, point)) {
+    if (hitsButton(m_state, BrowserButton::GrubuAta, point)) {
+        m_features.groups.assignGroup(markedCodes(), m_owner.window);
+    } else if (hitsButton(m_state, BrowserButton::StokTanimla, point)) {
         m_windows.openNewProduct(m_owner.window);
-    } else if (hitsButton(browser(), BrowserButton::Oku, point)) {
+    } else if (hitsButton(m_state, BrowserButton::Oku, point)) {
         rereadLists();
-        showCurrentGroup(browser(), m_catalog.stock().products);
-    } else if (hitsButton(browser(), BrowserButton::Hepsi, point)) {
+        showCurrentGroup(m_state, m_context.stock);
+    } else if (hitsButton(m_state, BrowserButton::Hepsi, point)) {
         showEverything();
     } else {
         return false;
@@ -182,94 +180,114 @@ bool StockBrowserModel::dispatchFixedButtons(QPoint point) {
 }
 
 void StockBrowserModel::dispatchProductButtons(QPoint point) {
-    const auto hits = [&](BrowserButton button) {
-        return hitsButton(browser(), button, point);
-    };
-    if (hits(BrowserButton::Recetesi))
-        openForHighlighted(kRecipeDialog);
-    else if (hits(BrowserButton::MenuBundle))
-        openForHighlighted(kBundleDialog);
-    else if (hits(BrowserButton::Opsiyonlar))
-        openForHighlighted(kOptionsDialog);
-    else if (hits(BrowserButton::Duzenle))
-        m_windows.openEditProduct(m_owner.window);
-    else if (hits(BrowserButton::HizliEkle))
+    const auto hits = [&](BrowserButton button) { return hitsButton(m_state, button, point); };
+    RecipeWindows& recipes = m_features.recipes;
+    if (hits(BrowserButton::Recetesi)) {
+        if (takeHighlighted())
+            recipes.openRecipe(m_state.current, m_owner.window);
+    } else if (hits(BrowserButton::MenuBundle)) {
+        if (takeHighlighted())
+            recipes.openBundle(m_state.current, m_owner.window);
+    } else if (hits(BrowserButton::Opsiyonlar)) {
+        if (takeHighlighted())
+            recipes.openOptions(m_state.current, m_owner.window);
+    } else if (hits(BrowserButton::Duzenle)) {
+        m_windows.openEditProduct(m_state.current, m_owner.window);
+    } else if (hits(BrowserButton::HizliEkle)) {
         quickSale(true);
-    else if (hits(BrowserButton::HizliSil))
+    } else if (hits(BrowserButton::HizliSil)) {
         quickSale(false);
-    else if (hits(BrowserButton::Sil))
+    } else if (hits(BrowserButton::Sil)) {
         deleteCurrent();
+    }
 }
 
-void StockBrowserModel::openForHighlighted(const QString& caption) {
-    StockDefinition* row = highlightedRow();
-    if (!row)
-        return;
-    row->view.isCurrent = true;
-    m_catalog.currentProduct() = *row;
-    notBuiltYet(caption);
+bool StockBrowserModel::takeHighlighted() {
+    const auto found = std::find_if(m_state.displayed.begin(), m_state.displayed.end(),
+                                    [](const BrowserRow& row) { return row.highlighted; });
+    if (found == m_state.displayed.end())
+        return false;
+    found->isCurrent = true;
+    m_state.current = m_context.stock.products[found->product];
+    return true;
+}
+
+std::vector<StockCode> StockBrowserModel::markedCodes() const {
+    std::vector<StockCode> codes;
+    for (const BrowserRow& row : m_state.displayed) {
+        if (row.marked)
+            codes.push_back(m_context.stock.products[row.product].stcode);
+    }
+    return codes;
 }
 
 void StockBrowserModel::quickSale(bool add) {
-    const StockDefinition& current = m_catalog.currentProduct();
-    const StockDefinition* row = highlightedRow();
-    if (current.stcode <= 0 || !row || row->stcode != current.stcode) {
-        m_boxes.tell(QStringLiteral("Secilen stok kodu sifir veya herhangi bir stok secilmedi."),
-                     QStringLiteral("STOK SECILMEDI"), platform::BoxIcon::None, m_owner.object);
+    const StockDefinition& current = m_state.current;
+    const bool highlighted = std::any_of(
+        m_state.displayed.begin(), m_state.displayed.end(), [&](const BrowserRow& row) {
+            return row.highlighted && m_context.stock.products[row.product].stcode == current.stcode;
+        });
+    if (current.stcode <= 0 || !highlighted) {
+        m_context.boxes.tell(
+            QStringLiteral("Secilen stok kodu sifir veya herhangi bir stok secilmedi."),
+            QStringLiteral("STOK SECILMEDI"), platform::BoxIcon::None, m_owner.object);
         return;
     }
-    const int done = add ? addQuickSale(m_catalog.runner(), m_boxes, current, m_owner.object)
-                         : removeQuickSale(m_catalog.runner(), current.stcode);
+    const int done = add ? addQuickSale(m_context.runner, m_context.boxes, current, m_owner.object)
+                         : removeQuickSale(m_context.runner, current.stcode);
     if (done > 0)
-        readQuickSaleCodes(m_catalog.runner(), m_catalog.stock().quickSaleCodes);
+        readQuickSaleCodes(m_context.runner, m_context.stock.quickSaleCodes);
 }
 
 void StockBrowserModel::deleteCurrent() {
     const DeleteResult result =
-        deleteProduct(m_catalog.runner(), m_boxes, &m_catalog.currentProduct(), m_owner.object);
+        deleteProduct(m_context.runner, m_context.boxes, &m_state.current, m_owner.object);
     if (result != DeleteResult::Deleted)
         return;
-    m_catalog.readProducts();
-    reapplyFilter(browser(), m_catalog.stock().products);
+    // The deleted product is gone: no button may act on it any more.
+    m_state.current = StockDefinition{};
+    m_context.rereadProducts();
+    reapplyFilter(m_state, m_context.stock);
     listChanged();
 }
 
 void StockBrowserModel::rereadLists() {
-    const db::StatementRunner& runner = m_catalog.runner();
-    StockCatalog& stock = m_catalog.stock();
-    recipes::readRecipeLines(runner, m_catalog.recipes().recipeLines);
+    const db::StatementRunner& runner = m_context.runner;
+    StockCatalog& stock = m_context.stock;
+    recipes::readRecipeLines(runner, m_context.recipeLines);
     readColours(runner, stock.colours);
     readCurrencies(runner, stock.currencies);
     readUnits(runner, stock.units);
     readDepartments(runner, stock.departments);
-    m_catalog.readProducts();
+    m_context.rereadProducts();
 }
 
 void StockBrowserModel::showEverything() {
-    StockBrowserState& state = browser();
-    state.gra = 0;
-    state.grb = 0;
-    state.grc = 0;
+    m_state.gra = 0;
+    m_state.grb = 0;
+    m_state.grc = 0;
     rereadLists();
-    showAll(state, m_catalog.stock().products);
+    showAll(m_state, m_context.stock);
     listChanged();
-    state.yemekSepeti = false;
-    state.getirYemek = false;
+    m_state.yemekSepeti = false;
+    m_state.getirYemek = false;
 }
 
 // Keys.
 
 void StockBrowserModel::functionKey(Qt::Key key, HeldKeys held) {
     if (key == Qt::Key_F2) {
-        const auto& groups = m_catalog.groups();
+        const groups::GroupData& groups = m_context.groups;
         if (held.ctrl)
-            moveWeighedToSelectedGroup(m_catalog.runner(), m_boxes, groups, false, m_owner.object);
+            moveWeighedToSelectedGroup(m_context.runner, m_context.boxes, groups, false,
+                                       m_owner.object);
         if (held.shift)
-            moveWeighedToSelectedGroup(m_catalog.runner(), m_boxes, groups, true, m_owner.object);
+            moveWeighedToSelectedGroup(m_context.runner, m_context.boxes, groups, true,
+                                       m_owner.object);
     } else if (key == Qt::Key_F3 && held.leftCtrl) {
-        notBuiltYet(kBulkRecipes);
+        m_features.recipes.insertBulkRecipes(m_owner.window);
     } else if (key == Qt::Key_F4 && held.leftCtrl) {
-        assignPluBarcodes(m_catalog.runner(), m_boxes, m_catalog.stock().products);
+        assignPluBarcodes(m_context.runner, m_context.boxes, m_context.stock.products);
     }
 }
 
@@ -278,50 +296,51 @@ void StockBrowserModel::functionKey(Qt::Key key, HeldKeys held) {
 void StockBrowserModel::nameSearchChanged(const QString& text) {
     const QString wanted = text.left(kNameSearchLength);
     if (wanted.size() >= 2)
-        showByName(browser(), m_catalog.stock().products, wanted);
+        showByName(m_state, m_context.stock, wanted);
     else if (wanted.isEmpty())
-        showCurrentGroup(browser(), m_catalog.stock().products);
+        showCurrentGroup(m_state, m_context.stock);
     listChanged();
 }
 
 void StockBrowserModel::barcodeEntered(const QString& text) {
     const QString wanted = QString::fromUtf8(text.toUtf8().left(kBarcodeSearchBytes));
-    showByBarcode(browser(), m_catalog.stock().products, wanted);
+    showByBarcode(m_state, m_context.stock, wanted);
 }
 
 void StockBrowserModel::platformFilterChanged(int codeClass, bool checked) {
-    StockBrowserState& state = browser();
-    if (checked) {
-        showCodeClass(state, m_catalog.stock().products, codeClass);
-    } else {
-        showCurrentGroup(state, m_catalog.stock().products);
-    }
-    state.trendyol = checked && codeClass == kTrendyolClass;
-    state.getirYemek = checked && codeClass == kGetirYemekClass;
-    state.yemekSepeti = checked && codeClass == kYemekSepetiClass;
+    if (checked)
+        showCodeClass(m_state, m_context.stock, codeClass);
+    else
+        showCurrentGroup(m_state, m_context.stock);
+    m_state.trendyol = checked && codeClass == kTrendyolClass;
+    m_state.getirYemek = checked && codeClass == kGetirYemekClass;
+    m_state.yemekSepeti = checked && codeClass == kYemekSepetiClass;
     listChanged();
 }
 
 void StockBrowserModel::showRecipesChanged(bool checked) {
-    browser().showRecipes = checked;
+    m_state.showRecipes = checked;
+    // Fewer rows fit above the panel: the last page must still be full.
+    if (m_setBar)
+        m_setBar(scrollStep(m_state, ScrollStep::Thumb, m_state.firstRow));
 }
 
 // Scrolling.
 
 void StockBrowserModel::wheel(bool towardsUser) {
-    const int position = stock::wheel(browser(), towardsUser);
+    const int position = stock::wheel(m_state, towardsUser);
     if (m_setBar)
         m_setBar(position);
 }
 
-void StockBrowserModel::scrollBarStep(ScrollStep step, int barPosition, int thumb) {
-    const std::optional<int> position = scrollStep(browser(), step, barPosition, thumb);
-    if (position && m_setBar)
-        m_setBar(*position);
+void StockBrowserModel::scrollBarStep(ScrollStep step, int thumb) {
+    const int position = scrollStep(m_state, step, thumb);
+    if (m_setBar)
+        m_setBar(position);
 }
 
 void StockBrowserModel::listChanged() {
-    resetScroll(browser());
+    resetScroll(m_state);
     resetScrollBar();
 }
 
@@ -334,52 +353,33 @@ void StockBrowserModel::resetScrollBar() {
 
 void StockBrowserModel::selectRow(std::size_t row) {
     clearHighlights(true);
-    StockDefinition& product = browser().displayed[row];
-    product.view.highlighted = true;
-    product.view.isCurrent = true;
-    m_catalog.currentProduct() = product;
-    browser().selectedRecipeLine = 0;
+    BrowserRow& flags = m_state.displayed[row];
+    flags.highlighted = true;
+    flags.isCurrent = true;
+    m_state.current = m_context.stock.products[flags.product];
+    m_state.selectedRecipeLine = 0;
 }
 
 void StockBrowserModel::clearHighlights(bool current) {
-    for (StockDefinition& product : browser().displayed) {
-        product.view.highlighted = false;
+    for (BrowserRow& row : m_state.displayed) {
+        row.highlighted = false;
         if (current)
-            product.view.isCurrent = false;
+            row.isCurrent = false;
     }
 }
 
 void StockBrowserModel::selectRecipeLine(std::size_t line) {
     clearHighlights(false);
-    const recipes::RecipeLine& picked = browser().panelLines[line].line;
-    browser().selectedRecipeLine = picked.Id;
-    browser().currentRecipeLine = picked;
+    const recipes::RecipeLine& picked = m_state.panelLines[line].line;
+    m_state.selectedRecipeLine = picked.Id;
+    m_state.currentRecipeLine = picked;
 }
 
-StockDefinition* StockBrowserModel::highlightedRow() {
-    auto& rows = browser().displayed;
-    const auto found = std::find_if(rows.begin(), rows.end(),
-                                    [](const StockDefinition& p) { return p.view.highlighted; });
-    return found == rows.end() ? nullptr : &*found;
-}
-
-void StockBrowserModel::updateProduct(const StockDefinition& row) {
-    auto& products = m_catalog.stock().products;
-    const auto found =
-        std::find_if(products.begin(), products.end(),
-                     [&](const StockDefinition& p) { return p.stcode == row.stcode; });
-    if (found != products.end()) {
-        found->gunmenu = row.gunmenu;
-        found->deletedMark = row.deletedMark;
+void StockBrowserModel::followRow(const StockDefinition& product) {
+    if (m_state.current.stcode == product.stcode) {
+        m_state.current.gunmenu = product.gunmenu;
+        m_state.current.deletedMark = product.deletedMark;
     }
-    if (m_catalog.currentProduct().stcode == row.stcode) {
-        m_catalog.currentProduct().gunmenu = row.gunmenu;
-        m_catalog.currentProduct().deletedMark = row.deletedMark;
-    }
-}
-
-void StockBrowserModel::notBuiltYet(const QString& caption) {
-    app::showNotBuiltYet(m_boxes, caption, m_owner.object);
 }
 
 } // namespace parvela::stock

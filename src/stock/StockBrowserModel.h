@@ -1,6 +1,7 @@
 #pragma once
 
 #include "stock/StockBrowserScroll.h"
+#include "stock/StockFeatures.h"
 
 #include <QPoint>
 #include <QString>
@@ -10,15 +11,9 @@
 class QObject;
 class QWidget;
 
-namespace parvela::app {
-class CatalogData;
-}
-namespace parvela::platform {
-class MessageBoxes;
-}
-
 namespace parvela::stock {
 
+struct StockContext;
 class StockWindows;
 
 // The stock window, as the windows it opens and the boxes it shows see it;
@@ -42,13 +37,16 @@ struct HeldKeys {
 // they start. The window moves events in and repaints after each call.
 class StockBrowserModel {
 public:
-    StockBrowserModel(app::CatalogData& catalog, platform::MessageBoxes& boxes,
-                      StockWindows& windows, BrowserOwner owner);
+    StockBrowserModel(StockContext& context, StockBrowserState& state, StockWindows& windows,
+                      StockFeatures features, BrowserOwner owner);
 
     // Receives every position the rules give the scroll bar.
     void setScrollBarSetter(std::function<void(int)> setter) { m_setBar = std::move(setter); }
     // The switches as a new window starts them; the recipes are read.
     void open();
+    // Builds the list again when the products were read since; call before
+    // painting or handling an event.
+    void refresh();
 
     void ctrlClick(QPoint point);
     void leftClick(QPoint point);
@@ -65,11 +63,11 @@ public:
     void showRecipesChanged(bool checked);
 
     void wheel(bool towardsUser);
-    void scrollBarStep(ScrollStep step, int barPosition, int thumb);
+    void scrollBarStep(ScrollStep step, int thumb);
     // The product list changed: back to the top.
     void listChanged();
 
-    StockBrowserState& browser();
+    StockBrowserState& browser() { return m_state; }
 
 private:
     bool toggleMarkerAt(QPoint point);
@@ -84,20 +82,21 @@ private:
     void selectRow(std::size_t row);
     void clearHighlights(bool current);
     void selectRecipeLine(std::size_t line);
-    StockDefinition* highlightedRow();
-    void openForHighlighted(const QString& caption);
+    // The highlighted row, made the current product; false when none is.
+    bool takeHighlighted();
+    std::vector<StockCode> markedCodes() const;
     void quickSale(bool add);
     void deleteCurrent();
     void rereadLists();
     void showEverything();
-    // Keeps the full product list in step with a change made on a row.
-    void updateProduct(const StockDefinition& row);
+    // The current product follows a change made on its row.
+    void followRow(const StockDefinition& product);
     void resetScrollBar();
-    void notBuiltYet(const QString& caption);
 
-    app::CatalogData& m_catalog;
-    platform::MessageBoxes& m_boxes;
+    StockContext& m_context;
+    StockBrowserState& m_state;
     StockWindows& m_windows;
+    StockFeatures m_features;
     BrowserOwner m_owner;
     std::function<void(int)> m_setBar;
 };

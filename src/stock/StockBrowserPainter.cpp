@@ -12,7 +12,6 @@ namespace parvela::stock {
 
 namespace {
 
-using groups::Rect;
 
 const QColor kBlack(0, 0, 0);
 const QColor kGrey(192, 192, 192);
@@ -30,9 +29,6 @@ const QColor kDayMenu(60, 179, 113);
 const QColor kTag(255, 160, 80);
 const QColor kPanelFill(24, 34, 44);
 
-constexpr int kRowHeight = 20;
-constexpr int kMaxRows = 29;
-constexpr int kPanelHeight = 172;
 constexpr int kPanelLineHeight = 18;
 
 QRect toQRect(const Rect& r) {
@@ -50,7 +46,13 @@ QFont font(int pixels, bool bold = false) {
 // lines of the panel take the name, unit and cost in one pass.
 void joinIngredients(std::vector<RecipePanelLine>& lines,
                      const std::vector<StockDefinition>& products) {
+    std::vector<StockCode> wanted;
+    for (const RecipePanelLine& panelLine : lines)
+        wanted.push_back(panelLine.line.ingredient);
+    std::sort(wanted.begin(), wanted.end());
     for (const StockDefinition& product : products) {
+        if (!std::binary_search(wanted.begin(), wanted.end(), product.stcode))
+            continue;
         for (RecipePanelLine& panelLine : lines) {
             recipes::RecipeLine& line = panelLine.line;
             if (line.ingredient != product.stcode || !line.ingredientName.isEmpty())
@@ -77,14 +79,15 @@ private:
     void button(BrowserButton which, Rect rect, const QString& caption, const QColor& fill);
     void headings();
     void filterCaptions();
-    void listFrame(int rowsBottom);
+    void listFrame();
     void headerRow(int top);
-    void rows(int firstTop, int rowsBottom);
-    void row(StockDefinition& product, int top);
-    void rowBand(const StockDefinition& product, int top);
-    void rowCells(StockDefinition& product, int top, const QColor& ink);
+    void rows();
+    void row(std::size_t index, int top);
+    void rowBand(const StockDefinition& product, const BrowserRow& flags, const RowCells& cells,
+                 int top);
+    void rowCells(const StockDefinition& product, const RowCells& cells, int top,
+                  const QColor& ink, bool highlighted);
     void cell(Column column, int top, const QString& value, const QColor& ink, bool number);
-    void recordCells(StockViewState& view, int top);
     void searchLabels();
     void buttons();
     void recipePanel(const Rect& panel);
@@ -139,19 +142,19 @@ void BrowserPainter::filterCaptions() {
              Qt::AlignLeft | Qt::AlignTop);
 }
 
-void BrowserPainter::listFrame(int rowsBottom) {
+void BrowserPainter::listFrame() {
     const QRect area = toQRect(kListArea);
     m_p.fillRect(area, kListFill);
     m_p.setPen(kGrey.darker(200));
     m_p.setBrush(Qt::NoBrush);
     m_p.drawRect(area);
     const int top = kListArea.top + 2;
-    text(QRect(6, top, 190, 16), QStringLiteral("KAYITLI STOK : %1").arg(m_c.productCount), m_small,
-         kGrey);
+    text(QRect(6, top, 190, 16),
+         QStringLiteral("KAYITLI STOK : %1").arg(m_c.stock.products.size()), m_small, kGrey);
     text(QRect(200, top, 190, 16), QStringLiteral("SONUÇLAR : %1").arg(m_state.displayed.size()),
          m_small, kGrey);
     headerRow(top + 18);
-    rows(top + 38, rowsBottom);
+    rows();
 }
 
 void BrowserPainter::headerRow(int top) {
@@ -165,58 +168,57 @@ void BrowserPainter::headerRow(int top) {
     }
 }
 
-void BrowserPainter::rows(int firstTop, int rowsBottom) {
-    auto& list = m_state.displayed;
+void BrowserPainter::rows() {
+    m_state.drawnRows.clear();
     const auto first = static_cast<std::size_t>(std::max(0, m_state.firstRow));
-    m_state.drawnFirst = first;
-    m_state.drawnCount = 0;
-    int top = firstTop;
-    for (std::size_t i = first; i < list.size() && m_state.drawnCount < kMaxRows; ++i) {
-        // The last row keeps 20 pixels clear of the bottom.
-        if (top + kRowHeight > rowsBottom - kRowHeight)
-            break;
-        row(list[i], top);
-        ++m_state.drawnCount;
+    const auto rowCount = static_cast<std::size_t>(visibleRows(m_state.showRecipes));
+    int top = kFirstRowTop;
+    for (std::size_t i = first; i < m_state.displayed.size() && i < first + rowCount; ++i) {
+        row(i, top);
         top += kRowHeight;
     }
 }
 
-void BrowserPainter::row(StockDefinition& product, int top) {
-    recordCells(product.view, top);
-    rowBand(product, top);
-    const QColor ink = product.view.highlighted ? kDarkText : kLight;
-    rowCells(product, top, ink);
-}
-
-void BrowserPainter::recordCells(StockViewState& view, int top) {
-    view.rowRect = {kListArea.left + 2, top, kListArea.right, top + kRowHeight - 1};
-    view.markCell = {3, top + 3, 14, top + 14};
-    view.deletedCell = {17, top + 3, 28, top + 14};
+RowCells cellsOfRow(int top) {
+    RowCells cells;
+    cells.rowRect = {kListArea.left + 2, top, kListArea.right, top + kRowHeight - 1};
+    cells.markCell = {3, top + 3, 14, top + 14};
+    cells.deletedCell = {17, top + 3, 28, top + 14};
     const Span bundle = spanOf(Column::Bundle);
-    view.bundleCell = {bundle.left, top + 1, bundle.left + 34, top + 17};
-    view.tagCell = {bundle.left + 36, top + 1, bundle.right, top + 17};
+    cells.bundleCell = {bundle.left, top + 1, bundle.left + 34, top + 17};
+    cells.tagCell = {bundle.left + 36, top + 1, bundle.right, top + 17};
     const Span day = spanOf(Column::DayMenu);
-    view.dayMenuCell = {day.left + 16, top + 3, day.left + 30, top + 16};
-    view.orderCell = {spanOf(Column::OrderA).left, top, spanOf(Column::OrderAll).right,
-                      top + kRowHeight - 1};
+    cells.dayMenuCell = {day.left + 16, top + 3, day.left + 30, top + 16};
+    cells.orderCell = {spanOf(Column::OrderA).left, top, spanOf(Column::OrderAll).right,
+                       top + kRowHeight - 1};
+    return cells;
 }
 
-void BrowserPainter::rowBand(const StockDefinition& product, int top) {
+void BrowserPainter::row(std::size_t index, int top) {
+    const BrowserRow& flags = m_state.displayed[index];
+    const StockDefinition& product = m_c.stock.products[flags.product];
+    const RowCells cells = cellsOfRow(top);
+    m_state.drawnRows.push_back({index, cells});
+    rowBand(product, flags, cells, top);
+    rowCells(product, cells, top, flags.highlighted ? kDarkText : kLight, flags.highlighted);
+}
+
+void BrowserPainter::rowBand(const StockDefinition& product, const BrowserRow& flags,
+                             const RowCells& cells, int top) {
     const QRect band(kListArea.left + 2, top + 1, kListArea.right - kListArea.left - 2, 18);
     const bool odd = ((top - kListArea.top) / kRowHeight) % 2 != 0;
-    const QColor fill = product.view.highlighted ? kHighlight
-                        : product.view.marked    ? kMarked
-                        : odd                    ? kRowOdd
-                                                 : kRowEven;
+    const QColor fill = flags.highlighted ? kHighlight
+                        : flags.marked    ? kMarked
+                        : odd             ? kRowOdd
+                                          : kRowEven;
     m_p.fillRect(band, fill);
-    const StockViewState& view = product.view;
     m_p.setPen(kGrey);
-    m_p.setBrush(view.marked ? kMarkFill : Qt::transparent);
-    m_p.drawRect(toQRect(view.markCell));
+    m_p.setBrush(flags.marked ? kMarkFill : Qt::transparent);
+    m_p.drawRect(toQRect(cells.markCell));
     m_p.setBrush(product.deletedMark > 0 ? kDeleted : Qt::transparent);
-    m_p.drawRect(toQRect(view.deletedCell));
+    m_p.drawRect(toQRect(cells.deletedCell));
     m_p.setBrush(product.gunmenu == 1 ? kDayMenu : Qt::transparent);
-    m_p.drawRect(toQRect(view.dayMenuCell));
+    m_p.drawRect(toQRect(cells.dayMenuCell));
 }
 
 void BrowserPainter::cell(Column column, int top, const QString& value, const QColor& ink,
@@ -227,26 +229,26 @@ void BrowserPainter::cell(Column column, int top, const QString& value, const QC
          align);
 }
 
-void BrowserPainter::rowCells(StockDefinition& p, int top, const QColor& ink) {
-    const QColor nameInk = p.deletedMark > 0 ? kDeleted : ink;
+void BrowserPainter::rowCells(const StockDefinition& p, const RowCells& cells, int top,
+                              const QColor& ink, bool highlighted) {
+    const QColor nameInk = p.deletedMark > 0 && !highlighted ? kDeleted : ink;
+    const QColor tagInk = highlighted ? kDarkText : kTag;
     cell(Column::Code, top, QString::number(p.stcode), ink, false);
     text(QRect(spanOf(Column::PosMenu).left + 2, top, 46, kRowHeight), platformTag(p.codeClass),
-         m_tag, p.view.highlighted ? kDarkText : kTag);
+         m_tag, tagInk);
     if (p.bundle)
-        text(toQRect(p.view.bundleCell), QStringLiteral("Bund"), m_tag,
-             p.view.highlighted ? kDarkText : kTag);
+        text(toQRect(cells.bundleCell), QStringLiteral("Bund"), m_tag, tagInk);
     if (p.hasSizes)
-        text(toQRect(p.view.tagCell), QStringLiteral("SML_MED_LRG"), m_tag,
-             p.view.highlighted ? kDarkText : kTag);
+        text(toQRect(cells.tagCell), QStringLiteral("SML_MED_LRG"), m_tag, tagInk);
     cell(Column::Name, top, p.stname, nameInk, false);
     cell(Column::Type, top, QString::number(p.type), ink, true);
     cell(Column::Cost, top, money(p.unitcost), ink, true);
     cell(Column::Retail, top, money(p.sellp1), ink, true);
-    cell(Column::Service, top, money(p.sellp2), ink, true);
+    cell(Column::Service, top, money(p.sellp5), ink, true);
     cell(Column::Order, top, money(p.sellp6), ink, true);
     cell(Column::Time1, top, money(p.sellp3), ink, true);
     cell(Column::Vat, top, QString::asprintf("%.0f", p.kdv), ink, true);
-    cell(Column::Department, top, departmentName(m_c.departments, p.depart), ink, false);
+    cell(Column::Department, top, departmentName(m_c.stock.departments, p.depart), ink, false);
     cell(Column::OrderA, top, orderText(p.sira_gra), ink, true);
     cell(Column::OrderB, top, orderText(p.sira_grb), ink, true);
     cell(Column::OrderAll, top, orderText(p.index_sira), ink, true);
@@ -290,7 +292,7 @@ void BrowserPainter::recipePanel(const Rect& panel) {
     m_p.setPen(kGrey);
     m_p.setBrush(Qt::NoBrush);
     m_p.drawRect(toQRect(panel));
-    const StockDefinition& current = m_c.current;
+    const StockDefinition& current = m_state.current;
     text(QRect(panel.left + 6, panel.top + 2, 600, kPanelLineHeight),
          QStringLiteral("%1 - %2").arg(current.stcode).arg(current.stname), m_bold, kHighlight);
     const int lastTop = panel.bottom - 2 * kPanelLineHeight;
@@ -300,7 +302,7 @@ void BrowserPainter::recipePanel(const Rect& panel) {
         if (current.stcode != 0 && line.urun == current.stcode && m_state.panelLines.size() < room)
             m_state.panelLines.push_back({line, {}, {}});
     }
-    joinIngredients(m_state.panelLines, m_c.products);
+    joinIngredients(m_state.panelLines, m_c.stock.products);
     int top = firstTop;
     for (RecipePanelLine& line : m_state.panelLines) {
         recipeLine(line, top, panel);
@@ -337,9 +339,9 @@ void BrowserPainter::paint(QSize client) {
     m_p.fillRect(QRect(QPoint(0, 0), client), kBlack);
     m_state.panelLines.clear();
     headings();
-    const Rect panel{kListArea.left + 2, kListArea.bottom - kPanelHeight, kListArea.right - 2,
+    const Rect panel{kListArea.left + 2, rowsBottom(true), kListArea.right - 2,
                      kListArea.bottom - 2};
-    listFrame(m_state.showRecipes ? panel.top : kListArea.bottom);
+    listFrame();
     searchLabels();
     filterCaptions();
     buttons();

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "recipes/RecipeLine.h"
+#include "records/RecipeLine.h"
 #include "stock/StockBrowserState.h"
-#include "stock/StockRecords.h"
+#include "stock/StockCatalog.h"
 
 #include <QSize>
 #include <QString>
@@ -22,11 +22,8 @@ namespace parvela::stock {
 // of the rows, cells, recipe lines and buttons it draws back into `browser`.
 struct StockBrowserContent {
     StockBrowserState& browser;
-    const StockDefinition& current;
-    const std::vector<StockDefinition>& products;
+    const StockCatalog& stock;
     const std::vector<recipes::RecipeLine>& recipeLines;
-    const std::vector<Department>& departments;
-    std::size_t productCount = 0;
     // Names of the Group A, B and C the list was opened for.
     std::array<QString, 3> headings;
 };

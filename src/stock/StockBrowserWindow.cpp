@@ -1,8 +1,8 @@
 #include "stock/StockBrowserWindow.h"
 
-#include "app/CatalogData.h"
-#include "app/PrivateMessages.h"
+#include "platform/WindowMessages.h"
 #include "stock/StockBrowserPainter.h"
+#include "stock/StockContext.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -42,17 +42,19 @@ std::optional<ScrollStep> stepOf(int action) {
 
 } // namespace
 
-StockBrowserWindow::StockBrowserWindow(app::CatalogData& catalog, platform::MessageBoxes& boxes,
-                                       StockWindows& windows, QWidget* owner)
+StockBrowserWindow::StockBrowserWindow(StockContext& context, StockBrowserState& state,
+                                       StockWindows& windows, StockFeatures features,
+                                       QWidget* owner)
     : QWidget(owner, Qt::Window)
-    , m_catalog(catalog)
-    , m_model(catalog, boxes, windows, BrowserOwner{this, this}) {
+    , m_context(context)
+    , m_state(state)
+    , m_model(context, state, windows, features, BrowserOwner{this, this}) {
     setObjectName(QString::fromLatin1(kClassName));
-    setWindowTitle(QString::fromLatin1(kClassName));
+    setWindowTitle(QStringLiteral("Ürünler"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     resize(kWidth, kHeight);
-    if (const auto& position = catalog.browser().windowPosition)
+    if (const auto& position = state.windowPosition)
         move(*position);
     createSearches();
     createFilterBoxes();
@@ -121,16 +123,25 @@ void StockBrowserWindow::createScrollBar() {
     m_scrollBar = new QScrollBar(Qt::Vertical, this);
     m_scrollBar->setGeometry(kListArea.right + 4, kListArea.top, 16,
                              kListArea.bottom - kListArea.top);
-    m_scrollBar->setRange(0, kScrollMaximum);
+    m_scrollBar->setRange(0, 0);
     m_scrollBar->setValue(0);
     m_scrollBar->installEventFilter(this);
     connect(m_scrollBar, &QAbstractSlider::actionTriggered, this,
             &StockBrowserWindow::onScrollAction);
     m_model.setScrollBarSetter([this](int position) {
+        fitScrollBar();
         const QSignalBlocker quiet(m_scrollBar);
         m_scrollBar->setSliderPosition(position);
         m_scrollBar->setValue(position);
     });
+}
+
+void StockBrowserWindow::fitScrollBar() {
+    const QSignalBlocker quiet(m_scrollBar);
+    m_scrollBar->setRange(0, lastFirstRow(m_state));
+    m_scrollBar->setPageStep(visibleRows(m_state.showRecipes));
+    m_scrollBar->setSingleStep(1);
+    m_scrollBar->setValue(m_state.firstRow);
 }
 
 void StockBrowserWindow::onScrollAction(int action) {
@@ -138,21 +149,20 @@ void StockBrowserWindow::onScrollAction(int action) {
     if (!step)
         return;
     const int thumb = m_scrollBar->sliderPosition();
-    const int before = m_scrollBar->value();
     // The rules decide where the bar goes, not the bar itself.
-    m_scrollBar->setSliderPosition(before);
-    m_model.scrollBarStep(*step, before, thumb);
+    m_scrollBar->setSliderPosition(m_scrollBar->value());
+    m_model.scrollBarStep(*step, thumb);
     update();
 }
 
 void StockBrowserWindow::onBarcodeEntered() {
     m_model.barcodeEntered(m_barcodeSearch->text());
     m_barcodeSearch->clear();
-    QCoreApplication::postEvent(this, new QEvent(app::msg::eventType(app::msg::kStockListChanged)));
+    QCoreApplication::postEvent(this, new QEvent(platform::msg::eventType(platform::msg::kStockListChanged)));
 }
 
 void StockBrowserWindow::syncSwitches() {
-    const StockBrowserState& state = m_catalog.browser();
+    const StockBrowserState& state = m_state;
     const std::pair<QCheckBox*, bool> boxes[] = {{m_trendyol, state.trendyol},
                                                  {m_yemekSepeti, state.yemekSepeti},
                                                  {m_getirYemek, state.getirYemek},
@@ -165,17 +175,20 @@ void StockBrowserWindow::syncSwitches() {
 
 void StockBrowserWindow::afterAction() {
     syncSwitches();
+    fitScrollBar();
     update();
 }
 
 bool StockBrowserWindow::event(QEvent* event) {
+    m_model.refresh();
     switch (static_cast<int>(event->type())) {
-    case app::msg::kStockListChanged:
+    case platform::msg::kStockListChanged:
         m_model.listChanged();
+        fitScrollBar();
         repaint();
         return true;
-    case app::msg::kCurrentStockChanged:
-    case app::msg::kStockRedrawAll:
+    case platform::msg::kCurrentStockChanged:
+    case platform::msg::kStockRedrawAll:
         repaint();
         return true;
     default:
@@ -193,14 +206,10 @@ bool StockBrowserWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void StockBrowserWindow::paintEvent(QPaintEvent*) {
+    m_model.refresh();
     QPainter painter(this);
-    StockBrowserContent content{m_catalog.browser(),
-                                m_catalog.currentProduct(),
-                                m_catalog.stock().products,
-                                m_catalog.recipes().recipeLines,
-                                m_catalog.stock().departments,
-                                m_catalog.stock().products.size(),
-                                browserHeadings(m_catalog.groups(), m_catalog.browser())};
+    StockBrowserContent content{m_state, m_context.stock, m_context.recipeLines,
+                                browserHeadings(m_context.groups, m_state)};
     paintStockBrowser(painter, size(), content);
 }
 
@@ -241,7 +250,7 @@ void StockBrowserWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void StockBrowserWindow::moveEvent(QMoveEvent* event) {
-    m_catalog.browser().windowPosition = event->pos();
+    m_state.windowPosition = event->pos();
     update();
 }
 

@@ -8,15 +8,9 @@ class QCheckBox;
 class QLineEdit;
 class QScrollBar;
 
-namespace parvela::app {
-class CatalogData;
-}
-namespace parvela::platform {
-class MessageBoxes;
-}
-
 namespace parvela::stock {
 
+struct StockContext;
 class StockWindows;
 
 // The stock window: the drawn product list with its two searches, four
@@ -30,8 +24,8 @@ public:
     static constexpr int kWidth = 1024;
     static constexpr int kHeight = 720;
 
-    StockBrowserWindow(app::CatalogData& catalog, platform::MessageBoxes& boxes,
-                       StockWindows& windows, QWidget* owner);
+    StockBrowserWindow(StockContext& context, StockBrowserState& state, StockWindows& windows,
+                       StockFeatures features, QWidget* owner);
     ~StockBrowserWindow() override;
 
     StockBrowserModel& model() { return m_model; }
@@ -58,8 +52,11 @@ private:
     void onBarcodeEntered();
     void syncSwitches();
     void afterAction();
+    // The bar counts rows: its range follows the list and the rows that fit.
+    void fitScrollBar();
 
-    app::CatalogData& m_catalog;
+    StockContext& m_context;
+    StockBrowserState& m_state;
     StockBrowserModel m_model;
     QLineEdit* m_nameSearch = nullptr;
     QLineEdit* m_barcodeSearch = nullptr;

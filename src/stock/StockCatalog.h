@@ -1,8 +1,9 @@
 #pragma once
 
-#include "stock/StockDefinition.h"
-#include "stock/StockRecords.h"
+#include "records/StockDefinition.h"
+#include "records/StockRecords.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace parvela::stock {
@@ -10,6 +11,9 @@ namespace parvela::stock {
 // The product list and the lists read with it.
 struct StockCatalog {
     std::vector<StockDefinition> products; // by name
+    // Counts the reads of `products`: a list built from it by positions is
+    // stale once this has moved on.
+    std::uint64_t generation = 0;
     std::vector<StockDefinition> weighedProducts;
     std::vector<StockCode> codes;        // ascending
     std::vector<StockCode> deletedCodes; // ascending

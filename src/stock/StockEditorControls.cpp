@@ -136,6 +136,11 @@ StockEditorControls::StockEditorControls(QWidget* window, bool withRenewButton)
     , m_status(new QLabel(window)) {
     for (const EditPlace& place : kEdits)
         m_edits.push_back(makeEdit(window, place));
+    // Typing stops where the save stops reading, so nothing typed is lost.
+    for (const int id : {7006, 7008, 7009, 7010, 7011, 7029, 7091, 7014, 7016, 7027})
+        edit(id)->setMaxLength(static_cast<int>(kNumberChars));
+    edit(7013)->setMaxLength(static_cast<int>(kKdvChars));
+    edit(7034)->setMaxLength(static_cast<int>(kBarcodeBytes));
     m_specs->setObjectName(idName(7017));
     m_specs->setGeometry(490, 120, 250, 150);
     for (size_t i = 0; i < m_types.size(); ++i) {

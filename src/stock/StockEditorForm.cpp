@@ -1,24 +1,24 @@
 #include "stock/StockEditorForm.h"
 
+#include "db/FixedField.h"
 #include "db/TextPreparation.h"
+#include "db/TypedNumber.h"
 #include "platform/MessageBoxes.h"
 
 #include <algorithm>
-#include <cctype>
-#include <charconv>
+#include <optional>
 #include <string>
 
 namespace parvela::stock {
 
 namespace {
 
-constexpr qsizetype kNameChars = 57;
-constexpr qsizetype kSpecsChars = 999;
-constexpr size_t kNumberBytes = 11;
-constexpr size_t kKdvBytes = 2;
-constexpr size_t kBarcodeBytes = 29;
-constexpr size_t kUnitBytes = 3;
 constexpr qsizetype kDepartmentChars = 64;
+
+// The largest values the columns hold.
+constexpr double kMaxPrice = 999999999999.0;
+constexpr double kMaxKdv = 9999.99;
+constexpr double kMaxDiscount = 999999.999;
 
 QString twoDecimals(double value) {
     return QString::asprintf("%.2f", value);
@@ -30,29 +30,62 @@ void fillType(StockEditorForm& form, int type) {
         form.typeChecked[static_cast<size_t>(found - kTypeRadioTypes.begin())] = true;
 }
 
+// The first bytes of the text's UTF-8, never half a letter.
 std::string firstBytes(const QString& text, size_t maxBytes) {
-    std::string bytes = text.toStdString();
-    if (bytes.size() > maxBytes)
-        bytes.resize(maxBytes);
-    return bytes;
+    return db::fitField(text.toStdString(), maxBytes + 1);
 }
 
-void readNumbers(const StockEditorForm& form, StockDefinition& product) {
-    product.kdv = leadingNumber(form.kdv, kKdvBytes);
-    product.unitcost = leadingNumber(form.unitcost, kNumberBytes);
-    product.sellp1 = leadingNumber(form.retail, kNumberBytes);
-    product.sellp2 = leadingNumber(form.wholesale, kNumberBytes);
-    product.sellp5 = leadingNumber(form.selfService, kNumberBytes);
-    product.sellp6 = leadingNumber(form.orderPrice, kNumberBytes);
-    product.sellp3 = leadingNumber(form.timeWindow1, kNumberBytes);
-    product.regionPrice.fiyat_fark =
-        static_cast<float>(leadingNumber(form.regionDifference, kNumberBytes));
-    product.crtqua = leadingNumber(form.critical, kNumberBytes);
-    const double smallPortion = leadingNumber(form.smallPortion, kNumberBytes);
+// One number field of the form: where it is read from and what it is called.
+struct NumberField {
+    const QString& text;
+    const char* caption;
+    qsizetype maxChars;
+    double maxValue;
+};
+
+// Reads the field; says which one it is when it holds no number.
+std::optional<double> number(const NumberField& field, platform::MessageBoxes& boxes,
+                             QObject* owner) {
+    const std::optional<double> value = db::typedNumber(field.text, field.maxChars, field.maxValue);
+    if (!value)
+        boxes.tell(QStringLiteral("\"%1\" alanına geçerli bir sayı giriniz (örnek: 12,50).\n"
+                                  "Girilen: %2")
+                       .arg(QString::fromUtf8(field.caption), field.text.left(field.maxChars)),
+                   QStringLiteral("SAYI HATALI"), platform::BoxIcon::Exclamation, owner);
+    return value;
+}
+
+bool readNumbers(const StockEditorForm& form, StockDefinition& product,
+                 platform::MessageBoxes& boxes, QObject* owner) {
+    const auto read = [&](const QString& text, const char* caption, double& into,
+                          double maxValue = kMaxPrice, qsizetype maxChars = kNumberChars) {
+        const std::optional<double> value =
+            number({text, caption, maxChars, maxValue}, boxes, owner);
+        if (value)
+            into = *value;
+        return value.has_value();
+    };
+    double regionDifference = 0;
+    double smallPortion = 0;
+    double discount = 0;
+    const bool all = read(form.kdv, "Kdv", product.kdv, kMaxKdv, kKdvChars) &&
+                     read(form.unitcost, "Maliyet (KDV Hariç)", product.unitcost) &&
+                     read(form.retail, "Perakende Fiyatı", product.sellp1) &&
+                     read(form.wholesale, "Toptan Fiyatı", product.sellp2) &&
+                     read(form.selfService, "Self-Servis Fiyatı", product.sellp5) &&
+                     read(form.orderPrice, "Sipariş Fiyatı", product.sellp6) &&
+                     read(form.timeWindow1, "Zaman Aralık 1", product.sellp3) &&
+                     read(form.regionDifference, "Bölge Fiyat Farkı", regionDifference) &&
+                     read(form.critical, "Kritik Stok", product.crtqua) &&
+                     read(form.smallPortion, "Az Fiyatı", smallPortion) &&
+                     read(form.discount, "İskonto %", discount, kMaxDiscount);
+    if (!all)
+        return false;
+    product.regionPrice.fiyat_fark = static_cast<float>(regionDifference);
     product.azparam = smallPortion > 0 ? smallPortion - 0.5 * product.sellp1 : 0.0;
-    const auto discount = static_cast<float>(leadingNumber(form.discount, kNumberBytes));
-    product.yuzde = discount;
-    product.peraken = discount;
+    product.yuzde = static_cast<float>(discount);
+    product.peraken = static_cast<float>(discount);
+    return true;
 }
 
 void readChoices(const StockEditorForm& form, const std::vector<Department>& departments,
@@ -113,41 +146,48 @@ StockEditorForm formFromRecord(const StockDefinition& p,
 }
 
 void takeComponentsFromColours(StockDefinition& p) {
-    p.red = groups::redOf(p.backColor);
-    p.green = groups::greenOf(p.backColor);
-    p.blue = groups::blueOf(p.backColor);
-    p.redfnt = groups::redOf(p.fontColor);
-    p.greenfnt = groups::greenOf(p.fontColor);
-    p.bluefnt = groups::blueOf(p.fontColor);
+    p.red = records::redOf(p.backColor);
+    p.green = records::greenOf(p.backColor);
+    p.blue = records::blueOf(p.backColor);
+    p.redfnt = records::redOf(p.fontColor);
+    p.greenfnt = records::greenOf(p.fontColor);
+    p.bluefnt = records::blueOf(p.fontColor);
 }
 
-double leadingNumber(const QString& text, size_t maxBytes) {
-    const std::string bytes = firstBytes(text, maxBytes);
-    const char* first = bytes.data();
-    const char* last = first + bytes.size();
-    while (first != last && std::isspace(static_cast<unsigned char>(*first)))
-        ++first;
-    if (first != last && *first == '+')
-        ++first;
-    double value = 0;
-    const auto [end, error] = std::from_chars(first, last, value);
-    return error == std::errc() ? value : 0.0;
+namespace {
+
+// A text the user left as it was is written back exactly as it was read;
+// only what was typed goes through the cleaning.
+QString typedName(const QString& shown, const QString& stored) {
+    if (shown == stored && !stored.isEmpty())
+        return stored;
+    QString typed = shown.left(kNameChars);
+    return db::sanitizeWideRoundTrip(typed);
 }
+
+QString typedSpecs(const QString& shown, const QString& stored) {
+    if (shown == stored)
+        return stored;
+    QString typed = shown.left(kSpecsChars);
+    db::sanitizeTextKeepLines(typed);
+    return typed;
+}
+
+} // namespace
 
 bool readForm(const StockEditorForm& form, const std::vector<Department>& departments,
               StockDefinition& product, platform::MessageBoxes& boxes, QObject* owner) {
-    QString typed = form.name.left(kNameChars);
-    QString name = db::sanitizeWideRoundTrip(typed);
-    if (name.isEmpty()) {
+    const QString name = typedName(form.name, product.stname);
+    if (name.trimmed().isEmpty()) {
         boxes.tell(QStringLiteral("Stok adı boş bırakıldı.Stok için bir ad giriniz."),
                    QStringLiteral("STOK ADI"), platform::BoxIcon::Exclamation, owner);
         return false;
     }
     StockDefinition read = product;
     read.stname = name;
-    read.specs = form.specs.left(kSpecsChars);
-    db::sanitizeTextKeepLines(read.specs);
-    readNumbers(form, read);
+    read.specs = typedSpecs(form.specs, product.specs);
+    if (!readNumbers(form, read, boxes, owner))
+        return false;
     readChoices(form, departments, read);
     product = std::move(read);
     return true;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stock/StockDefinition.h"
+#include "records/StockDefinition.h"
 
 #include <QString>
 #include <array>
@@ -58,12 +58,18 @@ StockEditorForm formFromRecord(const StockDefinition& product,
 // that a save without a colour choice writes the same colours back.
 void takeComponentsFromColours(StockDefinition& product);
 
-// The decimal number `text` begins with, read in the C locale; anything
-// else ends it (a comma too, so "7,5" is 7). Nothing readable gives 0.
-double leadingNumber(const QString& text, size_t maxBytes);
+// Characters each number edit takes (the VAT rate two), and the bytes the
+// barcode, unit and currency keep.
+inline constexpr qsizetype kNumberChars = 11;
+inline constexpr qsizetype kKdvChars = 2;
+inline constexpr qsizetype kNameChars = 57;
+inline constexpr qsizetype kSpecsChars = 999;
+inline constexpr size_t kBarcodeBytes = 29;
+inline constexpr size_t kUnitBytes = 3;
 
-// Reads the form into `product`. False, with the "STOK ADI" box and the
-// record untouched, when the name is empty.
+// Reads the form into `product`. False, with the record untouched, when the
+// name is empty (the "STOK ADI" box) or a number field holds something that
+// is not a number (a box naming the field).
 bool readForm(const StockEditorForm& form, const std::vector<Department>& departments,
               StockDefinition& product, platform::MessageBoxes& boxes, QObject* owner);
 

@@ -40,10 +40,10 @@ void drawAt(QPainter& painter, int x, int y, const QString& text) {
     painter.drawText(QRect(x, y, kTextWidth, kTextHeight), Qt::AlignLeft | Qt::AlignTop, text);
 }
 
-void paintGroups(QPainter& painter, const StockDefinition& p) {
-    drawAt(painter, 240, 8, QStringLiteral("Grup A : ") + p.groupAName);
-    drawAt(painter, 240, 26, QStringLiteral("Grup B : ") + p.groupBName);
-    drawAt(painter, 240, 44, QStringLiteral("Grup C : ") + p.groupCName);
+void paintGroups(QPainter& painter, const EditedProduct& edited) {
+    drawAt(painter, 240, 8, QStringLiteral("Grup A : ") + edited.groupNames[0]);
+    drawAt(painter, 240, 26, QStringLiteral("Grup B : ") + edited.groupNames[1]);
+    drawAt(painter, 240, 44, QStringLiteral("Grup C : ") + edited.groupNames[2]);
 }
 
 // The till button as it will look, beside the colour buttons.
@@ -58,17 +58,18 @@ void paintColourSample(QPainter& painter, const StockDefinition& p) {
 
 } // namespace
 
-QColor toQColor(groups::Rgb colour) {
-    return {groups::redOf(colour), groups::greenOf(colour), groups::blueOf(colour)};
+QColor toQColor(records::Rgb colour) {
+    return {records::redOf(colour), records::greenOf(colour), records::blueOf(colour)};
 }
 
-void paintEditorLabels(QPainter& painter, const StockDefinition& p) {
+void paintEditorLabels(QPainter& painter, const EditedProduct& edited) {
+    const StockDefinition& p = edited.product;
     for (const Caption& caption : kCaptions)
         drawAt(painter, caption.x, caption.y, QString::fromUtf8(caption.text));
     drawAt(painter, 800, 305, p.regionPrice.regionName);
     drawAt(painter, 160, 358,
            QString::asprintf("%.2f , %.2f , %.2f", p.smll_prc, p.med_prc, p.larg_prc));
-    paintGroups(painter, p);
+    paintGroups(painter, edited);
     paintColourSample(painter, p);
 }
 

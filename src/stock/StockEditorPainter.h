@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stock/StockDefinition.h"
+#include "stock/EditedProduct.h"
 
 #include <QColor>
 
@@ -8,10 +8,10 @@ class QPainter;
 
 namespace parvela::stock {
 
-QColor toQColor(groups::Rgb colour);
+QColor toQColor(records::Rgb colour);
 
 // The editor's own texts: field captions, the product's groups, its region
 // and size prices, and a sample of its button colours.
-void paintEditorLabels(QPainter& painter, const StockDefinition& product);
+void paintEditorLabels(QPainter& painter, const EditedProduct& edited);
 
 } // namespace parvela::stock

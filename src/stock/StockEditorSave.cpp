@@ -1,19 +1,19 @@
 #include "stock/StockEditorSave.h"
 
-#include "app/CatalogData.h"
-#include "app/Notifications.h"
 #include "db/Row.h"
-#include "db/SqlFormat.h"
 #include "db/SqlLiteral.h"
 #include "db/StatementRunner.h"
+#include "groups/GroupData.h"
 #include "groups/GroupLookups.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Notifications.h"
 #include "stock/CodeChange.h"
 #include "stock/NextCode.h"
 #include "stock/ProductChecks.h"
 #include "stock/ProductExtrasReader.h"
 #include "stock/ProductSave.h"
 #include "stock/ProductWriter.h"
+#include "stock/StockContext.h"
 #include "stock/StockListReaders.h"
 
 #include <algorithm>
@@ -22,23 +22,23 @@ namespace parvela::stock {
 
 namespace {
 
-constexpr int kShortestCheckedBarcode = 4;
+constexpr qsizetype kShortestCheckedBarcode = 4;
 
-template <typename Group, typename Code>
-QString nameOf(const std::vector<Group>& groups, int code, Code codeOf) {
+template <typename Group>
+QString nameOf(const std::vector<Group>& groups, int code, int Group::*codeOf) {
     const auto found = std::find_if(groups.begin(), groups.end(),
                                     [&](const Group& g) { return g.*codeOf == code; });
     return found == groups.end() ? QString() : found->wideName;
 }
 
-void fillGroupNames(const groups::GroupData& data, StockDefinition& product) {
-    product.groupAName = nameOf(data.allGroupA(), product.gra, &groups::GroupA::acode);
-    product.groupBName = nameOf(data.allGroupB(), product.grb, &groups::GroupB::bcode);
-    product.groupCName = nameOf(data.allGroupC(), product.grc, &groups::GroupC::ccode);
+std::array<QString, 3> groupNamesOf(const groups::GroupData& data, const StockDefinition& p) {
+    return {nameOf(data.allGroupA(), p.gra, &groups::GroupA::acode),
+            nameOf(data.allGroupB(), p.grb, &groups::GroupB::bcode),
+            nameOf(data.allGroupC(), p.grc, &groups::GroupC::ccode)};
 }
 
 // The groups selected on the main screen; one not selected leaves its id.
-void takeSelectedGroups(groups::GroupData& data, StockDefinition& product) {
+void takeSelectedGroups(const groups::GroupData& data, StockDefinition& product) {
     groups::GroupA a;
     groups::GroupB b;
     groups::GroupC c;
@@ -50,37 +50,46 @@ void takeSelectedGroups(groups::GroupData& data, StockDefinition& product) {
         product.grc = code;
 }
 
-void readCodeLists(app::CatalogData& catalog) {
-    readStockCodes(catalog.runner(), catalog.stock().codes, catalog.stock().deletedCodes);
+// Codes never to hand out again: those of deleted products, and those that
+// rows of other tables still carry.
+CodeSet retiredCodes(StockContext& context) {
+    std::vector<StockCode> owningRows;
+    readCodesOwningRows(context.runner, owningRows);
+    CodeSet retired = codeSetOf(context.stock.deletedCodes);
+    retired.insert(owningRows.begin(), owningRows.end());
+    return retired;
 }
 
-// The form's variant of the code rule, for the current record's Group A.
-StockCode nextCodeForCurrent(app::CatalogData& catalog) {
-    const int gra = catalog.currentProduct().gra;
+void readCodeLists(StockContext& context) {
+    readStockCodes(context.runner, context.stock.codes, context.stock.deletedCodes);
+}
+
+// The form's variant of the code rule, for the product's Group A.
+StockCode nextCodeFor(StockContext& context, int gra) {
     if (gra <= 0)
         return kNoCode;
-    readCodeLists(catalog);
-    return nextCodeFromProducts(gra, catalog.stock().products, catalog.stock().deletedCodes);
+    readCodeLists(context);
+    return firstFreeCode(gra, 1, codeSetOf(context.stock.products), retiredCodes(context));
 }
 
-// The current record starts over as a new product filed under the groups
-// of `groupsFrom`, with the next code.
-void beginNewRecord(app::CatalogData& catalog, const StockDefinition& groupsFrom) {
-    StockDefinition& product = catalog.currentProduct();
-    product = StockDefinition{};
+// A new product filed under the groups of `groupsFrom`, with the next code.
+EditedProduct newRecord(StockContext& context, const StockDefinition& groupsFrom) {
+    EditedProduct edited;
+    StockDefinition& product = edited.product;
     product.gra = groupsFrom.gra;
     product.grb = groupsFrom.grb;
     product.grc = groupsFrom.grc;
-    fillGroupNames(catalog.groups(), product);
+    edited.groupNames = groupNamesOf(context.groups, product);
     takeComponentsFromColours(product);
-    product.stcode = nextCodeForCurrent(catalog);
-    catalog.newProductPending() = true;
+    product.stcode = nextCodeFor(context, product.gra);
+    edited.isNew = true;
+    return edited;
 }
 
 // The products of the server again, with the colours they are joined with.
-void rereadProducts(app::CatalogData& catalog) {
-    readColours(catalog.runner(), catalog.stock().colours);
-    catalog.readProducts();
+void rereadProducts(StockContext& context) {
+    readColours(context.runner, context.stock.colours);
+    context.rereadProducts();
 }
 
 void reapply(EditorContext& context) {
@@ -88,20 +97,30 @@ void reapply(EditorContext& context) {
         context.reapplyFilter();
 }
 
-// The code and name of a product that has the barcode already; empty when
-// none has it.
-QString barcodeOwner(const db::StatementRunner& runner, const std::string& barcode) {
+// "Bu barkod kayıtlı: code - name" for a product other than `self` that has
+// the barcode already; empty when none has it.
+QString barcodeTaken(const db::StatementRunner& runner, const std::string& barcode,
+                     StockCode self) {
     QString owner;
-    (void)runner.queryFirst(
+    (void)runner.query(
         db::Operation("If_BARKOD_EXISTS", db::BoxStyle::ExclamationTopmost), db::schema::stocks,
         "SELECT * FROM stocks.stckdef WHERE stocks.stckdef.barcode=" + db::quotedLiteral(barcode) +
             ";",
         [&](const db::Row& row) {
             // Columns of stckdef: id, stcode, …, stname sixteenth.
-            owner =
-                QStringLiteral("Bu barkod kayıtlı: %1 - %2").arg(row.int64(2)).arg(row.text(16));
+            if (owner.isEmpty() && row.int64(2) != self)
+                owner = QStringLiteral("Bu barkod kayıtlı: %1 - %2")
+                            .arg(row.int64(2))
+                            .arg(row.text(16));
         });
     return owner;
+}
+
+QString barcodeCheck(const StockContext& context, const StockEditorForm& form,
+                     const StockDefinition& read, StockCode self) {
+    if (form.barcode.size() < kShortestCheckedBarcode)
+        return {};
+    return barcodeTaken(context.runner, read.barcode, self);
 }
 
 // Whether a new product has values that the insert leaves to the table
@@ -111,138 +130,158 @@ bool needsFullSave(const StockDefinition& p) {
            p.fontColor != kDefaultFontColour;
 }
 
+void tellGone(EditorContext& context, StockCode code) {
+    context.stock.boxes.tell(
+        QStringLiteral("Bu stok artık kayıtlı değil (stok kodu %1): başka bir yerden silinmiş "
+                       "olabilir. Değişiklikler yazılmadı.")
+            .arg(code),
+        QStringLiteral("UPDATE_STOCK_DEF"), platform::BoxIcon::Exclamation, context.owner);
+}
+
 // Changes the product's code everywhere and follows it in memory.
-void moveToCode(EditorContext& context, StockCode oldCode, StockCode newCode) {
-    app::CatalogData& catalog = context.catalog;
-    catalog.currentProduct().stcode = newCode;
-    changeProductCode(catalog.runner(), oldCode, newCode);
-    catalog.readProducts();
+void moveToCode(EditorContext& context, EditedProduct& edited, StockCode newCode) {
+    const StockCode oldCode = edited.product.stcode;
+    edited.product.stcode = newCode;
+    changeProductCode(context.stock.runner, oldCode, newCode);
+    context.stock.rereadProducts();
     reapply(context);
 }
 
 } // namespace
 
-void startNewProduct(app::CatalogData& catalog) {
+EditedProduct startNewProduct(StockContext& context) {
     StockDefinition selected;
-    takeSelectedGroups(catalog.groups(), selected);
-    beginNewRecord(catalog, selected);
+    takeSelectedGroups(context.groups, selected);
+    return newRecord(context, selected);
 }
 
-bool mayEditCurrent(app::CatalogData& catalog, platform::MessageBoxes& boxes, QObject* owner) {
-    if (catalog.currentProduct().stcode > 0)
+bool mayEdit(const StockDefinition& current, platform::MessageBoxes& boxes, QObject* owner) {
+    if (current.stcode > 0)
         return true;
     boxes.tell(QStringLiteral("Secilen stok kodu sifir veya herhangi bir stok secilmedi."),
                QStringLiteral("STOK SECILMEDI"), platform::BoxIcon::None, owner);
     return false;
 }
 
-StockEditorForm openForEdit(app::CatalogData& catalog) {
-    StockDefinition& product = catalog.currentProduct();
-    StockCatalog& lists = catalog.stock();
-    readRegions(catalog.runner(), lists.regions);
-    readRegionPrice(catalog.runner(), product, lists.regions);
-    readPictures(catalog.runner(), lists.pictures);
+EditedProduct openForEdit(StockContext& context, const StockDefinition& current) {
+    EditedProduct edited;
+    edited.product = current;
+    StockDefinition& product = edited.product;
+    StockCatalog& lists = context.stock;
+    readRegions(context.runner, lists.regions);
+    readRegionPrice(context.runner, product, lists.regions);
+    readPictures(context.runner, lists.pictures);
     product.imagePath = pictureOf(lists.pictures, product.stcode);
-    readDiscount(catalog.runner(), product);
+    readDiscount(context.runner, product);
     takeComponentsFromColours(product);
-    catalog.newProductPending() = false;
-    StockEditorForm form = formOfCurrent(catalog);
-    readPriceTimes(catalog.runner(), product);
-    return form;
+    readPriceTimes(context.runner, edited);
+    edited.groupNames = groupNamesOf(context.groups, product);
+    return edited;
 }
 
-StockEditorForm formOfCurrent(app::CatalogData& catalog) {
-    return formFromRecord(catalog.currentProduct(), catalog.stock().departments);
+StockEditorForm formOf(const EditedProduct& edited, const StockContext& context) {
+    return formFromRecord(edited.product, context.stock.departments);
 }
 
-bool saveEdited(EditorContext& context, const StockEditorForm& form) {
-    app::CatalogData& catalog = context.catalog;
-    StockDefinition& product = catalog.currentProduct();
-    if (!readForm(form, catalog.stock().departments, product, context.boxes, context.owner))
-        return false;
-    saveProduct(catalog.runner(), product, catalog.stock().products);
-    return true;
+SaveOutcome saveEdited(EditorContext& context, EditedProduct& edited, const StockEditorForm& form) {
+    StockContext& stock = context.stock;
+    StockDefinition read = edited.product;
+    if (!readForm(form, stock.stock.departments, read, stock.boxes, context.owner))
+        return {EditSaveResult::Stopped, {}};
+    if (QString taken = barcodeCheck(stock, form, read, read.stcode); !taken.isEmpty())
+        return {EditSaveResult::Stopped, std::move(taken)};
+    // A product deleted meanwhile gets no colour or discount rows of a
+    // product that no longer exists.
+    if (!stockCodeExists(stock.runner, read.stcode)) {
+        tellGone(context, read.stcode);
+        return {EditSaveResult::Gone, {}};
+    }
+    switch (saveProduct(stock.runner, read, stock.stock.products)) {
+    case ProductSaved::Yes:
+        edited.product = std::move(read);
+        return {EditSaveResult::Saved, {}};
+    case ProductSaved::NoSuchRow:
+        tellGone(context, read.stcode);
+        return {EditSaveResult::Gone, {}};
+    case ProductSaved::Failed:
+        break;
+    }
+    return {EditSaveResult::Failed, {}};
 }
 
-CostJob costJobFor(app::CatalogData& catalog) {
-    return CostJob{catalog.currentProduct().stcode, catalog.stock().products,
-                   catalog.recipes().recipeLines};
+std::shared_ptr<const recipes::CostIndex> costIndexFor(const StockContext& context) {
+    return std::make_shared<const recipes::CostIndex>(context.stock.products, context.recipeLines);
 }
 
 void finishEditSave(EditorContext& context) {
-    rereadProducts(context.catalog);
+    rereadProducts(context.stock);
     reapply(context);
-    app::notifyRestaurantProgram(context.messenger);
+    platform::notifyRestaurantProgram(context.stock.messenger);
 }
 
-NewSaveResult saveNew(EditorContext& context, const StockEditorForm& form) {
-    app::CatalogData& catalog = context.catalog;
-    StockDefinition& product = catalog.currentProduct();
-    if (!readForm(form, catalog.stock().departments, product, context.boxes, context.owner))
+NewSaveResult saveNew(EditorContext& context, EditedProduct& edited, const StockEditorForm& form) {
+    StockContext& stock = context.stock;
+    StockDefinition read = edited.product;
+    if (!readForm(form, stock.stock.departments, read, stock.boxes, context.owner))
         return {false, true, {}};
-    if (form.barcode.size() >= kShortestCheckedBarcode) {
-        const QString owner = barcodeOwner(catalog.runner(), product.barcode);
-        if (!owner.isEmpty())
-            return {false, true, owner};
-    }
-    const bool inserted = insertProduct(catalog.runner(), context.boxes, product) > 0;
-    if (inserted) {
-        const StockDefinition saved = product;
-        if (needsFullSave(saved))
-            saveProduct(catalog.runner(), saved, catalog.stock().products);
-        rereadProducts(catalog);
-        beginNewRecord(catalog, saved);
-    }
-    app::notifyRestaurantProgram(context.messenger);
-    return {inserted, false, {}};
+    if (QString taken = barcodeCheck(stock, form, read, kNoCode); !taken.isEmpty())
+        return {false, true, std::move(taken)};
+    if (insertProduct(stock.runner, stock.boxes, read) <= 0)
+        return {false, false, {}}; // refused or failed, and said so: the form stays as typed
+    if (needsFullSave(read))
+        saveProduct(stock.runner, read, stock.stock.products);
+    rereadProducts(stock);
+    edited = newRecord(stock, read);
+    reapply(context);
+    platform::notifyRestaurantProgram(stock.messenger);
+    return {true, false, {}};
 }
 
-bool renewCode(EditorContext& context) {
-    app::CatalogData& catalog = context.catalog;
-    const StockCode oldCode = catalog.currentProduct().stcode;
-    StockCode code = nextCodeForCurrent(catalog);
+bool renewCode(EditorContext& context, EditedProduct& edited) {
+    StockContext& stock = context.stock;
+    const int gra = edited.product.gra;
+    StockCode code = nextCodeFor(stock, gra);
     if (code == kNoCode)
         return false;
-    while (stockCodeExists(catalog.runner(), code)) {
-        readCodeLists(catalog);
-        const StockCode again = nextCodeFromCodes(
-            catalog.currentProduct().gra, catalog.stock().codes, catalog.stock().deletedCodes);
+    while (stockCodeExists(stock.runner, code)) {
+        readCodeLists(stock);
+        const StockCode again =
+            firstFreeCode(gra, 1, codeSetOf(stock.stock.codes), retiredCodes(stock));
         if (again == code || again == kNoCode)
             return false; // the server keeps failing: leave the code alone
         code = again;
     }
-    moveToCode(context, oldCode, code);
+    moveToCode(context, edited, code);
     return true;
 }
 
-bool renewFinishedCode(EditorContext& context) {
-    app::CatalogData& catalog = context.catalog;
-    const StockCode oldCode = catalog.currentProduct().stcode;
-    readCodeLists(catalog);
-    const StockCode code = firstFreeCode(kFinishedPrefix, 1, codeSetOf(catalog.stock().codes),
-                                         codeSetOf(catalog.stock().deletedCodes));
+bool renewFinishedCode(EditorContext& context, EditedProduct& edited) {
+    StockContext& stock = context.stock;
+    readCodeLists(stock);
+    const StockCode code =
+        firstFreeCode(kFinishedPrefix, 1, codeSetOf(stock.stock.codes), retiredCodes(stock));
     if (code == kNoCode)
         return false;
     // A product not saved yet has nothing under its code to move.
-    if (catalog.newProductPending())
-        catalog.currentProduct().stcode = code;
+    if (edited.isNew)
+        edited.product.stcode = code;
     else
-        moveToCode(context, oldCode, code);
+        moveToCode(context, edited, code);
     return true;
 }
 
-void applyBackColour(StockDefinition& product, groups::Rgb colour) {
+void applyBackColour(StockDefinition& product, records::Rgb colour) {
     product.backColor = colour;
-    product.red = groups::redOf(colour);
-    product.green = groups::greenOf(colour);
-    product.blue = groups::blueOf(colour);
+    product.red = records::redOf(colour);
+    product.green = records::greenOf(colour);
+    product.blue = records::blueOf(colour);
 }
 
-void applyFontColour(StockDefinition& product, groups::Rgb colour) {
+void applyFontColour(StockDefinition& product, records::Rgb colour) {
     product.fontColor = colour;
-    product.redfnt = groups::redOf(colour);
-    product.greenfnt = groups::greenOf(colour);
-    product.bluefnt = groups::blueOf(colour);
+    product.redfnt = records::redOf(colour);
+    product.greenfnt = records::greenOf(colour);
+    product.bluefnt = records::blueOf(colour);
 }
 
 } // namespace parvela::stock

@@ -1,9 +1,9 @@
 #include "stock/StockEditorWindow.h"
 
-#include "app/CatalogData.h"
-#include "app/NotBuiltYet.h"
-#include "app/PrivateMessages.h"
-#include "stock/CostProgressDialog.h"
+#include "platform/JobProgressDialog.h"
+#include "platform/WindowMessages.h"
+#include "stock/CostPropagation.h"
+#include "stock/StockContext.h"
 #include "stock/StockEditorPainter.h"
 
 #include <QColorDialog>
@@ -23,49 +23,44 @@ QString titleOf(StockEditorWindow::Mode mode) {
 
 } // namespace
 
-StockEditorWindow* StockEditorWindow::openNew(app::CatalogData& catalog,
-                                              platform::MessageBoxes& boxes,
-                                              const platform::ProgramMessenger& messenger,
-                                              QWidget* owner, std::function<void()> reapplyFilter) {
-    startNewProduct(catalog);
-    auto* window = new StockEditorWindow(Mode::New, catalog, boxes, messenger, owner,
-                                         std::move(reapplyFilter));
-    window->postToSelf(app::msg::kEditorShowCode);
-    window->postToSelf(app::msg::kEditorNewBarcode);
+StockEditorWindow* StockEditorWindow::openNew(StockContext& context, StockFeatures features,
+                                              QWidget* owner,
+                                              std::function<void()> reapplyFilter) {
+    auto* window = new StockEditorWindow(Mode::New, startNewProduct(context), context, features,
+                                         owner, std::move(reapplyFilter));
+    window->postToSelf(platform::msg::kEditorShowCode);
+    window->postToSelf(platform::msg::kEditorNewBarcode);
     window->show();
     return window;
 }
 
-StockEditorWindow* StockEditorWindow::openEdit(app::CatalogData& catalog,
-                                               platform::MessageBoxes& boxes,
-                                               const platform::ProgramMessenger& messenger,
-                                               QWidget* owner,
+StockEditorWindow* StockEditorWindow::openEdit(StockContext& context, StockFeatures features,
+                                               const StockDefinition& current, QWidget* owner,
                                                std::function<void()> reapplyFilter) {
-    if (!mayEditCurrent(catalog, boxes, owner))
+    if (!mayEdit(current, context.boxes, owner))
         return nullptr;
-    openForEdit(catalog);
-    auto* window = new StockEditorWindow(Mode::Edit, catalog, boxes, messenger, owner,
-                                         std::move(reapplyFilter));
+    auto* window = new StockEditorWindow(Mode::Edit, openForEdit(context, current), context,
+                                         features, owner, std::move(reapplyFilter));
     window->show();
     return window;
 }
 
-StockEditorWindow::StockEditorWindow(Mode mode, app::CatalogData& catalog,
-                                     platform::MessageBoxes& boxes,
-                                     const platform::ProgramMessenger& messenger, QWidget* owner,
+StockEditorWindow::StockEditorWindow(Mode mode, EditedProduct edited, StockContext& context,
+                                     StockFeatures features, QWidget* owner,
                                      std::function<void()> reapplyFilter)
     : QWidget(owner, Qt::Window)
     , m_mode(mode)
-    , m_catalog(catalog)
-    , m_boxes(boxes)
-    , m_context{catalog, boxes, messenger, this, std::move(reapplyFilter)}
+    , m_context(context)
+    , m_features(features)
+    , m_edited(std::move(edited))
+    , m_editor{context, this, std::move(reapplyFilter)}
     , m_controls(this, mode == Mode::Edit) {
     setObjectName(QStringLiteral("mdiclient2"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(titleOf(mode));
     setFixedSize(kWidth, kHeight);
-    m_controls.fillChoices(catalog.stock());
-    m_controls.show(formOfCurrent(catalog));
+    m_controls.fillChoices(context.stock);
+    m_controls.show(formOf(m_edited, context));
     connectButtons();
 }
 
@@ -83,42 +78,51 @@ void StockEditorWindow::connectButtons() {
         onClick(7090, [this] { renew(false); });
     onClick(7002, [this] { chooseColour(true); });
     onClick(7026, [this] { chooseColour(false); });
-    onClick(7093, [this] { postToSelf(app::msg::kEditorBarcodeButton); });
-    onClick(7097, [this] { postToSelf(app::msg::kEditorBarcode869); });
-    for (const int id : {7001, 7095, 7096, 7031, 7092, 7040, 7003, 7101, 7094}) {
-        QPushButton* button = m_controls.button(id);
-        onClick(id, [this, button] { notBuiltYet(button->text()); });
-    }
+    onClick(7093, [this] { postToSelf(platform::msg::kEditorBarcodeButton); });
+    onClick(7097, [this] { postToSelf(platform::msg::kEditorBarcode869); });
+    onClick(7001, [this] { m_features.groups.chooseGroup(m_edited, this); });
+    AttributeWindows& attributes = m_features.attributes;
+    onClick(7095, [this, &attributes] { attributes.notes(m_edited, this); });
+    onClick(7096, [this, &attributes] { attributes.sizes(m_edited, this); });
+    onClick(7031, [this, &attributes] { attributes.priceTimes(m_edited, this); });
+    onClick(7092, [this, &attributes] { attributes.region(m_edited, this); });
+    onClick(7040, [this, &attributes] { attributes.gameParameters(m_edited, this); });
+    onClick(7003, [this, &attributes] { attributes.choosePicture(m_edited, this); });
+    onClick(7101, [this, &attributes] { attributes.deletePicture(m_edited, this); });
+    onClick(7094, [this] { m_features.labels.printLabel(m_edited.product, this); });
 }
 
 bool StockEditorWindow::event(QEvent* event) {
     switch (static_cast<int>(event->type())) {
-    case app::msg::kEditorRepaintLabels:
-    case app::msg::kEditorRepaintAll:
+    case platform::msg::kEditorRepaintLabels:
+    case platform::msg::kEditorRepaintAll:
+    case platform::msg::kEditorSaved:
         update();
         return true;
-    case app::msg::kEditorShowCode:
-        m_controls.showCode(QString::number(m_catalog.currentProduct().stcode));
+    case platform::msg::kEditorShowCode:
+        m_controls.showCode(QString::number(m_edited.product.stcode));
         return true;
-    case app::msg::kEditorNewBarcode:
-        return true; // barcode numbering comes with the label functions
-    case app::msg::kEditorBarcodeButton:
-        notBuiltYet(QStringLiteral("BARCODE"));
+    case platform::msg::kEditorNewBarcode:
+        return true; // a new product's barcode is drawn when the label functions come
+    case platform::msg::kEditorBarcodeButton:
+        drawBarcode(LabelActions::Barcode::InStore);
         return true;
-    case app::msg::kEditorBarcode869:
-        notBuiltYet(QStringLiteral("869"));
-        return true;
-    case app::msg::kEditorSaved:
-        update();
+    case platform::msg::kEditorBarcode869:
+        drawBarcode(LabelActions::Barcode::National);
         return true;
     default:
         return QWidget::event(event);
     }
 }
 
+void StockEditorWindow::drawBarcode(LabelActions::Barcode kind) {
+    if (const auto barcode = m_features.labels.newBarcode(kind, this))
+        m_controls.setBarcode(QString::fromStdString(*barcode));
+}
+
 void StockEditorWindow::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    paintEditorLabels(painter, m_catalog.currentProduct());
+    paintEditorLabels(painter, m_edited);
 }
 
 void StockEditorWindow::save() {
@@ -129,51 +133,63 @@ void StockEditorWindow::save() {
 }
 
 void StockEditorWindow::saveEditedProduct() {
-    if (!saveEdited(m_context, m_controls.read()))
+    const SaveOutcome outcome = saveEdited(m_editor, m_edited, m_controls.read());
+    m_controls.setStatus(outcome.status);
+    // Anything but a save keeps the window open with what was typed.
+    if (outcome.result != EditSaveResult::Saved)
         return;
     const QPointer<StockEditorWindow> self(this);
-    QPointer<CostProgressDialog> progress = new CostProgressDialog(
-        m_catalog.runner(), m_catalog.costWorkers(), costJobFor(m_catalog), this);
-    progress->exec();
+    propagateCost();
     if (self.isNull())
         return;
-    delete progress.data();
-    finishEditSave(m_context);
-    postToSelf(app::msg::kEditorSaved);
-    postToOwner(app::msg::kEditorRepaintLabels);
+    finishEditSave(m_editor);
+    postToSelf(platform::msg::kEditorSaved);
+    postToOwner(platform::msg::kEditorRepaintLabels);
     close();
 }
 
+void StockEditorWindow::propagateCost() {
+    // On the heap: if this window goes while the dialog waits, the dialog
+    // goes with it.
+    const QPointer<platform::JobProgressDialog> progress = new platform::JobProgressDialog(
+        m_context.jobs,
+        costPropagationJob(m_context.runner, m_edited.product.stcode, costIndexFor(m_context)),
+        QStringLiteral("Maliyetler hesaplanıyor"), this);
+    progress->setObjectName(QStringLiteral("136"));
+    progress->exec();
+    delete progress.data();
+}
+
 void StockEditorWindow::saveNewProduct() {
-    const NewSaveResult result = saveNew(m_context, m_controls.read());
+    const NewSaveResult result = saveNew(m_editor, m_edited, m_controls.read());
     m_controls.setStatus(result.status);
-    if (result.stopped)
+    if (!result.inserted)
         return;
-    if (result.inserted) {
-        m_controls.clearTexts();
-        postToSelf(app::msg::kEditorShowCode);
-    }
-    postToSelf(app::msg::kEditorSaved);
-    postToOwner(app::msg::kEditorRepaintLabels);
+    m_controls.clearTexts();
+    postToSelf(platform::msg::kEditorShowCode);
+    postToSelf(platform::msg::kEditorSaved);
+    postToOwner(platform::msg::kEditorRepaintLabels);
 }
 
 void StockEditorWindow::renew(bool finishedSeries) {
-    const bool renewed = finishedSeries ? renewFinishedCode(m_context) : renewCode(m_context);
+    const bool renewed = finishedSeries ? renewFinishedCode(m_editor, m_edited)
+                                        : renewCode(m_editor, m_edited);
     if (!renewed)
         return;
-    m_controls.showCode(QString::number(m_catalog.currentProduct().stcode));
-    postToOwner(app::msg::kCodeRenewed);
+    m_controls.showCode(QString::number(m_edited.product.stcode));
+    postToOwner(platform::msg::kCodeRenewed);
     if (!finishedSeries)
         close();
 }
 
 void StockEditorWindow::chooseColour(bool back) {
-    StockDefinition& product = m_catalog.currentProduct();
-    const QColor chosen =
-        QColorDialog::getColor(toQColor(back ? product.backColor : product.fontColor), this);
+    StockDefinition& product = m_edited.product;
+    const QColor chosen = QColorDialog::getColor(
+        toQColor(back ? product.backColor : product.fontColor), this,
+        back ? QStringLiteral("Back Rengi") : QStringLiteral("Font Rengi"));
     if (!chosen.isValid())
         return;
-    const groups::Rgb colour = groups::rgb(chosen.red(), chosen.green(), chosen.blue());
+    const records::Rgb colour = records::rgb(chosen.red(), chosen.green(), chosen.blue());
     if (back)
         applyBackColour(product, colour);
     else
@@ -183,15 +199,11 @@ void StockEditorWindow::chooseColour(bool back) {
 
 void StockEditorWindow::postToOwner(int message) {
     if (parentWidget() != nullptr)
-        QCoreApplication::postEvent(parentWidget(), new QEvent(app::msg::eventType(message)));
+        QCoreApplication::postEvent(parentWidget(), new QEvent(platform::msg::eventType(message)));
 }
 
 void StockEditorWindow::postToSelf(int message) {
-    QCoreApplication::postEvent(this, new QEvent(app::msg::eventType(message)));
-}
-
-void StockEditorWindow::notBuiltYet(const QString& caption) {
-    app::showNotBuiltYet(m_boxes, caption, this);
+    QCoreApplication::postEvent(this, new QEvent(platform::msg::eventType(message)));
 }
 
 } // namespace parvela::stock

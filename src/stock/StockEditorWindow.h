@@ -1,20 +1,21 @@
 #pragma once
 
+#include "stock/EditedProduct.h"
 #include "stock/StockEditorControls.h"
 #include "stock/StockEditorSave.h"
+#include "stock/StockFeatures.h"
 
 #include <QWidget>
-#include <memory>
-
-namespace parvela::app {
-class CatalogData;
-}
+#include <functional>
 
 namespace parvela::stock {
 
+struct StockContext;
+
 // The product editor, window class "mdiclient2": "Yeni Stok Tanımı" for a
-// new product, "Stok Tanımı Düzenleniyor" for the current one. Works on the
-// catalog's current product.
+// new product, "Stok Tanımı Düzenleniyor" for an existing one. Each window
+// works on its own copy of its product, whatever the stock window picks
+// meanwhile.
 class StockEditorWindow : public QWidget {
     Q_OBJECT
 public:
@@ -23,23 +24,22 @@ public:
     static constexpr int kWidth = 920;
     static constexpr int kHeight = 685;
 
-    // Sets the current product up for a new one and opens the window.
-    static StockEditorWindow* openNew(app::CatalogData& catalog, platform::MessageBoxes& boxes,
-                                      const platform::ProgramMessenger& messenger, QWidget* owner,
-                                      std::function<void()> reapplyFilter = {});
-    // The edit window for the current product; nullptr, after the box that
+    // A new product under the groups selected on the main screen.
+    static StockEditorWindow* openNew(StockContext& context, StockFeatures features,
+                                      QWidget* owner, std::function<void()> reapplyFilter = {});
+    // The edit window for a copy of `current`; nullptr, after the box that
     // says so, when there is none.
-    static StockEditorWindow* openEdit(app::CatalogData& catalog, platform::MessageBoxes& boxes,
-                                       const platform::ProgramMessenger& messenger, QWidget* owner,
+    static StockEditorWindow* openEdit(StockContext& context, StockFeatures features,
+                                       const StockDefinition& current, QWidget* owner,
                                        std::function<void()> reapplyFilter = {});
 
-    // The window for the current product as it is; the openers above prepare it.
-    StockEditorWindow(Mode mode, app::CatalogData& catalog, platform::MessageBoxes& boxes,
-                      const platform::ProgramMessenger& messenger, QWidget* owner,
+    StockEditorWindow(Mode mode, EditedProduct edited, StockContext& context,
+                      StockFeatures features, QWidget* owner,
                       std::function<void()> reapplyFilter = {});
 
     Mode mode() const { return m_mode; }
     StockEditorControls& controls() { return m_controls; }
+    const EditedProduct& edited() const { return m_edited; }
 
 protected:
     bool event(QEvent* event) override;
@@ -50,16 +50,18 @@ private:
     void save();
     void saveEditedProduct();
     void saveNewProduct();
+    void propagateCost();
     void renew(bool finishedSeries);
     void chooseColour(bool back);
+    void drawBarcode(LabelActions::Barcode kind);
     void postToOwner(int message);
     void postToSelf(int message);
-    void notBuiltYet(const QString& caption);
 
     Mode m_mode;
-    app::CatalogData& m_catalog;
-    platform::MessageBoxes& m_boxes;
-    EditorContext m_context;
+    StockContext& m_context;
+    StockFeatures m_features;
+    EditedProduct m_edited;
+    EditorContext m_editor;
     StockEditorControls m_controls;
 };
 

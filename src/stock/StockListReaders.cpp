@@ -54,9 +54,9 @@ int readColours(const db::StatementRunner& runner, std::vector<StockColour>& col
                             colour.redfnt = row.integer(6);
                             colour.greenfnt = row.integer(7);
                             colour.bluefnt = row.integer(8);
-                            colour.back = groups::rgb(colour.red, colour.green, colour.blue);
+                            colour.back = records::rgb(colour.red, colour.green, colour.blue);
                             colour.font =
-                                groups::rgb(colour.redfnt, colour.greenfnt, colour.bluefnt);
+                                records::rgb(colour.redfnt, colour.greenfnt, colour.bluefnt);
                             return colour;
                         });
 }
@@ -100,6 +100,19 @@ int readStockCodes(const db::StatementRunner& runner, std::vector<StockCode>& co
     db::readList(runner, db::Operation("READ_DELETED_STOK_CODES"), db::schema::stocks,
                  "SELECT stcode FROM stckdef_old ORDER by stcode; ", deletedCodes, codeOf);
     return count;
+}
+
+int readCodesOwningRows(const db::StatementRunner& runner, std::vector<StockCode>& codes) {
+    return db::readList(
+        runner, db::Operation("READ_STOK_KODU_KAYITLARI"), db::schema::stocks,
+        "SELECT stcode FROM colors UNION SELECT stcode FROM indirim_tablosu "
+        "UNION SELECT stcode FROM sml_med_lrg UNION SELECT stcode FROM prctimes "
+        "UNION SELECT stcode FROM images UNION SELECT stcode FROM stok_order "
+        "UNION SELECT stcode FROM bolge_urun_fiyat UNION SELECT stcode FROM hizli_satis_stok "
+        "UNION SELECT stcode FROM game_table UNION SELECT urun FROM receipts "
+        "UNION SELECT urun FROM maliyet_bileseni UNION SELECT urun FROM stckbundle "
+        "UNION SELECT urun FROM stckopsiyon UNION SELECT fcode FROM groups.specs;",
+        codes, codeOf);
 }
 
 } // namespace parvela::stock

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stock/StockRecords.h"
+#include "records/StockRecords.h"
 
 #include <vector>
 
@@ -25,5 +25,10 @@ int readPictures(const db::StatementRunner& runner, std::vector<ProductPicture>&
 // products; returns the number of codes in use.
 int readStockCodes(const db::StatementRunner& runner, std::vector<StockCode>& codes,
                    std::vector<StockCode>& deletedCodes);
+
+// The codes that rows of other tables still carry (colours, discount, sizes,
+// price times, picture, orders, recipes…): a product deleted from stckdef
+// leaves them behind, and a new product must not inherit them.
+int readCodesOwningRows(const db::StatementRunner& runner, std::vector<StockCode>& codes);
 
 } // namespace parvela::stock

@@ -1,11 +1,11 @@
-#include "app/NotBuiltYet.h"
+#include "platform/NotBuiltYet.h"
 
 #include "platform/MessageBoxes.h"
 
-namespace parvela::app {
+namespace parvela::platform {
 
 void showNotBuiltYet(platform::MessageBoxes& boxes, const QString& caption, QObject* owner) {
     boxes.tell(kNotBuiltYetText, caption, platform::BoxIcon::Information, owner);
 }
 
-} // namespace parvela::app
+} // namespace parvela::platform

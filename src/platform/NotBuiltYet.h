@@ -8,7 +8,7 @@ namespace parvela::platform {
 class MessageBoxes;
 }
 
-namespace parvela::app {
+namespace parvela::platform {
 
 inline const QString kNotBuiltYetText = QStringLiteral("Bu bölüm henüz hazır değil.");
 
@@ -16,4 +16,4 @@ inline const QString kNotBuiltYetText = QStringLiteral("Bu bölüm henüz hazır
 // a box captioned with the command, so nothing looks done that is not.
 void showNotBuiltYet(platform::MessageBoxes& boxes, const QString& caption, QObject* owner);
 
-} // namespace parvela::app
+} // namespace parvela::platform

@@ -4,7 +4,7 @@ namespace parvela::platform {
 class ProgramMessenger;
 }
 
-namespace parvela::app {
+namespace parvela::platform {
 
 // Tells the restaurant program that a product was saved (4377 to
 // "yonetim_rest"); false when it is not running.
@@ -13,4 +13,4 @@ bool notifyRestaurantProgram(const platform::ProgramMessenger& messenger);
 // "Android_Server"); false when it is not running.
 bool notifyMobileServer(const platform::ProgramMessenger& messenger);
 
-} // namespace parvela::app
+} // namespace parvela::platform

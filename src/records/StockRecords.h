@@ -1,6 +1,6 @@
 #pragma once
 
-#include "groups/GroupRecords.h"
+#include "records/Geometry.h"
 
 #include <QString>
 #include <cstdint>
@@ -45,8 +45,8 @@ struct StockColour {
     int redfnt = 0;
     int greenfnt = 0;
     int bluefnt = 0;
-    groups::Rgb back = 0;
-    groups::Rgb font = 0;
+    records::Rgb back = 0;
+    records::Rgb font = 0;
 };
 
 struct SizePrices {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "groups/GroupRecords.h"
+#include "records/Geometry.h"
 
 #include <QString>
 #include <string>
 #include <vector>
 
-namespace parvela::app {
+namespace parvela::records {
 
 struct Branch {
     static constexpr qsizetype kNameSize = 110;
@@ -18,7 +18,7 @@ struct Branch {
     std::string ip;
     bool active = false;
     // Set by the main screen: its box as last drawn, and the user's choice.
-    groups::Rect rect;
+    records::Rect rect;
     bool selected = false;
 };
 
@@ -38,4 +38,4 @@ struct Company {
     Branch currentBranch;
 };
 
-} // namespace parvela::app
+} // namespace parvela::records

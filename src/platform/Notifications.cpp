@@ -1,9 +1,9 @@
-#include "app/Notifications.h"
+#include "platform/Notifications.h"
 
-#include "app/PrivateMessages.h"
+#include "platform/WindowMessages.h"
 #include "platform/ProgramMessenger.h"
 
-namespace parvela::app {
+namespace parvela::platform {
 
 bool notifyRestaurantProgram(const platform::ProgramMessenger& messenger) {
     return messenger.send(QString::fromLatin1(msg::kRestaurantProgram), msg::kStockSaved);
@@ -13,4 +13,4 @@ bool notifyMobileServer(const platform::ProgramMessenger& messenger) {
     return messenger.send(QString::fromLatin1(msg::kMobileServer), msg::kDataReloaded);
 }
 
-} // namespace parvela::app
+} // namespace parvela::platform

@@ -4,7 +4,7 @@
 
 // Message numbers the windows of the suite exchange. They keep the values
 // the other programs send and expect, and serve directly as event types.
-namespace parvela::app::msg {
+namespace parvela::platform::msg {
 
 // Main window.
 inline constexpr int kRedrawNow = 1056;
@@ -20,8 +20,8 @@ inline constexpr int kCurrentStockChanged = 1058;
 inline constexpr int kStockRedrawAll = 1059;
 
 // Stock editor and the windows around it.
-inline constexpr int kCostStep = 0x401;
-inline constexpr int kCostRange = 0x404;
+inline constexpr int kProgressStep = 0x401;
+inline constexpr int kProgressRange = 0x404;
 inline constexpr int kEditorSaved = 0x420;
 // The editor repaints its labels; the stock browser takes it after a save.
 inline constexpr int kEditorRepaintLabels = 0x421;
@@ -42,4 +42,4 @@ inline QEvent::Type eventType(int message) {
     return static_cast<QEvent::Type>(message);
 }
 
-} // namespace parvela::app::msg
+} // namespace parvela::platform::msg

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "groups/GroupRecords.h"
-#include "stock/StockRecords.h"
+#include "records/Geometry.h"
+#include "records/StockRecords.h"
 
 #include <QString>
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -31,28 +30,7 @@ inline constexpr qsizetype kSpecsLiteral = 1023;
 } // namespace field
 
 inline constexpr int kNoOrder = 1000000;
-inline constexpr groups::Rgb kDefaultFontColour = groups::rgb(220, 220, 220);
-
-// Where the lists and the main screen last drew a product; not stored.
-struct StockViewState {
-    QString workingText;
-    groups::Rect cellRect{-10, -10, -10, -10};
-    groups::Rect rowRect;
-    int drawPosition = -1;
-    // Cells of the stock window's row; a click is matched against them.
-    groups::Rect markCell;
-    groups::Rect deletedCell;
-    groups::Rect bundleCell;
-    groups::Rect tagCell; // the one right of the bundle tag
-    groups::Rect dayMenuCell;
-    groups::Rect orderCell;
-    bool selected = false;
-    bool marked = false;
-    bool highlighted = false;
-    bool isCurrent = false;
-    bool placed = false;
-    std::string narrowText;
-};
+inline constexpr records::Rgb kDefaultFontColour = records::rgb(220, 220, 220);
 
 // One product, copied by value between lists and windows.
 struct StockDefinition {
@@ -77,8 +55,6 @@ struct StockDefinition {
     std::string partnum;
     std::string sku;
     QString stname;
-    std::string stnameRaw; // the column's bytes as the server sent them
-    QString stnameAnsi;    // those bytes read as code page 1254
     std::string unit;
     std::string curr;
     double kdv = 0;
@@ -104,17 +80,14 @@ struct StockDefinition {
     bool is_weighed = false;
 
     // Joined from other lists when the products are read.
-    QString groupAName;
-    QString groupBName;
-    QString groupCName;
     int red = 0;
     int green = 0;
     int blue = 0;
     int redfnt = 0;
     int greenfnt = 0;
     int bluefnt = 0;
-    groups::Rgb backColor = 0;
-    groups::Rgb fontColor = kDefaultFontColour;
+    records::Rgb backColor = 0;
+    records::Rgb fontColor = kDefaultFontColour;
     int index_sira = kNoOrder;
     int sira_gra = 0;
     int sira_grb = 0;
@@ -130,12 +103,8 @@ struct StockDefinition {
     RegionPrice regionPrice;
     float peraken = 0;
     float yuzde = 0;
-    std::array<int, 21> priceTimesA{};
-    std::array<int, 21> priceTimesB{};
     int codeClass = 0;
     std::int16_t deletedMark = 0;
-
-    StockViewState view;
 };
 
 } // namespace parvela::stock

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "groups/GroupLevel.h"
+
+class QWidget;
+
+namespace parvela::app {
+
+using groups::GroupLevel;
+
+// The windows and commands of other features that the main window starts.
+// The program plugs each feature in as it is built; until then
+// NotBuiltMainFeatures answers with the one "not built yet" box.
+
+// Dialogs of the category tree and of the bulk group settings.
+class GroupDialogs {
+public:
+    virtual ~GroupDialogs() = default;
+    virtual void addGroup(GroupLevel level, QWidget* owner) = 0;
+    virtual void editGroup(GroupLevel level, QWidget* owner) = 0;
+    virtual void groupSettings(GroupLevel level, QWidget* owner) = 0;
+    // The fixed-price set menus of three or four courses.
+    virtual void setMenu(int courses, QWidget* owner) = 0;
+};
+
+// The two ordering windows; each returns the window it opened, if any.
+class OrderingWindows {
+public:
+    virtual ~OrderingWindows() = default;
+    virtual QWidget* openMenuOrdering(QWidget* owner) = 0;
+    virtual QWidget* openProductOrdering(QWidget* owner) = 0;
+};
+
+// The weighing scales.
+class ScaleCommands {
+public:
+    virtual ~ScaleCommands() = default;
+    virtual void defineScales(QWidget* owner) = 0;
+    virtual void sendToScales(QWidget* owner) = 0;
+};
+
+// Transfer files, uploads, HTML pages and spreadsheets.
+class PublishCommands {
+public:
+    virtual ~PublishCommands() = default;
+    virtual void sendToBranches(QWidget* owner) = 0;
+    virtual void writeDigitalMenu(QWidget* owner) = 0;
+    virtual void writeAndUploadMenu(QWidget* owner) = 0;
+    virtual void writeWeighedPriceList(QWidget* owner) = 0;
+    virtual void importDeliveryMenu(QWidget* owner) = 0;
+};
+
+struct MainFeatures {
+    GroupDialogs& groups;
+    OrderingWindows& ordering;
+    ScaleCommands& scales;
+    PublishCommands& publish;
+};
+
+} // namespace parvela::app

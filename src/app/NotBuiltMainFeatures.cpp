@@ -1,0 +1,58 @@
+#include "app/NotBuiltMainFeatures.h"
+
+#include "platform/NotBuiltYet.h"
+
+#include <QWidget>
+
+namespace parvela::app {
+
+void NotBuiltMainFeatures::tell(const char* caption, QWidget* owner) {
+    platform::showNotBuiltYet(m_boxes, QString::fromUtf8(caption), owner);
+}
+
+void NotBuiltMainFeatures::addGroup(GroupLevel level, QWidget* owner) {
+    tell(level == GroupLevel::A   ? "A Grubu Ekle"
+         : level == GroupLevel::B ? "B Grubu Ekle"
+                                  : "C Grubu Ekle",
+         owner);
+}
+void NotBuiltMainFeatures::editGroup(GroupLevel, QWidget* owner) {
+    tell("Grubu-Tipi", owner);
+}
+void NotBuiltMainFeatures::groupSettings(GroupLevel, QWidget* owner) {
+    tell("Grup/Menü Ayarları", owner);
+}
+void NotBuiltMainFeatures::setMenu(int courses, QWidget* owner) {
+    tell(courses == 3 ? "Tabledot 3 Kap" : "Tabledot 4 Kap", owner);
+}
+QWidget* NotBuiltMainFeatures::openMenuOrdering(QWidget* owner) {
+    tell("Menu Sıralaması", owner);
+    return nullptr;
+}
+QWidget* NotBuiltMainFeatures::openProductOrdering(QWidget* owner) {
+    tell("Ürün Sıralaması", owner);
+    return nullptr;
+}
+void NotBuiltMainFeatures::defineScales(QWidget* owner) {
+    tell("Teraziler", owner);
+}
+void NotBuiltMainFeatures::sendToScales(QWidget* owner) {
+    tell("Teraziye Gönder", owner);
+}
+void NotBuiltMainFeatures::sendToBranches(QWidget* owner) {
+    tell("Şubelere Gönder", owner);
+}
+void NotBuiltMainFeatures::writeDigitalMenu(QWidget* owner) {
+    tell("HTML Dijital Menü", owner);
+}
+void NotBuiltMainFeatures::writeAndUploadMenu(QWidget* owner) {
+    tell("Menüyü Oluştur", owner);
+}
+void NotBuiltMainFeatures::writeWeighedPriceList(QWidget* owner) {
+    tell("DışaVer Tartılan", owner);
+}
+void NotBuiltMainFeatures::importDeliveryMenu(QWidget* owner) {
+    tell("YemekSepeti Menü", owner);
+}
+
+} // namespace parvela::app

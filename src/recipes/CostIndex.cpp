@@ -1,0 +1,28 @@
+#include "recipes/CostIndex.h"
+
+namespace parvela::recipes {
+
+CostIndex::CostIndex(const std::vector<stock::StockDefinition>& products,
+                     const std::vector<RecipeLine>& recipeLines) {
+    m_unitcost.reserve(products.size());
+    for (const stock::StockDefinition& product : products)
+        m_unitcost.try_emplace(product.stcode, product.unitcost); // the first of a code wins
+    for (const RecipeLine& line : recipeLines)
+        m_lines[line.urun].emplace_back(line.ingredient, line.qua);
+}
+
+double CostIndex::recipeCost(std::int64_t product) const {
+    const auto lines = m_lines.find(product);
+    if (lines == m_lines.end())
+        return 0;
+    double cost = 0;
+    for (const auto& [ingredient, quantity] : lines->second) {
+        const auto found = m_unitcost.find(ingredient);
+        if (found == m_unitcost.end() || ingredient == product)
+            continue;
+        cost += found->second * quantity;
+    }
+    return cost;
+}
+
+} // namespace parvela::recipes
