@@ -57,6 +57,12 @@ int ActiveUser::checkPermission(const std::string& statement, bool& right) {
                                                     });
     if (outcome == db::Outcome::Failed)
         return kFailed;
+    // A check the driver broke off without a code proves no right.
+    if (outcome == db::Outcome::Interrupted) {
+        right = false;
+        m_isActive = false;
+        return kNotActive;
+    }
     return m_isActive ? kActive : kNotActive;
 }
 

@@ -86,35 +86,55 @@ bool hits(const MainScreenState& state, MainButton button, QPoint point) {
 
 } // namespace
 
-MainHit hitMainClick(QPoint point, const MainScreenState& state, const groups::GroupData& groups) {
+namespace {
+
+// A branch box is drawn over the C list where the screen is narrow: a click
+// on it is the branch's, not the row's below.
+bool onBranchBox(QPoint point, const std::vector<records::Branch>& branches) {
+    return hitBranch(point, branches) >= 0;
+}
+
+} // namespace
+
+MainHit hitMainClick(QPoint point, const MainScreenState& state, const groups::GroupData& groups,
+                     const std::vector<records::Branch>& branches) {
+    // The buttons and arrows lie over the rows where they meet: they are
+    // tested first, each in the screen's order.
     for (const auto& [button, action] : kTopButtons) {
         if (hits(state, button, point))
             return {action, -1};
     }
-    for (std::size_t c = 0; c < std::size(kColumns); ++c) {
-        if (const int row = rowOfColumn(c, groups, point); row >= 0)
-            return {kColumns[c].row, row};
-        for (const auto& [button, action] : kColumns[c].buttons) {
+    for (const Column& column : kColumns) {
+        for (const auto& [button, action] : column.buttons) {
             if (hits(state, button, point))
                 return {action, -1};
         }
+    }
+    if (onBranchBox(point, branches))
+        return {};
+    for (std::size_t c = 0; c < std::size(kColumns); ++c) {
+        if (const int row = rowOfColumn(c, groups, point); row >= 0)
+            return {kColumns[c].row, row};
     }
     return {};
 }
 
 MainHit hitMainDoubleClick(QPoint point, const MainScreenState& state,
-                           const groups::GroupData& groups) {
-    const std::pair<MainButton, MainAction> arrows[3][2] = {
-        {{MainButton::UpA, MainAction::UpA}, {MainButton::DownA, MainAction::DownA}},
-        {{MainButton::UpB, MainAction::UpB}, {MainButton::DownB, MainAction::DownB}},
-        {{MainButton::UpC, MainAction::UpC}, {MainButton::DownC, MainAction::DownC}}};
+                           const groups::GroupData& groups,
+                           const std::vector<records::Branch>& branches) {
+    const std::pair<MainButton, MainAction> arrows[] = {
+        {MainButton::UpA, MainAction::UpA}, {MainButton::DownA, MainAction::DownA},
+        {MainButton::UpB, MainAction::UpB}, {MainButton::DownB, MainAction::DownB},
+        {MainButton::UpC, MainAction::UpC}, {MainButton::DownC, MainAction::DownC}};
+    for (const auto& [button, action] : arrows) {
+        if (hits(state, button, point))
+            return {action, -1};
+    }
+    if (onBranchBox(point, branches))
+        return {};
     for (std::size_t c = 0; c < std::size(kColumns); ++c) {
         if (const int row = rowOfColumn(c, groups, point); row >= 0)
             return {kColumns[c].row, row};
-        for (const auto& [button, action] : arrows[c]) {
-            if (hits(state, button, point))
-                return {action, -1};
-        }
     }
     return {};
 }

@@ -64,11 +64,14 @@ struct MainHit {
     int row = -1;
 };
 
-// The rectangles of the last paint against a click.
-MainHit hitMainClick(QPoint point, const MainScreenState& state, const groups::GroupData& groups);
+// The rectangles of the last paint against a click. What is drawn on top
+// wins: the buttons and arrows over the rows, the branch boxes over the C list.
+MainHit hitMainClick(QPoint point, const MainScreenState& state, const groups::GroupData& groups,
+                     const std::vector<records::Branch>& branches);
 // A double click knows the rows and the arrows only.
 MainHit hitMainDoubleClick(QPoint point, const MainScreenState& state,
-                           const groups::GroupData& groups);
+                           const groups::GroupData& groups,
+                           const std::vector<records::Branch>& branches);
 // The position of the first branch box containing the point, or -1.
 int hitBranch(QPoint point, const std::vector<records::Branch>& branches);
 

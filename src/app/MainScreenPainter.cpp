@@ -4,6 +4,7 @@
 #include "app/MainScreenState.h"
 #include "groups/GroupData.h"
 #include "groups/StockType.h"
+#include "platform/Ink.h"
 
 #include <QFont>
 #include <QPainter>
@@ -15,8 +16,8 @@ namespace {
 using records::Rect;
 
 const QColor kBackground(44, 44, 44);
-const QColor kLight(240, 248, 255);
-const QColor kDarkText(36, 36, 40);
+const QColor kLight = platform::kLightInk;
+const QColor kDarkText = platform::kDarkInk;
 const QColor kRowFill(64, 70, 80);
 const QColor kRowSelected(255, 214, 102);
 const QColor kRowMark(176, 196, 222);
@@ -51,9 +52,8 @@ QRect toQRect(const Rect& r) {
     return QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom));
 }
 
-bool isLight(const QColor& colour) {
-    return colour.lightness() > 150;
-}
+// The smallest a caption is drawn before it gives up a little margin.
+constexpr int kSmallestCaptionPixels = 9;
 
 class ScreenPainter {
 public:
@@ -136,11 +136,20 @@ Rect ScreenPainter::button(MainButton which, Rect rect, const QString& caption, 
     m_p.setPen(outline);
     m_p.setBrush(fill);
     m_p.drawRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-    // A caption longer than its button is shortened rather than spilled.
-    const int room = rect.right - rect.left - captionX - 2;
-    text(rect.left + captionX, rect.top + 5,
-         QFontMetrics(m_fonts.button).elidedText(caption, Qt::ElideRight, room), m_fonts.button,
-         isLight(fill) ? kDarkText : kLight);
+    // A caption is shown whole: where it does not fit at its place it
+    // moves left, then the letters get smaller.
+    QFont font = m_fonts.button;
+    const int width = rect.right - rect.left;
+    int x = captionX;
+    while (QFontMetrics(font).horizontalAdvance(caption) > width - x - 2) {
+        if (x > 3)
+            x = 3;
+        else if (font.pixelSize() > kSmallestCaptionPixels)
+            font.setPixelSize(font.pixelSize() - 1);
+        else
+            break;
+    }
+    text(rect.left + x, rect.top + 5, caption, font, platform::inkOn(fill));
     return rect;
 }
 
@@ -165,7 +174,7 @@ void ScreenPainter::branchBoxes() {
         m_p.setPen(kLight);
         m_p.setBrush(fill);
         m_p.drawRect(left, top, 125, 36);
-        const QColor ink = isLight(fill) ? kDarkText : kLight;
+        const QColor ink = platform::inkOn(fill);
         m_p.setFont(m_fonts.button);
         m_p.setPen(ink);
         m_p.drawText(QRect(left + 6, top + 2, 115, 18), Qt::AlignLeft | Qt::AlignVCenter,
@@ -188,17 +197,19 @@ void ScreenPainter::arrows() {
                                    MainButton::DownB, MainButton::UpC, MainButton::DownC})
         m_state.button(which) = Rect{};
     const auto& groups = m_content.groups;
+    // The down arrows lie just below the last row of a page, clear of it,
+    // and well inside a 768-pixel screen.
     if (groups.screenA().size() > kRowsPerPageA) {
         draw(MainButton::UpA, {-2, 106, 178, 134}, m_arrows.up);
-        draw(MainButton::DownA, {-2, 534, 178, 562}, m_arrows.down);
+        draw(MainButton::DownA, {-2, 568, 178, 596}, m_arrows.down);
     }
     if (groups.screenB().size() > kRowsPerPageBC) {
         draw(MainButton::UpB, {400, 2, 580, 30}, m_arrows.up);
-        draw(MainButton::DownB, {400, 711, 580, 739}, m_arrows.down);
+        draw(MainButton::DownB, {400, 625, 580, 653}, m_arrows.down);
     }
     if (groups.screenC().size() > kRowsPerPageBC) {
         draw(MainButton::UpC, {800, 2, 980, 30}, m_arrows.up);
-        draw(MainButton::DownC, {800, 711, 980, 739}, m_arrows.down);
+        draw(MainButton::DownC, {800, 625, 980, 653}, m_arrows.down);
     }
 }
 
@@ -308,8 +319,6 @@ void ScreenPainter::bottomButtons() {
 
 void ScreenPainter::scaleProgress(int teraziTop) {
     const Rect bar{15, teraziTop - 25, 351, teraziTop - 11};
-    text(bar.left, bar.top - 18,
-         QStringLiteral("STEP_TERAZI_PROGRESS : %1").arg(m_state.scaleSteps), m_fonts.small);
     m_p.setPen(kLight);
     m_p.setBrush(Qt::NoBrush);
     m_p.drawRect(toQRect(bar));
@@ -318,6 +327,9 @@ void ScreenPainter::scaleProgress(int teraziTop) {
     for (int step = 0; step < m_state.scaleSteps; ++step)
         m_p.fillRect(bar.left + 1 + step * 12, bar.top + 1, 12, 12, kWeighedMark);
     m_p.restore();
+    m_p.setFont(m_fonts.small);
+    m_p.setPen(kLight);
+    m_p.drawText(toQRect(bar), Qt::AlignCenter, QString::number(m_state.scaleSteps));
 }
 
 void ScreenPainter::paint(QSize client) {
@@ -327,17 +339,19 @@ void ScreenPainter::paint(QSize client) {
     resetRows(groups.screenA());
     resetRows(groups.screenB());
     resetRows(groups.screenC());
+    // What lies on top is drawn last, and a click finds it first: the rows
+    // lie under the arrows, the buttons and the branch boxes.
+    groupLists();
+    arrows();
     topBar();
-    branchBoxes();
     const int right = m_state.desktopRight;
     button(MainButton::MenuyuOlustur, {right - 250, 10, right - 130, 34},
            QStringLiteral("Menüyü Oluştur"), 16, QColor(255, 192, 203));
     button(MainButton::YemekSepetiMenu, {right - 400, 10, right - 280, 34},
            QStringLiteral("YemekSepeti Menü"), 10, QColor(0, 204, 204));
     text(90, 40, m_state.uploadStatus, m_fonts.heading);
-    arrows();
-    groupLists();
     bottomButtons();
+    branchBoxes();
 }
 
 } // namespace

@@ -50,7 +50,9 @@ enum class MainButton : std::size_t {
 };
 
 inline constexpr int kRowsPerPageA = 10;
-inline constexpr int kRowsPerPageBC = 16;
+// Fourteen rows of the B and C lists fit above the bottom buttons; a
+// fifteenth and sixteenth would lie under them, out of reach.
+inline constexpr int kRowsPerPageBC = 14;
 
 // What the main screen keeps between paints: the paging counters, the scale
 // progress and upload texts, and the button rectangles of the last paint.

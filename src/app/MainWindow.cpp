@@ -124,7 +124,7 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
     if (!isPlainLeftClick(*event))
         return;
     const QPoint point = event->position().toPoint();
-    dispatchClick(hitMainClick(point, m_state, m_catalog.groups()));
+    dispatchClick(hitMainClick(point, m_state, m_catalog.groups(), m_catalog.company().branches));
     m_commands.selectBranchAt(point);
     update();
 }
@@ -132,8 +132,8 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
 void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
-    dispatchDoubleClick(
-        hitMainDoubleClick(event->position().toPoint(), m_state, m_catalog.groups()));
+    dispatchDoubleClick(hitMainDoubleClick(event->position().toPoint(), m_state,
+                                           m_catalog.groups(), m_catalog.company().branches));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

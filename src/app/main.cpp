@@ -4,11 +4,20 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("parvela-yonetim"));
     QApplication::setApplicationVersion(QStringLiteral("0.1"));
+    // Qt's own dialogs (colours, files) speak Turkish too, where the
+    // translation is installed.
+    QTranslator qtTurkish;
+    if (qtTurkish.load(QLocale(QLocale::Turkish, QLocale::Turkey), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTurkish);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

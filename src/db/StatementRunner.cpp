@@ -109,7 +109,7 @@ Outcome StatementRunner::run(const Operation& op, std::string_view schemaName,
         return Outcome::Completed;
     } catch (const sql::SQLException& e) {
         if (e.getErrorCode() == 0)
-            return Outcome::Completed;
+            return Outcome::Interrupted;
         if (showFailure)
             m_boxes.show(failureBox(op, e));
         return Outcome::Failed;

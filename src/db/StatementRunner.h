@@ -34,9 +34,10 @@ inline constexpr std::string_view users = "users";
 inline constexpr std::string_view subetransfer = "subetransfer";
 } // namespace schema
 
-// Completed also when the driver failed with error code 0: such failures are
-// not the server's and are passed over silently.
-enum class Outcome { Completed, Failed };
+// Interrupted when the driver failed with error code 0: such failures are
+// not the server's and are passed over silently, so callers treat them as
+// Completed, unless (like the permission check) they must not.
+enum class Outcome { Completed, Interrupted, Failed };
 
 using RowHandler = std::function<void(const Row&)>;
 

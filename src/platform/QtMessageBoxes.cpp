@@ -94,6 +94,16 @@ BoxAnswer QtMessageBoxes::showHere(const BoxRequest& request) {
                     qobject_cast<QWidget*>(request.owner));
     box.setDefaultButton(request.defaultAnswer ? standardButtonOf(*request.defaultAnswer)
                                                : set.first);
+    // The manager reads Turkish, whatever language the system speaks.
+    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
+        {QMessageBox::Ok, "Tamam"},
+        {QMessageBox::Cancel, "İptal"},
+        {QMessageBox::Yes, "Evet"},
+        {QMessageBox::No, "Hayır"}};
+    for (const auto& [which, caption] : captions) {
+        if (QAbstractButton* button = box.button(which))
+            button->setText(QString::fromUtf8(caption));
+    }
     if (request.topmost)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     return answerOf(box.exec(), request.buttons);

@@ -45,16 +45,18 @@ int changeProductCode(const db::StatementRunner& runner, StockCode oldCode, Stoc
     recodeKettleTables(runner, from, to);
 
     const auto step = [&](const char* tag, std::string_view schemaName, const std::string& text) {
-        (void)runner.execute(db::Operation(tag), schemaName, text);
+        return runner.execute(db::Operation(tag), schemaName, text);
     };
     step("UPDATE_STOK_CODE_IN_STOKMOVES", db::schema::stocks,
          db::sqlf("UPDATE stocks.moves SET stocks.moves.stcode=%lld WHERE "
                   "stocks.moves.stcode=%lld;",
                   to, from));
-    step("UPDATE_STOK_CODE_IN_STOKTANIMI", db::schema::stocks,
-         db::sqlf("UPDATE stocks.stckdef SET stocks.stckdef.stcode=%lld WHERE "
-                  "stocks.stckdef.stcode=%lld;",
-                  to, from));
+    // The later steps run even when this one fails, but the caller is told:
+    // the product itself kept its old code.
+    const bool recoded = step("UPDATE_STOK_CODE_IN_STOKTANIMI", db::schema::stocks,
+                              db::sqlf("UPDATE stocks.stckdef SET stocks.stckdef.stcode=%lld "
+                                       "WHERE stocks.stckdef.stcode=%lld;",
+                                       to, from)) != db::Outcome::Failed;
     step("UPDATE_STOK_CODE_IN_ORDER_ITEMS", db::schema::oturum,
          db::sqlf("UPDATE orderitems SET orderitems.stcode=%lld WHERE orderitems.stcode=%lld;", to,
                   from));
@@ -83,7 +85,7 @@ int changeProductCode(const db::StatementRunner& runner, StockCode oldCode, Stoc
          db::sqlf("UPDATE stocks.colors SET stocks.colors.stcode=%lld WHERE "
                   "stocks.colors.stcode=%lld;",
                   to, from));
-    return 1;
+    return recoded ? 1 : -1;
 }
 
 } // namespace parvela::stock

@@ -42,14 +42,14 @@ void writeBatch(const db::StatementRunner& runner, const std::vector<const Stock
     std::string text;
     for (const StockDefinition* product : batch)
         text += nameRepairStatement(*product);
-    if (runner.execute(kUpdateName, db::schema::stocks, text) == db::Outcome::Completed) {
+    if (runner.execute(kUpdateName, db::schema::stocks, text) != db::Outcome::Failed) {
         tally.written += static_cast<int>(batch.size());
         return;
     }
     // The statements before the failing one ran; writing them again is harmless.
     for (const StockDefinition* product : batch) {
         if (runner.executeQuietly(kUpdateName, db::schema::stocks,
-                                  nameRepairStatement(*product)) == db::Outcome::Completed)
+                                  nameRepairStatement(*product)) != db::Outcome::Failed)
             ++tally.written;
         else
             ++tally.failed;

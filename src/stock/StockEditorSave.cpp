@@ -138,13 +138,16 @@ void tellGone(EditorContext& context, StockCode code) {
         QStringLiteral("UPDATE_STOCK_DEF"), platform::BoxIcon::Exclamation, context.owner);
 }
 
-// Changes the product's code everywhere and follows it in memory.
-void moveToCode(EditorContext& context, EditedProduct& edited, StockCode newCode) {
+// Changes the product's code everywhere and follows it in memory; false
+// when the product's own row kept its old code.
+bool moveToCode(EditorContext& context, EditedProduct& edited, StockCode newCode) {
     const StockCode oldCode = edited.product.stcode;
-    edited.product.stcode = newCode;
-    changeProductCode(context.stock.runner, oldCode, newCode);
+    const bool moved = changeProductCode(context.stock.runner, oldCode, newCode) > 0;
+    if (moved)
+        edited.product.stcode = newCode;
     context.stock.rereadProducts();
     reapply(context);
+    return moved;
 }
 
 } // namespace
@@ -251,8 +254,7 @@ bool renewCode(EditorContext& context, EditedProduct& edited) {
             return false; // the server keeps failing: leave the code alone
         code = again;
     }
-    moveToCode(context, edited, code);
-    return true;
+    return moveToCode(context, edited, code);
 }
 
 bool renewFinishedCode(EditorContext& context, EditedProduct& edited) {
@@ -263,10 +265,9 @@ bool renewFinishedCode(EditorContext& context, EditedProduct& edited) {
     if (code == kNoCode)
         return false;
     // A product not saved yet has nothing under its code to move.
-    if (edited.isNew)
-        edited.product.stcode = code;
-    else
-        moveToCode(context, edited, code);
+    if (!edited.isNew)
+        return moveToCode(context, edited, code);
+    edited.product.stcode = code;
     return true;
 }
 

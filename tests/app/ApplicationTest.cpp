@@ -4,8 +4,8 @@
 #include "ListeningProgram.h"
 #include "UserFixtures.h"
 #include "app/MainWindow.h"
-#include "app/Notifications.h"
-#include "app/PrivateMessages.h"
+#include "platform/Notifications.h"
+#include "platform/WindowMessages.h"
 #include "platform/ProgramMessenger.h"
 
 #include <QSysInfo>
@@ -67,7 +67,7 @@ TEST_F(ApplicationTest, mainWindowTakesMessagesFromOtherPrograms) {
     bool delivered = false;
     std::thread sender([&] {
         delivered = platform::ProgramMessenger().send(QStringLiteral("Parvela_Yonetim"),
-                                                      app::msg::kBringToFront);
+                                                      platform::msg::kBringToFront);
     });
     QTRY_VERIFY_WITH_TIMEOUT(window->windowState() & Qt::WindowMaximized, 5000);
     sender.join();
@@ -76,8 +76,8 @@ TEST_F(ApplicationTest, mainWindowTakesMessagesFromOtherPrograms) {
 
 TEST(Notifications, reachTheSuitesProgramsByTitle) {
     const platform::ProgramMessenger messenger(500);
-    EXPECT_FALSE(app::notifyRestaurantProgram(messenger));
+    EXPECT_FALSE(platform::notifyRestaurantProgram(messenger));
     test::ListeningProgram restaurant(QStringLiteral("yonetim_rest"));
-    EXPECT_TRUE(app::notifyRestaurantProgram(messenger));
+    EXPECT_TRUE(platform::notifyRestaurantProgram(messenger));
     EXPECT_EQ(restaurant.received(), std::vector<int>{4377});
 }

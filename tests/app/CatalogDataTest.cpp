@@ -26,7 +26,7 @@ TEST_F(CatalogDataTest, readsCompanyOwnBranchAndBranches) {
     EXPECT_EQ(m_catalog.readCompany(), 0);
     EXPECT_EQ(m_catalog.readOwnBranch(), 0);
     EXPECT_EQ(m_catalog.readBranches(), 2);
-    const app::Company& company = m_catalog.company();
+    const records::Company& company = m_catalog.company();
     EXPECT_EQ(company.name, QStringLiteral("Lezzet Sofrası"));
     EXPECT_EQ(company.folder, "lezzet");
     EXPECT_EQ(company.id, 1203);

@@ -1,6 +1,6 @@
 #include "ScriptedMessageBoxes.h"
 #include "TestSettings.h"
-#include "app/Company.h"
+#include "records/Company.h"
 #include "app/MainHitTest.h"
 #include "app/MainScreenPainter.h"
 #include "app/MainScreenState.h"
@@ -18,7 +18,7 @@ using app::MainButton;
 
 namespace {
 
-QPoint centre(const groups::Rect& r) {
+QPoint centre(const records::Rect& r) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
@@ -49,7 +49,7 @@ protected:
     test::ScriptedMessageBoxes m_boxes;
     db::StatementRunner m_runner{m_connection, m_boxes};
     groups::GroupData m_groups{m_runner};
-    std::vector<app::Branch> m_branches;
+    std::vector<records::Branch> m_branches;
     app::MainScreenState m_state;
     app::ArrowPictures m_arrows{QImage(180, 28, QImage::Format_ARGB32),
                                 QImage(180, 28, QImage::Format_ARGB32)};
@@ -100,7 +100,7 @@ TEST_F(MainScreenTest, everyButtonDispatchesItsOwnAction) {
         {MainButton::DeleteC, MainAction::DeleteC},
     };
     for (const auto& [button, action] : buttons) {
-        const groups::Rect& rect = m_state.button(button);
+        const records::Rect& rect = m_state.button(button);
         EXPECT_EQ(click(centre(rect)).action, action) << static_cast<int>(button);
         // Edges belong to the button.
         EXPECT_EQ(click({rect.left, rect.top}).action, action) << static_cast<int>(button);
@@ -123,7 +123,7 @@ TEST_F(MainScreenTest, firstRectangleInTheOrderWinsOnASharedEdge) {
     fillA(11);
     paint();
     // The tenth row and the down arrow overlap: rows come first.
-    const groups::Rect& tenth = m_groups.screenA()[9].drawing.buttonRect;
+    const records::Rect& tenth = m_groups.screenA()[9].drawing.buttonRect;
     EXPECT_EQ(click({tenth.left + 1, 540}).action, MainAction::RowA);
     EXPECT_EQ(click({170, 540}).action, MainAction::DownA);
     // "Menu Sıralaması" precedes every list.

@@ -5,7 +5,7 @@
 #include "ListeningProgram.h"
 #include "UserFixtures.h"
 #include "app/Application.h"
-#include "app/NotBuiltYet.h"
+#include "platform/NotBuiltYet.h"
 #include "db/StatementJournal.h"
 #include "stock/StockBrowserState.h"
 
@@ -22,7 +22,7 @@ using test::TestDatabase;
 
 namespace {
 
-QPoint centre(const groups::Rect& r) {
+QPoint centre(const records::Rect& r) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
@@ -134,7 +134,7 @@ TEST_F(MainWindowTest, menuOrderingWhileOpenShowsItsBoxAndCommandsToComeSaySo) {
     ASSERT_EQ(m_boxes.shown().size(), 2u);
     EXPECT_EQ(m_boxes.texts()[0], QStringLiteral("if(IsWindow(CHILD_GRA_SIRA_WINDOW))"));
     EXPECT_EQ(m_boxes.captions()[0], QStringLiteral("FILTER_GRUP_B"));
-    EXPECT_EQ(m_boxes.texts()[1], app::kNotBuiltYetText);
+    EXPECT_EQ(m_boxes.texts()[1], platform::kNotBuiltYetText);
     EXPECT_EQ(m_boxes.captions()[1], QStringLiteral("Teraziler"));
 }
 

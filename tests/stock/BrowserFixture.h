@@ -20,7 +20,7 @@ public:
     int editProduct = 0;
 };
 
-inline QPoint centreOf(const groups::Rect& r) {
+inline QPoint centreOf(const records::Rect& r) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 

@@ -114,8 +114,8 @@ TEST_F(ProductReaderTest, joinsTheListsByCodeWithFirstMatch) {
     EXPECT_EQ(kebap.groupAName, QStringLiteral("Yiyecekler"));
     EXPECT_EQ(kebap.groupBName, QStringLiteral("Izgaralar"));
     EXPECT_EQ(kebap.groupCName, QString());
-    EXPECT_EQ(kebap.backColor, groups::rgb(255, 0, 0));
-    EXPECT_EQ(kebap.fontColor, groups::rgb(1, 2, 3));
+    EXPECT_EQ(kebap.backColor, records::rgb(255, 0, 0));
+    EXPECT_EQ(kebap.fontColor, records::rgb(1, 2, 3));
     EXPECT_TRUE(kebap.bundle);
     EXPECT_TRUE(kebap.hasRecipe);
     EXPECT_FALSE(kebap.isQuickSale);
@@ -127,7 +127,7 @@ TEST_F(ProductReaderTest, joinsTheListsByCodeWithFirstMatch) {
 
     const stock::StockDefinition& ayran = products[1];
     EXPECT_EQ(ayran.groupAName, QString());
-    EXPECT_EQ(ayran.fontColor, groups::rgb(220, 220, 220));
+    EXPECT_EQ(ayran.fontColor, records::rgb(220, 220, 220));
     EXPECT_EQ(ayran.backColor, 0u);
     EXPECT_FALSE(ayran.bundle || ayran.hasRecipe || ayran.hasSizes);
     EXPECT_TRUE(ayran.isQuickSale);

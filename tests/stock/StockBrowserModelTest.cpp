@@ -2,7 +2,7 @@
 
 #include "BrowserFixture.h"
 #include "CatalogFixtures.h"
-#include "app/NotBuiltYet.h"
+#include "platform/NotBuiltYet.h"
 #include "stock/ProductFilters.h"
 #include "stock/StockBrowserPainter.h"
 
@@ -202,7 +202,7 @@ TEST_F(StockBrowserModelTest, productButtonsNeedAHighlightedRow) {
     m_model.leftClick(nameOf(1));
     press(BrowserButton::Recetesi);
     EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("Ürün Reçetelendirme")});
-    EXPECT_EQ(m_boxes.texts(), QStringList{app::kNotBuiltYetText});
+    EXPECT_EQ(m_boxes.texts(), QStringList{platform::kNotBuiltYetText});
     EXPECT_EQ(m_catalog.currentProduct().stcode, 102);
 
     press(BrowserButton::Duzenle);
@@ -213,7 +213,7 @@ TEST_F(StockBrowserModelTest, productButtonsNeedAHighlightedRow) {
 
 TEST_F(StockBrowserModelTest, theBandEndsTheDispatchButAyarlaStillActs) {
     m_model.leftClick(nameOf(0));
-    const groups::Rect band{780, 6, 850, 32};
+    const records::Rect band{780, 6, 850, 32};
     browser().button(BrowserButton::Sil) = band;
     m_model.leftClick({800, 20});
     EXPECT_TRUE(m_boxes.shown().empty());

@@ -2,7 +2,7 @@
 
 #include "BrowserFixture.h"
 #include "CatalogFixtures.h"
-#include "app/PrivateMessages.h"
+#include "platform/WindowMessages.h"
 #include "stock/ProductFilters.h"
 
 #include <QCheckBox>

@@ -187,8 +187,8 @@ TEST_F(StockEditorFormTest, departmentAndFlagsAreReadByNameAndBox) {
 
 TEST_F(StockEditorFormTest, colourComponentsComeFromTheColoursShown) {
     stock::StockDefinition product;
-    product.backColor = groups::rgb(10, 20, 30);
-    product.fontColor = groups::rgb(200, 210, 220);
+    product.backColor = records::rgb(10, 20, 30);
+    product.fontColor = records::rgb(200, 210, 220);
     stock::takeComponentsFromColours(product);
     EXPECT_EQ(std::vector({product.red, product.green, product.blue, product.redfnt,
                            product.greenfnt, product.bluefnt}),

@@ -4,7 +4,7 @@
 #include "DatabaseTest.h"
 #include "TestSettings.h"
 #include "app/CatalogData.h"
-#include "app/PrivateMessages.h"
+#include "platform/WindowMessages.h"
 #include "app/StartupLoad.h"
 #include "db/StatementJournal.h"
 #include "platform/ProgramMessenger.h"
@@ -208,10 +208,10 @@ TEST_F(StockEditorSaveTest, costIsRecomputedForTheDirectUsersOnly) {
                              [&](int message, int value) { reports.emplace_back(message, value); });
 
     EXPECT_EQ(count, 3);
-    EXPECT_EQ(reports, (std::vector<std::pair<int, int>>{{app::msg::kCostRange, 3},
-                                                         {app::msg::kCostStep, 1},
-                                                         {app::msg::kCostStep, 2},
-                                                         {app::msg::kCostStep, 3}}));
+    EXPECT_EQ(reports, (std::vector<std::pair<int, int>>{{platform::msg::kCostRange, 3},
+                                                         {platform::msg::kCostStep, 1},
+                                                         {platform::msg::kCostStep, 2},
+                                                         {platform::msg::kCostStep, 3}}));
     EXPECT_EQ(issued("UPDATE stocks.stckdef SET unitcost=").size(), 3u);
     EXPECT_DOUBLE_EQ(column("unitcost", 501), 34);
     EXPECT_DOUBLE_EQ(column("unitcost", 503), 5);
@@ -229,8 +229,8 @@ TEST_F(StockEditorSaveTest, workerReportsToItsReceiverAndThenClosesIt) {
     m_catalog.costWorkers().start(m_catalog.runner(), stock::costJobFor(m_catalog),
                                   std::make_shared<stock::CostMailbox>(&recorder));
     QTRY_VERIFY_WITH_TIMEOUT(recorder.closed, 10000);
-    EXPECT_EQ(recorder.events, (std::vector<std::pair<int, int>>{{app::msg::kCostRange, 1},
-                                                                 {app::msg::kCostStep, 1}}));
+    EXPECT_EQ(recorder.events, (std::vector<std::pair<int, int>>{{platform::msg::kCostRange, 1},
+                                                                 {platform::msg::kCostStep, 1}}));
     EXPECT_DOUBLE_EQ(column("unitcost", 501), 0.5);
 
     // A receiver that has gone receives nothing.

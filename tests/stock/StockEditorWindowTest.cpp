@@ -4,8 +4,8 @@
 #include "DatabaseTest.h"
 #include "TestSettings.h"
 #include "app/CatalogData.h"
-#include "app/NotBuiltYet.h"
-#include "app/PrivateMessages.h"
+#include "platform/NotBuiltYet.h"
+#include "platform/WindowMessages.h"
 #include "app/StartupLoad.h"
 #include "db/StatementJournal.h"
 #include "platform/ProgramMessenger.h"
@@ -117,7 +117,7 @@ TEST_F(StockEditorWindowTest, editWindowSavesThePriceAndRecomputesTheProductsUsi
     EXPECT_EQ(filterRuns, 1);
     QCoreApplication::processEvents();
     EXPECT_EQ(std::count(m_owner.received.begin(), m_owner.received.end(),
-                         app::msg::kEditorRepaintLabels),
+                         platform::msg::kEditorRepaintLabels),
               1);
     EXPECT_TRUE(m_boxes.shown().empty());
 }
@@ -210,6 +210,6 @@ TEST_F(StockEditorWindowTest, buttonsOfLaterDialogsSayTheyAreNotBuiltYet) {
               (QStringList{"Grubu", "Ürüne Ait Not", "BARCODE", "869", "Smll Med Lrg",
                            "Tanım-Time-1", "Bölge Seç", "X", "Resmi", "Resmi Sil", "BARCODE"}));
     for (const QString& text : m_boxes.texts())
-        EXPECT_EQ(text, app::kNotBuiltYetText);
+        EXPECT_EQ(text, platform::kNotBuiltYetText);
     window->close();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recipes/RecipeLine.h"
+#include "records/RecipeLine.h"
 
 #include <cstdint>
 #include <string>
