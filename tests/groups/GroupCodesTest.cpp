@@ -5,12 +5,24 @@
 
 #include <gtest/gtest.h>
 #include <limits>
+#include <string>
 
 using namespace parvela;
 using namespace parvela::groups;
 using test::groupA;
 using test::groupB;
 using test::groupC;
+
+namespace {
+
+// The parent's digits followed by the counter's.
+int codeUnder(int parent, int counter) {
+    std::string digits = std::to_string(parent);
+    digits.append(std::to_string(counter));
+    return std::stoi(digits);
+}
+
+} // namespace
 
 TEST(GroupCodes, emptyLevelGivesTheFirstCandidate) {
     EXPECT_EQ(nextGroupACode(kFinished, {}), 3331);
@@ -41,7 +53,7 @@ TEST(GroupCodes, codesAreUniqueAcrossTheWholeLevel) {
     // 112, which is also counter 2 under Group A 11.
     std::vector<GroupB> all;
     for (int counter = 2; counter <= 11; ++counter)
-        all.push_back(groupB(1, std::stoi("1" + std::to_string(counter))));
+        all.push_back(groupB(1, codeUnder(1, counter)));
     const int underEleven = nextGroupBCode(11, all);
     EXPECT_EQ(underEleven, 112);
     all.push_back(groupB(11, underEleven));

@@ -52,20 +52,41 @@ protected:
                 m_catalog.currentProduct() = p;
     }
 
+    // A window that closed too early, or a missing field, fails the test
+    // instead of crashing the test program.
+    template <typename Child> static Child* child(QWidget* window, const char* id) {
+        if (window == nullptr) {
+            ADD_FAILURE() << "the window is gone (looking for " << id << ")";
+            return nullptr;
+        }
+        auto* found = window->findChild<Child*>(QString::fromLatin1(id));
+        if (found == nullptr)
+            ADD_FAILURE() << "the window has no " << id;
+        return found;
+    }
+
     static void type(QWidget* window, const char* id, const QString& text) {
-        auto* edit = window->findChild<QLineEdit*>(QString::fromLatin1(id));
-        edit->clear();
-        QTest::keyClicks(edit, text);
+        if (auto* edit = child<QLineEdit>(window, id)) {
+            edit->clear();
+            QTest::keyClicks(edit, text);
+        }
     }
 
     static void press(QWidget* window, const char* id) {
         // The save is queued behind the click.
-        window->findChild<QPushButton*>(QString::fromLatin1(id))->click();
+        if (auto* button = child<QPushButton>(window, id))
+            button->click();
         QCoreApplication::processEvents();
     }
 
     static QString textOf(QWidget* window, const char* id) {
-        return window->findChild<QLineEdit*>(QString::fromLatin1(id))->text();
+        const auto* edit = child<QLineEdit>(window, id);
+        return edit != nullptr ? edit->text() : QString();
+    }
+
+    static QString statusOf(QWidget* window) {
+        const auto* label = child<QLabel>(window, "status");
+        return label != nullptr ? label->text() : QString();
     }
 
     static double column(const std::string& column, stock::StockCode code) {
@@ -98,17 +119,19 @@ TEST_F(StockEditorWindowTest, editWindowSavesThePriceAndRecomputesTheProductsUsi
     int filterRuns = 0;
     QPointer<StockEditorWindow> window = StockEditorWindow::openEdit(
         m_catalog, m_boxes, m_messenger, &m_owner, [&] { ++filterRuns; });
-    ASSERT_FALSE(window.isNull());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Stok Tanımı Düzenleniyor"));
-    EXPECT_EQ(window->size(), QSize(920, 685));
-    EXPECT_NE(window->findChild<QPushButton*>(QStringLiteral("7090")), nullptr);
-    EXPECT_EQ(textOf(window, "7005"), QStringLiteral("Pilav (Porsiyon)"));
-    EXPECT_EQ(textOf(window, "7006"), QStringLiteral("13.0000"));
+    // Alive until the save below: nothing in between runs the event loop.
+    StockEditorWindow* const editor = window.data();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Stok Tanımı Düzenleniyor"));
+    EXPECT_EQ(editor->size(), QSize(920, 685));
+    EXPECT_NE(editor->findChild<QPushButton*>(QStringLiteral("7090")), nullptr);
+    EXPECT_EQ(textOf(editor, "7005"), QStringLiteral("Pilav (Porsiyon)"));
+    EXPECT_EQ(textOf(editor, "7006"), QStringLiteral("13.0000"));
 
-    type(window, "7008", QStringLiteral("95.50"));
-    window->grab().save(QStringLiteral("stock-editor.png"));
+    type(editor, "7008", QStringLiteral("95.50"));
+    editor->grab().save(QStringLiteral("stock-editor.png"));
     m_journal.clear();
-    press(window, "7024");
+    press(editor, "7024");
     QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 10000);
 
     EXPECT_DOUBLE_EQ(column("sellp1", 22212), 95.5);
@@ -129,6 +152,7 @@ TEST_F(StockEditorWindowTest, closingTheEditorWhileCostsAreWrittenIsSafe) {
     int filterRuns = 0;
     QPointer<StockEditorWindow> window = StockEditorWindow::openEdit(
         m_catalog, m_boxes, m_messenger, &m_owner, [&] { ++filterRuns; });
+    ASSERT_FALSE(window.isNull());
     type(window, "7008", QStringLiteral("70"));
     m_journal.clear();
     // The user closes the editor while the progress dialog is up.
@@ -174,16 +198,19 @@ TEST_F(StockEditorWindowTest, newWindowStaysOpenForTheNextProduct) {
     QPointer<StockEditorWindow> window =
         StockEditorWindow::openNew(m_catalog, m_boxes, m_messenger, &m_owner);
     QCoreApplication::processEvents();
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Yeni Stok Tanımı"));
-    EXPECT_EQ(window->findChild<QPushButton*>(QStringLiteral("7090")), nullptr);
+    {
+        const StockEditorWindow* const editor = window.data();
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->windowTitle(), QStringLiteral("Yeni Stok Tanımı"));
+        EXPECT_EQ(editor->findChild<QPushButton*>(QStringLiteral("7090")), nullptr);
+    }
     EXPECT_EQ(textOf(window, "7041"), QStringLiteral("333129"));
 
     type(window, "7005", QStringLiteral("Lahmacun"));
     type(window, "7008", QStringLiteral("120"));
     type(window, "7034", QStringLiteral("8691234"));
     press(window, "7024");
-    const QString status = window->findChild<QLabel*>(QStringLiteral("status"))->text();
-    EXPECT_TRUE(status.contains(QStringLiteral("33311")));
+    EXPECT_TRUE(statusOf(window).contains(QStringLiteral("33311")));
     EXPECT_EQ(TestDatabase::scalar("SELECT COUNT(*) FROM stocks.stckdef WHERE stcode=333129;"),
               "0");
 
@@ -194,7 +221,7 @@ TEST_F(StockEditorWindowTest, newWindowStaysOpenForTheNextProduct) {
     ASSERT_FALSE(window.isNull());
     EXPECT_TRUE(textOf(window, "7005").isEmpty());
     EXPECT_EQ(textOf(window, "7041"), QStringLiteral("333130"));
-    EXPECT_TRUE(window->findChild<QLabel*>(QStringLiteral("status"))->text().isEmpty());
+    EXPECT_TRUE(statusOf(window).isEmpty());
     window->close();
 }
 
@@ -202,6 +229,7 @@ TEST_F(StockEditorWindowTest, buttonsOfLaterDialogsSayTheyAreNotBuiltYet) {
     makeCurrent(22212);
     QPointer<StockEditorWindow> window =
         StockEditorWindow::openEdit(m_catalog, m_boxes, m_messenger, &m_owner);
+    ASSERT_FALSE(window.isNull());
     for (const char* id :
          {"7001", "7095", "7093", "7097", "7096", "7031", "7092", "7040", "7003", "7101", "7094"})
         press(window, id);
@@ -211,5 +239,6 @@ TEST_F(StockEditorWindowTest, buttonsOfLaterDialogsSayTheyAreNotBuiltYet) {
                            "Tanım-Time-1", "Bölge Seç", "X", "Resmi", "Resmi Sil", "BARCODE"}));
     for (const QString& text : m_boxes.texts())
         EXPECT_EQ(text, platform::kNotBuiltYetText);
+    ASSERT_FALSE(window.isNull()); // none of them closes the editor
     window->close();
 }
