@@ -23,7 +23,9 @@ Application::Application(platform::MessageBoxes& boxes)
                      m_catalog.stock(),
                      m_catalog.groups(),
                      m_catalog.recipes().recipeLines,
-                     [this] { return m_catalog.readProducts(); }}
+                     [this] {
+                         return m_catalog.readProducts();
+                     }}
     , m_stockFeatures(boxes)
     , m_mainFeatures(boxes) {}
 
@@ -44,10 +46,9 @@ std::optional<int> Application::start(LoginPrompt& prompt) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return kNoMainWindow;
-    m_mainWindow =
-        std::make_unique<MainWindow>(m_catalog, m_user, m_boxes, m_messenger, m_machine,
-                                     m_stockContext, m_stockFeatures.features(),
-                                     m_mainFeatures.features());
+    m_mainWindow = std::make_unique<MainWindow>(m_catalog, m_user, m_boxes, m_messenger, m_machine,
+                                                m_stockContext, m_stockFeatures.features(),
+                                                m_mainFeatures.features());
     m_mainWindow->setGeometry(screen->geometry());
     m_mainWindow->showMaximized();
     m_mainWindow->update();

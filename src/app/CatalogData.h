@@ -1,11 +1,11 @@
 #pragma once
 
-#include "records/Company.h"
 #include "db/DbConnection.h"
 #include "db/StatementRunner.h"
 #include "groups/GroupData.h"
-#include "records/StokOrderRow.h"
 #include "recipes/RecipeLists.h"
+#include "records/Company.h"
+#include "records/StokOrderRow.h"
 #include "scales/ScaleEntry.h"
 #include "stock/StockCatalog.h"
 

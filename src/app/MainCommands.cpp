@@ -95,8 +95,8 @@ void MainCommands::deleteSelectedGroup(GroupLevel level, QObject* owner) {
             m_boxes.show(box);
             return;
         }
-        box.text =
-            QStringLiteral("%1  grubunu silmek istediginizden emin misiniz?..").arg(chosen.wideName);
+        box.text = QStringLiteral("%1  grubunu silmek istediginizden emin misiniz?..")
+                       .arg(chosen.wideName);
         box.buttons = platform::BoxButtons::YesNo;
         box.defaultAnswer = platform::BoxAnswer::No; // a slip of Enter deletes nothing
         if (m_boxes.show(box) != platform::BoxAnswer::Yes)

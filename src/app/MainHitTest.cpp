@@ -1,8 +1,8 @@
 #include "app/MainHitTest.h"
 
-#include "records/Company.h"
 #include "app/MainScreenState.h"
 #include "groups/GroupData.h"
+#include "records/Company.h"
 
 #include <utility>
 

@@ -1,10 +1,10 @@
 #include "app/MainScreenPainter.h"
 
-#include "records/Company.h"
 #include "app/MainScreenState.h"
 #include "groups/GroupData.h"
 #include "groups/StockType.h"
 #include "platform/Ink.h"
+#include "records/Company.h"
 
 #include <QFont>
 #include <QPainter>

@@ -36,8 +36,7 @@ int desktopRight() {
 MainWindow::MainWindow(CatalogData& catalog, ActiveUser& user, platform::MessageBoxes& boxes,
                        const platform::ProgramMessenger& messenger,
                        const platform::MachineInfo& machine, stock::StockContext& stockContext,
-                       stock::StockFeatures stockFeatures, MainFeatures features,
-                       QWidget* parent)
+                       stock::StockFeatures stockFeatures, MainFeatures features, QWidget* parent)
     : QWidget(parent)
     , m_catalog(catalog)
     , m_boxes(boxes)
@@ -132,8 +131,8 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
 void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
-    dispatchDoubleClick(hitMainDoubleClick(event->position().toPoint(), m_state,
-                                           m_catalog.groups(), m_catalog.company().branches));
+    dispatchDoubleClick(hitMainDoubleClick(event->position().toPoint(), m_state, m_catalog.groups(),
+                                           m_catalog.company().branches));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -4,7 +4,6 @@
 #include "groups/GroupRecords.h"
 
 #include <algorithm>
-
 #include <unordered_map>
 #include <vector>
 

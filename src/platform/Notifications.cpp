@@ -1,7 +1,7 @@
 #include "platform/Notifications.h"
 
-#include "platform/WindowMessages.h"
 #include "platform/ProgramMessenger.h"
+#include "platform/WindowMessages.h"
 
 namespace parvela::platform {
 

@@ -41,7 +41,8 @@ std::string Settings::secondDatabasePassword() const {
 int Settings::readTimeoutSeconds() const {
     constexpr int kDefault = 30;
     bool ok = false;
-    const int seconds = m_settings->value(QStringLiteral("Server/readTimeout"), kDefault).toInt(&ok);
+    const int seconds =
+        m_settings->value(QStringLiteral("Server/readTimeout"), kDefault).toInt(&ok);
     return ok && seconds > 0 ? seconds : kDefault;
 }
 

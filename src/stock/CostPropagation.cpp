@@ -14,11 +14,10 @@ namespace {
 std::vector<StockCode> productsUsing(const db::StatementRunner& runner, StockCode ingredient,
                                      bool& failed) {
     std::vector<StockCode> codes;
-    const db::Outcome outcome =
-        runner.query(db::Operation("RETRIEVE_BAGLI_URUNLER"), db::schema::stocks,
-                     db::sqlf("SELECT urun FROM receipts WHERE receipts.ingredient=%lld;",
-                              code64(ingredient)),
-                     [&](const db::Row& row) { codes.push_back(row.int64(1)); });
+    const db::Outcome outcome = runner.query(
+        db::Operation("RETRIEVE_BAGLI_URUNLER"), db::schema::stocks,
+        db::sqlf("SELECT urun FROM receipts WHERE receipts.ingredient=%lld;", code64(ingredient)),
+        [&](const db::Row& row) { codes.push_back(row.int64(1)); });
     failed = outcome == db::Outcome::Failed;
     return codes;
 }

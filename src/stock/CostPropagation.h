@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/StockDefinition.h"
 #include "recipes/CostIndex.h"
+#include "records/StockDefinition.h"
 
 #include <memory>
 

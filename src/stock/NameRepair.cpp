@@ -30,8 +30,9 @@ int repairProductName(const db::StatementRunner& runner, platform::MessageBoxes&
                       const StockDefinition& product) {
     // The name's bytes as the server holds them, read as code page 1254.
     const QByteArray raw = product.stname.toUtf8();
-    boxes.tell(db::Cp1254::decode(std::string_view(raw.constData(), static_cast<size_t>(raw.size()))),
-               QStringLiteral("raw_StokName - "));
+    boxes.tell(
+        db::Cp1254::decode(std::string_view(raw.constData(), static_cast<size_t>(raw.size()))),
+        QStringLiteral("raw_StokName - "));
     return writeProductName(runner, product);
 }
 
@@ -48,8 +49,8 @@ void writeBatch(const db::StatementRunner& runner, const std::vector<const Stock
     }
     // The statements before the failing one ran; writing them again is harmless.
     for (const StockDefinition* product : batch) {
-        if (runner.executeQuietly(kUpdateName, db::schema::stocks,
-                                  nameRepairStatement(*product)) != db::Outcome::Failed)
+        if (runner.executeQuietly(kUpdateName, db::schema::stocks, nameRepairStatement(*product)) !=
+            db::Outcome::Failed)
             ++tally.written;
         else
             ++tally.failed;
@@ -58,8 +59,7 @@ void writeBatch(const db::StatementRunner& runner, const std::vector<const Stock
 
 } // namespace
 
-NamesRewritten rewriteProductNames(const db::StatementRunner& runner,
-                                   platform::MessageBoxes& boxes,
+NamesRewritten rewriteProductNames(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                                    const std::vector<StockDefinition>& products) {
     NamesRewritten tally;
     std::vector<const StockDefinition*> batch;

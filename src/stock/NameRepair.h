@@ -32,8 +32,7 @@ struct NamesRewritten {
 // names that cannot be written stay as they were; their number is told in
 // one box at the end. Pass the products as just read from the server, so
 // that names changed elsewhere are not undone.
-NamesRewritten rewriteProductNames(const db::StatementRunner& runner,
-                                   platform::MessageBoxes& boxes,
+NamesRewritten rewriteProductNames(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                                    const std::vector<StockDefinition>& products);
 
 } // namespace parvela::stock

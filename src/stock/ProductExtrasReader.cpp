@@ -48,8 +48,7 @@ void readPriceWindow(const db::StatementRunner& runner, const char* tag, int prc
         db::Operation(tag), db::schema::stocks,
         "SELECT day1,hour1x,hour1y, day2,hour2x,hour2y, day3,hour3x,hour3y, day4,hour4x,hour4y, "
         "day5,hour5x,hour5y, day6,hour6x,hour6y, day7,hour7x,hour7y FROM prctimes  WHERE prcid=" +
-            std::to_string(prcid) +
-            " AND stcode=" + db::sqlf("%lld ;", code64(code)),
+            std::to_string(prcid) + " AND stcode=" + db::sqlf("%lld ;", code64(code)),
         [&](const db::Row& row) {
             for (std::size_t i = 0; i < window.size(); ++i)
                 window[i] = row.integer(static_cast<int>(i) + 1);

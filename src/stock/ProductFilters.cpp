@@ -153,8 +153,7 @@ const StockDefinition& productOf(const StockBrowserState& browser, const StockCa
     return stock.products[browser.displayed[row].product];
 }
 
-StockDefinition& productOf(const StockBrowserState& browser, StockCatalog& stock,
-                           std::size_t row) {
+StockDefinition& productOf(const StockBrowserState& browser, StockCatalog& stock, std::size_t row) {
     return stock.products[browser.displayed[row].product];
 }
 

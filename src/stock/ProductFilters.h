@@ -32,7 +32,6 @@ bool refreshIfStale(StockBrowserState& browser, const StockCatalog& stock);
 // The product of a displayed row.
 const StockDefinition& productOf(const StockBrowserState& browser, const StockCatalog& stock,
                                  std::size_t row);
-StockDefinition& productOf(const StockBrowserState& browser, StockCatalog& stock,
-                           std::size_t row);
+StockDefinition& productOf(const StockBrowserState& browser, StockCatalog& stock, std::size_t row);
 
 } // namespace parvela::stock

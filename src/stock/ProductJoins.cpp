@@ -25,15 +25,18 @@ int codeClassOf(StockCode code) {
     const std::string_view digits(text, static_cast<std::size_t>(end - text));
     for (const int codeClass : {7077, 8088, 9099}) {
         char prefix[8];
-        const auto [prefixEnd, prefixError] = std::to_chars(prefix, prefix + sizeof prefix, codeClass);
-        if (digits.starts_with(std::string_view(prefix, static_cast<std::size_t>(prefixEnd - prefix))))
+        const auto [prefixEnd, prefixError] =
+            std::to_chars(prefix, prefix + sizeof prefix, codeClass);
+        if (digits.starts_with(
+                std::string_view(prefix, static_cast<std::size_t>(prefixEnd - prefix))))
             return codeClass;
     }
     return 0;
 }
 
 ProductJoins::ProductJoins(const JoinSources& sources) {
-    m_joined.reserve(sources.colours.size() + sources.orderRows.size() + sources.recipeLines.size());
+    m_joined.reserve(sources.colours.size() + sources.orderRows.size() +
+                     sources.recipeLines.size());
     firstOfEach(m_joined, sources.colours, &Joined::colour);
     firstOfEach(m_joined, sources.regionPrices, &Joined::region);
     firstOfEach(m_joined, sources.sizes, &Joined::sizes);

@@ -180,7 +180,9 @@ bool StockBrowserModel::dispatchFixedButtons(QPoint point) {
 }
 
 void StockBrowserModel::dispatchProductButtons(QPoint point) {
-    const auto hits = [&](BrowserButton button) { return hitsButton(m_state, button, point); };
+    const auto hits = [&](BrowserButton button) {
+        return hitsButton(m_state, button, point);
+    };
     RecipeWindows& recipes = m_features.recipes;
     if (hits(BrowserButton::Recetesi)) {
         if (takeHighlighted())
@@ -223,9 +225,10 @@ std::vector<StockCode> StockBrowserModel::markedCodes() const {
 
 void StockBrowserModel::quickSale(bool add) {
     const StockDefinition& current = m_state.current;
-    const bool highlighted = std::any_of(
-        m_state.displayed.begin(), m_state.displayed.end(), [&](const BrowserRow& row) {
-            return row.highlighted && m_context.stock.products[row.product].stcode == current.stcode;
+    const bool highlighted =
+        std::any_of(m_state.displayed.begin(), m_state.displayed.end(), [&](const BrowserRow& row) {
+            return row.highlighted &&
+                   m_context.stock.products[row.product].stcode == current.stcode;
         });
     if (current.stcode <= 0 || !highlighted) {
         m_context.boxes.tell(

@@ -12,7 +12,6 @@ namespace parvela::stock {
 
 namespace {
 
-
 const QColor kBlack(0, 0, 0);
 const QColor kGrey(192, 192, 192);
 const QColor kLight(230, 230, 230);
@@ -85,8 +84,8 @@ private:
     void row(std::size_t index, int top);
     void rowBand(const StockDefinition& product, const BrowserRow& flags, const RowCells& cells,
                  int top);
-    void rowCells(const StockDefinition& product, const RowCells& cells, int top,
-                  const QColor& ink, bool highlighted);
+    void rowCells(const StockDefinition& product, const RowCells& cells, int top, const QColor& ink,
+                  bool highlighted);
     void cell(Column column, int top, const QString& value, const QColor& ink, bool number);
     void searchLabels();
     void buttons();
@@ -149,8 +148,8 @@ void BrowserPainter::listFrame() {
     m_p.setBrush(Qt::NoBrush);
     m_p.drawRect(area);
     const int top = kListArea.top + 2;
-    text(QRect(6, top, 190, 16),
-         QStringLiteral("KAYITLI STOK : %1").arg(m_c.stock.products.size()), m_small, kGrey);
+    text(QRect(6, top, 190, 16), QStringLiteral("KAYITLI STOK : %1").arg(m_c.stock.products.size()),
+         m_small, kGrey);
     text(QRect(200, top, 190, 16), QStringLiteral("SONUÇLAR : %1").arg(m_state.displayed.size()),
          m_small, kGrey);
     headerRow(top + 18);

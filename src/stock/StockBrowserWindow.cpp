@@ -158,7 +158,8 @@ void StockBrowserWindow::onScrollAction(int action) {
 void StockBrowserWindow::onBarcodeEntered() {
     m_model.barcodeEntered(m_barcodeSearch->text());
     m_barcodeSearch->clear();
-    QCoreApplication::postEvent(this, new QEvent(platform::msg::eventType(platform::msg::kStockListChanged)));
+    QCoreApplication::postEvent(
+        this, new QEvent(platform::msg::eventType(platform::msg::kStockListChanged)));
 }
 
 void StockBrowserWindow::syncSwitches() {

@@ -88,11 +88,20 @@ bool readNumbers(const StockEditorForm& form, StockDefinition& product,
     return true;
 }
 
+// A byte field shown unchanged keeps what was read, however long; only a
+// changed one is cut to what the form takes.
+void takeBytes(const QString& shown, size_t maxBytes, std::string& field) {
+    if (shown != QString::fromStdString(field))
+        field = firstBytes(shown, maxBytes);
+}
+
 void readChoices(const StockEditorForm& form, const std::vector<Department>& departments,
                  StockDefinition& product) {
-    product.barcode = firstBytes(form.barcode, kBarcodeBytes);
-    product.unit = firstBytes(form.unit, kUnitBytes);
-    product.curr = firstBytes(form.currency, kUnitBytes);
+    takeBytes(form.barcode, kBarcodeBytes, product.barcode);
+    takeBytes(form.unit, kUnitBytes, product.unit);
+    // An empty currency shows as "TL"; left so, it stays empty.
+    if (!(product.curr.empty() && form.currency == QStringLiteral("TL")))
+        takeBytes(form.currency, kUnitBytes, product.curr);
     const auto checked = std::find(form.typeChecked.begin(), form.typeChecked.end(), true);
     if (checked != form.typeChecked.end())
         product.type = kTypeRadioTypes[static_cast<size_t>(checked - form.typeChecked.begin())];

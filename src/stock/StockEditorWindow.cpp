@@ -24,8 +24,7 @@ QString titleOf(StockEditorWindow::Mode mode) {
 } // namespace
 
 StockEditorWindow* StockEditorWindow::openNew(StockContext& context, StockFeatures features,
-                                              QWidget* owner,
-                                              std::function<void()> reapplyFilter) {
+                                              QWidget* owner, std::function<void()> reapplyFilter) {
     auto* window = new StockEditorWindow(Mode::New, startNewProduct(context), context, features,
                                          owner, std::move(reapplyFilter));
     window->postToSelf(platform::msg::kEditorShowCode);
@@ -172,8 +171,8 @@ void StockEditorWindow::saveNewProduct() {
 }
 
 void StockEditorWindow::renew(bool finishedSeries) {
-    const bool renewed = finishedSeries ? renewFinishedCode(m_editor, m_edited)
-                                        : renewCode(m_editor, m_edited);
+    const bool renewed =
+        finishedSeries ? renewFinishedCode(m_editor, m_edited) : renewCode(m_editor, m_edited);
     if (!renewed)
         return;
     m_controls.showCode(QString::number(m_edited.product.stcode));
@@ -184,9 +183,9 @@ void StockEditorWindow::renew(bool finishedSeries) {
 
 void StockEditorWindow::chooseColour(bool back) {
     StockDefinition& product = m_edited.product;
-    const QColor chosen = QColorDialog::getColor(
-        toQColor(back ? product.backColor : product.fontColor), this,
-        back ? QStringLiteral("Back Rengi") : QStringLiteral("Font Rengi"));
+    const QColor chosen =
+        QColorDialog::getColor(toQColor(back ? product.backColor : product.fontColor), this,
+                               back ? QStringLiteral("Back Rengi") : QStringLiteral("Font Rengi"));
     if (!chosen.isValid())
         return;
     const records::Rgb colour = records::rgb(chosen.red(), chosen.green(), chosen.blue());

@@ -25,8 +25,8 @@ public:
     static constexpr int kHeight = 685;
 
     // A new product under the groups selected on the main screen.
-    static StockEditorWindow* openNew(StockContext& context, StockFeatures features,
-                                      QWidget* owner, std::function<void()> reapplyFilter = {});
+    static StockEditorWindow* openNew(StockContext& context, StockFeatures features, QWidget* owner,
+                                      std::function<void()> reapplyFilter = {});
     // The edit window for a copy of `current`; nullptr, after the box that
     // says so, when there is none.
     static StockEditorWindow* openEdit(StockContext& context, StockFeatures features,

@@ -5,8 +5,8 @@
 #include "UserFixtures.h"
 #include "app/MainWindow.h"
 #include "platform/Notifications.h"
-#include "platform/WindowMessages.h"
 #include "platform/ProgramMessenger.h"
+#include "platform/WindowMessages.h"
 
 #include <QSysInfo>
 #include <QTest>

@@ -1,12 +1,12 @@
 #include "ScriptedMessageBoxes.h"
 #include "TestSettings.h"
-#include "records/Company.h"
 #include "app/MainHitTest.h"
 #include "app/MainScreenPainter.h"
 #include "app/MainScreenState.h"
 #include "db/DbConnection.h"
 #include "db/StatementRunner.h"
 #include "groups/GroupData.h"
+#include "records/Company.h"
 
 #include <QImage>
 #include <QPainter>
@@ -42,7 +42,9 @@ protected:
         m_image = image;
     }
 
-    app::MainHit click(QPoint point) const { return app::hitMainClick(point, m_state, m_groups); }
+    app::MainHit click(QPoint point) const {
+        return app::hitMainClick(point, m_state, m_groups, m_branches);
+    }
 
     test::TestSettings m_settings{{{QStringLiteral("Server/ipno"), QStringLiteral("127.0.0.2")}}};
     db::DbConnection m_connection{m_settings};
@@ -106,7 +108,7 @@ TEST_F(MainScreenTest, everyButtonDispatchesItsOwnAction) {
         EXPECT_EQ(click({rect.left, rect.top}).action, action) << static_cast<int>(button);
         EXPECT_EQ(click({rect.right, rect.bottom}).action, action) << static_cast<int>(button);
     }
-    // The arrows touch the first rows at their edges, and rows come first.
+    // The arrows are drawn over the rows they touch, and win there.
     for (const auto& [button, action] :
          {std::pair{MainButton::UpA, MainAction::UpA}, std::pair{MainButton::UpB, MainAction::UpB},
           std::pair{MainButton::DownB, MainAction::DownB},
@@ -119,13 +121,39 @@ TEST_F(MainScreenTest, everyButtonDispatchesItsOwnAction) {
     EXPECT_EQ(click({640, 760}).action, MainAction::None);
 }
 
-TEST_F(MainScreenTest, firstRectangleInTheOrderWinsOnASharedEdge) {
+TEST_F(MainScreenTest, whatIsDrawnOnTopIsWhatAClickHits) {
     fillA(11);
     paint();
-    // The tenth row and the down arrow overlap: rows come first.
+    // The down arrow lies below the tenth row, clear of it.
     const records::Rect& tenth = m_groups.screenA()[9].drawing.buttonRect;
-    EXPECT_EQ(click({tenth.left + 1, 540}).action, MainAction::RowA);
-    EXPECT_EQ(click({170, 540}).action, MainAction::DownA);
+    const records::Rect& down = m_state.button(MainButton::DownA);
+    EXPECT_GT(down.top, tenth.bottom);
+    EXPECT_EQ(click({tenth.left + 1, tenth.bottom - 1}).action, MainAction::RowA);
+    EXPECT_EQ(click(centre(down)).action, MainAction::DownA);
+    // The up arrow lies over the first row's top edge: the arrow wins there.
+    EXPECT_EQ(click({100, 133}).action, MainAction::UpA);
+    EXPECT_EQ(click({100, 140}).action, MainAction::RowA);
+
+    // A button drawn over a row runs the button.
+    m_groups.screenB().resize(14);
+    m_state.button(MainButton::AddB) = m_groups.screenB()[0].drawing.buttonRect;
+    const records::Rect firstB{400, 27, 585, 63};
+    m_groups.screenB()[0].drawing.buttonRect = firstB;
+    m_state.button(MainButton::AddB) = {405, 30, 495, 50};
+    EXPECT_EQ(click({450, 40}).action, MainAction::AddB);
+    EXPECT_EQ(click({550, 40}).action, MainAction::RowB);
+
+    // A branch box over the C list at a narrow screen takes its clicks.
+    m_groups.screenC().resize(3);
+    m_branches.resize(1);
+    m_state.desktopRight = 1024;
+    paint();
+    const records::Rect& box = m_branches[0].rect;
+    const records::Rect& rowC = m_groups.screenC()[1].drawing.buttonRect;
+    ASSERT_LT(box.left, rowC.right);
+    ASSERT_TRUE(records::contains(rowC, box.left + 5, box.top + 5));
+    EXPECT_EQ(click({box.left + 5, box.top + 5}).action, MainAction::None);
+    EXPECT_EQ(click({rowC.left + 5, rowC.top + 5}).action, MainAction::RowC);
     // "Menu Sıralaması" precedes every list.
     m_state.button(MainButton::ProductsA) = m_state.button(MainButton::MenuSiralamasi);
     EXPECT_EQ(click(centre(m_state.button(MainButton::MenuSiralamasi))).action,
@@ -134,14 +162,22 @@ TEST_F(MainScreenTest, firstRectangleInTheOrderWinsOnASharedEdge) {
 
 TEST_F(MainScreenTest, arrowsOnlyForListsLongerThanAPage) {
     fillA(10);
+    m_groups.screenB().resize(14);
     paint();
     EXPECT_EQ(click({170, 120}).action, MainAction::None);
-    EXPECT_EQ(click({170, 548}).action, MainAction::None);
+    EXPECT_EQ(click({170, 580}).action, MainAction::None);
+    EXPECT_EQ(m_state.button(MainButton::DownB).bottom, 0);
 
     fillA(1);
+    m_groups.screenB().resize(15);
     paint();
     EXPECT_EQ(click({170, 120}).action, MainAction::UpA);
-    EXPECT_EQ(click({170, 548}).action, MainAction::DownA);
+    EXPECT_EQ(click({170, 580}).action, MainAction::DownA);
+    // The B and C down arrows stay on a 768-pixel screen, clear of the
+    // fourteenth row and of the buttons below.
+    const records::Rect& down = m_state.button(MainButton::DownB);
+    EXPECT_LT(down.bottom, 655);
+    EXPECT_GT(down.top, m_groups.screenB()[13].drawing.buttonRect.bottom);
 }
 
 TEST_F(MainScreenTest, secondPageShowsTheRestAndOldRowsNoLongerHit) {

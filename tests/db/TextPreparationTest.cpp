@@ -46,8 +46,11 @@ TEST(WideToEscapedUtf8, endsOnAWholeCharacter) {
 TEST(SanitizeWideRoundTrip, showsTheNameAsItWillBeStored) {
     QString name = QStringLiteral("Çiğ Köfte {acı}");
     EXPECT_EQ(sanitizeWideRoundTrip(name), QStringLiteral("Çiğ Köfte  acı "));
-    QString quoted = QStringLiteral("Ali'nin");
-    EXPECT_EQ(sanitizeWideRoundTrip(quoted), QStringLiteral("Ali\\'nin"));
+    // The escape's backslash is not stored, so it is not shown either.
+    QString quoted = QStringLiteral("Ali'nin \"ev\" \\ yemeği");
+    EXPECT_EQ(sanitizeWideRoundTrip(quoted), QStringLiteral("Ali'nin \"ev\"   yemeği"));
+    QString again = sanitizeWideRoundTrip(quoted);
+    EXPECT_EQ(sanitizeWideRoundTrip(again), again);
     QString longName(100, QLatin1Char('x'));
     EXPECT_EQ(sanitizeWideRoundTrip(longName).size(), kRoundTripMax);
 }

@@ -179,11 +179,11 @@ TEST_F(GroupDataTest, updatesAndDeletesGoByIdAndReturnTheCode) {
 
 TEST_F(GroupDataTest, colourWritesReplaceTheGroupsRow) {
     GroupB b = groupB(3331, 33312);
-    b.backColour = rgb(200, 100, 50);
-    b.fontColour = rgb(1, 2, 3);
+    b.backColour = records::rgb(200, 100, 50);
+    b.fontColour = records::rgb(1, 2, 3);
     m_data.writeBackColour(b);
     m_data.writeFontColour(b);
-    b.backColour = rgb(0, 255, 16);
+    b.backColour = records::rgb(0, 255, 16);
     m_data.writeBackColour(b);
     EXPECT_EQ(m_journal.texts(),
               (Texts{"DELETE FROM backcolorb  WHERE backcolorb.grupcode=33312;",

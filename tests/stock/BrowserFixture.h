@@ -3,7 +3,12 @@
 #include "DatabaseTest.h"
 #include "TestSettings.h"
 #include "app/CatalogData.h"
+#include "platform/BackgroundJobs.h"
+#include "platform/ProgramMessenger.h"
+#include "stock/NotBuiltStockFeatures.h"
+#include "stock/ProductFilters.h"
 #include "stock/StockBrowserHitTest.h"
+#include "stock/StockContext.h"
 #include "stock/StockWindows.h"
 
 #include <QPoint>
@@ -14,10 +19,14 @@ namespace parvela::test {
 class OpenedWindows : public stock::StockWindows {
 public:
     void openNewProduct(QWidget*) override { ++newProduct; }
-    void openEditProduct(QWidget*) override { ++editProduct; }
+    void openEditProduct(const stock::StockDefinition& current, QWidget*) override {
+        ++editProduct;
+        editedCode = current.stcode;
+    }
 
     int newProduct = 0;
     int editProduct = 0;
+    stock::StockCode editedCode = 0;
 };
 
 inline QPoint centreOf(const records::Rect& r) {
@@ -36,5 +45,41 @@ inline void readCatalog(app::CatalogData& catalog) {
     catalog.readProductSideLists();
     catalog.readProducts();
 }
+
+// What the program hands the stock windows, built on a catalog of the test
+// server; the features still to come answer with the "not built yet" box.
+class StockTestBase : public DatabaseTest {
+protected:
+    std::vector<stock::StockCode> displayedCodes() const {
+        std::vector<stock::StockCode> codes;
+        for (const stock::BrowserRow& row : m_browser.displayed)
+            codes.push_back(m_catalog.stock().products[row.product].stcode);
+        return codes;
+    }
+    const stock::StockDefinition* product(stock::StockCode code) const {
+        for (const stock::StockDefinition& p : m_catalog.stock().products)
+            if (p.stcode == code)
+                return &p;
+        return nullptr;
+    }
+
+    TestSettings m_settings;
+    app::CatalogData m_catalog{m_settings, m_boxes};
+    platform::ProgramMessenger m_messenger{100};
+    platform::BackgroundJobs m_jobs{m_boxes};
+    stock::StockContext m_context{m_catalog.runner(),
+                                  m_boxes,
+                                  m_messenger,
+                                  m_jobs,
+                                  m_catalog.stock(),
+                                  m_catalog.groups(),
+                                  m_catalog.recipes().recipeLines,
+                                  [this] {
+                                      return m_catalog.readProducts();
+                                  }};
+    stock::NotBuiltStockFeatures m_notBuilt{m_boxes};
+    stock::StockBrowserState m_browser;
+    OpenedWindows m_windows;
+};
 
 } // namespace parvela::test

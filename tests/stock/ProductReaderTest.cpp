@@ -19,10 +19,6 @@ class ProductReaderTest : public test::StockTest {
 protected:
     // Reads every joined list, then the products, as the start-up does.
     std::vector<stock::StockDefinition> readAll() {
-        groups::GroupData groupData(m_runner);
-        groupData.readGroupA();
-        groupData.readGroupB();
-        groupData.readGroupC();
         stock::readColours(m_runner, m_catalog.colours);
         stock::readQuickSaleCodes(m_runner, m_catalog.quickSaleCodes);
         stock::readRegionPrices(m_runner, m_catalog.regionPrices);
@@ -31,9 +27,8 @@ protected:
         recipes::readBundleLines(m_runner, m_bundleLines);
         ordering::readAllStokOrder(m_runner, m_orderRows);
         const stock::ProductJoins joins(stock::JoinSources{
-            groupData.allGroupA(), groupData.allGroupB(), groupData.allGroupC(), m_catalog.colours,
-            m_recipeLines, m_bundleLines, m_catalog.quickSaleCodes, m_catalog.regionPrices,
-            m_catalog.sizes, m_orderRows});
+            m_catalog.colours, m_recipeLines, m_bundleLines, m_catalog.quickSaleCodes,
+            m_catalog.regionPrices, m_catalog.sizes, m_orderRows});
         EXPECT_GE(stock::readProducts(m_runner, joins, m_catalog.products), 0);
         return m_catalog.products;
     }
@@ -75,9 +70,6 @@ TEST_F(ProductReaderTest, readsEveryColumnByItsPosition) {
     EXPECT_EQ(std::tie(p.barcode, p.serial, p.partnum, p.unit, p.curr, p.sku),
               std::make_tuple("8690001", "S1", "P1", "prs", "TL", "SKU-1"));
     EXPECT_EQ(p.stname, QStringLiteral("Şiş Köfte"));
-    EXPECT_EQ(p.stnameRaw, "Şiş Köfte");
-    // The UTF-8 bytes read as code page 1254 (0x9E has no character there).
-    EXPECT_EQ(p.stnameAnsi, QString::fromUtf16(u"\u00C5\uFFFDi\u00C5\u0178 K\u00C3\u00B6fte"));
     EXPECT_DOUBLE_EQ(p.kdv, 10);
     EXPECT_DOUBLE_EQ(p.unitcost, 12.25);
     EXPECT_EQ(std::make_tuple(p.sellp1, p.sellp2, p.sellp3, p.sellp4, p.sellp5, p.sellp6),
@@ -111,9 +103,6 @@ TEST_F(ProductReaderTest, joinsTheListsByCodeWithFirstMatch) {
     const auto products = readAll();
     ASSERT_EQ(products.size(), 2u);
     const stock::StockDefinition& kebap = products[0];
-    EXPECT_EQ(kebap.groupAName, QStringLiteral("Yiyecekler"));
-    EXPECT_EQ(kebap.groupBName, QStringLiteral("Izgaralar"));
-    EXPECT_EQ(kebap.groupCName, QString());
     EXPECT_EQ(kebap.backColor, records::rgb(255, 0, 0));
     EXPECT_EQ(kebap.fontColor, records::rgb(1, 2, 3));
     EXPECT_TRUE(kebap.bundle);
@@ -126,7 +115,6 @@ TEST_F(ProductReaderTest, joinsTheListsByCodeWithFirstMatch) {
     EXPECT_EQ(std::make_tuple(kebap.index_sira, kebap.sira_gra), std::make_tuple(4, 7));
 
     const stock::StockDefinition& ayran = products[1];
-    EXPECT_EQ(ayran.groupAName, QString());
     EXPECT_EQ(ayran.fontColor, records::rgb(220, 220, 220));
     EXPECT_EQ(ayran.backColor, 0u);
     EXPECT_FALSE(ayran.bundle || ayran.hasRecipe || ayran.hasSizes);

@@ -133,7 +133,7 @@ TEST_F(ProductWriterTest, saveRunsItsStepsInOrderAndSkipsAZeroRegionPrice) {
     p.yuzde = 12.5;
     std::vector<stock::StockDefinition> products(1);
     products[0].stcode = p.stcode;
-    stock::saveProduct(m_runner, p, products);
+    EXPECT_EQ(stock::saveProduct(m_runner, p, products), stock::ProductSaved::Yes);
     auto texts = m_journal.texts();
     ASSERT_EQ(texts.size(), 5u);
     EXPECT_EQ(texts[0], "SELECT * FROM colors WHERE stcode=33311;");
@@ -149,7 +149,7 @@ TEST_F(ProductWriterTest, saveRunsItsStepsInOrderAndSkipsAZeroRegionPrice) {
     p.regionPrice.bolgekod = 3;
     p.regionPrice.fiyat_fark = 7.5F;
     p.red = 20;
-    stock::saveProduct(m_runner, p, products);
+    EXPECT_EQ(stock::saveProduct(m_runner, p, products), stock::ProductSaved::Yes);
     texts = m_journal.texts();
     ASSERT_EQ(texts.size(), 7u);
     EXPECT_EQ(texts[0], "DELETE FROM bolge_urun_fiyat WHERE bolgekod=3 AND stcode=33311;");
@@ -171,8 +171,56 @@ TEST_F(ProductWriterTest, allNamesAreWrittenBackManyToACall) {
         products[i].stname = QString::fromUtf8(names[i]);
         test::addProduct({products[i].stcode, "?"});
     }
-    stock::rewriteProductNames(m_runner, products);
+    const stock::NamesRewritten done = stock::rewriteProductNames(m_runner, m_boxes, products);
+    EXPECT_EQ(done.written, 3);
     EXPECT_EQ(m_journal.texts().size(), 1u);
     EXPECT_EQ(TestDatabase::query("SELECT stname FROM stocks.stckdef ORDER BY stcode"),
               (TestDatabase::Rows{{"Çiğ Köfte"}, {"İskender"}, {"Su"}}));
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
+
+TEST_F(ProductWriterTest, aFailedBatchIsWrittenNameByNameAndItsFailuresCounted) {
+    std::vector<stock::StockDefinition> products(4);
+    for (std::size_t i = 0; i < 4; ++i) {
+        products[i].stcode = 33311 + static_cast<int>(i);
+        products[i].stname = QStringLiteral("Yeni %1").arg(i);
+        test::addProduct({products[i].stcode, "Eski"});
+    }
+    TestDatabase::exec("CREATE TRIGGER stocks.refuse_one BEFORE UPDATE ON stocks.stckdef "
+                       "FOR EACH ROW BEGIN IF NEW.stcode=33312 THEN SIGNAL SQLSTATE '45000' "
+                       "SET MESSAGE_TEXT='kilitli'; END IF; END");
+    const stock::NamesRewritten done = stock::rewriteProductNames(m_runner, m_boxes, products);
+    TestDatabase::exec("DROP TRIGGER stocks.refuse_one;");
+    EXPECT_EQ(done.written, 3);
+    EXPECT_EQ(done.failed, 1);
+    EXPECT_EQ(TestDatabase::query("SELECT stname FROM stocks.stckdef ORDER BY stcode"),
+              (TestDatabase::Rows{{"Yeni 0"}, {"Eski"}, {"Yeni 2"}, {"Yeni 3"}}));
+    // The batch's failure, then one count of the names left as they were.
+    ASSERT_EQ(m_boxes.shown().size(), 2u);
+    EXPECT_EQ(m_boxes.captions(), QStringList(2, QStringLiteral("UPDATE_STOCK_NAME")));
+    EXPECT_EQ(m_boxes.texts()[1], QStringLiteral("4 ürün adından 1 tanesi yazılamadı."));
+}
+
+TEST_F(ProductWriterTest, aFailedInsertAndAnUpdateOfNoRowSaySo) {
+    TestDatabase::exec("CREATE TRIGGER stocks.refuse_insert BEFORE INSERT ON stocks.stckdef "
+                       "FOR EACH ROW SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='kapali';");
+    EXPECT_EQ(stock::insertProduct(m_runner, m_boxes, sampleProduct()), -1);
+    TestDatabase::exec("DROP TRIGGER stocks.refuse_insert;");
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("INSERT_NEW_STOCK_DEFINITION")});
+
+    EXPECT_EQ(stock::updateProduct(m_runner, sampleProduct()), 0);
+    test::addProduct({33311, "Adana Kebap"});
+    EXPECT_EQ(stock::updateProduct(m_runner, sampleProduct()), 1);
+    // Saved again unchanged, it still finds its row.
+    EXPECT_EQ(stock::updateProduct(m_runner, sampleProduct()), 1);
+}
+
+TEST_F(ProductWriterTest, theUpdateKeepsTheWholeBrandAndNote) {
+    stock::StockDefinition p = sampleProduct();
+    p.brnd = QString(39, QLatin1Char('B'));
+    p.specs = QString(1023, QLatin1Char('n'));
+    test::addProduct({33311, "Adana Kebap"});
+    EXPECT_EQ(stock::updateProduct(m_runner, p), 1);
+    EXPECT_EQ(TestDatabase::scalar("SELECT CHAR_LENGTH(brnd) FROM stocks.stckdef;"), "39");
+    EXPECT_EQ(TestDatabase::scalar("SELECT CHAR_LENGTH(specs) FROM stocks.stckdef;"), "1023");
 }

@@ -17,38 +17,47 @@ namespace {
 
 constexpr int kYiyecekler = 3331;
 
-class StockBrowserWindowTest : public test::DatabaseTest {
+class StockBrowserWindowTest : public test::StockTestBase {
 protected:
     // The browser opened on the demo restaurant's Group A "Yiyecekler", as
     // its "Ürünler" button opens it.
     void SetUp() override {
-        DatabaseTest::SetUp();
+        StockTestBase::SetUp();
         test::loadDemoRestaurant();
         test::readCatalog(m_catalog);
-        stock::showGroup(m_catalog.browser(), m_catalog.stock().products, kYiyecekler, 0, 0);
-        m_window = new stock::StockBrowserWindow(m_catalog, m_boxes, m_windows, &m_owner);
+        stock::showGroup(m_browser, m_catalog.stock(), kYiyecekler, 0, 0);
+        m_window = new stock::StockBrowserWindow(m_context, m_browser, m_windows,
+                                                 m_notBuilt.features(), &m_owner);
         m_window->show();
         m_window->grab();
     }
 
     template <typename Control> Control& control(const char* id) {
         auto* found = m_window->findChild<Control*>(QString::fromLatin1(id));
-        EXPECT_NE(found, nullptr) << id;
+        if (found == nullptr)
+            throw std::runtime_error(std::string("no control ") + id);
         return *found;
     }
-    stock::StockBrowserState& browser() { return m_catalog.browser(); }
     void click(QPoint point, Qt::KeyboardModifiers keys = Qt::NoModifier) {
         QTest::mouseClick(m_window, Qt::LeftButton, keys, point);
         m_window->grab();
     }
+    QPoint rowPoint(std::size_t row) {
+        for (const stock::DrawnRow& drawn : m_browser.drawnRows)
+            if (drawn.row == row)
+                return test::centreOf(drawn.cells.rowRect);
+        throw std::runtime_error("row not drawn");
+    }
+    const stock::StockDefinition& productAt(std::size_t row) {
+        return stock::productOf(m_browser, m_catalog.stock(), row);
+    }
     bool allOfGroup() {
-        return std::all_of(browser().displayed.begin(), browser().displayed.end(),
-                           [](const stock::StockDefinition& p) { return p.gra == kYiyecekler; });
+        for (std::size_t i = 0; i < m_browser.displayed.size(); ++i)
+            if (productAt(i).gra != kYiyecekler)
+                return false;
+        return true;
     }
 
-    test::TestSettings m_settings;
-    app::CatalogData m_catalog{m_settings, m_boxes};
-    test::OpenedWindows m_windows;
     QWidget m_owner;
     stock::StockBrowserWindow* m_window = nullptr;
 };
@@ -57,39 +66,44 @@ protected:
 
 TEST_F(StockBrowserWindowTest, opensWithItsControlsAndTheGroupsProducts) {
     EXPECT_EQ(m_window->objectName(), QStringLiteral("mdiclient"));
+    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Ürünler"));
     EXPECT_EQ(m_window->size(), QSize(1024, 720));
     EXPECT_EQ(control<QLineEdit>("9040").geometry(), QRect(400, 634, 125, 24));
     EXPECT_EQ(control<QLineEdit>("9046").geometry(), QRect(400, 661, 125, 24));
     EXPECT_EQ(control<QCheckBox>("9048").geometry(), QRect(375, 9, 20, 27));
-    EXPECT_TRUE(control<QCheckBox>("9044").isChecked());
+    // The box and the list agree: the group is shown whole.
+    EXPECT_FALSE(control<QCheckBox>("9044").isChecked());
     EXPECT_FALSE(control<QCheckBox>("9043").isChecked());
-    EXPECT_FALSE(browser().displayed.empty());
+    EXPECT_FALSE(m_browser.displayed.empty());
     EXPECT_TRUE(allOfGroup());
-    EXPECT_GT(browser().drawnCount, 0u);
+    EXPECT_FALSE(m_browser.drawnRows.empty());
 }
 
 TEST_F(StockBrowserWindowTest, typedSearchPickedRowAndScreenshot) {
-    const std::size_t groupSize = browser().displayed.size();
+    const std::size_t groupSize = m_browser.displayed.size();
     QTest::keyClicks(&control<QLineEdit>("9040"), QStringLiteral("k"));
-    EXPECT_EQ(browser().displayed.size(), groupSize);
+    EXPECT_EQ(m_browser.displayed.size(), groupSize);
     QTest::keyClicks(&control<QLineEdit>("9040"), QStringLiteral("e"));
-    ASSERT_FALSE(browser().displayed.empty());
-    EXPECT_LT(browser().displayed.size(), m_catalog.stock().products.size());
+    ASSERT_FALSE(m_browser.displayed.empty());
+    EXPECT_LT(m_browser.displayed.size(), m_catalog.stock().products.size());
     m_window->grab();
 
     // A product with a recipe, so that the detail panel has lines to show.
-    const auto& rows = browser().displayed;
-    const auto withRecipe = std::find_if(
-        rows.begin(), rows.end(), [](const stock::StockDefinition& p) { return p.hasRecipe; });
-    ASSERT_NE(withRecipe, rows.end());
-    click({350, test::centreOf(withRecipe->view.rowRect).y()});
-    EXPECT_EQ(m_catalog.currentProduct().stcode, withRecipe->stcode);
-    EXPECT_TRUE(withRecipe->view.highlighted);
+    std::size_t withRecipe = m_browser.displayed.size();
+    for (std::size_t i = 0; i < m_browser.drawnRows.size(); ++i)
+        if (productAt(m_browser.drawnRows[i].row).hasRecipe) {
+            withRecipe = m_browser.drawnRows[i].row;
+            break;
+        }
+    ASSERT_LT(withRecipe, m_browser.displayed.size());
+    click({350, rowPoint(withRecipe).y()});
+    EXPECT_EQ(m_browser.current.stcode, productAt(withRecipe).stcode);
+    EXPECT_TRUE(m_browser.displayed[withRecipe].highlighted);
 
     QTest::mouseClick(&control<QCheckBox>("9043"), Qt::LeftButton);
-    EXPECT_TRUE(browser().showRecipes);
+    EXPECT_TRUE(m_browser.showRecipes);
     m_window->grab();
-    EXPECT_FALSE(browser().panelLines.empty());
+    EXPECT_FALSE(m_browser.panelLines.empty());
     EXPECT_TRUE(m_window->grab().save(QStringLiteral("stock-browser.png")));
 }
 
@@ -99,45 +113,56 @@ TEST_F(StockBrowserWindowTest, platformBoxesUncheckEachOther) {
     EXPECT_FALSE(control<QCheckBox>("9048").isChecked());
     EXPECT_FALSE(control<QCheckBox>("9044").isChecked());
     EXPECT_TRUE(control<QCheckBox>("9047").isChecked());
-    for (const auto& p : browser().displayed)
-        EXPECT_TRUE(QString::number(p.stcode).startsWith(QStringLiteral("8088")));
+    for (std::size_t i = 0; i < m_browser.displayed.size(); ++i)
+        EXPECT_TRUE(QString::number(productAt(i).stcode).startsWith(QStringLiteral("8088")));
 
     QTest::mouseClick(&control<QCheckBox>("9047"), Qt::LeftButton);
-    EXPECT_FALSE(browser().getirYemek);
+    EXPECT_FALSE(m_browser.getirYemek);
     EXPECT_TRUE(allOfGroup());
 }
 
-TEST_F(StockBrowserWindowTest, scrollingMovesTheBarAndBarcodeSearchResetsIt) {
-    stock::showAll(browser(), m_catalog.stock().products);
+TEST_F(StockBrowserWindowTest, theBarCountsRowsAndReachesTheLastFullPage) {
+    stock::showAll(m_browser, m_catalog.stock());
+    QCoreApplication::sendEvent(
+        m_window, new QEvent(platform::msg::eventType(platform::msg::kStockListChanged)));
     QScrollBar& bar = m_window->scrollBar();
+    const int page = stock::visibleRows(false);
+    const int last = static_cast<int>(m_browser.displayed.size()) - page;
+    ASSERT_GT(last, 0) << "the demo restaurant has more than a page of products";
+    EXPECT_EQ(bar.maximum(), last);
+    EXPECT_EQ(bar.pageStep(), page);
     bar.triggerAction(QAbstractSlider::SliderSingleStepAdd);
     bar.triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(browser().firstRow, 2);
-    EXPECT_EQ(bar.value(), stock::positionOfIndex(2, static_cast<int>(browser().displayed.size())));
+    EXPECT_EQ(m_browser.firstRow, 2);
+    EXPECT_EQ(bar.value(), 2);
+    bar.triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(m_browser.firstRow, std::min(2 + page, last));
     bar.triggerAction(QAbstractSlider::SliderToMaximum);
-    EXPECT_EQ(browser().firstRow, 2);
-    EXPECT_EQ(browser().scrollPosition, 540);
+    EXPECT_EQ(m_browser.firstRow, last);
+    EXPECT_EQ(bar.value(), last);
+    m_window->grab();
+    EXPECT_EQ(m_browser.drawnRows.back().row, m_browser.displayed.size() - 1);
 
     QTest::keyClicks(&control<QLineEdit>("9046"), QStringLiteral("2700001"));
     QTest::keyClick(&control<QLineEdit>("9046"), Qt::Key_Return);
     QCoreApplication::sendPostedEvents(m_window);
     EXPECT_TRUE(control<QLineEdit>("9046").text().isEmpty());
-    EXPECT_EQ(browser().filter, stock::ListFilter::Barcode);
-    EXPECT_EQ(browser().firstRow, 0);
+    EXPECT_EQ(m_browser.filter, stock::ListFilter::Barcode);
+    EXPECT_EQ(m_browser.firstRow, 0);
     EXPECT_EQ(bar.value(), 0);
 }
 
 TEST_F(StockBrowserWindowTest, ctrlClickMarksAndButtonsReachTheModel) {
-    const QPoint first = test::centreOf(browser().displayed.at(0).view.rowRect);
-    const QPoint second = test::centreOf(browser().displayed.at(1).view.rowRect);
+    const QPoint first = rowPoint(0);
+    const QPoint second = rowPoint(1);
     click(first, Qt::ControlModifier);
     click(second, Qt::ControlModifier);
-    EXPECT_TRUE(browser().displayed[0].view.marked);
-    EXPECT_TRUE(browser().displayed[1].view.marked);
+    EXPECT_TRUE(m_browser.displayed[0].marked);
+    EXPECT_TRUE(m_browser.displayed[1].marked);
     // Shift held is not a click the window takes.
     click(first, Qt::ShiftModifier);
-    EXPECT_TRUE(browser().displayed[0].view.marked);
+    EXPECT_TRUE(m_browser.displayed[0].marked);
 
-    click(test::centreOf(browser().button(stock::BrowserButton::StokTanimla)));
+    click(test::centreOf(m_browser.button(stock::BrowserButton::StokTanimla)));
     EXPECT_EQ(m_windows.newProduct, 1);
 }

@@ -80,7 +80,8 @@ TEST_F(StockEditorFormTest, untouchedFormReadsBackTheSameRecord) {
     EXPECT_DOUBLE_EQ(product.unitcost, 13.2568);
     EXPECT_EQ(product.depart, 30);
     EXPECT_EQ(product.type, 222);
-    EXPECT_EQ(product.curr, "TL");
+    // Shown as "TL", an empty currency left alone stays empty.
+    EXPECT_EQ(product.curr, "");
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
@@ -97,21 +98,42 @@ TEST_F(StockEditorFormTest, smallPortionPriceIsStoredAgainstHalfTheRetailPrice) 
     EXPECT_EQ(stock::formFromRecord(product, departments()).smallPortion, QStringLiteral("0.00"));
 }
 
-TEST_F(StockEditorFormTest, aCommaEndsTheNumber) {
-    EXPECT_DOUBLE_EQ(stock::leadingNumber(QStringLiteral("7,5"), 11), 7);
-    EXPECT_DOUBLE_EQ(stock::leadingNumber(QStringLiteral("  12.75 TL"), 11), 12.75);
-    EXPECT_DOUBLE_EQ(stock::leadingNumber(QStringLiteral("-3.5"), 11), -3.5);
-    EXPECT_DOUBLE_EQ(stock::leadingNumber(QStringLiteral("abc"), 11), 0);
-    EXPECT_DOUBLE_EQ(stock::leadingNumber(QString(), 11), 0);
-    // Only as many characters as the field takes.
-    EXPECT_DOUBLE_EQ(stock::leadingNumber(QStringLiteral("123456789012345"), 11), 12345678901);
+TEST_F(StockEditorFormTest, aDecimalCommaIsADecimalPointAndTextIsRefused) {
     stock::StockDefinition product = pilav();
     StockEditorForm form = stock::formFromRecord(product, departments());
-    form.retail = QStringLiteral("7,5");
-    form.kdv = QStringLiteral("180");
+    form.retail = QStringLiteral("12,50");
+    form.wholesale = QStringLiteral(" 7.5 ");
+    form.kdv = QStringLiteral("180"); // the field takes two characters
     ASSERT_TRUE(read(form, product));
-    EXPECT_DOUBLE_EQ(product.sellp1, 7);
+    EXPECT_DOUBLE_EQ(product.sellp1, 12.5);
+    EXPECT_DOUBLE_EQ(product.sellp2, 7.5);
     EXPECT_DOUBLE_EQ(product.kdv, 18);
+    form.selfService.clear();
+    ASSERT_TRUE(read(form, product));
+    EXPECT_DOUBLE_EQ(product.sellp5, 0);
+
+    // Each refusal names its field and leaves the record as it was.
+    const stock::StockDefinition before = product;
+    const std::pair<QString StockEditorForm::*, const char*> fields[] = {
+        {&StockEditorForm::retail, "Perakende Fiyatı"},
+        {&StockEditorForm::unitcost, "Maliyet (KDV Hariç)"},
+        {&StockEditorForm::discount, "İskonto %"},
+        {&StockEditorForm::smallPortion, "Az Fiyatı"}};
+    for (const auto& [field, caption] : fields) {
+        for (const char* typed : {"abc", "12,5,0", "1.2.3", "nan", "inf", "1e308", "12 TL"}) {
+            StockEditorForm bad = form;
+            bad.*field = QString::fromUtf8(typed);
+            m_boxes.clear();
+            EXPECT_FALSE(read(bad, product)) << typed;
+            ASSERT_EQ(m_boxes.shown().size(), 1u) << typed;
+            EXPECT_EQ(m_boxes.captions()[0], QStringLiteral("SAYI HATALI"));
+            EXPECT_TRUE(m_boxes.texts()[0].contains(QString::fromUtf8(caption))) << typed;
+            EXPECT_EQ(product.sellp1, before.sellp1);
+        }
+    }
+    // The discount column holds less than the price columns.
+    form.discount = QStringLiteral("9999999");
+    EXPECT_FALSE(read(form, product));
 }
 
 TEST_F(StockEditorFormTest, discountGoesToPercentageAndPrice) {

@@ -1,18 +1,22 @@
 #include "stock/StockEditorWindow.h"
 
+#include "BrowserFixture.h"
 #include "CatalogFixtures.h"
-#include "DatabaseTest.h"
-#include "TestSettings.h"
-#include "app/CatalogData.h"
-#include "platform/NotBuiltYet.h"
-#include "platform/WindowMessages.h"
 #include "app/StartupLoad.h"
 #include "db/StatementJournal.h"
-#include "platform/ProgramMessenger.h"
-#include "stock/CostProgressDialog.h"
+#include "platform/JobProgressDialog.h"
+#include "platform/NotBuiltYet.h"
+#include "platform/WindowMessages.h"
+#include "stock/CostPropagation.h"
+#include "stock/StockBrowserModel.h"
+#include "stock/StockBrowserPainter.h"
+#include "stock/StockEditorSave.h"
 
+#include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -36,20 +40,26 @@ public:
     std::vector<int> received;
 };
 
-class StockEditorWindowTest : public test::DatabaseTest {
+class StockEditorWindowTest : public test::StockTestBase {
 protected:
     void SetUp() override {
-        DatabaseTest::SetUp();
+        StockTestBase::SetUp();
         test::loadDemoRestaurant();
         app::loadSharedLists(m_catalog);
         m_catalog.runner().setJournal(&m_journal);
         m_boxes.clear();
     }
 
-    void makeCurrent(stock::StockCode code) {
-        for (const stock::StockDefinition& p : m_catalog.stock().products)
-            if (p.stcode == code)
-                m_catalog.currentProduct() = p;
+    stock::StockDefinition productCopy(stock::StockCode code) const {
+        const stock::StockDefinition* found = product(code);
+        if (found == nullptr)
+            ADD_FAILURE() << "no product " << code;
+        return found != nullptr ? *found : stock::StockDefinition{};
+    }
+
+    StockEditorWindow* openEdit(stock::StockCode code, std::function<void()> reapply = {}) {
+        return StockEditorWindow::openEdit(m_context, m_notBuilt.features(), productCopy(code),
+                                           &m_owner, std::move(reapply));
     }
 
     // A window that closed too early, or a missing field, fails the test
@@ -66,10 +76,8 @@ protected:
     }
 
     static void type(QWidget* window, const char* id, const QString& text) {
-        if (auto* edit = child<QLineEdit>(window, id)) {
-            edit->clear();
-            QTest::keyClicks(edit, text);
-        }
+        if (auto* edit = child<QLineEdit>(window, id))
+            edit->setText(text); // keyClicks cannot type Turkish letters
     }
 
     static void press(QWidget* window, const char* id) {
@@ -89,10 +97,9 @@ protected:
         return label != nullptr ? label->text() : QString();
     }
 
-    static double column(const std::string& column, stock::StockCode code) {
-        return std::stod(TestDatabase::scalar(
-            "SELECT " + column + " FROM stocks.stckdef WHERE stcode=" + std::to_string(code) +
-            ";"));
+    static std::string column(const std::string& column, stock::StockCode code) {
+        return TestDatabase::scalar(
+            "SELECT " + column + " FROM stocks.stckdef WHERE stcode=" + std::to_string(code) + ";");
     }
 
     long long issuedStarting(const std::string& start) const {
@@ -101,9 +108,6 @@ protected:
                              [&](const std::string& t) { return t.starts_with(start); });
     }
 
-    test::TestSettings m_settings;
-    app::CatalogData m_catalog{m_settings, m_boxes};
-    platform::ProgramMessenger m_messenger{100};
     db::StatementJournal m_journal;
     OwnerWindow m_owner;
 };
@@ -115,10 +119,8 @@ TEST_F(StockEditorWindowTest, editWindowSavesThePriceAndRecomputesTheProductsUsi
         TestDatabase::scalar("SELECT COUNT(*) FROM stocks.receipts WHERE ingredient=22212;"));
     ASSERT_GT(users, 1);
     TestDatabase::exec("UPDATE stocks.stckdef SET unitcost=0 WHERE stcode=33314;");
-    makeCurrent(22212);
     int filterRuns = 0;
-    QPointer<StockEditorWindow> window = StockEditorWindow::openEdit(
-        m_catalog, m_boxes, m_messenger, &m_owner, [&] { ++filterRuns; });
+    QPointer<StockEditorWindow> window = openEdit(22212, [&] { ++filterRuns; });
     // Alive until the save below: nothing in between runs the event loop.
     StockEditorWindow* const editor = window.data();
     ASSERT_NE(editor, nullptr);
@@ -128,16 +130,18 @@ TEST_F(StockEditorWindowTest, editWindowSavesThePriceAndRecomputesTheProductsUsi
     EXPECT_EQ(textOf(editor, "7005"), QStringLiteral("Pilav (Porsiyon)"));
     EXPECT_EQ(textOf(editor, "7006"), QStringLiteral("13.0000"));
 
-    type(editor, "7008", QStringLiteral("95.50"));
+    // A Turkish manager types a decimal comma.
+    type(editor, "7008", QStringLiteral("95,50"));
     editor->grab().save(QStringLiteral("stock-editor.png"));
     m_journal.clear();
     press(editor, "7024");
     QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 10000);
 
-    EXPECT_DOUBLE_EQ(column("sellp1", 22212), 95.5);
+    EXPECT_EQ(column("sellp1", 22212), "95.5000");
     EXPECT_EQ(issuedStarting("UPDATE stocks.stckdef SET unitcost="), users);
-    EXPECT_NEAR(column("unitcost", 33314), 0.22 * 520 + 4 + 13, 0.001);
+    EXPECT_NEAR(std::stod(column("unitcost", 33314)), 0.22 * 520 + 4 + 13, 0.001);
     EXPECT_EQ(filterRuns, 1);
+    EXPECT_NEAR(productCopy(22212).sellp1, 95.5, 1e-9);
     QCoreApplication::processEvents();
     EXPECT_EQ(std::count(m_owner.received.begin(), m_owner.received.end(),
                          platform::msg::kEditorRepaintLabels),
@@ -145,13 +149,82 @@ TEST_F(StockEditorWindowTest, editWindowSavesThePriceAndRecomputesTheProductsUsi
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
+TEST_F(StockEditorWindowTest, anEditWindowSavesItsOwnProductWhateverTheListPicksMeanwhile) {
+    stock::showGroup(m_browser, m_catalog.stock(), 3331, 0, 0);
+    stock::StockBrowserModel model(m_context, m_browser, m_windows, m_notBuilt.features(), {});
+    QImage image(1024, 720, QImage::Format_RGB32);
+    QPainter painter(&image);
+    stock::StockBrowserContent content{
+        m_browser, m_catalog.stock(), m_catalog.recipes().recipeLines, {}};
+    stock::paintStockBrowser(painter, image.size(), content);
+    ASSERT_GE(m_browser.drawnRows.size(), 2u);
+    const auto pick = [&](std::size_t row) {
+        model.leftClick(test::centreOf(m_browser.drawnRows[row].cells.rowRect));
+        return m_browser.current.stcode;
+    };
+    const stock::StockCode opened = pick(0);
+    QPointer<StockEditorWindow> window = openEdit(opened);
+    ASSERT_FALSE(window.isNull());
+    const stock::StockCode other = pick(1);
+    ASSERT_NE(other, opened);
+    const std::string otherName = column("stname", other);
+    const std::string otherPrice = column("sellp1", other);
+
+    type(window, "7005", QStringLiteral("Yeni Ad"));
+    type(window, "7008", QStringLiteral("12,5"));
+    press(window, "7024");
+    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 10000);
+    EXPECT_EQ(column("stname", opened), "Yeni Ad");
+    EXPECT_EQ(column("sellp1", opened), "12.5000");
+    EXPECT_EQ(column("stname", other), otherName);
+    EXPECT_EQ(column("sellp1", other), otherPrice);
+}
+
+TEST_F(StockEditorWindowTest, aFailingUpdateKeepsTheEditorOpenWithWhatWasTyped) {
+    TestDatabase::exec("CREATE TRIGGER stocks.refuse_update BEFORE UPDATE ON stocks.stckdef "
+                       "FOR EACH ROW SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='kilitli';");
+    QPointer<StockEditorWindow> window = openEdit(22212);
+    type(window, "7008", QStringLiteral("77"));
+    press(window, "7024");
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(window.isNull());
+    EXPECT_EQ(textOf(window, "7008"), QStringLiteral("77"));
+    EXPECT_TRUE(m_boxes.captions().contains(QStringLiteral("UPDATE_STOCK_DEF")));
+    EXPECT_EQ(issuedStarting("UPDATE stocks.stckdef SET unitcost="), 0); // no cost job
+    TestDatabase::exec("DROP TRIGGER stocks.refuse_update;");
+
+    // Deleted elsewhere meanwhile: it says so and writes nothing for it.
+    TestDatabase::exec("DELETE FROM stocks.stckdef WHERE stcode=22212;"
+                       "DELETE FROM stocks.colors WHERE stcode=22212;");
+    m_boxes.clear();
+    press(window, "7024");
+    ASSERT_FALSE(window.isNull());
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_TRUE(m_boxes.texts()[0].startsWith(QStringLiteral("Bu stok artık kayıtlı değil")));
+    EXPECT_EQ(TestDatabase::scalar("SELECT COUNT(*) FROM stocks.colors WHERE stcode=22212;"), "0");
+    window->close();
+}
+
+TEST_F(StockEditorWindowTest, aNumberThatIsNotOneIsRefusedAndNothingIsWritten) {
+    QPointer<StockEditorWindow> window = openEdit(22212);
+    const std::string before = column("sellp1", 22212);
+    type(window, "7008", QStringLiteral("abc"));
+    m_journal.clear();
+    press(window, "7024");
+    ASSERT_FALSE(window.isNull());
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_EQ(m_boxes.captions()[0], QStringLiteral("SAYI HATALI"));
+    EXPECT_TRUE(m_boxes.texts()[0].contains(QStringLiteral("Perakende Fiyatı")));
+    EXPECT_TRUE(m_journal.texts().empty());
+    EXPECT_EQ(column("sellp1", 22212), before);
+    window->close();
+}
+
 TEST_F(StockEditorWindowTest, closingTheEditorWhileCostsAreWrittenIsSafe) {
     const long long users = std::stoll(
         TestDatabase::scalar("SELECT COUNT(*) FROM stocks.receipts WHERE ingredient=22212;"));
-    makeCurrent(22212);
     int filterRuns = 0;
-    QPointer<StockEditorWindow> window = StockEditorWindow::openEdit(
-        m_catalog, m_boxes, m_messenger, &m_owner, [&] { ++filterRuns; });
+    QPointer<StockEditorWindow> window = openEdit(22212, [&] { ++filterRuns; });
     ASSERT_FALSE(window.isNull());
     type(window, "7008", QStringLiteral("70"));
     m_journal.clear();
@@ -159,7 +232,7 @@ TEST_F(StockEditorWindowTest, closingTheEditorWhileCostsAreWrittenIsSafe) {
     bool closedDuringDialog = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (!window.isNull() && window->findChild<stock::CostProgressDialog*>() != nullptr) {
+        if (!window.isNull() && window->findChild<platform::JobProgressDialog*>() != nullptr) {
             closedDuringDialog = true;
             window->close();
         }
@@ -169,25 +242,26 @@ TEST_F(StockEditorWindowTest, closingTheEditorWhileCostsAreWrittenIsSafe) {
     QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 10000);
     EXPECT_TRUE(closedDuringDialog);
     QTRY_COMPARE_WITH_TIMEOUT(issuedStarting("UPDATE stocks.stckdef SET unitcost="), users, 10000);
-    EXPECT_DOUBLE_EQ(column("sellp1", 22212), 70);
+    EXPECT_EQ(column("sellp1", 22212), "70.0000");
     EXPECT_EQ(filterRuns, 0); // the rest of the save went with the window
-    QTest::qWait(300);        // the worker's last report, before the catalog goes
 }
 
 TEST_F(StockEditorWindowTest, progressDialogCountsTheProductsAndClosesWhenDone) {
     const int users = std::stoi(
         TestDatabase::scalar("SELECT COUNT(*) FROM stocks.receipts WHERE ingredient=22212;"));
-    makeCurrent(22212);
-    stock::CostProgressDialog dialog(m_catalog.runner(), m_catalog.costWorkers(),
-                                     stock::costJobFor(m_catalog), &m_owner);
+    platform::JobProgressDialog dialog(
+        m_jobs,
+        stock::costPropagationJob(m_catalog.runner(), 22212, stock::costIndexFor(m_context)),
+        QStringLiteral("Maliyet"), &m_owner);
     dialog.exec();
     EXPECT_EQ(dialog.bar()->maximum(), users);
     EXPECT_EQ(dialog.bar()->value(), users);
 }
 
 TEST_F(StockEditorWindowTest, editWindowNeedsACurrentProduct) {
-    m_catalog.currentProduct() = stock::StockDefinition{};
-    EXPECT_EQ(StockEditorWindow::openEdit(m_catalog, m_boxes, m_messenger, &m_owner), nullptr);
+    EXPECT_EQ(StockEditorWindow::openEdit(m_context, m_notBuilt.features(),
+                                          stock::StockDefinition{}, &m_owner),
+              nullptr);
     EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("STOK SECILMEDI")});
 }
 
@@ -195,8 +269,9 @@ TEST_F(StockEditorWindowTest, newWindowStaysOpenForTheNextProduct) {
     TestDatabase::exec("UPDATE stocks.stckdef SET barcode='8691234' WHERE stcode=33311;");
     for (groups::GroupA& group : m_catalog.groups().screenA())
         group.selected = group.acode == 3331;
-    QPointer<StockEditorWindow> window =
-        StockEditorWindow::openNew(m_catalog, m_boxes, m_messenger, &m_owner);
+    int filterRuns = 0;
+    QPointer<StockEditorWindow> window = StockEditorWindow::openNew(
+        m_context, m_notBuilt.features(), &m_owner, [&] { ++filterRuns; });
     QCoreApplication::processEvents();
     {
         const StockEditorWindow* const editor = window.data();
@@ -217,26 +292,54 @@ TEST_F(StockEditorWindowTest, newWindowStaysOpenForTheNextProduct) {
     type(window, "7034", QStringLiteral("869"));
     press(window, "7024");
     QCoreApplication::processEvents();
-    EXPECT_DOUBLE_EQ(column("sellp1", 333129), 120);
+    EXPECT_EQ(column("sellp1", 333129), "120.0000");
     ASSERT_FALSE(window.isNull());
     EXPECT_TRUE(textOf(window, "7005").isEmpty());
     EXPECT_EQ(textOf(window, "7041"), QStringLiteral("333130"));
     EXPECT_TRUE(statusOf(window).isEmpty());
+    // The list the stock window shows is built again at once.
+    EXPECT_EQ(filterRuns, 1);
+    EXPECT_NE(product(333129), nullptr);
+    window->close();
+}
+
+TEST_F(StockEditorWindowTest, aRefusedInsertKeepsTheFormAndWritesNothingElse) {
+    for (groups::GroupA& group : m_catalog.groups().screenA())
+        group.selected = group.acode == 3331;
+    TestDatabase::exec("CREATE TRIGGER stocks.refuse_insert BEFORE INSERT ON stocks.stckdef "
+                       "FOR EACH ROW SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='kapali';");
+    int filterRuns = 0;
+    QPointer<StockEditorWindow> window = StockEditorWindow::openNew(
+        m_context, m_notBuilt.features(), &m_owner, [&] { ++filterRuns; });
+    QCoreApplication::processEvents();
+    const long long colours = TestDatabase::count("stocks.colors");
+    const long long discounts = TestDatabase::count("stocks.indirim_tablosu");
+    type(window, "7005", QStringLiteral("Lahmacun"));
+    type(window, "7027", QStringLiteral("10")); // a discount would need its own row
+    press(window, "7024");
+    ASSERT_FALSE(window.isNull());
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("INSERT_NEW_STOCK_DEFINITION")});
+    EXPECT_EQ(textOf(window, "7005"), QStringLiteral("Lahmacun"));
+    EXPECT_EQ(textOf(window, "7041"), QStringLiteral("333129"));
+    EXPECT_EQ(window->edited().product.stcode, 333129);
+    EXPECT_EQ(TestDatabase::count("stocks.colors"), colours);
+    EXPECT_EQ(TestDatabase::count("stocks.indirim_tablosu"), discounts);
+    EXPECT_EQ(filterRuns, 0);
+    TestDatabase::exec("DROP TRIGGER stocks.refuse_insert;");
     window->close();
 }
 
 TEST_F(StockEditorWindowTest, buttonsOfLaterDialogsSayTheyAreNotBuiltYet) {
-    makeCurrent(22212);
-    QPointer<StockEditorWindow> window =
-        StockEditorWindow::openEdit(m_catalog, m_boxes, m_messenger, &m_owner);
+    QPointer<StockEditorWindow> window = openEdit(22212);
     ASSERT_FALSE(window.isNull());
     for (const char* id :
          {"7001", "7095", "7093", "7097", "7096", "7031", "7092", "7040", "7003", "7101", "7094"})
         press(window, id);
     QCoreApplication::processEvents();
     EXPECT_EQ(m_boxes.captions(),
-              (QStringList{"Grubu", "Ürüne Ait Not", "BARCODE", "869", "Smll Med Lrg",
-                           "Tanım-Time-1", "Bölge Seç", "X", "Resmi", "Resmi Sil", "BARCODE"}));
+              (QStringList{"STOGUN GRUBU", "ÜRÜNE AİT NOT / ÖZELLİK", "BARCODE", "869",
+                           "SMALL MEDIUM LARGE", "ZAMAN ARALIGI", "BÖLGE SEÇ",
+                           "OYUN ÜRÜNÜ PARAMETRELERİ", "Logo Seç", "Resmi Sil", "BARKOD ETİKETİ"}));
     for (const QString& text : m_boxes.texts())
         EXPECT_EQ(text, platform::kNotBuiltYetText);
     ASSERT_FALSE(window.isNull()); // none of them closes the editor
