@@ -224,3 +224,31 @@ TEST_F(MainWindowTest, screenshotsOfTheDemoRestaurant) {
     EXPECT_TRUE(window.grab().save(folder + QStringLiteral("/main-screen-branch.png")));
     EXPECT_TRUE(m_boxes.shown().empty());
 }
+
+TEST_F(MainWindowTest, theNameRewriteKeepsARenameMadeAtAnotherStation) {
+    test::addUser(1, "mudur", "1234", true, true, true);
+    test::addProduct({33311, "Adana Kebap", 3331});
+    test::addProduct({33312, "Ayran", 3331});
+    app::MainWindow& window = start("mudur");
+    // Another station renames a product after this one read the list.
+    TestDatabase::exec("UPDATE stocks.stckdef SET stname='Acılı Adana' WHERE stcode=33311;");
+    click(window, centre(window.screenState().button(MainButton::ConvertTurkishChars)));
+    EXPECT_EQ(TestDatabase::scalar("SELECT stname FROM stocks.stckdef WHERE stcode=33311;"),
+              "Acılı Adana");
+    EXPECT_EQ(TestDatabase::scalar("SELECT stname FROM stocks.stckdef WHERE stcode=33312;"),
+              "Ayran");
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
+
+TEST_F(MainWindowTest, aFailedReloadKeepsTheListsItHad) {
+    test::addUser(1, "mudur", "1234", true, true, true);
+    test::addProduct({33311, "Adana Kebap", 3331});
+    test::addProduct({33312, "Ayran", 3331});
+    app::MainWindow& window = start("mudur");
+    ASSERT_EQ(m_application.catalog().stock().products.size(), 2u);
+    TestDatabase::exec("RENAME TABLE stocks.stckdef TO stocks.stckdef_away;");
+    click(window, centre(window.screenState().button(MainButton::Hepsi)));
+    TestDatabase::exec("RENAME TABLE stocks.stckdef_away TO stocks.stckdef;");
+    EXPECT_TRUE(m_boxes.captions().contains(QStringLiteral("READ_STOK_TANIM")));
+    EXPECT_EQ(m_application.catalog().stock().products.size(), 2u);
+}
