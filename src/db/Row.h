@@ -24,7 +24,11 @@ public:
     bool flag(int column) const { return integer(column) > 0; }
     // The bytes as the server sent them (UTF-8).
     std::string bytes(int column) const;
+    // At most fieldSize - 1 of them, never half a character (see fitField).
+    std::string bytes(int column, std::size_t fieldSize) const;
     QString text(int column) const;
+    // At most fieldSize - 1 characters of it (see fitField).
+    QString text(int column, qsizetype fieldSize) const;
     bool isNull(int column) const;
     // The number of rows of the whole result, known before the first is read.
     std::size_t resultRows() const;

@@ -1,17 +1,14 @@
 #include "stock/ProductJoins.h"
 
-#include <charconv>
-#include <string_view>
-
 namespace parvela::stock {
 
 namespace {
 
-template <typename Entry>
-void firstOfEach(std::unordered_map<StockCode, ProductJoins::Joined>& joined,
-                 const std::vector<Entry>& entries, const Entry* ProductJoins::Joined::*slot) {
+template <typename Entry, typename JoinedOf>
+void firstOfEach(JoinedOf joinedOf, const std::vector<Entry>& entries,
+                 const Entry* ProductJoins::Joined::*slot) {
     for (const Entry& entry : entries) {
-        const Entry*& place = joined[entry.stcode].*slot;
+        const Entry*& place = joinedOf(entry.stcode).*slot;
         if (place == nullptr)
             place = &entry;
     }
@@ -20,40 +17,45 @@ void firstOfEach(std::unordered_map<StockCode, ProductJoins::Joined>& joined,
 } // namespace
 
 int codeClassOf(StockCode code) {
-    char text[24];
-    const auto [end, error] = std::to_chars(text, text + sizeof text, code);
-    const std::string_view digits(text, static_cast<std::size_t>(end - text));
-    for (const int codeClass : {7077, 8088, 9099}) {
-        char prefix[8];
-        const auto [prefixEnd, prefixError] =
-            std::to_chars(prefix, prefix + sizeof prefix, codeClass);
-        if (digits.starts_with(
-                std::string_view(prefix, static_cast<std::size_t>(prefixEnd - prefix))))
-            return codeClass;
-    }
-    return 0;
+    // The first four digits of the code's decimal text.
+    if (code < 1000)
+        return 0;
+    StockCode head = code;
+    while (head >= 10000)
+        head /= 10;
+    return head == 7077 || head == 8088 || head == 9099 ? static_cast<int>(head) : 0;
 }
 
-ProductJoins::ProductJoins(const JoinSources& sources) {
-    m_joined.reserve(sources.colours.size() + sources.orderRows.size() +
-                     sources.recipeLines.size());
-    firstOfEach(m_joined, sources.colours, &Joined::colour);
-    firstOfEach(m_joined, sources.regionPrices, &Joined::region);
-    firstOfEach(m_joined, sources.sizes, &Joined::sizes);
-    firstOfEach(m_joined, sources.orderRows, &Joined::order);
+ProductJoins::ProductJoins(const JoinSources& sources)
+    : m_index(sources.orderRows.size() + sources.colours.size()) {
+    m_joined.reserve(m_index.size());
+    const auto joinedOf = [this](StockCode code) -> Joined& {
+        return this->joinedOf(code);
+    };
+    firstOfEach(joinedOf, sources.colours, &Joined::colour);
+    firstOfEach(joinedOf, sources.regionPrices, &Joined::region);
+    firstOfEach(joinedOf, sources.sizes, &Joined::sizes);
+    firstOfEach(joinedOf, sources.orderRows, &Joined::order);
     for (const recipes::RecipeLine& line : sources.recipeLines)
-        m_joined[line.urun].hasRecipe = true;
+        joinedOf(line.urun).hasRecipe = true;
     for (const recipes::RecipeLine& line : sources.bundleLines)
-        m_joined[line.urun].isBundle = true;
+        joinedOf(line.urun).isBundle = true;
     for (const StockCode code : sources.quickSaleCodes)
-        m_joined[code].isQuickSale = true;
+        joinedOf(code).isQuickSale = true;
+}
+
+ProductJoins::Joined& ProductJoins::joinedOf(StockCode code) {
+    const std::uint32_t number = m_index.insert(code);
+    if (number == m_joined.size())
+        m_joined.emplace_back();
+    return m_joined[number];
 }
 
 void ProductJoins::apply(StockDefinition& product) const {
-    const auto found = m_joined.find(product.stcode);
-    if (found == m_joined.end())
+    const std::uint32_t number = m_index.find(product.stcode);
+    if (number == CodeIndex::kNone)
         return;
-    const Joined& joined = found->second;
+    const Joined& joined = m_joined[number];
     if (joined.colour != nullptr) {
         product.backColor = joined.colour->back;
         product.fontColor = joined.colour->font;

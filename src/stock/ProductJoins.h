@@ -3,8 +3,8 @@
 #include "records/RecipeLine.h"
 #include "records/StockDefinition.h"
 #include "records/StokOrderRow.h"
+#include "stock/CodeIndex.h"
 
-#include <unordered_map>
 #include <vector>
 
 namespace parvela::stock {
@@ -41,7 +41,10 @@ public:
     };
 
 private:
-    std::unordered_map<StockCode, Joined> m_joined;
+    Joined& joinedOf(StockCode code);
+
+    CodeIndex m_index;
+    std::vector<Joined> m_joined; // by the code's number in m_index
 };
 
 // 7077, 8088 or 9099 when the code's decimal text starts with those digits

@@ -2,6 +2,7 @@
 
 #include "db/FixedField.h"
 #include "db/ListReader.h"
+#include "platform/HugePages.h"
 #include "stock/ProductJoins.h"
 
 #include <algorithm>
@@ -17,11 +18,11 @@ const std::string kProductColumns =
     "is_weighed ";
 
 QString wideField(const db::Row& row, int column, qsizetype size) {
-    return db::fitField(row.text(column), size);
+    return row.text(column, size);
 }
 
 std::string narrowField(const db::Row& row, int column, size_t size) {
-    return db::fitField(row.bytes(column), size);
+    return row.bytes(column, size);
 }
 
 void readKeysAndGroups(const db::Row& row, StockDefinition& p) {
@@ -77,28 +78,34 @@ void readTheRest(const db::Row& row, StockDefinition& p) {
     p.is_weighed = row.flag(41);
 }
 
-int readProductList(const db::StatementRunner& runner, const char* tag, const char* orderBy,
-                    const ProductJoins& joins, std::vector<StockDefinition>& products) {
-    return db::readList(runner, db::Operation(tag), db::schema::stocks,
-                        "SELECT " + kProductColumns + " FROM stckdef " + orderBy, products,
-                        [&joins](const db::Row& row) {
-                            StockDefinition product = productFromRow(row);
-                            joins.apply(product);
-                            return product;
-                        });
-}
-
-} // namespace
-
-StockDefinition productFromRow(const db::Row& row) {
-    StockDefinition product;
+void fillFromRow(const db::Row& row, StockDefinition& product) {
     readKeysAndGroups(row, product);
     readTexts(row, product);
     readPrices(row, product);
     readTheRest(row, product);
     product.codeClass = codeClassOf(product.stcode);
-    return product;
 }
+
+int readProductList(const db::StatementRunner& runner, const char* tag, const char* orderBy,
+                    const ProductJoins& joins, std::vector<StockDefinition>& products) {
+    std::vector<StockDefinition> read;
+    const db::Outcome outcome = runner.query(
+        db::Operation(tag), db::schema::stocks,
+        "SELECT " + kProductColumns + " FROM stckdef " + orderBy, [&](const db::Row& row) {
+            // Reserved once and built in place: a large catalogue is not
+            // copied about.
+            if (read.empty()) {
+                read.reserve(row.resultRows());
+                platform::preferHugePages(read.data(), read.capacity() * sizeof(StockDefinition));
+            }
+            StockDefinition& product = read.emplace_back();
+            fillFromRow(row, product);
+            joins.apply(product);
+        });
+    return db::replaceList(outcome, products, std::move(read));
+}
+
+} // namespace
 
 int readProducts(const db::StatementRunner& runner, const ProductJoins& joins,
                  std::vector<StockDefinition>& products) {

@@ -21,9 +21,6 @@ int readProducts(const db::StatementRunner& runner, const ProductJoins& joins,
 int readProductsByCode(const db::StatementRunner& runner, const ProductJoins& joins,
                        std::vector<StockDefinition>& products);
 
-// The columns of one product row, read by position.
-StockDefinition productFromRow(const db::Row& row);
-
 // The products sold by weight, in list order.
 std::vector<StockDefinition> weighedProductsOf(const std::vector<StockDefinition>& products);
 

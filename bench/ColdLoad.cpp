@@ -1,0 +1,74 @@
+#include "ColdLoad.h"
+
+#include "BaselineFetch.h"
+#include "RecordingBoxes.h"
+#include "app/CatalogData.h"
+#include "app/StartupLoad.h"
+#include "db/DbConnection.h"
+
+#include <chrono>
+#include <cppconn/exception.h>
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+namespace parvela::bench {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+} // namespace
+
+double programLoadOnce(const platform::Settings& settings) {
+    RecordingBoxes boxes;
+    auto catalog = std::make_unique<app::CatalogData>(settings, boxes);
+    const Clock::time_point start = Clock::now();
+    app::loadSharedLists(*catalog);
+    const double elapsed = millisecondsSince(start);
+    if (!boxes.empty() || catalog->stock().products.empty()) {
+        std::cerr << "the load showed a box or read no products\n";
+        return -1;
+    }
+    // The process ends here; freeing the lists is not part of the load.
+    static_cast<void>(catalog.release());
+    return elapsed;
+}
+
+double baselineLoadOnce(const platform::Settings& settings,
+                        const std::vector<db::IssuedStatement>& selects) {
+    const db::DbConnection connection(settings);
+    try {
+        const Clock::time_point start = Clock::now();
+        const std::size_t bytes = fetchAsText(connection, selects);
+        const double elapsed = millisecondsSince(start);
+        return bytes > 0 ? elapsed : -1;
+    } catch (const sql::SQLException& e) {
+        std::cerr << e.what() << "\n";
+        return -1;
+    }
+}
+
+void writeSelects(const std::string& path, const std::vector<db::IssuedStatement>& selects) {
+    std::ofstream out(path);
+    for (const db::IssuedStatement& select : selects)
+        out << select.schema << '\t' << select.text << '\n';
+}
+
+std::vector<db::IssuedStatement> readSelects(const std::string& path) {
+    std::vector<db::IssuedStatement> selects;
+    std::ifstream in(path);
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::size_t tab = line.find('\t');
+        if (tab != std::string::npos)
+            selects.push_back({line.substr(0, tab), line.substr(tab + 1)});
+    }
+    return selects;
+}
+
+} // namespace parvela::bench

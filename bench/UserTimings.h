@@ -1,0 +1,22 @@
+#pragma once
+
+namespace parvela::platform {
+class Settings;
+}
+
+namespace parvela::bench {
+
+// What a manager waits for on a loaded catalogue, in milliseconds (medians):
+// one keystroke of the name search, typed letter by letter, and one save in
+// the edit window (the save, the cost of the products using it, the re-read).
+struct UserTimings {
+    double keystroke = -1;
+    double slowestKeystroke = -1; // the first, which folds every name once
+
+    double editSave = -1;
+    int costedProducts = 0;
+};
+
+UserTimings measureUserTimings(const platform::Settings& settings);
+
+} // namespace parvela::bench

@@ -1,0 +1,29 @@
+#include "platform/HugePages.h"
+
+#include <cstdint>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
+namespace parvela::platform {
+
+void preferHugePages(void* block, std::size_t bytes) {
+#if defined(MADV_HUGEPAGE)
+    constexpr std::size_t kHugePage = 2u << 20;
+    if (bytes < 2 * kHugePage)
+        return;
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto start = reinterpret_cast<std::uintptr_t>(block);
+    const std::uintptr_t first = (start + page - 1) & ~(page - 1);
+    const std::uintptr_t end = (start + bytes) & ~(page - 1);
+    if (end > first)
+        madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+#else
+    static_cast<void>(block);
+    static_cast<void>(bytes);
+#endif
+}
+
+} // namespace parvela::platform

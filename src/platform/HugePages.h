@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstddef>
+
+namespace parvela::platform {
+
+// Asks the system to back a large block with huge pages where it can: the
+// block is then filled with a few hundred page faults instead of many
+// thousands. Nothing happens where the system has no such pages.
+void preferHugePages(void* block, std::size_t bytes);
+
+} // namespace parvela::platform
