@@ -4,6 +4,7 @@
 #include "groups/GroupData.h"
 #include "groups/StockType.h"
 #include "platform/Ink.h"
+#include "platform/TextFit.h"
 #include "records/Company.h"
 
 #include <QFont>
@@ -175,10 +176,11 @@ void ScreenPainter::branchBoxes() {
         m_p.setBrush(fill);
         m_p.drawRect(left, top, 125, 36);
         const QColor ink = platform::inkOn(fill);
-        m_p.setFont(m_fonts.button);
+        const QFont font = platform::fittedFont(m_fonts.button, branch.name, 115);
+        m_p.setFont(font);
         m_p.setPen(ink);
         m_p.drawText(QRect(left + 6, top + 2, 115, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                     QFontMetrics(m_fonts.button).elidedText(branch.name, Qt::ElideRight, 115));
+                     QFontMetrics(font).elidedText(branch.name, Qt::ElideRight, 115));
         text(
             left + 6, top + 20,
             QStringLiteral("%1 · %2").arg(branch.branchCode).arg(QString::fromStdString(branch.ip)),
@@ -221,10 +223,11 @@ void ScreenPainter::groupRow(const Rect& rect, const QString& name, int code, co
     m_p.setBrush(fill);
     m_p.drawRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     const int width = rect.right - rect.left - 10;
-    m_p.setFont(m_fonts.list);
+    const QFont font = platform::fittedFont(m_fonts.list, name, width, 10);
+    m_p.setFont(font);
     m_p.setPen(ink);
     m_p.drawText(QRect(rect.left + 6, rect.top + 2, width, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                 QFontMetrics(m_fonts.list).elidedText(name, Qt::ElideRight, width));
+                 QFontMetrics(font).elidedText(name, Qt::ElideRight, width));
     const QColor soft = selected ? kDarkText : kRowMark;
     text(rect.left + 6, rect.top + 21, QString::number(code), m_fonts.small, soft);
     m_p.setFont(m_fonts.small);

@@ -20,12 +20,13 @@ inline double luminanceOf(const QColor& colour) {
            0.0722 * channel(colour.blue());
 }
 
-// The ink of the two that stands out more from `fill`.
+// The ink of the two that stands out more from `fill`; light ink where the
+// two are close, as on a strong red.
 inline const QColor& inkOn(const QColor& fill) {
     const double lum = luminanceOf(fill);
     const double againstLight = (luminanceOf(kLightInk) + 0.05) / (lum + 0.05);
     const double againstDark = (lum + 0.05) / (luminanceOf(kDarkInk) + 0.05);
-    return againstDark >= againstLight ? kDarkInk : kLightInk;
+    return againstDark > 1.2 * againstLight ? kDarkInk : kLightInk;
 }
 
 } // namespace parvela::platform

@@ -15,13 +15,13 @@ struct ColumnLayout {
     int width;
 };
 
-// Widths chosen so that 1000 pixels hold every caption in full and prices
-// up to 99999.99.
+// Widths chosen so that 1000 pixels hold every caption in full, prices up
+// to 99999.99 and as much of the name as they can.
 constexpr ColumnLayout kColumns[] = {
-    {"Stok Kodu", 80},  {"POSMENU", 50},     {"Bundle", 98},   {"STOK ADI", 150},
-    {"Tipi", 32},       {"Gün Menü", 52},    {"Maliyet", 58},  {"Per.Fyt", 58},
-    {"Servis Fyt", 60}, {"Sipariş Fyt", 60}, {"Zaman-1", 46},  {"KDV", 28},
-    {"Departman", 56},  {"GrA Sıra", 46},    {"GrB Sıra", 46}, {"Gnl Sıra", 46},
+    {"Stok Kodu", 74},  {"POSMENU", 44},     {"Bundle", 88},   {"STOK ADI", 180},
+    {"Tipi", 30},       {"Gün Menü", 50},    {"Maliyet", 58},  {"Per.Fyt", 58},
+    {"Servis Fyt", 58}, {"Sipariş Fyt", 60}, {"Zaman-1", 50},  {"KDV", 28},
+    {"Departman", 58},  {"GrA Sıra", 42},    {"GrB Sıra", 42}, {"Gnl Sıra", 44},
 };
 static_assert(std::size(kColumns) == static_cast<std::size_t>(Column::Count));
 

@@ -1,6 +1,7 @@
 #include "stock/StockBrowserPainter.h"
 
 #include "groups/GroupData.h"
+#include "platform/TextFit.h"
 #include "stock/StockBrowserColumns.h"
 
 #include <QFont>
@@ -162,8 +163,9 @@ void BrowserPainter::headerRow(int top) {
     for (int i = 0; i < static_cast<int>(Column::Count); ++i) {
         const auto column = static_cast<Column>(i);
         const Span span = spanOf(column);
-        text(QRect(span.left + 2, top, span.right - span.left - 2, 18), captionOf(column), m_header,
-             kLight);
+        const int width = span.right - span.left - 2;
+        text(QRect(span.left + 2, top, width, 18), captionOf(column),
+             platform::fittedFont(m_header, captionOf(column), width, 7), kLight);
     }
 }
 
@@ -224,8 +226,9 @@ void BrowserPainter::cell(Column column, int top, const QString& value, const QC
                           bool number) {
     const Span span = spanOf(column);
     const Qt::Alignment align = (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-    text(QRect(span.left + 2, top, span.right - span.left - 4, kRowHeight), value, m_row, ink,
-         align);
+    const int width = span.right - span.left - 4;
+    text(QRect(span.left + 2, top, width, kRowHeight), value,
+         platform::fittedFont(m_row, value, width), ink, align);
 }
 
 void BrowserPainter::rowCells(const StockDefinition& p, const RowCells& cells, int top,
@@ -235,10 +238,14 @@ void BrowserPainter::rowCells(const StockDefinition& p, const RowCells& cells, i
     cell(Column::Code, top, QString::number(p.stcode), ink, false);
     text(QRect(spanOf(Column::PosMenu).left + 2, top, 46, kRowHeight), platformTag(p.codeClass),
          m_tag, tagInk);
+    const auto tag = [&](const Rect& cell, const QString& caption) {
+        const QRect box = toQRect(cell);
+        text(box, caption, platform::fittedFont(m_tag, caption, box.width(), 6), tagInk);
+    };
     if (p.bundle)
-        text(toQRect(cells.bundleCell), QStringLiteral("Bund"), m_tag, tagInk);
+        tag(cells.bundleCell, QStringLiteral("Bund"));
     if (p.hasSizes)
-        text(toQRect(cells.tagCell), QStringLiteral("SML_MED_LRG"), m_tag, tagInk);
+        tag(cells.tagCell, QStringLiteral("SML_MED_LRG"));
     cell(Column::Name, top, p.stname, nameInk, false);
     cell(Column::Type, top, QString::number(p.type), ink, true);
     cell(Column::Cost, top, money(p.unitcost), ink, true);

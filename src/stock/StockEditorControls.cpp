@@ -1,5 +1,7 @@
 #include "stock/StockEditorControls.h"
 
+#include "platform/TextFit.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -154,6 +156,9 @@ StockEditorControls::StockEditorControls(QWidget* window, bool withRenewButton)
         button->setGeometry(place.rect);
     }
     button(7095)->setCheckable(true);
+    // " OYUN ÜRÜNÜ " ends where its "X" button begins.
+    m_gameStock->setFont(
+        platform::fittedFont(m_gameStock->font(), m_gameStock->text(), 98 - 24, 9));
     if (withRenewButton) {
         auto* renew = new QPushButton(QStringLiteral("Kodu Yenile"), window);
         renew->setObjectName(idName(7090));

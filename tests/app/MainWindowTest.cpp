@@ -222,6 +222,19 @@ TEST_F(MainWindowTest, screenshotsOfTheDemoRestaurant) {
     click(window, centre(groups[groups.size() - 1].drawing.buttonRect));
     click(window, centre(m_application.catalog().company().branches[0].rect));
     EXPECT_TRUE(window.grab().save(folder + QStringLiteral("/main-screen-branch.png")));
+
+    // The smallest screen the program is made for: everything on it.
+    window.resize(1024, 768);
+    window.screenState().desktopRight = 1024;
+    window.grab();
+    for (std::size_t i = 0; i < static_cast<std::size_t>(MainButton::Count); ++i) {
+        const records::Rect& button = window.screenState().button(static_cast<MainButton>(i));
+        if (button.right == 0 && button.bottom == 0)
+            continue; // not drawn (an arrow of a short list)
+        EXPECT_LE(button.right, 1024) << i;
+        EXPECT_LE(button.bottom, 740) << i; // under a title bar, a little room is gone
+    }
+    EXPECT_TRUE(window.grab().save(folder + QStringLiteral("/main-screen-1024.png")));
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
