@@ -1,91 +1,99 @@
 #include "db/CodePage1254.h"
 
-#include <cerrno>
-#include <iconv.h>
-#include <stdexcept>
+#include <array>
 
 namespace parvela::db {
 
 namespace {
 
-// Owns one iconv descriptor. A descriptor keeps shift state, so each
-// conversion opens its own; glibc caches the loaded tables.
-class IconvHandle {
-public:
-    IconvHandle(const char* to, const char* from)
-        : m_cd(iconv_open(to, from)) {
-        if (m_cd == reinterpret_cast<iconv_t>(-1))
-            throw std::runtime_error("iconv cannot convert between UTF-8 and CP1254");
+constexpr char16_t kUndefined = 0xFFFD;
+
+// Where code page 1254 differs from Latin-1: 0x80-0x9F and six Turkish letters.
+constexpr std::array<char16_t, 32> kHigh80{
+    0x20AC,     kUndefined, 0x201A, 0x0192, 0x201E, 0x2026,     0x2020,     0x2021,
+    0x02C6,     0x2030,     0x0160, 0x2039, 0x0152, kUndefined, kUndefined, kUndefined,
+    kUndefined, 0x2018,     0x2019, 0x201C, 0x201D, 0x2022,     0x2013,     0x2014,
+    0x02DC,     0x2122,     0x0161, 0x203A, 0x0153, kUndefined, kUndefined, 0x0178};
+
+constexpr std::array<char16_t, 256> makeTable() {
+    std::array<char16_t, 256> table{};
+    for (std::size_t byte = 0; byte < 256; ++byte)
+        table[byte] = static_cast<char16_t>(byte);
+    for (std::size_t i = 0; i < kHigh80.size(); ++i)
+        table[0x80 + i] = kHigh80[i];
+    table[0xD0] = 0x011E; // Ğ
+    table[0xDD] = 0x0130; // İ
+    table[0xDE] = 0x015E; // Ş
+    table[0xF0] = 0x011F; // ğ
+    table[0xFD] = 0x0131; // ı
+    table[0xFE] = 0x015F; // ş
+    return table;
+}
+
+constexpr std::array<char16_t, 256> kToUnicode = makeTable();
+
+// The byte of a character, or -1 when the code page has none. Latin-1
+// characters that the code page replaced (Ð, Ý, Þ, ð, ý, þ) have none.
+int byteOf(char16_t c) {
+    if (c < 0x80)
+        return c;
+    if (c >= 0xA0 && c <= 0xFF)
+        return kToUnicode[c] == c ? c : -1;
+    for (std::size_t byte = 0x80; byte < 256; ++byte) {
+        if (kToUnicode[byte] == c && c != kUndefined)
+            return static_cast<int>(byte);
     }
-    ~IconvHandle() { iconv_close(m_cd); }
-    IconvHandle(const IconvHandle&) = delete;
-    IconvHandle& operator=(const IconvHandle&) = delete;
+    return -1;
+}
 
-    // Converts as much as it can; returns false and leaves `in` at the first
-    // byte that cannot be converted.
-    bool convert(std::string_view& in, std::string& out) const {
-        char buffer[512];
-        while (!in.empty()) {
-            char* src = const_cast<char*>(in.data());
-            size_t srcLeft = in.size();
-            char* dst = buffer;
-            size_t dstLeft = sizeof buffer;
-            const size_t rc = iconv(m_cd, &src, &srcLeft, &dst, &dstLeft);
-            out.append(buffer, static_cast<size_t>(dst - buffer));
-            in.remove_prefix(in.size() - srcLeft);
-            if (rc == static_cast<size_t>(-1) && errno != E2BIG)
-                return false;
-        }
-        return true;
+// Walks the text by characters; a surrogate pair is one character that the
+// code page never holds.
+template <typename OnCharacter> bool forEachByte(const QString& text, OnCharacter onCharacter) {
+    const auto* units = reinterpret_cast<const char16_t*>(text.constData());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = units[i];
+        if (QChar::isHighSurrogate(unit) && i + 1 < text.size() &&
+            QChar::isLowSurrogate(units[i + 1]))
+            ++i;
+        const int byte = QChar::isSurrogate(unit) ? -1 : byteOf(unit);
+        if (!onCharacter(byte))
+            return false;
     }
-
-private:
-    iconv_t m_cd;
-};
-
-// Length of the UTF-8 sequence that starts with this byte (1 for a stray byte).
-size_t utf8SequenceLength(unsigned char lead) {
-    if (lead >= 0xF0)
-        return 4;
-    if (lead >= 0xE0)
-        return 3;
-    if (lead >= 0xC0)
-        return 2;
-    return 1;
+    return true;
 }
 
 } // namespace
 
 std::optional<std::string> Cp1254::encode(const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    std::string_view in(utf8.constData(), static_cast<size_t>(utf8.size()));
     std::string out;
-    if (!IconvHandle("CP1254", "UTF-8").convert(in, out))
+    out.reserve(static_cast<std::size_t>(text.size()));
+    const bool whole = forEachByte(text, [&out](int byte) {
+        if (byte < 0)
+            return false;
+        out.push_back(static_cast<char>(byte));
+        return true;
+    });
+    if (!whole)
         return std::nullopt;
     return out;
 }
 
 std::string Cp1254::encodeLossy(const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    std::string_view in(utf8.constData(), static_cast<size_t>(utf8.size()));
     std::string out;
-    const IconvHandle handle("CP1254", "UTF-8");
-    while (!handle.convert(in, out)) {
-        out.push_back('?');
-        in.remove_prefix(
-            std::min(in.size(), utf8SequenceLength(static_cast<unsigned char>(in[0]))));
-    }
+    out.reserve(static_cast<std::size_t>(text.size()));
+    forEachByte(text, [&out](int byte) {
+        out.push_back(byte < 0 ? '?' : static_cast<char>(byte));
+        return true;
+    });
     return out;
 }
 
 QString Cp1254::decode(std::string_view bytes) {
-    std::string utf8;
-    const IconvHandle handle("UTF-8", "CP1254");
-    while (!handle.convert(bytes, utf8)) {
-        utf8.append("\xEF\xBF\xBD");
-        bytes.remove_prefix(1);
-    }
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    auto* out = reinterpret_cast<char16_t*>(text.data());
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        out[i] = kToUnicode[static_cast<unsigned char>(bytes[i])];
+    return text;
 }
 
 } // namespace parvela::db
