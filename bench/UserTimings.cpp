@@ -72,16 +72,7 @@ UserTimings measureUserTimings(const platform::Settings& settings) {
     app::loadSharedLists(catalog);
     platform::ProgramMessenger messenger(10);
     platform::BackgroundJobs jobs(boxes);
-    stock::StockContext context{catalog.runner(),
-                                boxes,
-                                messenger,
-                                jobs,
-                                catalog.stock(),
-                                catalog.groups(),
-                                catalog.recipes().recipeLines,
-                                [&catalog] {
-                                    return catalog.readProducts();
-                                }};
+    stock::StockContext context = catalog.stockContext(boxes, messenger, jobs);
     UserTimings timings;
     const std::vector<double> typed = keystrokes(catalog.stock());
     timings.keystroke = median(typed);

@@ -16,16 +16,7 @@ Application::Application(platform::MessageBoxes& boxes)
     , m_user(m_settings, boxes)
     , m_catalog(m_settings, boxes)
     , m_jobs(boxes)
-    , m_stockContext{m_catalog.runner(),
-                     boxes,
-                     m_messenger,
-                     m_jobs,
-                     m_catalog.stock(),
-                     m_catalog.groups(),
-                     m_catalog.recipes().recipeLines,
-                     [this] {
-                         return m_catalog.readProducts();
-                     }}
+    , m_stockContext(m_catalog.stockContext(boxes, m_messenger, m_jobs))
     , m_stockFeatures(boxes)
     , m_mainFeatures(boxes) {}
 

@@ -87,6 +87,14 @@ int CatalogData::readProducts() {
     return count;
 }
 
+stock::StockContext CatalogData::stockContext(platform::MessageBoxes& boxes,
+                                              const platform::ProgramMessenger& messenger,
+                                              platform::BackgroundJobs& jobs) {
+    return {m_runner, boxes, messenger, jobs, m_stock, m_groups, m_recipes.recipeLines, [this] {
+                return readProducts();
+            }};
+}
+
 int CatalogData::readScales() {
     return scales::readScales(m_runner, m_scales);
 }

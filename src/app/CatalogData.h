@@ -8,11 +8,14 @@
 #include "records/StokOrderRow.h"
 #include "scales/ScaleEntry.h"
 #include "stock/StockCatalog.h"
+#include "stock/StockContext.h"
 
 #include <vector>
 
 namespace parvela::platform {
+class BackgroundJobs;
 class MessageBoxes;
+class ProgramMessenger;
 class Settings;
 } // namespace parvela::platform
 
@@ -49,6 +52,11 @@ public:
     std::vector<ordering::StokOrderRow>& orderRows() { return m_orderRows; }
     const std::vector<scales::ScaleEntry>& scales() const { return m_scales; }
     db::StatementRunner& runner() { return m_runner; }
+
+    // What the stock windows may reach of these lists.
+    stock::StockContext stockContext(platform::MessageBoxes& boxes,
+                                     const platform::ProgramMessenger& messenger,
+                                     platform::BackgroundJobs& jobs);
 
 private:
     db::DbConnection m_connection;

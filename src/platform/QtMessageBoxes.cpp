@@ -1,5 +1,7 @@
 #include "platform/QtMessageBoxes.h"
 
+#include "platform/WorkerBoxes.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -70,9 +72,7 @@ BoxAnswer answerOf(int button, BoxButtons buttons) {
         return BoxAnswer::Ok;
     default:
         // Closed without a button: the escape answer of the box.
-        return buttons == BoxButtons::Ok      ? BoxAnswer::Ok
-               : buttons == BoxButtons::YesNo ? BoxAnswer::No
-                                              : BoxAnswer::Cancel;
+        return escapeAnswerOf(buttons);
     }
 }
 

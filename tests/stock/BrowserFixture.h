@@ -67,16 +67,7 @@ protected:
     app::CatalogData m_catalog{m_settings, m_boxes};
     platform::ProgramMessenger m_messenger{100};
     platform::BackgroundJobs m_jobs{m_boxes};
-    stock::StockContext m_context{m_catalog.runner(),
-                                  m_boxes,
-                                  m_messenger,
-                                  m_jobs,
-                                  m_catalog.stock(),
-                                  m_catalog.groups(),
-                                  m_catalog.recipes().recipeLines,
-                                  [this] {
-                                      return m_catalog.readProducts();
-                                  }};
+    stock::StockContext m_context = m_catalog.stockContext(m_boxes, m_messenger, m_jobs);
     stock::NotBuiltStockFeatures m_notBuilt{m_boxes};
     stock::StockBrowserState m_browser;
     OpenedWindows m_windows;
