@@ -5,6 +5,7 @@
 #include "app/CatalogData.h"
 #include "app/StartupLoad.h"
 #include "db/DbConnection.h"
+#include "platform/HugePages.h"
 
 #include <chrono>
 #include <cppconn/exception.h>
@@ -25,6 +26,8 @@ double millisecondsSince(Clock::time_point start) {
 } // namespace
 
 double programLoadOnce(const platform::Settings& settings) {
+    // As the program's main does before anything else.
+    platform::keepFreedMemoryForReuse();
     RecordingBoxes boxes;
     auto catalog = std::make_unique<app::CatalogData>(settings, boxes);
     const Clock::time_point start = Clock::now();

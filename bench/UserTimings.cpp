@@ -5,6 +5,7 @@
 #include "app/StartupLoad.h"
 #include "db/Row.h"
 #include "platform/BackgroundJobs.h"
+#include "platform/HugePages.h"
 #include "platform/ProgramMessenger.h"
 #include "stock/CostPropagation.h"
 #include "stock/ProductFilters.h"
@@ -67,6 +68,7 @@ stock::StockCode busiestIngredient(const std::vector<recipes::RecipeLine>& lines
 } // namespace
 
 UserTimings measureUserTimings(const platform::Settings& settings) {
+    platform::keepFreedMemoryForReuse();
     RecordingBoxes boxes;
     app::CatalogData catalog(settings, boxes);
     app::loadSharedLists(catalog);

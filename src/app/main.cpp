@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/LoginDialog.h"
+#include "platform/HugePages.h"
 #include "platform/QtMessageBoxes.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
+    parvela::platform::keepFreedMemoryForReuse();
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("parvela-yonetim"));
     QApplication::setApplicationVersion(QStringLiteral("0.1"));

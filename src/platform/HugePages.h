@@ -9,4 +9,9 @@ namespace parvela::platform {
 // thousands. Nothing happens where the system has no such pages.
 void preferHugePages(void* block, std::size_t bytes);
 
+// Called once at start: large lists are allocated from the heap and freed
+// memory is kept, so that reading the catalogue again reuses the pages of
+// the last read instead of faulting in fresh ones.
+void keepFreedMemoryForReuse();
+
 } // namespace parvela::platform

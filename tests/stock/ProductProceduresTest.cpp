@@ -63,7 +63,8 @@ TEST_F(CodeChangeTest, goesOnAfterAFailingStepAndChangesTheDefinitionFirst) {
     TestDatabase::exec("RENAME TABLE oturum.orderitems TO oturum.orderitems_away;"
                        "INSERT INTO stocks.colors(stcode) VALUES(33311);");
     test::addProduct({33311, "Adana"});
-    stock::changeProductCode(m_runner, 33311, 33399);
+    // A failure elsewhere: the product itself has its new code.
+    EXPECT_EQ(stock::changeProductCode(m_runner, 33311, 33399), 1);
     TestDatabase::exec("RENAME TABLE oturum.orderitems_away TO oturum.orderitems;");
 
     EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("UPDATE_STOK_CODE_IN_ORDER_ITEMS")});
@@ -79,6 +80,16 @@ TEST_F(CodeChangeTest, goesOnAfterAFailingStepAndChangesTheDefinitionFirst) {
     EXPECT_LT(position("UPDATE stocks.stckdef"), position("UPDATE orderitems"));
     EXPECT_LT(position("UPDATE orderitems"), position("UPDATE stocks.colors"));
     EXPECT_EQ(texts.size(), 10u);
+}
+
+TEST_F(CodeChangeTest, saysSoWhenTheProductKeptItsOldCode) {
+    test::addProduct({33311, "Adana"});
+    test::addProduct({33399, "Başkası"});
+    TestDatabase::exec("INSERT INTO stocks.colors(stcode) VALUES(33311);");
+    EXPECT_EQ(stock::changeProductCode(m_runner, 33311, 33399), -1);
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("UPDATE_STOK_CODE_IN_STOKTANIMI")});
+    // The later steps ran all the same.
+    EXPECT_EQ(TestDatabase::scalar("SELECT stcode FROM stocks.colors"), "33399");
 }
 
 TEST_F(ProductDeleteTest, asksThenDeletesOnlyOnYes) {

@@ -321,7 +321,9 @@ TEST_F(StockEditorWindowTest, aRefusedInsertKeepsTheFormAndWritesNothingElse) {
     EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("INSERT_NEW_STOCK_DEFINITION")});
     EXPECT_EQ(textOf(window, "7005"), QStringLiteral("Lahmacun"));
     EXPECT_EQ(textOf(window, "7041"), QStringLiteral("333129"));
-    EXPECT_EQ(window->edited().product.stcode, 333129);
+    if (const StockEditorWindow* editor = window.data()) {
+        EXPECT_EQ(editor->edited().product.stcode, 333129);
+    }
     EXPECT_EQ(TestDatabase::count("stocks.colors"), colours);
     EXPECT_EQ(TestDatabase::count("stocks.indirim_tablosu"), discounts);
     EXPECT_EQ(filterRuns, 0);

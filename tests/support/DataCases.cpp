@@ -2,9 +2,8 @@
 
 #include "TestDatabase.h"
 
+#include <QFile>
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 namespace parvela::test {
 
@@ -13,8 +12,10 @@ bool DataCase::has(const char* file) const {
 }
 
 std::string DataCase::bytes(const char* file) const {
-    std::ifstream in(folder / file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    QFile in(QString::fromStdString((folder / file).string()));
+    if (!in.open(QIODevice::ReadOnly))
+        return {};
+    return in.readAll().toStdString();
 }
 
 std::vector<DataCase> dataCases(const std::string& area, const std::string& format) {
