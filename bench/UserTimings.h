@@ -14,6 +14,10 @@ struct UserTimings {
     double slowestKeystroke = -1; // the first, which folds every name once
 
     double editSave = -1;
+    // Its parts: the statements of the save, the costs, the re-read.
+    double saveStatements = -1;
+    double costs = -1;
+    double reread = -1;
     int costedProducts = 0;
 };
 

@@ -13,9 +13,8 @@ std::size_t capacityFor(std::size_t count) {
 } // namespace
 
 CodeIndex::CodeIndex(std::size_t expected)
-    : m_codes(capacityFor(expected))
-    , m_numbers(m_codes.size(), kNone)
-    , m_mask(m_codes.size() - 1) {}
+    : m_slots(capacityFor(expected))
+    , m_mask(m_slots.size() - 1) {}
 
 std::size_t CodeIndex::slotOf(StockCode code) const {
     // Fibonacci hashing spreads codes that differ in their last digits.
@@ -25,41 +24,35 @@ std::size_t CodeIndex::slotOf(StockCode code) const {
 
 std::uint32_t CodeIndex::find(StockCode code) const {
     for (std::size_t slot = slotOf(code);; slot = (slot + 1) & m_mask) {
-        if (m_numbers[slot] == kNone)
-            return kNone;
-        if (m_codes[slot] == code)
-            return m_numbers[slot];
+        const Slot& here = m_slots[slot];
+        if (here.number == kNone || here.code == code)
+            return here.number;
     }
 }
 
 std::uint32_t CodeIndex::insert(StockCode code) {
-    if ((m_size + 1) * 2 > m_codes.size())
+    if ((m_size + 1) * 2 > m_slots.size())
         grow();
     for (std::size_t slot = slotOf(code);; slot = (slot + 1) & m_mask) {
-        if (m_numbers[slot] == kNone) {
-            m_codes[slot] = code;
-            m_numbers[slot] = static_cast<std::uint32_t>(m_size++);
-            return m_numbers[slot];
-        }
-        if (m_codes[slot] == code)
-            return m_numbers[slot];
+        Slot& here = m_slots[slot];
+        if (here.number == kNone)
+            here = {code, static_cast<std::uint32_t>(m_size++)};
+        if (here.code == code)
+            return here.number;
     }
 }
 
 void CodeIndex::grow() {
-    std::vector<StockCode> codes(m_codes.size() * 2);
-    std::vector<std::uint32_t> numbers(codes.size(), kNone);
-    codes.swap(m_codes);
-    numbers.swap(m_numbers);
-    m_mask = m_codes.size() - 1;
-    for (std::size_t i = 0; i < codes.size(); ++i) {
-        if (numbers[i] == kNone)
+    std::vector<Slot> old(m_slots.size() * 2);
+    old.swap(m_slots);
+    m_mask = m_slots.size() - 1;
+    for (const Slot& moving : old) {
+        if (moving.number == kNone)
             continue;
-        std::size_t slot = slotOf(codes[i]);
-        while (m_numbers[slot] != kNone)
+        std::size_t slot = slotOf(moving.code);
+        while (m_slots[slot].number != kNone)
             slot = (slot + 1) & m_mask;
-        m_codes[slot] = codes[i];
-        m_numbers[slot] = numbers[i];
+        m_slots[slot] = moving;
     }
 }
 

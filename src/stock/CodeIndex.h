@@ -25,8 +25,13 @@ private:
     std::size_t slotOf(StockCode code) const;
     void grow();
 
-    std::vector<StockCode> m_codes;
-    std::vector<std::uint32_t> m_numbers; // kNone where the slot is free
+    // A code and its number side by side: one probe, one cache line.
+    struct Slot {
+        StockCode code = 0;
+        std::uint32_t number = kNone; // kNone where the slot is free
+    };
+
+    std::vector<Slot> m_slots;
     std::size_t m_size = 0;
     std::size_t m_mask = 0;
 };
