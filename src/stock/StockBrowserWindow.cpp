@@ -61,6 +61,7 @@ StockBrowserWindow::StockBrowserWindow(StockContext& context, StockBrowserState&
     createScrollBar();
     m_model.open();
     syncSwitches();
+    fitScrollBar();
 }
 
 StockBrowserWindow::~StockBrowserWindow() = default;
@@ -137,6 +138,8 @@ void StockBrowserWindow::createScrollBar() {
 }
 
 void StockBrowserWindow::fitScrollBar() {
+    if (m_scrollBar == nullptr)
+        return;
     const QSignalBlocker quiet(m_scrollBar);
     m_scrollBar->setRange(0, lastFirstRow(m_state));
     m_scrollBar->setPageStep(visibleRows(m_state.showRecipes));
@@ -208,6 +211,8 @@ bool StockBrowserWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void StockBrowserWindow::paintEvent(QPaintEvent*) {
     m_model.refresh();
+    // Whatever changed the list, the bar fits it before the user sees it.
+    fitScrollBar();
     QPainter painter(this);
     StockBrowserContent content{m_state, m_context.stock, m_context.recipeLines,
                                 browserHeadings(m_context.groups, m_state)};

@@ -122,9 +122,18 @@ TEST_F(StockBrowserWindowTest, platformBoxesUncheckEachOther) {
 }
 
 TEST_F(StockBrowserWindowTest, theBarCountsRowsAndReachesTheLastFullPage) {
+    // The bar scrolls the list it opened on: the group has more than a page.
+    QScrollBar& opened = m_window->scrollBar();
+    ASSERT_GT(m_browser.displayed.size(), static_cast<std::size_t>(stock::visibleRows(false)));
+    EXPECT_EQ(opened.maximum(),
+              static_cast<int>(m_browser.displayed.size()) - stock::visibleRows(false));
+    opened.triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_GT(m_browser.firstRow, 0);
+
+    // Every product, from the top: the bar follows a list shown afresh.
     stock::showAll(m_browser, m_catalog.stock());
-    QCoreApplication::sendEvent(
-        m_window, new QEvent(platform::msg::eventType(platform::msg::kStockListChanged)));
+    m_browser.firstRow = 0;
+    m_window->grab();
     QScrollBar& bar = m_window->scrollBar();
     const int page = stock::visibleRows(false);
     const int last = static_cast<int>(m_browser.displayed.size()) - page;
