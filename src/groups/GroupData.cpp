@@ -6,6 +6,7 @@
 #include "db/StatementRunner.h"
 #include "db/TextPreparation.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace parvela::groups {
@@ -244,6 +245,22 @@ int GroupData::updateGroupC(const GroupC& group) const {
 int GroupData::removeById(const char* tag, const char* table, int Id, int code) const {
     return issue(m_runner, db::Operation(tag),
                  db::sqlf("DELETE FROM %s  WHERE %s.id=%d ;", table, table, Id), code);
+}
+
+namespace {
+
+template <typename Group> QString nameWithCode(const std::vector<Group>& all, int code) {
+    if (code == 0)
+        return {};
+    const auto found =
+        std::find_if(all.begin(), all.end(), [code](const Group& g) { return codeOf(g) == code; });
+    return found == all.end() ? QString() : found->wideName;
+}
+
+} // namespace
+
+std::array<QString, 3> GroupData::namesOf(int acode, int bcode, int ccode) const {
+    return {nameWithCode(m_allA, acode), nameWithCode(m_allB, bcode), nameWithCode(m_allC, ccode)};
 }
 
 int GroupData::linkedStockCount(int code, int level) const {

@@ -3,6 +3,7 @@
 #include "groups/GroupLevels.h"
 #include "groups/GroupRecords.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,10 @@ public:
     int deleteGroupA(const GroupA& group) const { return remove(group); }
     int deleteGroupB(const GroupB& group) const { return remove(group); }
     int deleteGroupC(const GroupC& group) const { return remove(group); }
+
+    // The names of the Group A, B and C with these codes; empty where the
+    // code is 0 or no group has it.
+    std::array<QString, 3> namesOf(int acode, int bcode, int ccode) const;
 
     // The number of stocks filed under the group of `level` (1 A, 2 B, 3 C).
     int linkedStockCount(int code, int level) const;

@@ -355,22 +355,11 @@ void BrowserPainter::paint(QSize client) {
         recipePanel(panel);
 }
 
-template <typename Group>
-QString nameOf(const std::vector<Group>& list, int Group::*code, int wanted) {
-    if (wanted == 0)
-        return {};
-    const auto found =
-        std::find_if(list.begin(), list.end(), [&](const Group& g) { return g.*code == wanted; });
-    return found != list.end() ? found->wideName : QString();
-}
-
 } // namespace
 
 std::array<QString, 3> browserHeadings(const groups::GroupData& groups,
                                        const StockBrowserState& browser) {
-    return {nameOf(groups.allGroupA(), &groups::GroupA::acode, browser.gra),
-            nameOf(groups.allGroupB(), &groups::GroupB::bcode, browser.grb),
-            nameOf(groups.allGroupC(), &groups::GroupC::ccode, browser.grc)};
+    return groups.namesOf(browser.gra, browser.grb, browser.grc);
 }
 
 void paintStockBrowser(QPainter& painter, QSize client, StockBrowserContent& content) {

@@ -24,19 +24,6 @@ namespace {
 
 constexpr qsizetype kShortestCheckedBarcode = 4;
 
-template <typename Group>
-QString nameOf(const std::vector<Group>& groups, int code, int Group::*codeOf) {
-    const auto found = std::find_if(groups.begin(), groups.end(),
-                                    [&](const Group& g) { return g.*codeOf == code; });
-    return found == groups.end() ? QString() : found->wideName;
-}
-
-std::array<QString, 3> groupNamesOf(const groups::GroupData& data, const StockDefinition& p) {
-    return {nameOf(data.allGroupA(), p.gra, &groups::GroupA::acode),
-            nameOf(data.allGroupB(), p.grb, &groups::GroupB::bcode),
-            nameOf(data.allGroupC(), p.grc, &groups::GroupC::ccode)};
-}
-
 // The groups selected on the main screen; one not selected leaves its id.
 void takeSelectedGroups(const groups::GroupData& data, StockDefinition& product) {
     groups::GroupA a;
@@ -79,7 +66,7 @@ EditedProduct newRecord(StockContext& context, const StockDefinition& groupsFrom
     product.gra = groupsFrom.gra;
     product.grb = groupsFrom.grb;
     product.grc = groupsFrom.grc;
-    edited.groupNames = groupNamesOf(context.groups, product);
+    edited.groupNames = context.groups.namesOf(product.gra, product.grb, product.grc);
     takeComponentsFromColours(product);
     product.stcode = nextCodeFor(context, product.gra);
     edited.isNew = true;
@@ -178,7 +165,7 @@ EditedProduct openForEdit(StockContext& context, const StockDefinition& current)
     readDiscount(context.runner, product);
     takeComponentsFromColours(product);
     readPriceTimes(context.runner, edited);
-    edited.groupNames = groupNamesOf(context.groups, product);
+    edited.groupNames = context.groups.namesOf(product.gra, product.grb, product.grc);
     return edited;
 }
 
