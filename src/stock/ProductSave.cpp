@@ -9,9 +9,10 @@ namespace parvela::stock {
 
 ProductSaved saveProduct(const db::StatementRunner& runner, const StockDefinition& product,
                          std::vector<StockDefinition>& products) {
-    writeRegionPrice(runner, product);
-    upsertColours(runner, product);
-    upsertDiscount(runner, product);
+    // Every step runs, whatever the one before did.
+    const bool region = writeRegionPrice(runner, product);
+    const bool colours = upsertColours(runner, product);
+    const bool discount = upsertDiscount(runner, product);
     const int updated = updateProduct(runner, product);
     if (updated < 0)
         return ProductSaved::Failed;
@@ -21,7 +22,7 @@ ProductSaved saveProduct(const db::StatementRunner& runner, const StockDefinitio
                                     [&](const auto& p) { return p.stcode == product.stcode; });
     if (entry != products.end())
         *entry = product;
-    return ProductSaved::Yes;
+    return region && colours && discount ? ProductSaved::Yes : ProductSaved::Failed;
 }
 
 } // namespace parvela::stock

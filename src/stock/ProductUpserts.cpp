@@ -20,33 +20,35 @@ Existing rowExists(const db::StatementRunner& runner, const db::Operation& op,
     return found ? Existing::Yes : Existing::No;
 }
 
-void upsert(const db::StatementRunner& runner, const db::Operation& op, const std::string& query,
+bool upsert(const db::StatementRunner& runner, const db::Operation& op, const std::string& query,
             const std::string& update, const std::string& insert) {
     const Existing existing = rowExists(runner, op, query);
     if (existing == Existing::Unknown)
-        return;
-    (void)runner.execute(op, db::schema::stocks, existing == Existing::Yes ? update : insert);
+        return false;
+    return runner.execute(op, db::schema::stocks, existing == Existing::Yes ? update : insert) !=
+           db::Outcome::Failed;
 }
 
 } // namespace
 
-void upsertColours(const db::StatementRunner& runner, const StockDefinition& p) {
+bool upsertColours(const db::StatementRunner& runner, const StockDefinition& p) {
     const long long code = code64(p.stcode);
-    upsert(runner, db::Operation("UPDATE_STOK_RENGI"),
-           db::sqlf("SELECT * FROM colors WHERE stcode=%lld;", code),
-           db::sqlf("UPDATE colors SET red=%d,green=%d,blue=%d,redfnt=%d,greenfnt=%d,bluefnt=%d "
-                    "WHERE stcode=%lld;",
-                    p.red, p.green, p.blue, p.redfnt, p.greenfnt, p.bluefnt, code),
-           db::sqlf("INSERT INTO colors(stcode,red,green,blue,redfnt,greenfnt,bluefnt) "
-                    "VALUES(%lld,%d,%d,%d,%d,%d,%d);",
-                    code, p.red, p.green, p.blue, p.redfnt, p.greenfnt, p.bluefnt));
+    return upsert(
+        runner, db::Operation("UPDATE_STOK_RENGI"),
+        db::sqlf("SELECT * FROM colors WHERE stcode=%lld;", code),
+        db::sqlf("UPDATE colors SET red=%d,green=%d,blue=%d,redfnt=%d,greenfnt=%d,bluefnt=%d "
+                 "WHERE stcode=%lld;",
+                 p.red, p.green, p.blue, p.redfnt, p.greenfnt, p.bluefnt, code),
+        db::sqlf("INSERT INTO colors(stcode,red,green,blue,redfnt,greenfnt,bluefnt) "
+                 "VALUES(%lld,%d,%d,%d,%d,%d,%d);",
+                 code, p.red, p.green, p.blue, p.redfnt, p.greenfnt, p.bluefnt));
 }
 
-void upsertDiscount(const db::StatementRunner& runner, const StockDefinition& p) {
+bool upsertDiscount(const db::StatementRunner& runner, const StockDefinition& p) {
     const long long code = code64(p.stcode);
     const double peraken = static_cast<double>(p.peraken);
     const double yuzde = static_cast<double>(p.yuzde);
-    upsert(
+    return upsert(
         runner, db::Operation("UPDATE_DISCOUNT_TABLE"),
         db::sqlf("SELECT * FROM stocks.indirim_tablosu WHERE indirim_tablosu.stcode=%lld;", code),
         db::sqlf("UPDATE indirim_tablosu SET peraken=%.2f, yuzde=%.3f WHERE stcode=%lld;", peraken,
@@ -56,17 +58,23 @@ void upsertDiscount(const db::StatementRunner& runner, const StockDefinition& p)
                  kDiscountAccount, code, peraken, yuzde));
 }
 
-void writeRegionPrice(const db::StatementRunner& runner, const StockDefinition& p) {
+bool writeRegionPrice(const db::StatementRunner& runner, const StockDefinition& p) {
     const RegionPrice& region = p.regionPrice;
     if (region.fiyat_fark == 0.0F)
-        return;
-    (void)runner.execute(db::Operation("DELETE_FROM_BOLGE_FIYAT"), db::schema::stocks,
-                         db::sqlf("DELETE FROM bolge_urun_fiyat WHERE bolgekod=%d AND stcode=%lld;",
-                                  region.bolgekod, code64(p.stcode)));
-    (void)runner.execute(
-        db::Operation("INSERT_BOLGE_FIYAT"), db::schema::stocks,
-        db::sqlf("INSERT INTO bolge_urun_fiyat(bolgekod,stcode,fiyat_fark) VALUES(%d,%lld,%.2f);",
-                 region.bolgekod, code64(p.stcode), static_cast<double>(region.fiyat_fark)));
+        return true;
+    // The insert runs whether the delete did or not, as the other programs do.
+    const bool deleted =
+        runner.execute(db::Operation("DELETE_FROM_BOLGE_FIYAT"), db::schema::stocks,
+                       db::sqlf("DELETE FROM bolge_urun_fiyat WHERE bolgekod=%d AND stcode=%lld;",
+                                region.bolgekod, code64(p.stcode))) != db::Outcome::Failed;
+    const bool inserted =
+        runner.execute(
+            db::Operation("INSERT_BOLGE_FIYAT"), db::schema::stocks,
+            db::sqlf(
+                "INSERT INTO bolge_urun_fiyat(bolgekod,stcode,fiyat_fark) VALUES(%d,%lld,%.2f);",
+                region.bolgekod, code64(p.stcode), static_cast<double>(region.fiyat_fark))) !=
+        db::Outcome::Failed;
+    return deleted && inserted;
 }
 
 } // namespace parvela::stock

@@ -11,11 +11,13 @@ namespace parvela::stock {
 
 inline constexpr int kDiscountAccount = 1013;
 
+// Each returns false when a statement of it failed (and said so).
+
 // The product's colours row: updated when it exists, else inserted.
-void upsertColours(const db::StatementRunner& runner, const StockDefinition& product);
+bool upsertColours(const db::StatementRunner& runner, const StockDefinition& product);
 // The product's discount row, likewise; a new row always belongs to account 1013.
-void upsertDiscount(const db::StatementRunner& runner, const StockDefinition& product);
+bool upsertDiscount(const db::StatementRunner& runner, const StockDefinition& product);
 // The product's price difference in its region, rewritten only when it is not 0.
-void writeRegionPrice(const db::StatementRunner& runner, const StockDefinition& product);
+bool writeRegionPrice(const db::StatementRunner& runner, const StockDefinition& product);
 
 } // namespace parvela::stock

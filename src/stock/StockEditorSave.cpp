@@ -218,13 +218,18 @@ NewSaveResult saveNew(EditorContext& context, EditedProduct& edited, const Stock
         return {false, true, std::move(taken)};
     if (insertProduct(stock.runner, stock.boxes, read) <= 0)
         return {false, false, {}}; // refused or failed, and said so: the form stays as typed
-    if (needsFullSave(read))
-        saveProduct(stock.runner, read, stock.stock.products);
+    // The insert leaves these to the table defaults and to other tables.
+    QString status;
+    if (needsFullSave(read) &&
+        saveProduct(stock.runner, read, stock.stock.products) != ProductSaved::Yes)
+        status = QStringLiteral("%1 kaydedildi, ama renk, iskonto veya işaretleri yazılamadı: "
+                                "\"Düzenle\" ile yeniden kaydediniz.")
+                     .arg(read.stcode);
     rereadProducts(stock);
     edited = newRecord(stock, read);
     reapply(context);
     platform::notifyRestaurantProgram(stock.messenger);
-    return {true, false, {}};
+    return {true, false, status};
 }
 
 bool renewCode(EditorContext& context, EditedProduct& edited) {

@@ -150,6 +150,25 @@ TEST_F(StockEditorSaveTest, editSaveWritesItsRowsInOrderAndKeepsWhatTheFormLacks
               (TestDatabase::Rows{{"10", "20", "30", "200", "100", "50"}}));
 }
 
+TEST_F(StockEditorSaveTest, aFailedColourWriteIsNotASave) {
+    test::addProduct({121, "Çay", 12});
+    load();
+    TestDatabase::exec("CREATE TRIGGER stocks.refuse_colour BEFORE INSERT ON stocks.colors "
+                       "FOR EACH ROW SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='kilitli';");
+    stock::EditedProduct edited = edit(121);
+    stock::StockEditorForm form = stock::formOf(edited, m_context);
+    form.retail = QStringLiteral("15");
+    const stock::SaveOutcome outcome = stock::saveEdited(m_editor, edited, form);
+    TestDatabase::exec("DROP TRIGGER stocks.refuse_colour;");
+    // The later steps ran as always, but the window must not close as saved.
+    EXPECT_EQ(outcome.result, stock::EditSaveResult::Failed);
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("UPDATE_STOK_RENGI")});
+    EXPECT_EQ(column("sellp1", 121), "15.0000");
+    // Saved again once the table takes it, it goes through.
+    EXPECT_EQ(stock::saveEdited(m_editor, edited, form).result, stock::EditSaveResult::Saved);
+    EXPECT_EQ(TestDatabase::scalar("SELECT COUNT(*) FROM stocks.colors WHERE stcode=121;"), "1");
+}
+
 TEST_F(StockEditorSaveTest, anUntouchedSaveWritesBackExactlyWhatWasRead) {
     test::addProduct({121, "Çay", 12});
     const std::string brand(39, 'B');
