@@ -5,7 +5,7 @@
 #include "app/CatalogData.h"
 #include "app/StartupLoad.h"
 #include "db/DbConnection.h"
-#include "platform/HugePages.h"
+#include "platform/LargeMemory.h"
 
 #include <chrono>
 #include <cppconn/exception.h>

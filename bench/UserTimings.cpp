@@ -5,7 +5,7 @@
 #include "app/StartupLoad.h"
 #include "db/Row.h"
 #include "platform/BackgroundJobs.h"
-#include "platform/HugePages.h"
+#include "platform/LargeMemory.h"
 #include "platform/ProgramMessenger.h"
 #include "stock/CostPropagation.h"
 #include "stock/ProductFilters.h"

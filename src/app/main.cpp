@@ -1,6 +1,6 @@
 #include "app/Application.h"
 #include "app/LoginDialog.h"
-#include "platform/HugePages.h"
+#include "platform/LargeMemory.h"
 #include "platform/QtMessageBoxes.h"
 
 #include <QApplication>

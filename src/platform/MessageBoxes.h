@@ -22,6 +22,9 @@ struct BoxRequest {
     bool topmost = false;
 };
 
+// The answer a box gives when it is closed without a button.
+BoxAnswer escapeAnswerOf(BoxButtons buttons);
+
 // Every message the program shows goes through this, so that logic below the
 // windows can report to the user and tests can answer and record each box.
 class MessageBoxes {

@@ -1,7 +1,5 @@
 #include "platform/QtMessageBoxes.h"
 
-#include "platform/WorkerBoxes.h"
-
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>

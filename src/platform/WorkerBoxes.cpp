@@ -25,19 +25,6 @@ void printUnshown(const BoxRequest& request) {
 
 } // namespace
 
-BoxAnswer escapeAnswerOf(BoxButtons buttons) {
-    switch (buttons) {
-    case BoxButtons::Ok:
-        return BoxAnswer::Ok;
-    case BoxButtons::YesNo:
-        return BoxAnswer::No;
-    case BoxButtons::OkCancel:
-    case BoxButtons::YesNoCancel:
-        break;
-    }
-    return BoxAnswer::Cancel;
-}
-
 WorkerBoxes::~WorkerBoxes() {
     close();
 }

@@ -35,7 +35,4 @@ private:
     std::shared_ptr<bool> m_closed = std::make_shared<bool>(false);
 };
 
-// The answer a box gives when it is closed without a button.
-BoxAnswer escapeAnswerOf(BoxButtons buttons);
-
 } // namespace parvela::platform

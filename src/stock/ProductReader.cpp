@@ -2,7 +2,7 @@
 
 #include "db/FixedField.h"
 #include "db/ListReader.h"
-#include "platform/HugePages.h"
+#include "platform/LargeMemory.h"
 #include "stock/ProductJoins.h"
 
 #include <algorithm>

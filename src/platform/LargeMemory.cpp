@@ -1,4 +1,4 @@
-#include "platform/HugePages.h"
+#include "platform/LargeMemory.h"
 
 #include <cstdint>
 

@@ -4,6 +4,8 @@
 
 namespace parvela::platform {
 
+// How the catalogue's large lists take memory.
+
 // Asks the system to back a large block with huge pages where it can: the
 // block is then filled with a few hundred page faults instead of many
 // thousands. Nothing happens where the system has no such pages.
