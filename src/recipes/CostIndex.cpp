@@ -1,5 +1,7 @@
 #include "recipes/CostIndex.h"
 
+#include "recipes/RecipeCost.h"
+
 namespace parvela::recipes {
 
 CostIndex::CostIndex(const std::vector<stock::StockDefinition>& products,
@@ -17,10 +19,8 @@ double CostIndex::recipeCost(std::int64_t product) const {
         return 0;
     double cost = 0;
     for (const auto& [ingredient, quantity] : lines->second) {
-        const auto found = m_unitcost.find(ingredient);
-        if (found == m_unitcost.end() || ingredient == product)
-            continue;
-        cost += found->second * quantity;
+        if (const auto found = m_unitcost.find(ingredient); found != m_unitcost.end())
+            cost += lineCost(product, ingredient, found->second, quantity);
     }
     return cost;
 }

@@ -18,9 +18,8 @@ public:
     CostIndex(const std::vector<stock::StockDefinition>& products,
               const std::vector<RecipeLine>& recipeLines);
 
-    // The sum of ingredient cost × quantity over the product's recipe lines,
-    // as computeRecipeCost makes it: a missing ingredient adds nothing, the
-    // product itself adds 0.
+    // The sum of lineCost over the product's recipe lines, as
+    // computeRecipeCost makes it; a missing ingredient adds nothing.
     double recipeCost(std::int64_t product) const;
 
 private:

@@ -35,7 +35,7 @@ void computeRecipeCost(stock::StockDefinition& product, std::vector<RecipeLine>&
         // Its own cost was just set to 0, so the product adds nothing to itself.
         if (line.ingredient == product.stcode)
             line.unitcost = 0;
-        product.unitcost += line.unitcost * line.qua;
+        product.unitcost += lineCost(product.stcode, line.ingredient, line.unitcost, line.qua);
     }
 }
 

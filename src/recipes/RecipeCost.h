@@ -3,6 +3,7 @@
 #include "records/RecipeLine.h"
 #include "records/StockDefinition.h"
 
+#include <cstdint>
 #include <unordered_map>
 #include <vector>
 
@@ -12,6 +13,13 @@ namespace parvela::recipes {
 using ProductIndex = std::unordered_map<stock::StockCode, const stock::StockDefinition*>;
 
 ProductIndex indexByCode(const std::vector<stock::StockDefinition>& products);
+
+// What one recipe line adds to its product's cost: the ingredient's cost
+// times the quantity, nothing when the product is its own ingredient.
+inline double lineCost(std::int64_t product, std::int64_t ingredient, double ingredientCost,
+                       double quantity) {
+    return ingredient == product ? 0.0 : ingredientCost * quantity;
+}
 
 // The line takes its ingredient's name, type, unit, currency and cost.
 void takeIngredientFacts(RecipeLine& line, const stock::StockDefinition& ingredient);
