@@ -1,6 +1,7 @@
 #include "stock/ProductFilters.h"
 
 #include "platform/TurkishText.h"
+#include "stock/StockBrowserScroll.h"
 
 #include <algorithm>
 
@@ -142,8 +143,8 @@ bool refreshIfStale(StockBrowserState& browser, const StockCatalog& stock) {
     if (browser.builtFrom == stock.generation)
         return false;
     reapplyFilter(browser, stock);
-    browser.firstRow = std::clamp(browser.firstRow, 0,
-                                  std::max(0, static_cast<int>(browser.displayed.size()) - 1));
+    // The same place where it can, the last full page where the list shrank.
+    browser.firstRow = std::clamp(browser.firstRow, 0, lastFirstRow(browser));
     browser.drawnRows.clear();
     return true;
 }

@@ -111,8 +111,10 @@ TEST_F(ProductFiltersTest, reapplyRunsTheLastFilterOverTheNewList) {
     stock::showCurrentGroup(m_browser, m_stock);
     m_products.erase(m_products.begin());
     reread();
+    m_browser.firstRow = 5;
     EXPECT_TRUE(stock::refreshIfStale(m_browser, m_stock));
     EXPECT_FALSE(stock::refreshIfStale(m_browser, m_stock));
+    EXPECT_EQ(m_browser.firstRow, 0); // one product fits a page
     EXPECT_EQ(codesOf(m_browser), (std::vector<stock::StockCode>{2}));
 
     stock::showAll(m_browser, m_stock);
