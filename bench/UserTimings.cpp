@@ -12,6 +12,7 @@
 #include "stock/StockContext.h"
 #include "stock/StockEditorSave.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <chrono>
 #include <iostream>
@@ -85,6 +86,7 @@ UserTimings measureUserTimings(const platform::Settings& settings) {
     std::vector<double> statements;
     std::vector<double> costs;
     std::vector<double> rereads;
+    std::vector<double> listsBack;
     for (int round = 0; round < 5; ++round) {
         const auto found =
             std::find_if(catalog.stock().products.begin(), catalog.stock().products.end(),
@@ -105,15 +107,22 @@ UserTimings measureUserTimings(const platform::Settings& settings) {
         timings.costedProducts = stock::propagateCost(catalog.runner(), edited.product.stcode,
                                                       *stock::costIndexFor(context), report);
         costs.push_back(millisecondsSince(costStart));
+        const std::uint64_t generation = catalog.stock().generation;
         const Clock::time_point rereadStart = Clock::now();
         stock::finishEditSave(editor);
         rereads.push_back(millisecondsSince(rereadStart));
         saves.push_back(millisecondsSince(start));
+        const Clock::time_point savedAt = Clock::now();
+        while (catalog.stock().generation == generation && jobs.busy())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+        QCoreApplication::processEvents();
+        listsBack.push_back(millisecondsSince(savedAt));
     }
     timings.editSave = median(saves);
     timings.saveStatements = median(statements);
     timings.costs = median(costs);
     timings.reread = median(rereads);
+    timings.listBack = median(listsBack);
     if (!boxes.empty())
         std::cerr << "a box appeared while timing the user's steps\n";
     return timings;

@@ -3,11 +3,14 @@
 #include "db/FixedField.h"
 #include "db/Row.h"
 #include "ordering/StokOrderReader.h"
+#include "platform/BackgroundJobs.h"
 #include "recipes/RecipeListReaders.h"
 #include "scales/ScaleListReader.h"
 #include "stock/ProductJoins.h"
 #include "stock/ProductReader.h"
 #include "stock/StockListReaders.h"
+
+#include <QMetaObject>
 
 namespace parvela::app {
 
@@ -87,11 +90,77 @@ int CatalogData::readProducts() {
     return count;
 }
 
+// What a read on a worker works on and brings back: its own copies of the
+// joined lists, so that the windows may change theirs meanwhile.
+struct CatalogData::LaterRead {
+    std::uint64_t ticket = 0;
+    std::uint64_t generation = 0;
+    std::vector<stock::StockColour> colours;
+    std::vector<recipes::RecipeLine> recipeLines;
+    std::vector<recipes::RecipeLine> bundleLines;
+    std::vector<stock::StockCode> quickSaleCodes;
+    std::vector<stock::RegionPrice> regionPrices;
+    std::vector<stock::SizePrices> sizes;
+    std::vector<ordering::StokOrderRow> orderRows;
+    std::vector<stock::StockDefinition> products;
+    bool read = false;
+};
+
+void CatalogData::readProductsLater(platform::BackgroundJobs& jobs,
+                                    std::function<void()> whenReplaced) {
+    auto later = std::make_shared<LaterRead>(LaterRead{++m_lastLaterRead,
+                                                       m_stock.generation,
+                                                       {},
+                                                       m_recipes.recipeLines,
+                                                       m_recipes.bundleLines,
+                                                       m_stock.quickSaleCodes,
+                                                       m_stock.regionPrices,
+                                                       m_stock.sizes,
+                                                       m_orderRows,
+                                                       {},
+                                                       false});
+    jobs.start(
+        [this, later, whenReplaced = std::move(whenReplaced)](platform::JobReport& report) {
+            const db::StatementRunner runner = m_runner.withBoxes(report.boxes());
+            if (stock::readColours(runner, later->colours) >= 0) {
+                const stock::ProductJoins joins(stock::JoinSources{
+                    later->colours, later->recipeLines, later->bundleLines, later->quickSaleCodes,
+                    later->regionPrices, later->sizes, later->orderRows});
+                later->read = stock::readProducts(runner, joins, later->products) >= 0;
+            }
+            QMetaObject::invokeMethod(
+                &m_laterReads,
+                [this, later, whenReplaced] { placeLaterRead(*later, whenReplaced); },
+                Qt::QueuedConnection);
+        },
+        std::make_shared<platform::JobMailbox>(nullptr));
+}
+
+void CatalogData::placeLaterRead(LaterRead& read, const std::function<void()>& whenReplaced) {
+    // A later read, or one made here meanwhile, knows more than this one.
+    if (!read.read || read.ticket != m_lastLaterRead || read.generation != m_stock.generation)
+        return;
+    m_stock.colours = std::move(read.colours);
+    m_stock.products = std::move(read.products);
+    ++m_stock.generation;
+    m_stock.weighedProducts = stock::weighedProductsOf(m_stock.products);
+    if (whenReplaced)
+        whenReplaced();
+}
+
 stock::StockContext CatalogData::stockContext(platform::MessageBoxes& boxes,
                                               const platform::ProgramMessenger& messenger,
                                               platform::BackgroundJobs& jobs) {
-    return {m_runner, boxes, messenger, jobs, m_stock, m_groups, m_recipes.recipeLines, [this] {
-                return readProducts();
+    return {m_runner,
+            boxes,
+            messenger,
+            jobs,
+            m_stock,
+            m_groups,
+            m_recipes.recipeLines,
+            [this] { return readProducts(); },
+            [this, &jobs](std::function<void()> whenReplaced) {
+                readProductsLater(jobs, std::move(whenReplaced));
             }};
 }
 

@@ -10,6 +10,10 @@
 #include "stock/StockCatalog.h"
 #include "stock/StockContext.h"
 
+#include <QObject>
+#include <cstdint>
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace parvela::platform {
@@ -40,6 +44,10 @@ public:
     // weighed products. The count, or -1 after a reported failure (the list
     // read before then stays).
     int readProducts();
+    // The same read on a worker of `jobs`, over copies of the joined lists;
+    // the list read is put in place (and `whenReplaced` runs) on this thread,
+    // only when it is the last one asked for and no read came after it.
+    void readProductsLater(platform::BackgroundJobs& jobs, std::function<void()> whenReplaced);
     int readScales();
 
     const records::Company& company() const { return m_company; }
@@ -59,6 +67,9 @@ public:
                                      platform::BackgroundJobs& jobs);
 
 private:
+    struct LaterRead;
+    void placeLaterRead(LaterRead& read, const std::function<void()>& whenReplaced);
+
     db::DbConnection m_connection;
     db::StatementRunner m_runner;
     records::Company m_company;
@@ -67,6 +78,10 @@ private:
     recipes::RecipeLists m_recipes;
     std::vector<ordering::StokOrderRow> m_orderRows;
     std::vector<scales::ScaleEntry> m_scales;
+    std::uint64_t m_lastLaterRead = 0;
+    // Receives the reads done on workers; what it has not yet received goes
+    // with it.
+    QObject m_laterReads;
 };
 
 } // namespace parvela::app

@@ -36,6 +36,11 @@ struct StockContext {
     // Reads the products again; returns their count, or -1 (reported) when
     // the read failed and the list stayed as it was.
     std::function<int()> rereadProducts;
+    // Reads the products and their colours again off the user-interface
+    // thread, for a save that has already put its own row in memory. The list
+    // read takes the place of the one in memory, and `whenReplaced` runs,
+    // unless a newer read came first. May be empty: then callers read now.
+    std::function<void(std::function<void()> whenReplaced)> rereadProductsLater;
 };
 
 } // namespace parvela::stock

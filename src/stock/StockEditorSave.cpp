@@ -204,7 +204,12 @@ std::shared_ptr<const recipes::CostIndex> costIndexFor(const StockContext& conte
 }
 
 void finishEditSave(EditorContext& context) {
-    rereadProducts(context.stock);
+    // The saved row is in memory already: the manager need not wait for the
+    // whole list to come again.
+    if (context.stock.rereadProductsLater)
+        context.stock.rereadProductsLater(context.reapplyFilter);
+    else
+        rereadProducts(context.stock);
     reapply(context);
     platform::notifyRestaurantProgram(context.stock.messenger);
 }

@@ -188,6 +188,49 @@ TEST_F(StockEditorSaveTest, anUntouchedSaveWritesBackExactlyWhatWasRead) {
         before);
 }
 
+TEST_F(StockEditorSaveTest, theListAfterAnEditSaveComesLaterAndOnlyWhenNothingNewerCame) {
+    test::addProduct({121, "Çay", 12});
+    test::addProduct({122, "Kahve", 12});
+    load();
+    int rebuilt = 0;
+    const stock::EditorContext editor{m_context, nullptr, [&] {
+                                          ++rebuilt;
+                                      }};
+    stock::EditorContext finishing = editor;
+    stock::EditedProduct edited = edit(121);
+    stock::StockEditorForm form = stock::formOf(edited, m_context);
+    form.name = QStringLiteral("Zencefil Çayı");
+    ASSERT_EQ(stock::saveEdited(finishing, edited, form).result, stock::EditSaveResult::Saved);
+    // Another till renames the other product meanwhile.
+    TestDatabase::exec("UPDATE stocks.stckdef SET stname='Türk Kahvesi' WHERE stcode=122;");
+    const std::uint64_t before = m_catalog.stock().generation;
+    stock::finishEditSave(finishing);
+    // The saved row shows at once; the list once read comes by itself.
+    EXPECT_EQ(product(121)->stname, "Zencefil Çayı");
+    EXPECT_EQ(m_catalog.stock().products.front().stcode, 121);
+    EXPECT_EQ(rebuilt, 1);
+    QTRY_VERIFY_WITH_TIMEOUT(m_catalog.stock().generation != before, 10000);
+    EXPECT_EQ(rebuilt, 2);
+    EXPECT_EQ(product(122)->stname, "Türk Kahvesi");
+    EXPECT_EQ(m_catalog.stock().products.back().stcode, 121); // by name again
+
+    // A read made here meanwhile, or a later one asked for, wins.
+    TestDatabase::exec("UPDATE stocks.stckdef SET stname='Eski' WHERE stcode=122;");
+    m_context.rereadProductsLater([&] { ++rebuilt; });
+    m_catalog.readProducts();
+    const std::uint64_t afterRead = m_catalog.stock().generation;
+    TestDatabase::exec("UPDATE stocks.stckdef SET stname='Yeni' WHERE stcode=122;");
+    m_context.rereadProductsLater([&] { ++rebuilt; });
+    m_context.rereadProductsLater([&] { rebuilt += 10; });
+    QTRY_VERIFY_WITH_TIMEOUT(!m_jobs.busy(), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_catalog.stock().generation, afterRead + 1, 10000);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_catalog.stock().generation, afterRead + 1);
+    EXPECT_EQ(rebuilt, 12);
+    EXPECT_EQ(product(122)->stname, "Yeni");
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
+
 TEST_F(StockEditorSaveTest, aNameWithAQuoteStaysAsTypedSaveAfterSave) {
     test::addProduct({121, "Çay", 12});
     load();
