@@ -18,12 +18,17 @@ Application::Application(platform::MessageBoxes& boxes)
     , m_jobs(boxes)
     , m_stockContext(m_catalog.stockContext(boxes, m_messenger, m_jobs))
     , m_stockFeatures(boxes)
+    , m_stockGroups(m_stockContext)
     , m_mainFeatures(boxes) {}
 
 Application::~Application() {
     // The windows first: they may still wait for a job.
     m_mainWindow.reset();
     m_jobs.shutdown();
+}
+
+stock::StockFeatures Application::stockFeatures() {
+    return {m_stockFeatures, m_stockGroups, m_stockFeatures, m_stockFeatures, m_stockFeatures};
 }
 
 std::optional<int> Application::start(LoginPrompt& prompt) {
@@ -37,9 +42,9 @@ std::optional<int> Application::start(LoginPrompt& prompt) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return kNoMainWindow;
-    m_mainWindow = std::make_unique<MainWindow>(m_catalog, m_user, m_boxes, m_messenger, m_machine,
-                                                m_stockContext, m_stockFeatures.features(),
-                                                m_mainFeatures.features());
+    m_mainWindow =
+        std::make_unique<MainWindow>(m_catalog, m_user, m_boxes, m_messenger, m_machine,
+                                     m_stockContext, stockFeatures(), m_mainFeatures.features());
     m_mainWindow->setGeometry(screen->geometry());
     m_mainWindow->showMaximized();
     m_mainWindow->update();

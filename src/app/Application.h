@@ -9,6 +9,7 @@
 #include "platform/Settings.h"
 #include "stock/NotBuiltStockFeatures.h"
 #include "stock/StockContext.h"
+#include "stock/StockGroupWindows.h"
 
 #include <memory>
 #include <optional>
@@ -42,6 +43,9 @@ public:
     stock::StockContext& stockContext() { return m_stockContext; }
     platform::BackgroundJobs& jobs() { return m_jobs; }
     MainWindow* mainWindow() const { return m_mainWindow.get(); }
+    // The features of the stock windows: those built, and the rest still
+    // answering "not built yet".
+    stock::StockFeatures stockFeatures();
 
 private:
     platform::Settings m_settings;
@@ -54,6 +58,7 @@ private:
     platform::BackgroundJobs m_jobs;
     stock::StockContext m_stockContext;
     stock::NotBuiltStockFeatures m_stockFeatures;
+    stock::StockGroupWindows m_stockGroups;
     NotBuiltMainFeatures m_mainFeatures;
     std::unique_ptr<MainWindow> m_mainWindow;
 };

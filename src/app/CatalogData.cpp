@@ -157,6 +157,7 @@ stock::StockContext CatalogData::stockContext(platform::MessageBoxes& boxes,
             jobs,
             m_stock,
             m_groups,
+            m_groupContext,
             m_recipes.recipeLines,
             [this] { return readProducts(); },
             [this, &jobs](std::function<void()> whenReplaced) {

@@ -59,6 +59,8 @@ public:
     recipes::RecipeLists& recipes() { return m_recipes; }
     std::vector<ordering::StokOrderRow>& orderRows() { return m_orderRows; }
     const std::vector<scales::ScaleEntry>& scales() const { return m_scales; }
+    // The group the bulk settings act on, filled when they are opened from a group.
+    groups::GroupC& groupContext() { return m_groupContext; }
     db::StatementRunner& runner() { return m_runner; }
 
     // What the stock windows may reach of these lists.
@@ -78,6 +80,7 @@ private:
     recipes::RecipeLists m_recipes;
     std::vector<ordering::StokOrderRow> m_orderRows;
     std::vector<scales::ScaleEntry> m_scales;
+    groups::GroupC m_groupContext;
     std::uint64_t m_lastLaterRead = 0;
     // Receives the reads done on workers; what it has not yet received goes
     // with it.

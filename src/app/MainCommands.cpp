@@ -147,6 +147,16 @@ bool MainCommands::showGroupProducts(GroupLevel level, stock::StockBrowserState&
     return true;
 }
 
+bool MainCommands::takeGroupContext(GroupLevel level) {
+    const groups::GroupData& groups = m_catalog.groups();
+    std::optional<groups::GroupC> context =
+        groups::selectedContext(level, groups.screenA(), groups.screenB(), groups.screenC());
+    if (!context)
+        return false;
+    m_catalog.groupContext() = std::move(*context);
+    return true;
+}
+
 void MainCommands::reloadProducts() {
     m_catalog.readProductSideLists();
     m_catalog.readProducts();

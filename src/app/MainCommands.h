@@ -50,6 +50,9 @@ public:
     // The stock window's list becomes the products of the selected group of
     // that level, from the top; false when nothing is selected there.
     bool showGroupProducts(GroupLevel level, stock::StockBrowserState& browser);
+    // Makes the selected group of `level` the group the bulk settings act
+    // on; false, changing nothing, when that level has no selection.
+    bool takeGroupContext(GroupLevel level);
     // The lists joined to the products and the products with their costs.
     void reloadProducts();
     // After asking, every product order row of every scope goes.

@@ -12,13 +12,12 @@ using groups::GroupLevel;
 // The program plugs each feature in as it is built; until then
 // NotBuiltMainFeatures answers with the one "not built yet" box.
 
-// Dialogs of the category tree and of the bulk group settings.
+// Dialogs of the category tree and the set menus.
 class GroupDialogs {
 public:
     virtual ~GroupDialogs() = default;
     virtual void addGroup(GroupLevel level, QWidget* owner) = 0;
     virtual void editGroup(GroupLevel level, QWidget* owner) = 0;
-    virtual void groupSettings(GroupLevel level, QWidget* owner) = 0;
     // The fixed-price set menus of three or four courses.
     virtual void setMenu(int courses, QWidget* owner) = 0;
 };

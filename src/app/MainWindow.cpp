@@ -42,6 +42,7 @@ MainWindow::MainWindow(CatalogData& catalog, ActiveUser& user, platform::Message
     , m_boxes(boxes)
     , m_commands(catalog, user, boxes, messenger, m_state)
     , m_features(features)
+    , m_stockFeatures(stockFeatures)
     , m_stockWindows(stockContext, stockFeatures,
                      [this] {
                          repaint();
@@ -181,6 +182,13 @@ void MainWindow::openGroupProducts(GroupLevel level) {
     m_stockWindows.openBrowser(this);
 }
 
+void MainWindow::openGroupSettings(GroupLevel level) {
+    if (!m_commands.takeGroupContext(level))
+        return;
+    m_stockFeatures.groups.groupSettings(m_stockWindows.browserState(), this);
+    repaint();
+}
+
 void MainWindow::dispatchClick(const MainHit& hit) {
     switch (hit.action) {
     case MainAction::None:
@@ -262,11 +270,11 @@ void MainWindow::dispatchClick(const MainHit& hit) {
     case MainAction::ProductsC:
         return openGroupProducts(GroupLevel::C);
     case MainAction::SettingsA:
-        return m_features.groups.groupSettings(GroupLevel::A, this);
+        return openGroupSettings(GroupLevel::A);
     case MainAction::SettingsB:
-        return m_features.groups.groupSettings(GroupLevel::B, this);
+        return openGroupSettings(GroupLevel::B);
     case MainAction::SettingsC:
-        return m_features.groups.groupSettings(GroupLevel::C, this);
+        return openGroupSettings(GroupLevel::C);
     }
 }
 

@@ -67,6 +67,8 @@ private:
     // The stock window on the products of the selected group of `level`;
     // nothing when that level has no selection.
     void openGroupProducts(GroupLevel level);
+    // "Grup/Menü Ayarları" for the selected group of `level`.
+    void openGroupSettings(GroupLevel level);
 
     CatalogData& m_catalog;
     platform::MessageBoxes& m_boxes;
@@ -74,6 +76,7 @@ private:
     QPoint m_lastPosition;
     MainCommands m_commands;
     MainFeatures m_features;
+    stock::StockFeatures m_stockFeatures;
     StockWindowOpener m_stockWindows;
     ArrowPictures m_arrows;
     std::map<ChildWindow, QPointer<QWidget>> m_children;

@@ -19,9 +19,6 @@ void NotBuiltMainFeatures::addGroup(GroupLevel level, QWidget* owner) {
 void NotBuiltMainFeatures::editGroup(GroupLevel, QWidget* owner) {
     tell("Grubu-Tipi", owner);
 }
-void NotBuiltMainFeatures::groupSettings(GroupLevel, QWidget* owner) {
-    tell("Grup/Menü Ayarları", owner);
-}
 void NotBuiltMainFeatures::setMenu(int courses, QWidget* owner) {
     tell(courses == 3 ? "Tabledot 3 Kap" : "Tabledot 4 Kap", owner);
 }

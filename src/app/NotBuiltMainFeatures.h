@@ -22,7 +22,6 @@ public:
 
     void addGroup(GroupLevel level, QWidget* owner) override;
     void editGroup(GroupLevel level, QWidget* owner) override;
-    void groupSettings(GroupLevel level, QWidget* owner) override;
     void setMenu(int courses, QWidget* owner) override;
     QWidget* openMenuOrdering(QWidget* owner) override;
     QWidget* openProductOrdering(QWidget* owner) override;

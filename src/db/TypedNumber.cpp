@@ -1,6 +1,7 @@
 #include "db/TypedNumber.h"
 
 #include "db/TextPreparation.h"
+#include "platform/MessageBoxes.h"
 
 #include <charconv>
 #include <cmath>
@@ -21,6 +22,17 @@ std::optional<double> typedNumber(const QString& text, qsizetype maxChars, doubl
     if (error != std::errc() || end != last || !std::isfinite(value) ||
         std::fabs(value) > maxMagnitude)
         return std::nullopt;
+    return value;
+}
+
+std::optional<double> typedNumberOrSay(const NumberField& field, platform::MessageBoxes& boxes,
+                                       QObject* owner) {
+    const std::optional<double> value = typedNumber(field.text, field.maxChars, field.maxValue);
+    if (!value)
+        boxes.tell(QStringLiteral("\"%1\" alanına geçerli bir sayı giriniz (örnek: 12,50).\n"
+                                  "Girilen: %2")
+                       .arg(QString::fromUtf8(field.caption), field.text.left(field.maxChars)),
+                   QStringLiteral("SAYI HATALI"), platform::BoxIcon::Exclamation, owner);
     return value;
 }
 

@@ -138,4 +138,38 @@ void markWeighedGroups(std::vector<GroupA>& list,
     }
 }
 
+std::optional<GroupC> selectedContext(GroupLevel level, const std::vector<GroupA>& screenA,
+                                      const std::vector<GroupB>& screenB,
+                                      const std::vector<GroupC>& screenC) {
+    GroupC context;
+    switch (level) {
+    case GroupLevel::A:
+        if (const GroupA* a = selectedOf(screenA)) {
+            context.acode = a->acode;
+            context.aWideName = a->wideName;
+        } else {
+            return std::nullopt;
+        }
+        break;
+    case GroupLevel::B:
+        if (const GroupB* b = selectedOf(screenB)) {
+            context.acode = b->acode;
+            context.aWideName = b->parentWideName;
+            context.bcode = b->bcode;
+            context.bWideName = b->wideName;
+        } else {
+            return std::nullopt;
+        }
+        break;
+    case GroupLevel::C:
+        if (const GroupC* c = selectedOf(screenC))
+            context = *c;
+        else
+            return std::nullopt;
+        break;
+    }
+    context.levelMark = static_cast<std::int16_t>(level);
+    return context;
+}
+
 } // namespace parvela::groups

@@ -4,6 +4,7 @@
 #include "groups/GroupRecords.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -60,6 +61,13 @@ int groupCOfA(std::vector<GroupC>& target, const std::vector<GroupC>& all, int a
 int allGroupsA(std::vector<GroupA>& target, const std::vector<GroupA>& all);
 int allGroupsB(std::vector<GroupB>& target, const std::vector<GroupB>& all);
 int allGroupsC(std::vector<GroupC>& target, const std::vector<GroupC>& all);
+
+// The current group context for the selected group of `level`: its code and
+// name and those of its parents, with the level in `levelMark`; nothing
+// when that level has no selection.
+std::optional<GroupC> selectedContext(GroupLevel level, const std::vector<GroupA>& screenA,
+                                      const std::vector<GroupB>& screenB,
+                                      const std::vector<GroupC>& screenC);
 
 // Stocks filed under one Group A, and how many of them are sold by weight.
 struct StockTally {

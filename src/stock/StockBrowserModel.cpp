@@ -157,7 +157,7 @@ void StockBrowserModel::rightClick(QPoint point) {
 
 void StockBrowserModel::dispatchButtons(QPoint point) {
     if (hitsButton(m_state, BrowserButton::Ayarla, point))
-        m_features.groups.groupSettings(m_owner.window);
+        m_features.groups.groupSettings(m_state, m_owner.window);
     if (inDeadBand(point) || dispatchFixedButtons(point))
         return;
     dispatchProductButtons(point);

@@ -11,7 +11,8 @@ class StatementRunner;
 }
 namespace parvela::groups {
 class GroupData;
-}
+struct GroupC;
+} // namespace parvela::groups
 namespace parvela::platform {
 class BackgroundJobs;
 class MessageBoxes;
@@ -32,6 +33,8 @@ struct StockContext {
     platform::BackgroundJobs& jobs;
     StockCatalog& stock;
     const groups::GroupData& groups;
+    // The group "Grup/Menü Ayarları" acts on; its level mark names its level.
+    groups::GroupC& groupContext;
     std::vector<recipes::RecipeLine>& recipeLines;
     // Reads the products again; returns their count, or -1 (reported) when
     // the read failed and the list stayed as it was.

@@ -35,32 +35,12 @@ std::string firstBytes(const QString& text, size_t maxBytes) {
     return db::fitField(text.toStdString(), maxBytes + 1);
 }
 
-// One number field of the form: where it is read from and what it is called.
-struct NumberField {
-    const QString& text;
-    const char* caption;
-    qsizetype maxChars;
-    double maxValue;
-};
-
-// Reads the field; says which one it is when it holds no number.
-std::optional<double> number(const NumberField& field, platform::MessageBoxes& boxes,
-                             QObject* owner) {
-    const std::optional<double> value = db::typedNumber(field.text, field.maxChars, field.maxValue);
-    if (!value)
-        boxes.tell(QStringLiteral("\"%1\" alanına geçerli bir sayı giriniz (örnek: 12,50).\n"
-                                  "Girilen: %2")
-                       .arg(QString::fromUtf8(field.caption), field.text.left(field.maxChars)),
-                   QStringLiteral("SAYI HATALI"), platform::BoxIcon::Exclamation, owner);
-    return value;
-}
-
 bool readNumbers(const StockEditorForm& form, StockDefinition& product,
                  platform::MessageBoxes& boxes, QObject* owner) {
     const auto read = [&](const QString& text, const char* caption, double& into,
                           double maxValue = kMaxPrice, qsizetype maxChars = kNumberChars) {
         const std::optional<double> value =
-            number({text, caption, maxChars, maxValue}, boxes, owner);
+            db::typedNumberOrSay({text, caption, maxChars, maxValue}, boxes, owner);
         if (value)
             into = *value;
         return value.has_value();

@@ -79,7 +79,10 @@ void StockEditorWindow::connectButtons() {
     onClick(7026, [this] { chooseColour(false); });
     onClick(7093, [this] { postToSelf(platform::msg::kEditorBarcodeButton); });
     onClick(7097, [this] { postToSelf(platform::msg::kEditorBarcode869); });
-    onClick(7001, [this] { m_features.groups.chooseGroup(m_edited, this); });
+    onClick(7001, [this] {
+        m_features.groups.chooseGroup(m_edited, this);
+        update();
+    });
     AttributeWindows& attributes = m_features.attributes;
     onClick(7095, [this, &attributes] { attributes.notes(m_edited, this); });
     onClick(7096, [this, &attributes] { attributes.sizes(m_edited, this); });

@@ -13,6 +13,7 @@ class QWidget;
 namespace parvela::stock {
 
 struct EditedProduct;
+struct StockBrowserState;
 
 // The windows of other features that the stock windows open. The program
 // plugs each feature in as it is built; until then NotBuiltStockFeatures
@@ -38,7 +39,9 @@ public:
     virtual void assignGroup(const std::vector<StockCode>& marked, QWidget* owner) = 0;
     // The editor's "Grubu": the groups go into the product being edited.
     virtual void chooseGroup(EditedProduct& product, QWidget* owner) = 0;
-    virtual void groupSettings(QWidget* owner) = 0;
+    // The settings of the current group context; the marked and the listed
+    // products are those of `browser`.
+    virtual void groupSettings(StockBrowserState& browser, QWidget* owner) = 0;
 };
 
 // A product's places in the till orders.

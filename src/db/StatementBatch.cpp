@@ -1,0 +1,21 @@
+#include "db/StatementBatch.h"
+
+#include <algorithm>
+
+namespace parvela::db {
+
+Outcome executeAll(const StatementRunner& runner, const Operation& op, std::string_view schemaName,
+                   const std::vector<std::string>& statements) {
+    Outcome result = Outcome::Completed;
+    for (std::size_t first = 0; first < statements.size(); first += kStatementsPerCall) {
+        const std::size_t end = std::min(statements.size(), first + kStatementsPerCall);
+        std::string call;
+        for (std::size_t i = first; i < end; ++i)
+            call += statements[i];
+        if (runner.execute(op, schemaName, call) == Outcome::Failed)
+            result = Outcome::Failed;
+    }
+    return result;
+}
+
+} // namespace parvela::db
