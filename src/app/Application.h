@@ -2,6 +2,7 @@
 
 #include "app/ActiveUser.h"
 #include "app/CatalogData.h"
+#include "app/GroupDialogOpener.h"
 #include "app/NotBuiltMainFeatures.h"
 #include "platform/BackgroundJobs.h"
 #include "platform/MachineInfo.h"
@@ -55,6 +56,7 @@ private:
     stock::StockContext m_stockContext;
     stock::NotBuiltStockFeatures m_stockFeatures;
     NotBuiltMainFeatures m_mainFeatures;
+    GroupDialogOpener m_groupDialogs;
     std::unique_ptr<MainWindow> m_mainWindow;
 };
 
