@@ -26,8 +26,6 @@ public:
     void groupSettings(GroupLevel level, QWidget* owner) override;
     void setMenu(int courses, QWidget* owner) override;
 
-    const groups::LastGroupColours& lastColours() const { return m_colours; }
-
 private:
     groups::GroupDialogContext context(QWidget* owner);
 

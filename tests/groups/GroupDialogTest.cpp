@@ -122,6 +122,42 @@ TEST_F(GroupDialogTest, editedGroupBMovesUnderTheClickedGroupAWithItsColour) {
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
+TEST_F(GroupDialogTest, editedGroupCTakesTheClickedGroupBAndClosesAfterTheSave) {
+    test::addGroupA(3331, "Yiyecekler");
+    test::addGroupA(3332, "İçecekler");
+    test::addGroupB(3331, 33312, "Izgaralar", 1);
+    test::addGroupB(3332, 33322, "Soğuklar", 2);
+    test::addGroupC(3331, 33312, 333122, "Şişler");
+    test::addProduct({1, "Adana", 3331, 33312, 333122});
+    readGroups();
+    selectOnly(m_data.screenC(), 0);
+    LastGroupColours colours;
+    ModalDriver driver([&](QDialog& dialog) {
+        EXPECT_EQ(dialog.objectName(), QStringLiteral("132"));
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ALT MENÜ - GRUP C DÜZENLENİYOR"));
+        EXPECT_TRUE(child<QRadioButton>(&dialog, "1021")->isChecked());
+        EXPECT_EQ(child<QLabel>(&dialog, "1009")->text(), QStringLiteral("33312"));
+        auto* groupsB = child<QTreeWidget>(&dialog, "1025");
+        ASSERT_EQ(groupsB->topLevelItemCount(), 2);
+        clickLine(groupsB, 1);
+        EXPECT_EQ(child<QLabel>(&dialog, "1012")->text(), QStringLiteral("Soğuklar"));
+        child<QLineEdit>(&dialog, "1007")->clear();
+        child<QPushButton>(&dialog, "1")->click();
+        EXPECT_TRUE(dialog.isVisible()); // the empty name was refused
+        child<QLineEdit>(&dialog, "1007")->setText(QStringLiteral("Şiş"));
+        child<QPushButton>(&dialog, "1")->click();
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    runEditGroupDialog(GroupLevel::C, m_context, colours, nullptr);
+    EXPECT_TRUE(driver.seen);
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("CLASS C GRUP ADI")});
+    EXPECT_EQ(TestDatabase::scalar("SELECT CONCAT(acode,',',bcode,',',groupname) FROM "
+                                   "`groups`.classc;"),
+              "3332,33322,Şiş");
+    EXPECT_EQ(TestDatabase::scalar("SELECT CONCAT(gra,',',grb) FROM stocks.stckdef;"),
+              "3332,33322");
+}
+
 TEST_F(GroupDialogTest, setMenuDialogListsTillPagesAndWritesAtOnce) {
     test::addGroupA(3331, "Yiyecekler");
     test::addGroupB(3331, 33312, "Çorbalar", 1);
