@@ -19,7 +19,8 @@ Application::Application(platform::MessageBoxes& boxes)
     , m_stockContext(m_catalog.stockContext(boxes, m_messenger, m_jobs))
     , m_stockFeatures(boxes)
     , m_stockGroups(m_stockContext)
-    , m_mainFeatures(boxes) {}
+    , m_mainFeatures(boxes)
+    , m_groupDialogs(m_catalog, boxes) {}
 
 Application::~Application() {
     // The windows first: they may still wait for a job.
@@ -42,9 +43,9 @@ std::optional<int> Application::start(LoginPrompt& prompt) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return kNoMainWindow;
-    m_mainWindow =
-        std::make_unique<MainWindow>(m_catalog, m_user, m_boxes, m_messenger, m_machine,
-                                     m_stockContext, stockFeatures(), m_mainFeatures.features());
+    m_mainWindow = std::make_unique<MainWindow>(
+        m_catalog, m_user, m_boxes, m_messenger, m_machine, m_stockContext, stockFeatures(),
+        MainFeatures{m_groupDialogs, m_mainFeatures, m_mainFeatures, m_mainFeatures});
     m_mainWindow->setGeometry(screen->geometry());
     m_mainWindow->showMaximized();
     m_mainWindow->update();

@@ -2,6 +2,7 @@
 
 #include "app/ActiveUser.h"
 #include "app/CatalogData.h"
+#include "app/GroupDialogOpener.h"
 #include "app/NotBuiltMainFeatures.h"
 #include "platform/BackgroundJobs.h"
 #include "platform/MachineInfo.h"
@@ -60,6 +61,7 @@ private:
     stock::NotBuiltStockFeatures m_stockFeatures;
     stock::StockGroupWindows m_stockGroups;
     NotBuiltMainFeatures m_mainFeatures;
+    GroupDialogOpener m_groupDialogs;
     std::unique_ptr<MainWindow> m_mainWindow;
 };
 

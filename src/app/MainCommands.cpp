@@ -9,7 +9,6 @@
 #include "groups/GroupLookups.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Notifications.h"
-#include "recipes/CostRollup.h"
 #include "stock/NameRepair.h"
 #include "stock/ProductFilters.h"
 
@@ -158,9 +157,7 @@ bool MainCommands::takeGroupContext(GroupLevel level) {
 }
 
 void MainCommands::reloadProducts() {
-    m_catalog.readProductSideLists();
-    m_catalog.readProducts();
-    recipes::rollUpStartupCosts(m_catalog.stock().products, m_catalog.recipes().recipeLines);
+    app::reloadProducts(m_catalog);
 }
 
 void MainCommands::deleteAllOrderIndex(QObject* owner) {

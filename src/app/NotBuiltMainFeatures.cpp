@@ -10,18 +10,6 @@ void NotBuiltMainFeatures::tell(const char* caption, QWidget* owner) {
     platform::showNotBuiltYet(m_boxes, QString::fromUtf8(caption), owner);
 }
 
-void NotBuiltMainFeatures::addGroup(GroupLevel level, QWidget* owner) {
-    tell(level == GroupLevel::A   ? "A Grubu Ekle"
-         : level == GroupLevel::B ? "B Grubu Ekle"
-                                  : "C Grubu Ekle",
-         owner);
-}
-void NotBuiltMainFeatures::editGroup(GroupLevel, QWidget* owner) {
-    tell("Grubu-Tipi", owner);
-}
-void NotBuiltMainFeatures::setMenu(int courses, QWidget* owner) {
-    tell(courses == 3 ? "Tabledot 3 Kap" : "Tabledot 4 Kap", owner);
-}
 QWidget* NotBuiltMainFeatures::openMenuOrdering(QWidget* owner) {
     tell("Menu Sıralaması", owner);
     return nullptr;

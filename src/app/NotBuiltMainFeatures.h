@@ -10,19 +10,11 @@ namespace parvela::app {
 
 // Every command of the main window whose feature is still to be built: each
 // shows the "not built yet" box captioned with the command.
-class NotBuiltMainFeatures : public GroupDialogs,
-                             public OrderingWindows,
-                             public ScaleCommands,
-                             public PublishCommands {
+class NotBuiltMainFeatures : public OrderingWindows, public ScaleCommands, public PublishCommands {
 public:
     explicit NotBuiltMainFeatures(platform::MessageBoxes& boxes)
         : m_boxes(boxes) {}
 
-    MainFeatures features() { return {*this, *this, *this, *this}; }
-
-    void addGroup(GroupLevel level, QWidget* owner) override;
-    void editGroup(GroupLevel level, QWidget* owner) override;
-    void setMenu(int courses, QWidget* owner) override;
     QWidget* openMenuOrdering(QWidget* owner) override;
     QWidget* openProductOrdering(QWidget* owner) override;
     void defineScales(QWidget* owner) override;

@@ -41,10 +41,14 @@ void loadSharedLists(CatalogData& catalog) {
     loadStockData(catalog);
 }
 
-void loadStockData(CatalogData& catalog) {
+void reloadProducts(CatalogData& catalog) {
     catalog.readProductSideLists();
     catalog.readProducts();
     recipes::rollUpStartupCosts(catalog.stock().products, catalog.recipes().recipeLines);
+}
+
+void loadStockData(CatalogData& catalog) {
+    reloadProducts(catalog);
     catalog.readScales();
     // A reload judges every group afresh.
     for (groups::GroupA& group : catalog.groups().screenA())

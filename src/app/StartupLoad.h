@@ -10,5 +10,7 @@ void loadSharedLists(CatalogData& catalog);
 // The product side of it: the lists joined to the products, the products with
 // their costs, the scales and the weighed-group marks ("Hepsi" reloads these).
 void loadStockData(CatalogData& catalog);
+// The lists joined to the products, then the products with their costs.
+void reloadProducts(CatalogData& catalog);
 
 } // namespace parvela::app

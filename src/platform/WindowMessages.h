@@ -32,6 +32,9 @@ inline constexpr int kEditorNewBarcode = 0x467;
 inline constexpr int kEditorBarcodeButton = 0x468;
 inline constexpr int kEditorBarcode869 = 0x489;
 
+// Group dialogs 130-132: empty the name and untick the type for the next group.
+inline constexpr int kGroupFormClear = 1080;
+
 // To other programs, by the title of their main window.
 inline constexpr int kStockSaved = 4377;
 inline constexpr int kDataReloaded = 1109;

@@ -3,6 +3,7 @@
 #include "CatalogFixtures.h"
 #include "DatabaseTest.h"
 #include "ListeningProgram.h"
+#include "ModalDriver.h"
 #include "UserFixtures.h"
 #include "app/Application.h"
 #include "db/StatementJournal.h"
@@ -10,7 +11,9 @@
 #include "stock/StockBrowserState.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -143,6 +146,46 @@ TEST_F(MainWindowTest, menuOrderingWhileOpenShowsItsBoxAndCommandsToComeSaySo) {
     EXPECT_EQ(m_boxes.captions()[0], QStringLiteral("FILTER_GRUP_B"));
     EXPECT_EQ(m_boxes.texts()[1], platform::kNotBuiltYetText);
     EXPECT_EQ(m_boxes.captions()[1], QStringLiteral("Teraziler"));
+}
+
+TEST_F(MainWindowTest, groupAndSetMenuButtonsOpenTheirDialogs) {
+    test::addUser(1, "mudur", "1234", true, true, true);
+    test::addGroupA(3331, "Yiyecekler");
+    app::MainWindow& window = start("mudur");
+    const QPoint addB = centre(window.screenState().button(MainButton::AddB));
+    {
+        test::ModalDriver none([](QDialog& dialog) { dialog.reject(); });
+        click(window, addB);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(none.seen);
+    }
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_EQ(m_boxes.captions()[0], QStringLiteral("ÜST KATEGORİ SEÇİLMEDİ"));
+    EXPECT_EQ(m_boxes.shown()[0].owner, &window);
+
+    click(window, centre(m_application.catalog().groups().screenA()[0].drawing.buttonRect));
+    test::ModalDriver addingB([](QDialog& dialog) {
+        EXPECT_EQ(dialog.objectName(), QStringLiteral("131"));
+        EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("1006"))->text(),
+                  QStringLiteral("3331"));
+        dialog.findChild<QLineEdit*>(QStringLiteral("1004"))->setText(QStringLiteral("Izgara"));
+        dialog.findChild<QPushButton*>(QStringLiteral("1"))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("2"))->click();
+    });
+    click(window, addB);
+    EXPECT_TRUE(addingB.seen);
+    EXPECT_EQ(TestDatabase::scalar("SELECT CONCAT(acode,',',bcode) FROM `groups`.classb;"),
+              "3331,33312");
+    ASSERT_EQ(m_application.catalog().groups().screenB().size(), 1u);
+
+    QString setMenu;
+    test::ModalDriver threeCourses([&](QDialog& dialog) {
+        setMenu = dialog.objectName();
+        dialog.reject();
+    });
+    click(window, centre(window.screenState().button(MainButton::Tabledot3)));
+    EXPECT_EQ(setMenu, QStringLiteral("150"));
+    EXPECT_EQ(m_boxes.shown().size(), 1u);
 }
 
 TEST_F(MainWindowTest, hepsiReloadsAndTellsTheMobileServer) {

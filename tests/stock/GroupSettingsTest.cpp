@@ -2,7 +2,7 @@
 
 #include "BrowserFixture.h"
 #include "CatalogFixtures.h"
-#include "ModalDialogs.h"
+#include "ModalDriver.h"
 #include "app/StartupLoad.h"
 #include "db/StatementJournal.h"
 #include "groups/GroupLookups.h"
@@ -293,7 +293,8 @@ TEST_F(GroupSettingsTest, markedProductsAreFiledWhereTheDialogSays) {
     EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("STOGUN GRUBU")});
 
     QStringList picked;
-    test::whenModalOpens([&](QWidget* dialog) {
+    const test::ModalDriver driver1([&](QDialog& modal) {
+        QWidget* dialog = &modal;
         EXPECT_EQ(dialog->objectName(), QStringLiteral("133"));
         pickRow(dialog, "1027", QStringLiteral("İçecekler"));
         pickRow(dialog, "1029", QStringLiteral("Sıcaklar"));
@@ -310,7 +311,8 @@ TEST_F(GroupSettingsTest, markedProductsAreFiledWhereTheDialogSays) {
     EXPECT_EQ(moved ? moved->grc : 0, 211); // read again
 
     // "İptal" files nothing.
-    test::whenModalOpens([&](QWidget* dialog) {
+    const test::ModalDriver driver2([&](QDialog& modal) {
+        QWidget* dialog = &modal;
         pickRow(dialog, "1027", QStringLiteral("Yiyecekler"));
         click(dialog, "2");
     });
@@ -326,7 +328,8 @@ TEST_F(GroupSettingsTest, theEditedProductStartsFromItsGroupsAndTakesThePicked) 
     edited.product.grb = 21;
     edited.product.grc = 211;
     QString shownC;
-    test::whenModalOpens([&](QWidget* dialog) {
+    const test::ModalDriver driver3([&](QDialog& modal) {
+        QWidget* dialog = &modal;
         shownC = textOf(dialog, "1037");
         pickRow(dialog, "1027", QStringLiteral("Yiyecekler"));
         pickRow(dialog, "1029", QStringLiteral("Çorbalar"));
@@ -349,7 +352,8 @@ TEST_F(GroupSettingsTest, theSettingsDialogActsAtOnceOnTheContextsGroup) {
     contextOfB(11);
     stock::StockGroupWindows windows(m_context);
     QStringList heading;
-    test::whenModalOpens([&](QWidget* dialog) {
+    const test::ModalDriver driver4([&](QDialog& modal) {
+        QWidget* dialog = &modal;
         heading = {dialog->windowTitle(), textOf(dialog, "1069"), textOf(dialog, "1060")};
         click(dialog, "1061");
         auto* units = dialog->findChild<QTreeWidget*>(QStringLiteral("1065"));
