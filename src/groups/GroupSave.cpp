@@ -9,6 +9,7 @@
 #include "platform/MessageBoxes.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace parvela::groups {
 
@@ -109,6 +110,11 @@ void moveProducts(const db::StatementRunner& runner, const GroupB& group) {
     static_cast<void>(runner.execute(
         db::Operation("UPDATE_STOK_GRUP_A"), db::schema::stocks,
         db::sqlf("UPDATE stocks.stckdef SET gra=%d WHERE grb=%d;", group.acode, group.bcode)));
+    // Its sub-menus go with it: a Group C row that kept the old A would list
+    // under a category its products have left.
+    static_cast<void>(runner.execute(
+        db::Operation("UPDATE_GRUP_C_ACODE"), db::schema::groups,
+        db::sqlf("UPDATE classc SET acode=%d WHERE bcode=%d;", group.acode, group.bcode)));
 }
 void moveProducts(const db::StatementRunner& runner, const GroupC& group) {
     static_cast<void>(
@@ -189,6 +195,11 @@ void rereadAfterMove(const GroupDialogContext& context, const Child& changed) {
     if (context.rereadProducts)
         context.rereadProducts();
     rereadLevel(context, changed);
+    // After the B rows: the C rows take their B's name from them.
+    if constexpr (std::is_same_v<Child, GroupB>) {
+        context.groups.readGroupC();
+        groupCOfB(context.groups.screenC(), context.groups.allGroupC(), changed.bcode);
+    }
 }
 
 } // namespace

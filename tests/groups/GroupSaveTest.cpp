@@ -148,19 +148,23 @@ TEST_F(GroupSaveTest, movingAGroupBMovesItsProductsInTheSameSave) {
     EXPECT_TRUE(saveEditedGroupB(m_context, form(QStringLiteral("Izgara"), {kFinished}, "3332"),
                                  edited, colours));
     const Texts texts = m_journal.texts();
-    ASSERT_GE(texts.size(), 5u);
+    ASSERT_GE(texts.size(), 6u);
     EXPECT_EQ(texts[0], "UPDATE classb SET acode=3332,groupname=_utf8'Izgara',posmenu=1,tur=333  "
                         "WHERE classb.id=" +
                             std::to_string(edited.Id) + " ;");
     EXPECT_EQ(texts[1], "UPDATE stocks.stckdef SET gra=3332 WHERE grb=33312;");
-    EXPECT_EQ(texts[2], "DELETE FROM backcolorb  WHERE backcolorb.grupcode=33312;");
-    EXPECT_EQ(texts[3], "INSERT INTO backcolorb(grupcode,red,green,blue)VALUES(33312,10,20,30);");
+    EXPECT_EQ(texts[2], "UPDATE classc SET acode=3332 WHERE bcode=33312;");
+    EXPECT_EQ(texts[3], "DELETE FROM backcolorb  WHERE backcolorb.grupcode=33312;");
+    EXPECT_EQ(texts[4], "INSERT INTO backcolorb(grupcode,red,green,blue)VALUES(33312,10,20,30);");
     // The font colour was not chosen: the tills keep theirs.
-    EXPECT_EQ(texts[4], "SELECT Id,acode,bcode,groupname,posmenu,tur,index_sira FROM "
+    EXPECT_EQ(texts[5], "SELECT Id,acode,bcode,groupname,posmenu,tur,index_sira FROM "
                         "groups.classb ORDER BY index_sira;");
     EXPECT_EQ(column("SELECT GROUP_CONCAT(gra ORDER BY stcode) FROM stocks.stckdef;"),
               "3332,3332,3332");
     EXPECT_EQ(column("SELECT acode FROM `groups`.classb WHERE bcode=33312;"), "3332");
+    // Its sub-menu follows it, in the lists too.
+    EXPECT_EQ(column("SELECT acode FROM `groups`.classc WHERE bcode=33312;"), "3332");
+    EXPECT_EQ(m_data.allGroupC()[0].acode, 3332);
     EXPECT_EQ(m_productReads, 1);
     ASSERT_EQ(m_data.screenB().size(), 2u); // the B groups of 3332
     EXPECT_EQ(m_data.screenB()[0].acode, 3332);
