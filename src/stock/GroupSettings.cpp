@@ -148,20 +148,24 @@ void GroupSettings::refresh() {
         m_listChanged();
 }
 
-void GroupSettings::setDayMenu(bool dayMenu) {
-    const int value = dayMenu ? 1 : 0;
+// "UPDATE stckdef SET stckdef.<column>=<value>" for the marked products, one
+// line each in one call, or else for the whole group.
+void GroupSettings::setForMarkedOrGroup(const Column& column, int value) {
     const std::vector<StockCode> marked = markedCodes();
-    if (!marked.empty()) {
-        (void)db::executeAll(
-            m_context.runner, db::Operation("UPDATE_SECILI_STOK_GUNMENU"), db::schema::stocks,
-            perProduct(marked, [value](long long code) {
-                return sqlf("UPDATE stckdef SET stckdef.gunmenu=%d WHERE stckdef.stcode=%lld;\n",
-                            value, code);
-            }));
-    } else {
-        runForGroup("UPDATE_STOK_GUNMENU", sqlf("UPDATE stckdef SET stckdef.gunmenu=%d", value));
-    }
+    const std::string set = sqlf("UPDATE stckdef SET stckdef.%s=%d", column.name, value);
+    if (!marked.empty())
+        (void)db::executeAll(m_context.runner, db::Operation(column.markedTag), db::schema::stocks,
+                             perProduct(marked, [&set](long long code) {
+                                 return set + sqlf(" WHERE stckdef.stcode=%lld;\n", code);
+                             }));
+    else
+        runForGroup(column.groupTag, set);
     refresh();
+}
+
+void GroupSettings::setDayMenu(bool dayMenu) {
+    setForMarkedOrGroup({"gunmenu", "UPDATE_SECILI_STOK_GUNMENU", "UPDATE_STOK_GUNMENU"},
+                        dayMenu ? 1 : 0);
 }
 
 void GroupSettings::setBackColour(records::Rgb colour) {
@@ -198,19 +202,8 @@ void GroupSettings::setFontColour(records::Rgb colour) {
 }
 
 void GroupSettings::setDepartment(int departmentId) {
-    const std::vector<StockCode> marked = markedCodes();
-    if (!marked.empty()) {
-        (void)db::executeAll(
-            m_context.runner, db::Operation("UPDATE_SECILI_STOK_DEPARTMAN"), db::schema::stocks,
-            perProduct(marked, [departmentId](long long code) {
-                return sqlf("UPDATE stckdef SET stckdef.depart=%d WHERE stckdef.stcode=%lld;\n",
-                            departmentId, code);
-            }));
-    } else {
-        runForGroup("UPDATE_GRUP_DEPARTMAN",
-                    sqlf("UPDATE stckdef SET stckdef.depart=%d", departmentId));
-    }
-    refresh();
+    setForMarkedOrGroup({"depart", "UPDATE_SECILI_STOK_DEPARTMAN", "UPDATE_GRUP_DEPARTMAN"},
+                        departmentId);
 }
 
 bool GroupSettings::setUnit(const QString& unit) {

@@ -57,6 +57,14 @@ private:
     std::vector<StockDefinition*> listedProducts() const;
     std::vector<StockCode> codesOfGroup() const;
     void runForGroup(const char* tag, const std::string& set) const;
+    // A column the marked products or else the whole group get, with the
+    // tags of the two forms.
+    struct Column {
+        const char* name;
+        const char* markedTag;
+        const char* groupTag;
+    };
+    void setForMarkedOrGroup(const Column& column, int value);
 
     StockContext& m_context;
     StockBrowserState& m_browser;
