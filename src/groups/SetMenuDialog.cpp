@@ -73,6 +73,12 @@ QWidget* SetMenuDialog::buildCourse(int number) {
     view->setSelectionMode(QAbstractItemView::MultiSelection);
     view->setHeaderLabels(
         {QString(), QStringLiteral("Id"), QStringLiteral("Kod"), QStringLiteral("Grup Adı")});
+    // The marker and the numbers narrow, so the names show without scrolling;
+    // four courses still fit a 1024-pixel screen.
+    view->setColumnWidth(0, 22);
+    view->setColumnWidth(1, 36);
+    view->setColumnWidth(2, 60);
+    view->setMinimumWidth(230);
     m_courseViews.push_back(view);
     QPushButton* save =
         button(QStringLiteral("Kaydet %1").arg(number), kFirstCourseSave + number - 1, box);

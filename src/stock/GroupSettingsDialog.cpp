@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,8 +15,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace parvela::stock {
 
@@ -35,9 +38,19 @@ QTreeWidget* listView(const char* id, const QStringList& headings, const std::ve
     list->setHeaderLabels(headings);
     list->setRootIsDecorated(false);
     list->setAllColumnsShowFocus(true);
-    for (std::size_t column = 0; column < widths.size(); ++column)
-        list->setColumnWidth(static_cast<int>(column), widths[column]);
-    list->setMinimumHeight(140);
+    // At least the given widths, and never narrower than a heading.
+    const QFontMetrics metrics(list->header()->font());
+    int total = 0;
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        const int width =
+            std::max(widths[column],
+                     metrics.horizontalAdvance(headings.value(static_cast<int>(column))) + 16);
+        list->setColumnWidth(static_cast<int>(column), width);
+        total += width;
+    }
+    // Room for the vertical bar too, so the columns never need a horizontal one.
+    list->setMinimumSize(
+        total + 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width() + 4, 140);
     return list;
 }
 

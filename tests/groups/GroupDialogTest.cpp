@@ -107,6 +107,7 @@ TEST_F(GroupDialogTest, editedGroupBMovesUnderTheClickedGroupAWithItsColour) {
         EXPECT_TRUE(colourDriver.seen);
         EXPECT_EQ(child<QLabel>(&dialog, "1100")->palette().color(QPalette::Window),
                   QColor(10, 20, 30));
+        EXPECT_TRUE(dialog.grab().save(QStringLiteral("group-b-edit.png")));
         child<QPushButton>(&dialog, "1")->click();
     });
     runEditGroupDialog(GroupLevel::B, m_context, colours, nullptr);
@@ -199,6 +200,7 @@ TEST_F(GroupDialogTest, setMenuDialogListsTillPagesAndWritesAtOnce) {
     EXPECT_EQ(TestDatabase::scalar("SELECT fiyat FROM tabledot.tabledot_uc_fiyat;"), "125.50");
     EXPECT_EQ(child<QLineEdit>(&dialog, "1252")->text(), QStringLiteral("125.50"));
     EXPECT_TRUE(m_boxes.shown().empty());
+    EXPECT_TRUE(dialog.grab().save(QStringLiteral("set-menu-3.png")));
 }
 
 TEST_F(GroupDialogTest, fourCourseDialogNumbersItsOwnButtons) {

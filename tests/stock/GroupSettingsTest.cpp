@@ -355,6 +355,10 @@ TEST_F(GroupSettingsTest, theSettingsDialogActsAtOnceOnTheContextsGroup) {
     const test::ModalDriver driver4([&](QDialog& modal) {
         QWidget* dialog = &modal;
         heading = {dialog->windowTitle(), textOf(dialog, "1069"), textOf(dialog, "1060")};
+        // Whole on the smallest screen the program is made for.
+        EXPECT_LE(dialog->width(), 1024);
+        EXPECT_LE(dialog->height(), 740);
+        EXPECT_TRUE(dialog->grab().save(QStringLiteral("group-settings.png")));
         click(dialog, "1061");
         auto* units = dialog->findChild<QTreeWidget*>(QStringLiteral("1065"));
         if (units) {
