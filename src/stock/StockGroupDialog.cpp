@@ -54,18 +54,21 @@ StockGroupDialog::StockGroupDialog(StockGroupPick& pick, platform::MessageBoxes&
     layout->addWidget(cancel, 3, 2);
     connect(save, &QPushButton::clicked, this, &StockGroupDialog::save);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_lists[0], &QTreeWidget::currentItemChanged, this, [this] {
-        m_pick.pickA(m_lists[0]->currentIndex().row());
-        showLists();
-    });
-    connect(m_lists[1], &QTreeWidget::currentItemChanged, this, [this] {
-        m_pick.pickB(m_lists[1]->currentIndex().row());
-        showLists();
-    });
-    connect(m_lists[2], &QTreeWidget::currentItemChanged, this, [this] {
-        m_pick.pickC(m_lists[2]->currentIndex().row());
-        showLists();
-    });
+    // Only a row the user selects counts: the row a list makes current when
+    // it takes the focus picks nothing.
+    const auto onPick = [this](std::size_t level, void (StockGroupPick::*choose)(int)) {
+        QTreeWidget* list = m_lists[level];
+        connect(list, &QTreeWidget::itemSelectionChanged, this, [this, list, choose] {
+            const QList<QTreeWidgetItem*> selected = list->selectedItems();
+            if (selected.isEmpty())
+                return;
+            (m_pick.*choose)(list->indexOfTopLevelItem(selected.front()));
+            showLists();
+        });
+    };
+    onPick(0, &StockGroupPick::pickA);
+    onPick(1, &StockGroupPick::pickB);
+    onPick(2, &StockGroupPick::pickC);
     fill(m_lists[0], m_pick.listA(), m_pick.acode(), [](const auto& g) { return g.acode; });
     showLists();
     resize(900, 480);

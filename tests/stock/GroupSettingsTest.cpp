@@ -296,6 +296,13 @@ TEST_F(GroupSettingsTest, markedProductsAreFiledWhereTheDialogSays) {
     const test::ModalDriver driver1([&](QDialog& modal) {
         QWidget* dialog = &modal;
         EXPECT_EQ(dialog->objectName(), QStringLiteral("133"));
+        // The list taking the focus picks nothing: Kaydet is refused.
+        auto* groupsA = dialog->findChild<QTreeWidget*>(QStringLiteral("1027"));
+        groupsA->setFocus();
+        groupsA->selectionModel()->setCurrentIndex(groupsA->model()->index(0, 0),
+                                                   QItemSelectionModel::NoUpdate);
+        click(dialog, "1");
+        EXPECT_TRUE(dialog->isVisible());
         pickRow(dialog, "1027", QStringLiteral("İçecekler"));
         pickRow(dialog, "1029", QStringLiteral("Sıcaklar"));
         pickRow(dialog, "1031", QStringLiteral("Çaylar"));
@@ -303,6 +310,8 @@ TEST_F(GroupSettingsTest, markedProductsAreFiledWhereTheDialogSays) {
         click(dialog, "1");
     });
     windows.assignGroup({101, 102}, nullptr);
+    EXPECT_EQ(m_boxes.captions(),
+              (QStringList{QStringLiteral("STOGUN GRUBU"), QStringLiteral("GRUP SECILMEDI")}));
     EXPECT_EQ(picked, (QStringList{QStringLiteral("İçecekler"), QStringLiteral("Sıcaklar"),
                                    QStringLiteral("Çaylar")}));
     EXPECT_EQ(TestDatabase::query("SELECT gra,grb,grc FROM stocks.stckdef WHERE stcode<=102;"),
