@@ -22,6 +22,9 @@ template <typename Group> void fillListView(QTreeWidget& view, const std::vector
     view.clear();
     view.setColumnCount(3);
     view.setHeaderLabels({QStringLiteral("Id"), QStringLiteral("Kod"), QStringLiteral("Grup Adı")});
+    // The numbers narrow, so the names show whole.
+    view.setColumnWidth(0, 40);
+    view.setColumnWidth(1, 70);
     for (const Group& group : list) {
         view.addTopLevelItem(new QTreeWidgetItem(QStringList{QString::asprintf("%d", group.Id),
                                                              QString::asprintf("%d", codeOf(group)),
@@ -46,6 +49,15 @@ void fillGroupAListView(QTreeWidget& view, const std::vector<GroupA>& allGroupA)
 }
 void fillGroupBListView(QTreeWidget& view, const std::vector<GroupB>& allGroupB) {
     fillListView(view, allGroupB);
+}
+void fillGroupListView(QTreeWidget& view, const std::vector<GroupA>& list) {
+    fillListView(view, list);
+}
+void fillGroupListView(QTreeWidget& view, const std::vector<GroupB>& list) {
+    fillListView(view, list);
+}
+void fillGroupListView(QTreeWidget& view, const std::vector<GroupC>& list) {
+    fillListView(view, list);
 }
 
 int codeOfLine(const QTreeWidget& view, int line) {

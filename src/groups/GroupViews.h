@@ -18,6 +18,10 @@ int fillGroupCombo(QComboBox& combo, const std::vector<GroupC>& list);
 // Empties the list view, then one line per group: Id, code, name.
 void fillGroupAListView(QTreeWidget& view, const std::vector<GroupA>& allGroupA);
 void fillGroupBListView(QTreeWidget& view, const std::vector<GroupB>& allGroupB);
+// The same for any level's list.
+void fillGroupListView(QTreeWidget& view, const std::vector<GroupA>& list);
+void fillGroupListView(QTreeWidget& view, const std::vector<GroupB>& list);
+void fillGroupListView(QTreeWidget& view, const std::vector<GroupC>& list);
 
 // The code column of a line of such a list view.
 int codeOfLine(const QTreeWidget& view, int line);

@@ -1,5 +1,7 @@
 #include "stock/StockGroupDialog.h"
 
+#include "groups/GroupViews.h"
+
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,20 +13,14 @@ namespace parvela::stock {
 
 namespace {
 
-QTreeWidgetItem* rowOf(int id, int code, const QString& name) {
-    return new QTreeWidgetItem(QStringList{QString::number(id), QString::number(code), name});
-}
-
+// The list of one level, with the picked row (if any) selected.
 template <typename Group, typename CodeOf>
 void fill(QTreeWidget* list, const std::vector<Group>& groups, int picked, CodeOf codeOf) {
     const QSignalBlocker quiet(list);
-    list->clear();
-    for (const Group& group : groups) {
-        QTreeWidgetItem* row = rowOf(group.Id, codeOf(group), group.wideName);
-        list->addTopLevelItem(row);
-        if (picked > 0 && codeOf(group) == picked)
-            list->setCurrentItem(row);
-    }
+    groups::fillGroupListView(*list, groups);
+    for (std::size_t row = 0; row < groups.size(); ++row)
+        if (picked > 0 && codeOf(groups[row]) == picked)
+            list->setCurrentItem(list->topLevelItem(static_cast<int>(row)));
 }
 
 } // namespace
@@ -77,12 +73,9 @@ StockGroupDialog::StockGroupDialog(StockGroupPick& pick, platform::MessageBoxes&
 QTreeWidget* StockGroupDialog::addList(const char* id, int column) {
     auto* list = new QTreeWidget(this);
     list->setObjectName(QString::fromLatin1(id));
-    list->setHeaderLabels({QStringLiteral("Id"), QStringLiteral("Kod"), QStringLiteral("Adı")});
     list->setRootIsDecorated(false);
     list->setAllColumnsShowFocus(true);
     list->header()->setStretchLastSection(true);
-    list->setColumnWidth(0, 50);
-    list->setColumnWidth(1, 80);
     static_cast<QGridLayout*>(layout())->addWidget(list, 1, column);
     return list;
 }
