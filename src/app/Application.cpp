@@ -33,10 +33,9 @@ stock::StockFeatures Application::stockFeatures() {
 }
 
 std::optional<int> Application::start(LoginPrompt& prompt) {
-    if (!isDeveloperMachine(m_machine, m_settings.developerMachines())) {
-        if (logIn(prompt, m_user, m_boxes) == LoginResult::Cancelled)
-            return kLoginCancelled;
-    }
+    if (logInUnlessDeveloperMachine(m_machine, m_settings.developerMachines(), prompt, m_user,
+                                    m_boxes) == LoginResult::Cancelled)
+        return kLoginCancelled;
     loadSharedLists(m_catalog);
     QThread::yieldCurrentThread();
 

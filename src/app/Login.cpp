@@ -32,4 +32,12 @@ LoginResult logIn(LoginPrompt& prompt, ActiveUser& user, platform::MessageBoxes&
     }
 }
 
+LoginResult logInUnlessDeveloperMachine(const platform::MachineInfo& machine,
+                                        const QStringList& developerMachines, LoginPrompt& prompt,
+                                        ActiveUser& user, platform::MessageBoxes& boxes) {
+    if (isDeveloperMachine(machine, developerMachines))
+        return LoginResult::SkippedOnDeveloperMachine;
+    return logIn(prompt, user, boxes);
+}
+
 } // namespace parvela::app

@@ -40,4 +40,9 @@ bool isDeveloperMachine(const platform::MachineInfo& machine, const QStringList&
 // the user cancels. There is no limit on attempts.
 LoginResult logIn(LoginPrompt& prompt, ActiveUser& user, platform::MessageBoxes& boxes);
 
+// The login a run of the program starts with: none on a developer machine.
+LoginResult logInUnlessDeveloperMachine(const platform::MachineInfo& machine,
+                                        const QStringList& developerMachines, LoginPrompt& prompt,
+                                        ActiveUser& user, platform::MessageBoxes& boxes);
+
 } // namespace parvela::app

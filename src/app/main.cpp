@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/BatchCommands.h"
 #include "app/LoginDialog.h"
 #include "platform/LargeMemory.h"
 #include "platform/QtMessageBoxes.h"
@@ -11,9 +12,12 @@
 
 int main(int argc, char* argv[]) {
     parvela::platform::keepFreedMemoryForReuse();
+    QCoreApplication::setApplicationName(QStringLiteral("parvela-yonetim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("0.1"));
+    // A verb runs without windows, so without a display too.
+    if (parvela::app::isBatchCall(argc, argv))
+        return parvela::app::runBatch(argc, argv);
     QApplication qtApp(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("parvela-yonetim"));
-    QApplication::setApplicationVersion(QStringLiteral("0.1"));
     // Qt's own dialogs (colours, files) speak Turkish too, where the
     // translation is installed.
     QTranslator qtTurkish;
@@ -26,6 +30,11 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Parvela Yönetim: menu and stock management of the restaurant"));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("Runs a command without the window: ") +
+                                     parvela::app::batchVerbs() +
+                                     QStringLiteral(" (with --help for its options)."),
+                                 QStringLiteral("[command]"));
     parser.process(qtApp);
 
     parvela::platform::QtMessageBoxes boxes;

@@ -54,6 +54,14 @@ QString Settings::dataRoot() const {
     return value(QStringLiteral("Paths/root"), QDir::homePath());
 }
 
+QString Settings::batchUser() const {
+    return value(QStringLiteral("Batch/user"));
+}
+
+std::string Settings::batchPassword() const {
+    return value(QStringLiteral("Batch/password")).toStdString();
+}
+
 QString Settings::value(const QString& key, const QString& fallback) const {
     return m_settings->value(key, fallback).toString();
 }

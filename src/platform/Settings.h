@@ -38,6 +38,9 @@ public:
     QStringList developerMachines() const;
     // The folder that stands for the system drive of the original platform.
     QString dataRoot() const;
+    // The login of command-line runs when none is given with the command.
+    QString batchUser() const;
+    std::string batchPassword() const;
 
     QString value(const QString& key, const QString& fallback = {}) const;
     void setValue(const QString& key, const QString& value);

@@ -1,0 +1,111 @@
+#include "app/BatchCommands.h"
+
+#include "app/ActiveUser.h"
+#include "app/CostReportCommand.h"
+#include "app/Login.h"
+#include "platform/MachineInfo.h"
+#include "platform/Settings.h"
+#include "platform/StreamMessageBoxes.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <utility>
+
+namespace parvela::app {
+
+namespace {
+
+const QCommandLineOption kUser(QStringLiteral("user"),
+                               QStringLiteral("User code (default: the setting Batch/user)."),
+                               QStringLiteral("code"));
+const QCommandLineOption
+    kPassword(QStringLiteral("password"),
+              QStringLiteral("Password (default: the setting Batch/password)."),
+              QStringLiteral("digits"));
+
+// Answers the login once with what the command was given, then cancels: a
+// refused login ends the run.
+class GivenLogin : public LoginPrompt {
+public:
+    explicit GivenLogin(LoginInput input)
+        : m_input(std::move(input)) {}
+    std::optional<LoginInput> ask() override { return std::exchange(m_input, std::nullopt); }
+
+private:
+    std::optional<LoginInput> m_input;
+};
+
+bool logInForBatch(const QCommandLineParser& parser, const platform::Settings& settings,
+                   platform::MessageBoxes& boxes) {
+    GivenLogin prompt({parser.isSet(kUser) ? parser.value(kUser) : settings.batchUser(),
+                       parser.isSet(kPassword) ? parser.value(kPassword).toStdString()
+                                               : settings.batchPassword()});
+    ActiveUser user(settings, boxes);
+    return logInUnlessDeveloperMachine(platform::MachineInfo::ofThisComputer(settings),
+                                       settings.developerMachines(), prompt, user,
+                                       boxes) != LoginResult::Cancelled;
+}
+
+const BatchCommand* commandNamed(const QString& verb) {
+    for (const BatchCommand& command : batchCommands())
+        if (command.verb == verb)
+            return &command;
+    return nullptr;
+}
+
+QString unknownVerbText(const QString& verb) {
+    return QStringLiteral("Unknown command \"%1\"; the commands are: %2\n").arg(verb, batchVerbs());
+}
+
+} // namespace
+
+const std::vector<BatchCommand>& batchCommands() {
+    static const std::vector<BatchCommand> commands = {costReportCommand()};
+    return commands;
+}
+
+QString batchVerbs() {
+    QStringList verbs;
+    for (const BatchCommand& command : batchCommands())
+        verbs << command.verb;
+    return verbs.join(QStringLiteral(", "));
+}
+
+bool isBatchCall(int argc, char* argv[]) {
+    return argc > 1 && argv[1][0] != '-';
+}
+
+int runBatch(int argc, char* argv[]) {
+    const QCoreApplication qtApp(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    const BatchCommand* command = commandNamed(arguments.value(1));
+    if (command == nullptr) {
+        platform::writeText(stderr, unknownVerbText(arguments.value(1)));
+        return kBatchUsage;
+    }
+    QCommandLineParser parser;
+    parser.setApplicationDescription(command->description);
+    const QCommandLineOption help = parser.addHelpOption();
+    parser.addPositionalArgument(command->verb, command->description);
+    parser.addOptions({kUser, kPassword});
+    parser.addOptions(command->options);
+    if (!parser.parse(arguments) || parser.positionalArguments().size() != 1) {
+        const QString error = parser.errorText();
+        platform::writeText(stderr,
+                            (error.isEmpty() ? QStringLiteral("One command at a time.") : error) +
+                                QLatin1Char('\n'));
+        return kBatchUsage;
+    }
+    if (parser.isSet(help)) {
+        platform::writeText(stdout, parser.helpText());
+        return kBatchDone;
+    }
+    platform::Settings settings;
+    platform::StreamMessageBoxes boxes(stderr);
+    if (!logInForBatch(parser, settings, boxes))
+        return kBatchLoginRefused;
+    BatchRun run{parser, settings, boxes, stdout};
+    return command->run(run);
+}
+
+} // namespace parvela::app

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QList>
+#include <QString>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+class QCommandLineParser;
+
+namespace parvela::platform {
+class Settings;
+class StreamMessageBoxes;
+} // namespace parvela::platform
+
+// The verbs of the command line: work that needs no window, for scheduled
+// jobs and for checking results without clicking.
+namespace parvela::app {
+
+inline constexpr int kBatchDone = 0;
+inline constexpr int kBatchLoginRefused = 1;
+inline constexpr int kBatchUsage = 2;
+inline constexpr int kBatchFailed = 3;
+
+// What a verb works with. Its boxes go to standard error.
+struct BatchRun {
+    const QCommandLineParser& options;
+    platform::Settings& settings;
+    platform::StreamMessageBoxes& boxes;
+    std::FILE* out;
+};
+
+struct BatchCommand {
+    QString verb;
+    QString description;
+    QList<QCommandLineOption> options;
+    // Runs after the login; returns the exit code.
+    std::function<int(BatchRun&)> run;
+};
+
+// Every verb; a new one adds itself here.
+const std::vector<BatchCommand>& batchCommands();
+// Their names, separated by commas.
+QString batchVerbs();
+
+// True when the first argument is a verb rather than an option.
+bool isBatchCall(int argc, char* argv[]);
+
+// Parses the verb's options, logs in as the LOGIN dialog would (user and
+// password from --user/--password or the settings Batch/user,
+// Batch/password), runs the verb and returns its exit code. Needs no display.
+int runBatch(int argc, char* argv[]);
+
+} // namespace parvela::app
