@@ -9,6 +9,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <optional>
 #include <utility>
 
 namespace parvela::app {
@@ -57,6 +58,34 @@ QString unknownVerbText(const QString& verb) {
     return QStringLiteral("Unknown command \"%1\"; the commands are: %2\n").arg(verb, batchVerbs());
 }
 
+QString misuseOf(const BatchCommand& command, const QCommandLineParser& parser) {
+    if (!parser.errorText().isEmpty())
+        return parser.errorText();
+    if (parser.positionalArguments().size() != 1)
+        return QStringLiteral("One command at a time.");
+    return command.misuse ? command.misuse(parser) : QString();
+}
+
+// The exit code when the run ends with the options: help asked for, or a
+// mistake in them.
+std::optional<int> parseOptions(const BatchCommand& command, const QStringList& arguments,
+                                QCommandLineParser& parser) {
+    parser.setApplicationDescription(command.description);
+    const QCommandLineOption help = parser.addHelpOption();
+    parser.addPositionalArgument(command.verb, command.description);
+    parser.addOptions({kUser, kPassword});
+    parser.addOptions(command.options);
+    if (parser.parse(arguments) && parser.isSet(help)) {
+        platform::writeText(stdout, parser.helpText());
+        return kBatchDone;
+    }
+    if (const QString misuse = misuseOf(command, parser); !misuse.isEmpty()) {
+        platform::writeText(stderr, misuse + QLatin1Char('\n'));
+        return kBatchUsage;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 const std::vector<BatchCommand>& batchCommands() {
@@ -84,22 +113,8 @@ int runBatch(int argc, char* argv[]) {
         return kBatchUsage;
     }
     QCommandLineParser parser;
-    parser.setApplicationDescription(command->description);
-    const QCommandLineOption help = parser.addHelpOption();
-    parser.addPositionalArgument(command->verb, command->description);
-    parser.addOptions({kUser, kPassword});
-    parser.addOptions(command->options);
-    if (!parser.parse(arguments) || parser.positionalArguments().size() != 1) {
-        const QString error = parser.errorText();
-        platform::writeText(stderr,
-                            (error.isEmpty() ? QStringLiteral("One command at a time.") : error) +
-                                QLatin1Char('\n'));
-        return kBatchUsage;
-    }
-    if (parser.isSet(help)) {
-        platform::writeText(stdout, parser.helpText());
-        return kBatchDone;
-    }
+    if (const std::optional<int> done = parseOptions(*command, arguments, parser))
+        return *done;
     platform::Settings settings;
     platform::StreamMessageBoxes boxes(stderr);
     if (!logInForBatch(parser, settings, boxes))

@@ -35,6 +35,9 @@ struct BatchCommand {
     QString verb;
     QString description;
     QList<QCommandLineOption> options;
+    // What is wrong with the options given, checked before the login; empty
+    // when nothing is.
+    std::function<QString(const QCommandLineParser&)> misuse;
     // Runs after the login; returns the exit code.
     std::function<int(BatchRun&)> run;
 };

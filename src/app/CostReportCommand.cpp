@@ -19,14 +19,17 @@ const QCommandLineOption
     kStaleOnly(QStringLiteral("stale"),
                QStringLiteral("Only the products whose stored cost is stale."));
 
-int runCostReport(BatchRun& run) {
+QString misuseOfCostReport(const QCommandLineParser& options) {
     bool isCode = false;
-    const qlonglong code = run.options.value(kCode).toLongLong(&isCode);
+    options.value(kCode).toLongLong(&isCode);
+    if (isCode == options.isSet(kStaleOnly))
+        return QStringLiteral("cost-report needs either --stcode N or --stale");
+    return {};
+}
+
+int runCostReport(BatchRun& run) {
+    const qlonglong code = run.options.value(kCode).toLongLong();
     const bool staleOnly = run.options.isSet(kStaleOnly);
-    if (!staleOnly && !isCode) {
-        platform::writeText(stderr, QStringLiteral("cost-report needs --stcode N or --stale\n"));
-        return kBatchUsage;
-    }
     const int boxesBefore = run.boxes.shownCount();
     CatalogData catalog(run.settings, run.boxes);
     reloadProducts(catalog);
@@ -61,6 +64,7 @@ BatchCommand costReportCommand() {
                            "with what each ingredient adds and the products whose stored cost "
                            "is stale."),
             {kCode, kStaleOnly},
+            misuseOfCostReport,
             runCostReport};
 }
 

@@ -1,0 +1,177 @@
+#include "CatalogFixtures.h"
+#include "DatabaseTest.h"
+#include "ModalDriver.h"
+#include "TestSettings.h"
+#include "UserFixtures.h"
+#include "app/BatchCommands.h"
+#include "app/CatalogData.h"
+#include "app/CostReportOpener.h"
+#include "app/StartupLoad.h"
+#include "db/StatementJournal.h"
+#include "platform/Settings.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QProcess>
+
+using namespace parvela;
+using test::TestDatabase;
+
+namespace {
+
+struct Finished {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// The program run as a scheduled job would run it: no display at all.
+Finished runProgram(const QStringList& arguments) {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QString::fromLatin1(name));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(PARVELA_PROGRAM), arguments);
+    if (!program.waitForFinished(60000) || program.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
+}
+
+QStringList costReport(const QString& user, const QString& password, const QString& code) {
+    return {QStringLiteral("cost-report"),
+            QStringLiteral("--stcode"),
+            code,
+            QStringLiteral("--user"),
+            user,
+            QStringLiteral("--password"),
+            password};
+}
+
+// Pilav (1) is 2 × Sos (2); Sos is 3 × Domates (3). The server holds 99 for
+// Pilav, which the start-up's one-pass roll-up (2 × 5) hides in memory.
+class CostReportTest : public test::DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        test::addUser(1, "1001", "4826", true, true, false);
+        test::addUser(2, "2001", "1111", true, false, false);
+        test::addProduct({.stcode = 1, .name = "Pilav", .unitcost = 99});
+        test::addProduct({.stcode = 2, .name = "Sos", .unitcost = 5});
+        test::addProduct({.stcode = 3, .name = "Domates", .unitcost = 2});
+        test::addRecipeLine(1, 2, 2);
+        test::addRecipeLine(2, 3, 3);
+    }
+};
+
+const QString kStaleList = QStringLiteral("Maliyeti güncel olmayan ürünler (fark > 0.005): 2\n"
+                                          "Kod  Adı    Kayıtlı     Tam     Fark\n"
+                                          "  1  Pilav   99.000  12.000  -87.000\n"
+                                          "  2  Sos      5.000   6.000    1.000\n");
+
+const QString kPilavReport =
+    QStringLiteral("Maliyet Raporu: 1 Pilav\n"
+                   "Kayıtlı maliyet    : 99.000\n"
+                   "Tek geçiş maliyeti : 10.000\n"
+                   "Tam maliyet        : 12.000\n"
+                   "\n"
+                   "Kod  Adı  Miktar  Br. Kayıtlı  Tek Geçiş  Br. Tam     Tam\n"
+                   "  2  Sos       2        5.000     10.000    6.000  12.000\n"
+                   "\n") +
+    kStaleList;
+
+} // namespace
+
+TEST_F(CostReportTest, theRightLoginPrintsTheReport) {
+    const Finished run = runProgram(costReport("1001", "4826", "1"));
+    EXPECT_EQ(run.exitCode, app::kBatchDone);
+    EXPECT_EQ(run.out.toStdString(), kPilavReport.toStdString());
+    EXPECT_EQ(run.err.toStdString(), "");
+    // It only reads.
+    EXPECT_EQ(TestDatabase::scalar("SELECT unitcost FROM stocks.stckdef WHERE stcode=1"),
+              "99.0000");
+}
+
+TEST_F(CostReportTest, aRefusedLoginEndsWithTheLoginBoxOnStandardError) {
+    Finished run = runProgram(costReport("1001", "9999", "1"));
+    EXPECT_EQ(run.exitCode, app::kBatchLoginRefused);
+    EXPECT_EQ(run.err, QStringLiteral("MODÜL YETKİ SERVİSİ: Bu modülü kullanıcı aktif degil.\n"));
+    EXPECT_EQ(run.out, QString());
+    run = runProgram(costReport("2001", "1111", "1"));
+    EXPECT_EQ(run.exitCode, app::kBatchLoginRefused);
+    EXPECT_EQ(run.err,
+              QStringLiteral("MODÜL YETKİ SERVİSİ: Bu modülü kullanmaya yetkili değilsiniz.\n"));
+}
+
+TEST_F(CostReportTest, anUnknownProductFails) {
+    const Finished run = runProgram(costReport("1001", "4826", "999"));
+    EXPECT_EQ(run.exitCode, app::kBatchFailed);
+    EXPECT_EQ(run.err, QStringLiteral("MALİYET RAPORU: 999 kodlu ürün bulunamadı.\n"));
+    EXPECT_EQ(run.out, QString());
+}
+
+TEST_F(CostReportTest, theLoginMayComeFromTheSettingsAndTheStaleListAlone) {
+    platform::Settings defaults;
+    defaults.setValue(QStringLiteral("Batch/user"), QStringLiteral("1001"));
+    defaults.setValue(QStringLiteral("Batch/password"), QStringLiteral("4826"));
+    defaults.sync();
+    const Finished run = runProgram({QStringLiteral("cost-report"), QStringLiteral("--stale")});
+    defaults.setValue(QStringLiteral("Batch/user"), QString());
+    defaults.setValue(QStringLiteral("Batch/password"), QString());
+    defaults.sync();
+    EXPECT_EQ(run.exitCode, app::kBatchDone);
+    EXPECT_EQ(run.out.toStdString(), kStaleList.toStdString());
+    EXPECT_EQ(run.err.toStdString(), "");
+}
+
+TEST_F(CostReportTest, aFailedReadFailsTheRunWithItsBox) {
+    TestDatabase::exec("RENAME TABLE stocks.receipts TO stocks.receipts_away;");
+    const Finished run = runProgram(costReport("1001", "4826", "1"));
+    TestDatabase::exec("RENAME TABLE stocks.receipts_away TO stocks.receipts;");
+    EXPECT_EQ(run.exitCode, app::kBatchFailed);
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("READ_RECETELER: "))) << run.err.toStdString();
+    EXPECT_EQ(run.out, QString());
+}
+
+TEST_F(CostReportTest, usageMistakesAreRefusedBeforeTheLogin) {
+    // No login is given: a refused login would end in 1.
+    const Finished bare = runProgram({QStringLiteral("cost-report")});
+    EXPECT_EQ(bare.exitCode, app::kBatchUsage);
+    EXPECT_EQ(bare.err.toStdString(), "cost-report needs either --stcode N or --stale\n");
+    EXPECT_EQ(runProgram({QStringLiteral("cost-report"), QStringLiteral("--stcode"),
+                          QStringLiteral("12,5")})
+                  .exitCode,
+              app::kBatchUsage);
+    EXPECT_EQ(runProgram({QStringLiteral("cost-report"), QStringLiteral("--bogus")}).exitCode,
+              app::kBatchUsage);
+    const Finished unknown = runProgram({QStringLiteral("no-such-verb")});
+    EXPECT_EQ(unknown.exitCode, app::kBatchUsage);
+    EXPECT_EQ(unknown.err.toStdString(),
+              "Unknown command \"no-such-verb\"; the commands are: cost-report\n");
+}
+
+// The recipe dialog's button, on the lists the start-up loaded.
+TEST_F(CostReportTest, theWindowShowsTheCostTheServerHolds) {
+    test::TestSettings settings;
+    app::CatalogData catalog(settings, m_boxes);
+    app::loadSharedLists(catalog);
+    db::StatementJournal journal;
+    catalog.runner().setJournal(&journal);
+    const app::CostReportOpen open = app::costReportOpener(catalog, m_boxes);
+    QString stored;
+    QString full;
+    test::ModalDriver driver([&](QDialog& dialog) {
+        stored = dialog.findChild<QLabel*>(QStringLiteral("storedCost"))->text();
+        full = dialog.findChild<QLabel*>(QStringLiteral("fullCost"))->text();
+        dialog.findChild<QAbstractButton*>(QStringLiteral("close"))->click();
+    });
+    stock::StockDefinition pilav;
+    pilav.stcode = 1;
+    open(pilav, nullptr);
+    EXPECT_TRUE(driver.seen);
+    EXPECT_EQ(stored, QStringLiteral("99.000"));
+    EXPECT_EQ(full, QStringLiteral("12.000"));
+    EXPECT_EQ(journal.texts(), std::vector<std::string>{"SELECT stcode,unitcost FROM stckdef;"});
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
