@@ -9,14 +9,13 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace parvela::recipes {
 
 namespace {
 
 constexpr int kNameColumn = 1;
-constexpr int kNameWidth = 260;
+constexpr int kColumnGap = 16;
 
 QLabel* label(const QString& text, const char* id, QWidget* parent) {
     auto* shown = new QLabel(text, parent);
@@ -44,10 +43,17 @@ QTreeWidget* table(const char* id, const QStringList& headings,
         items << item;
     }
     list->addTopLevelItems(items);
-    // Numbers and headings whole; the name takes what is left.
     for (int column = 0; column < headings.size(); ++column)
+        if (column != kNameColumn)
+            list->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    // Numbers and headings whole, with room between them; the name takes
+    // what is left.
+    for (int column = 0; column < headings.size(); ++column) {
         list->resizeColumnToContents(column);
-    list->setColumnWidth(kNameColumn, std::max(list->columnWidth(kNameColumn), kNameWidth));
+        list->setColumnWidth(column, list->columnWidth(column) + kColumnGap);
+    }
+    list->header()->setStretchLastSection(false);
+    list->header()->setSectionResizeMode(kNameColumn, QHeaderView::Stretch);
     return list;
 }
 

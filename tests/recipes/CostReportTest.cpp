@@ -7,25 +7,19 @@
 #include <gtest/gtest.h>
 
 using namespace parvela;
+using test::productRecord;
 using test::recipeLine;
 
 namespace {
-
-stock::StockDefinition product(stock::StockCode code, const char* name, double unitcost) {
-    stock::StockDefinition p;
-    p.stcode = code;
-    p.stname = QString::fromUtf8(name);
-    p.unitcost = unitcost;
-    return p;
-}
 
 // Pilav (1) is 2 × Sos (2) + 1 × Tuz (4); Sos is 3 × Domates (3). Sos's
 // stored 5 is stale against its 6; Salça (5) and Çorba (6) are one Domates
 // each, 0.004 and 0.006 off.
 struct ThreeLevels {
     std::vector<stock::StockDefinition> products = {
-        product(1, "Pilav", 13), product(2, "Sos", 5),       product(3, "Domates", 2),
-        product(4, "Tuz", 1),    product(5, "Salça", 2.004), product(6, "Çorba", 2.006)};
+        productRecord(1, "Pilav", 13),    productRecord(2, "Sos", 5),
+        productRecord(3, "Domates", 2),   productRecord(4, "Tuz", 1),
+        productRecord(5, "Salça", 2.004), productRecord(6, "Çorba", 2.006)};
     std::vector<recipes::RecipeLine> lines = {recipeLine(1, 2, 2), recipeLine(1, 4, 1),
                                               recipeLine(2, 3, 3), recipeLine(5, 3, 1),
                                               recipeLine(6, 3, 1)};
@@ -78,8 +72,9 @@ TEST(CostReport, listsTheStaleCostsBeyondTheTolerance) {
 
 // Alfa (1) is 2 × Beta (2) + Tuz (3); Beta is 1 × Alfa + Tuz. Kek (4) uses Alfa.
 struct Cycle {
-    std::vector<stock::StockDefinition> products = {product(1, "Alfa", 10), product(2, "Beta", 4),
-                                                    product(3, "Tuz", 3), product(4, "Kek", 0)};
+    std::vector<stock::StockDefinition> products = {
+        productRecord(1, "Alfa", 10), productRecord(2, "Beta", 4), productRecord(3, "Tuz", 3),
+        productRecord(4, "Kek", 0)};
     std::vector<recipes::RecipeLine> lines = {recipeLine(1, 2, 2), recipeLine(1, 3, 1),
                                               recipeLine(2, 1, 1), recipeLine(2, 3, 1),
                                               recipeLine(4, 1, 1)};
@@ -111,8 +106,8 @@ TEST(CostReport, productsOnACycleAreNotJudgedStaleAndEachReportEntersItsOwnWay) 
 
 TEST(CostReport, aMissingIngredientAndTheProductItselfAddNothing) {
     const std::vector<stock::StockDefinition> products = {
-        product(1, "Tost", 8), product(2, "Peynir", 1.5), product(3, "Su", 0.25),
-        product(4, "Ayran", 2)};
+        productRecord(1, "Tost", 8), productRecord(2, "Peynir", 1.5), productRecord(3, "Su", 0.25),
+        productRecord(4, "Ayran", 2)};
     // Su's recipe is only itself: it counts at its stored cost in Ayran.
     const std::vector<recipes::RecipeLine> lines = {recipeLine(1, 999, 2), recipeLine(1, 1, 1),
                                                     recipeLine(1, 2, 3), recipeLine(3, 3, 1),
@@ -145,7 +140,7 @@ TEST(CostReport, aLongChainOfRecipesNeedsNoDeepStack) {
     products.reserve(kLength);
     lines.reserve(kLength);
     for (int code = 1; code <= kLength; ++code) {
-        products.push_back(product(code, "x", code == kLength ? 1 : 0));
+        products.push_back(productRecord(code, "x", code == kLength ? 1 : 0));
         if (code < kLength)
             lines.push_back(recipeLine(code, code + 1, 1));
     }

@@ -12,24 +12,17 @@
 #include <gtest/gtest.h>
 
 using namespace parvela;
+using test::productRecord;
 using test::recipeLine;
 
 namespace {
-
-stock::StockDefinition product(stock::StockCode code, const char* name, double unitcost) {
-    stock::StockDefinition p;
-    p.stcode = code;
-    p.stname = QString::fromUtf8(name);
-    p.unitcost = unitcost;
-    return p;
-}
 
 // Izgara Köfte Porsiyonu (1) is 2 × Köfte Harcı (2) + 1 × Ekmek (4) + a
 // missing ingredient; Köfte Harcı is 0.25 × Kıyma (3).
 struct Catalogue {
     std::vector<stock::StockDefinition> products = {
-        product(1, "Izgara Köfte Porsiyonu", 20), product(2, "Köfte Harcı", 30),
-        product(3, "Kıyma", 160), product(4, "Ekmek", 2.5)};
+        productRecord(1, "Izgara Köfte Porsiyonu", 20), productRecord(2, "Köfte Harcı", 30),
+        productRecord(3, "Kıyma", 160), productRecord(4, "Ekmek", 2.5)};
     std::vector<recipes::RecipeLine> lines = {recipeLine(1, 2, 2), recipeLine(1, 4, 1),
                                               recipeLine(1, 77, 1), recipeLine(2, 3, 0.25)};
 };

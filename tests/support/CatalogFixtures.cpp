@@ -59,6 +59,14 @@ recipes::RecipeLine recipeLine(std::int64_t product, std::int64_t ingredient, do
     return line;
 }
 
+stock::StockDefinition productRecord(std::int64_t code, const char* name, double unitcost) {
+    stock::StockDefinition product;
+    product.stcode = code;
+    product.stname = QString::fromUtf8(name);
+    product.unitcost = unitcost;
+    return product;
+}
+
 void loadDemoRestaurant() {
     QProcess load;
     load.setProcessChannelMode(QProcess::ForwardedChannels);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/RecipeLine.h"
+#include "records/StockDefinition.h"
 
 #include <cstdint>
 #include <string>
@@ -27,6 +28,8 @@ void addGroupC(int acode, int bcode, int ccode, const std::string& name);
 void addRecipeLine(std::int64_t product, std::int64_t ingredient, double quantity);
 // The same line as a record, for the lists in memory.
 recipes::RecipeLine recipeLine(std::int64_t product, std::int64_t ingredient, double quantity);
+// A product in memory with the least a cost needs.
+stock::StockDefinition productRecord(std::int64_t code, const char* name, double unitcost);
 // The demo restaurant on top of the freshly reset schema.
 void loadDemoRestaurant();
 
