@@ -72,12 +72,9 @@ protected:
         m_boxes.clear();
     }
 
-    stock::EditedProduct edit(stock::StockCode code) {
-        const stock::StockDefinition* found = product(code);
-        if (found == nullptr)
-            ADD_FAILURE() << "no product " << code;
-        stock::EditedProduct edited =
-            stock::openForEdit(m_context, found ? *found : stock::StockDefinition{});
+    // The editor's copy, with what it read on opening left out of the journal.
+    stock::EditedProduct editFresh(stock::StockCode code) {
+        stock::EditedProduct edited = edit(code);
         m_journal.clear();
         return edited;
     }
@@ -129,7 +126,7 @@ protected:
 } // namespace
 
 TEST_F(StockAttributesTest, timeWindowsStoreADayRowWithoutADayAsDayZeroAndWindowBAsRead) {
-    stock::EditedProduct edited = edit(33328);
+    stock::EditedProduct edited = editFresh(33328);
     stock::PriceTimeRows rows = stock::rowsOfWindow(edited.priceTimesA);
     EXPECT_EQ(rows[0].dayIndex, 0);
     EXPECT_EQ(rows[0].start, QStringLiteral("15"));
@@ -154,14 +151,15 @@ TEST_F(StockAttributesTest, timeWindowsStoreADayRowWithoutADayAsDayZeroAndWindow
     EXPECT_EQ(edited.priceTimesA[3], 0);
     EXPECT_EQ(edited.priceTimesA[18], 7);
     // What the editor reads next time is what was written.
-    EXPECT_EQ(edit(33328).priceTimesA, edited.priceTimesA);
+    EXPECT_EQ(editFresh(33328).priceTimesA, edited.priceTimesA);
 }
 
 TEST_F(StockAttributesTest, timeWindowDialogShowsTheTypedPriceAndSavesTheChosenDays) {
-    stock::EditedProduct edited = edit(33324);
+    stock::EditedProduct edited = editFresh(33324);
     QStringList heading;
     const test::ModalDriver driver([&](QDialog& dialog) {
         EXPECT_EQ(dialog.objectName(), QStringLiteral("142"));
+        dialog.grab().save(QStringLiteral("attribute-142.png")); // for review
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ZAMAN ARALIGI"));
         for (const QLabel* label : dialog.findChildren<QLabel*>())
             heading << label->text();
@@ -186,7 +184,7 @@ TEST_F(StockAttributesTest, timeWindowDialogShowsTheTypedPriceAndSavesTheChosenD
 }
 
 TEST_F(StockAttributesTest, sizesSavedTwiceLeaveOneRowWithTheQuantitiesRead) {
-    stock::EditedProduct edited = edit(33333);
+    stock::EditedProduct edited = editFresh(33333);
     stock::StockDefinition& product = edited.product;
     product.hasSizes = false;
     stock::readProductSizes(m_catalog.runner(), product);
@@ -223,7 +221,7 @@ TEST_F(StockAttributesTest, sizesSavedTwiceLeaveOneRowWithTheQuantitiesRead) {
 }
 
 TEST_F(StockAttributesTest, aFailingSizeInsertLeavesTheOldRowAndTheRecord) {
-    stock::EditedProduct edited = edit(33333);
+    stock::EditedProduct edited = editFresh(33333);
     stock::readProductSizes(m_catalog.runner(), edited.product);
     TestDatabase::exec("CREATE TRIGGER stocks.refuse_size BEFORE INSERT ON stocks.sml_med_lrg "
                        "FOR EACH ROW SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='kapali';");
@@ -244,6 +242,7 @@ TEST_F(StockAttributesTest, sizeDialogWritesTheTypedPricesAndTheEditorPaintsThem
     ASSERT_NE(window, nullptr);
     const test::ModalDriver driver([&](QDialog& dialog) {
         EXPECT_EQ(dialog.objectName(), QStringLiteral("146"));
+        dialog.grab().save(QStringLiteral("attribute-146.png")); // for review
         type(&dialog, "smallPrice", QStringLiteral("10,25"));
         type(&dialog, "mediumPrice", QStringLiteral("20"));
         type(&dialog, "largePrice", QStringLiteral("30"));
@@ -265,6 +264,7 @@ TEST_F(StockAttributesTest, aRegionChosenByClickIsSavedByTheEditorOnlyWithADiffe
     QStringList names;
     const test::ModalDriver driver([&](QDialog& dialog) {
         EXPECT_EQ(dialog.objectName(), QStringLiteral("143"));
+        dialog.grab().save(QStringLiteral("attribute-143.png")); // for review
         names = column(&dialog, "regions", 1);
         clickRow(&dialog, "regions", QStringLiteral("Üniversite Kampüsü"), 1);
         click(&dialog, "1");
@@ -299,10 +299,11 @@ TEST_F(StockAttributesTest, aRegionChosenByClickIsSavedByTheEditorOnlyWithADiffe
 }
 
 TEST_F(StockAttributesTest, twoNotesSavedOneAfterTheOtherGiveTwoRows) {
-    stock::EditedProduct edited = edit(333110);
+    stock::EditedProduct edited = editFresh(333110);
     QStringList listed;
     const test::ModalDriver driver([&](QDialog& dialog) {
         EXPECT_EQ(dialog.objectName(), QStringLiteral("145"));
+        dialog.grab().save(QStringLiteral("attribute-145.png")); // for review
         EXPECT_EQ(column(&dialog, "notes", 1).size(), 3);
         type(&dialog, "note", QStringLiteral("Ekstra Peynir"));
         click(&dialog, "1");
@@ -330,9 +331,10 @@ TEST_F(StockAttributesTest, twoNotesSavedOneAfterTheOtherGiveTwoRows) {
 }
 
 TEST_F(StockAttributesTest, gameParametersAreWrittenByOkAndNotByKapat) {
-    stock::EditedProduct edited = edit(33341);
+    stock::EditedProduct edited = editFresh(33341);
     const test::ModalDriver closes([&](QDialog& dialog) {
         EXPECT_EQ(dialog.objectName(), QStringLiteral("139"));
+        dialog.grab().save(QStringLiteral("attribute-139.png")); // for review
         EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("unitName"))->text(),
                   QStringLiteral("SAAT"));
         EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("minimum"))->text(),
@@ -377,7 +379,7 @@ TEST_F(StockAttributesTest, gameParametersAreWrittenByOkAndNotByKapat) {
 }
 
 TEST_F(StockAttributesTest, aPictureIsCopiedIntoBothFoldersAndNamedUnderTheDataRoot) {
-    stock::EditedProduct edited = edit(22212);
+    stock::EditedProduct edited = editFresh(22212);
     m_chosen = pictureFile(QStringLiteral("pilav.png"));
     m_attributes.choosePicture(edited, nullptr);
 
@@ -422,7 +424,7 @@ TEST_F(StockAttributesTest, aPictureIsCopiedIntoBothFoldersAndNamedUnderTheDataR
 }
 
 TEST_F(StockAttributesTest, aPictureThatCannotBeCopiedOrIsNoPictureIsRefusedAndNotNamed) {
-    stock::EditedProduct edited = edit(22212);
+    stock::EditedProduct edited = editFresh(22212);
     // A file where the images folder should be: nothing can be copied there.
     ASSERT_TRUE(QDir().mkpath(underRoot(QStringLiteral("Orvanta"))));
     QFile blocker(underRoot(QStringLiteral("Orvanta/images")));
