@@ -409,6 +409,12 @@ TEST_F(StockAttributesTest, aPictureIsCopiedIntoBothFoldersAndNamedUnderTheDataR
                                             second.toStdString() +
                                             "' WHERE stocks.images.stcode=22212;");
     EXPECT_EQ(stored(22212), TestDatabase::Rows{{second.toStdString()}});
+
+    // The stored file itself, chosen again, is kept whole.
+    m_chosen = second;
+    m_attributes.choosePicture(edited, nullptr);
+    EXPECT_FALSE(QImage(second).isNull());
+    EXPECT_EQ(QImage(second).pixelColor(0, 0), QColor(Qt::blue));
     EXPECT_TRUE(m_boxes.shown().empty());
 
     // "Resmi Sil" deletes the row only.
