@@ -2,8 +2,8 @@
 
 #include "db/Row.h"
 #include "db/SqlFormat.h"
-#include "db/StatementRunner.h"
 #include "db/StatementBatch.h"
+#include "db/StatementRunner.h"
 #include "db/TypedNumber.h"
 #include "stock/StockEditorForm.h"
 
