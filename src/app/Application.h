@@ -9,6 +9,7 @@
 #include "platform/ProgramMessenger.h"
 #include "platform/Settings.h"
 #include "stock/NotBuiltStockFeatures.h"
+#include "stock/StockAttributeWindows.h"
 #include "stock/StockContext.h"
 #include "stock/StockGroupWindows.h"
 
@@ -60,6 +61,7 @@ private:
     stock::StockContext m_stockContext;
     stock::NotBuiltStockFeatures m_stockFeatures;
     stock::StockGroupWindows m_stockGroups;
+    stock::StockAttributeWindows m_stockAttributes;
     NotBuiltMainFeatures m_mainFeatures;
     GroupDialogOpener m_groupDialogs;
     std::unique_ptr<MainWindow> m_mainWindow;

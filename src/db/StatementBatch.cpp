@@ -18,4 +18,14 @@ Outcome executeAll(const StatementRunner& runner, const Operation& op, std::stri
     return result;
 }
 
+Outcome executeAsOne(const StatementRunner& runner, const Operation& op,
+                     std::string_view schemaName, const std::vector<std::string>& statements) {
+    // A failure closes the connection before COMMIT, and the server rolls back.
+    std::string call = "START TRANSACTION;";
+    for (const std::string& statement : statements)
+        call += "\n" + statement;
+    call += "\nCOMMIT;";
+    return runner.execute(op, schemaName, call);
+}
+
 } // namespace parvela::db

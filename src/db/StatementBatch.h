@@ -17,4 +17,9 @@ inline constexpr std::size_t kStatementsPerCall = 1000;
 Outcome executeAll(const StatementRunner& runner, const Operation& op, std::string_view schemaName,
                    const std::vector<std::string>& statements);
 
+// Sends the statements in one call as one transaction: when one fails the
+// server undoes the earlier ones, so a rewrite never leaves half its rows.
+Outcome executeAsOne(const StatementRunner& runner, const Operation& op,
+                     std::string_view schemaName, const std::vector<std::string>& statements);
+
 } // namespace parvela::db

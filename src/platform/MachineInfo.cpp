@@ -47,4 +47,12 @@ QString MachineInfo::orvantaFolder() const {
     return pathUnderRoot(QStringLiteral("Orvanta"));
 }
 
+QString MachineInfo::imagesFolder() const {
+    return pathUnderRoot(QStringLiteral("Orvanta/images"));
+}
+
+QString MachineInfo::digitalMenuImagesFolder() const {
+    return pathUnderRoot(QStringLiteral("Orvanta/digital_menu/images"));
+}
+
 } // namespace parvela::platform

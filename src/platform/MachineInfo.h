@@ -22,6 +22,9 @@ public:
     // Folders that the original lays out under the system drive.
     QString iconsFolder() const;
     QString orvantaFolder() const;
+    // Where the tills and the digital menu find the products' pictures.
+    QString imagesFolder() const;
+    QString digitalMenuImagesFolder() const;
     QString pathUnderRoot(const QString& relative) const;
 
 private:

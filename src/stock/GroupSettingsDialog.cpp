@@ -1,58 +1,28 @@
 #include "stock/GroupSettingsDialog.h"
 
 #include "groups/StockType.h"
+#include "platform/DialogParts.h"
 #include "stock/StockCatalog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace parvela::stock {
 
 namespace {
 
-QPushButton* button(const QString& caption, const char* id, QWidget* parent) {
-    auto* pushButton = new QPushButton(caption, parent);
-    pushButton->setObjectName(QString::fromLatin1(id));
-    pushButton->setAutoDefault(false);
-    return pushButton;
-}
-
-QTreeWidget* listView(const char* id, const QStringList& headings, const std::vector<int>& widths,
-                      QWidget* parent) {
-    auto* list = new QTreeWidget(parent);
-    list->setObjectName(QString::fromLatin1(id));
-    list->setHeaderLabels(headings);
-    list->setRootIsDecorated(false);
-    list->setAllColumnsShowFocus(true);
-    // At least the given widths, and never narrower than a heading.
-    const QFontMetrics metrics(list->header()->font());
-    int total = 0;
-    for (std::size_t column = 0; column < widths.size(); ++column) {
-        const int width =
-            std::max(widths[column],
-                     metrics.horizontalAdvance(headings.value(static_cast<int>(column))) + 16);
-        list->setColumnWidth(static_cast<int>(column), width);
-        total += width;
-    }
-    // Room for the vertical bar too, so the columns never need a horizontal one.
-    list->setMinimumSize(
-        total + 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width() + 4, 140);
-    return list;
-}
+using platform::listView;
+using platform::namedButton;
 
 QGroupBox* box(const QString& title, QWidget* parent) {
     return new QGroupBox(title, parent);
@@ -133,8 +103,8 @@ QWidget* GroupSettingsDialog::createDayMenu() {
 QWidget* GroupSettingsDialog::createColours() {
     QGroupBox* group = box(QStringLiteral("Renkler"), this);
     auto* column = new QVBoxLayout(group);
-    QPushButton* back = button(QStringLiteral("Ürün Arka Fon Rengi"), "1062", group);
-    QPushButton* font = button(QStringLiteral("Ürün Fon Rengi"), "1063", group);
+    QPushButton* back = namedButton(QStringLiteral("Ürün Arka Fon Rengi"), "1062", group);
+    QPushButton* font = namedButton(QStringLiteral("Ürün Fon Rengi"), "1063", group);
     column->addWidget(back);
     column->addWidget(font);
     connect(back, &QPushButton::clicked, this, [this] { chooseColour(true); });
@@ -152,7 +122,7 @@ QWidget* GroupSettingsDialog::createDepartments(const StockCatalog& lists) {
     for (const Department& department : lists.departments)
         m_departments->addTopLevelItem(new QTreeWidgetItem(QStringList{
             QString::number(department.departid), department.name, department.printer}));
-    QPushButton* set = button(QStringLiteral("Set"), "1066", group);
+    QPushButton* set = namedButton(QStringLiteral("Set"), "1066", group);
     column->addWidget(m_departments);
     column->addWidget(set);
     connect(set, &QPushButton::clicked, this, [this] {
@@ -170,7 +140,7 @@ QWidget* GroupSettingsDialog::createUnits(const StockCatalog& lists) {
     for (const Unit& unit : lists.units)
         m_units->addTopLevelItem(
             new QTreeWidgetItem(QStringList{QString(), unit.name, QString::number(unit.type)}));
-    QPushButton* set = button(QStringLiteral("Set"), "1067", group);
+    QPushButton* set = namedButton(QStringLiteral("Set"), "1067", group);
     column->addWidget(m_units);
     column->addWidget(set);
     connect(set, &QPushButton::clicked, this, [this] {
@@ -192,7 +162,7 @@ QWidget* GroupSettingsDialog::createStockTypes() {
         grid->addWidget(radio, index / 2, index % 2);
         ++index;
     }
-    QPushButton* set = button(QStringLiteral("Set"), "1068", group);
+    QPushButton* set = namedButton(QStringLiteral("Set"), "1068", group);
     grid->addWidget(set, 3, 1);
     connect(set, &QPushButton::clicked, this, [this] {
         if (m_types->checkedId() > 0)
@@ -210,9 +180,9 @@ QWidget* GroupSettingsDialog::createNumbers() {
     m_discount = new QLineEdit(group);
     m_discount->setObjectName(QStringLiteral("1071"));
     m_discount->setMaxLength(12);
-    QPushButton* kdv = button(QStringLiteral("Set Kdv"), "1163", group);
-    QPushButton* discount = button(QStringLiteral("Set"), "1245", group);
-    QPushButton* deleteDiscounts = button(QStringLiteral("İskontoları Sil"), "1241", group);
+    QPushButton* kdv = namedButton(QStringLiteral("Set Kdv"), "1163", group);
+    QPushButton* discount = namedButton(QStringLiteral("Set"), "1245", group);
+    QPushButton* deleteDiscounts = namedButton(QStringLiteral("İskontoları Sil"), "1241", group);
     grid->addWidget(new QLabel(QStringLiteral("KDV %"), group), 0, 0);
     grid->addWidget(m_kdv, 0, 1);
     grid->addWidget(kdv, 0, 2);
@@ -231,8 +201,8 @@ QWidget* GroupSettingsDialog::createNumbers() {
 QWidget* GroupSettingsDialog::createButtons() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
-    QPushButton* reset = button(QStringLiteral(" Reset \nPrice Times"), "1109", row);
-    QPushButton* close = button(QStringLiteral("Kapat"), "2", row);
+    QPushButton* reset = namedButton(QStringLiteral(" Reset \nPrice Times"), "1109", row);
+    QPushButton* close = namedButton(QStringLiteral("Kapat"), "2", row);
     layout->addWidget(reset);
     layout->addStretch(1);
     layout->addWidget(close);

@@ -47,7 +47,7 @@ std::optional<std::string> NotBuiltStockFeatures::newBarcode(Barcode kind, QWidg
 void NotBuiltStockFeatures::printLabel(const StockDefinition&, QWidget* owner) {
     tell("BARKOD ETİKETİ", owner);
 }
-void NotBuiltStockFeatures::priceTimes(EditedProduct&, QWidget* owner) {
+void NotBuiltStockFeatures::priceTimes(EditedProduct&, const QString&, QWidget* owner) {
     tell("ZAMAN ARALIGI", owner);
 }
 void NotBuiltStockFeatures::sizes(EditedProduct&, QWidget* owner) {

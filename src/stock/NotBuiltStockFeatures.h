@@ -37,7 +37,7 @@ public:
     std::optional<std::string> newBarcode(Barcode kind, QWidget* owner) override;
     void printLabel(const StockDefinition& product, QWidget* owner) override;
 
-    void priceTimes(EditedProduct& product, QWidget* owner) override;
+    void priceTimes(EditedProduct& product, const QString& typedPrice, QWidget* owner) override;
     void sizes(EditedProduct& product, QWidget* owner) override;
     void region(EditedProduct& product, QWidget* owner) override;
     void notes(EditedProduct& product, QWidget* owner) override;

@@ -9,8 +9,8 @@ namespace {
 
 enum class Existing { Yes, No, Unknown };
 
-// An existence query under the tag of its upsert. A reported failure leaves
-// the upsert unwritten; a driver complaint without an error code goes on.
+// A reported failure leaves the upsert unwritten; a driver complaint
+// without an error code goes on.
 Existing rowExists(const db::StatementRunner& runner, const db::Operation& op,
                    const std::string& query) {
     bool found = false;
@@ -20,28 +20,36 @@ Existing rowExists(const db::StatementRunner& runner, const db::Operation& op,
     return found ? Existing::Yes : Existing::No;
 }
 
-bool upsert(const db::StatementRunner& runner, const db::Operation& op, const std::string& query,
-            const std::string& update, const std::string& insert) {
-    const Existing existing = rowExists(runner, op, query);
-    if (existing == Existing::Unknown)
-        return false;
-    return runner.execute(op, db::schema::stocks, existing == Existing::Yes ? update : insert) !=
-           db::Outcome::Failed;
+// The product's upserts run every statement under the one tag.
+RowUpsert underOneTag(const db::Operation& op, std::string query, std::string update,
+                      std::string insert) {
+    return {op, std::move(query), op, std::move(update), op, std::move(insert)};
 }
 
 } // namespace
 
+bool upsert(const db::StatementRunner& runner, const RowUpsert& row) {
+    const Existing existing = rowExists(runner, row.queryOp, row.query);
+    if (existing == Existing::Unknown)
+        return false;
+    const bool update = existing == Existing::Yes;
+    return runner.execute(update ? row.updateOp : row.insertOp, db::schema::stocks,
+                          update ? row.update : row.insert) != db::Outcome::Failed;
+}
+
 bool upsertColours(const db::StatementRunner& runner, const StockDefinition& p) {
     const long long code = code64(p.stcode);
     return upsert(
-        runner, db::Operation("UPDATE_STOK_RENGI"),
-        db::sqlf("SELECT * FROM colors WHERE stcode=%lld;", code),
-        db::sqlf("UPDATE colors SET red=%d,green=%d,blue=%d,redfnt=%d,greenfnt=%d,bluefnt=%d "
-                 "WHERE stcode=%lld;",
-                 p.red, p.green, p.blue, p.redfnt, p.greenfnt, p.bluefnt, code),
-        db::sqlf("INSERT INTO colors(stcode,red,green,blue,redfnt,greenfnt,bluefnt) "
-                 "VALUES(%lld,%d,%d,%d,%d,%d,%d);",
-                 code, p.red, p.green, p.blue, p.redfnt, p.greenfnt, p.bluefnt));
+        runner,
+        underOneTag(
+            db::Operation("UPDATE_STOK_RENGI"),
+            db::sqlf("SELECT * FROM colors WHERE stcode=%lld;", code),
+            db::sqlf("UPDATE colors SET red=%d,green=%d,blue=%d,redfnt=%d,greenfnt=%d,bluefnt=%d "
+                     "WHERE stcode=%lld;",
+                     p.red, p.green, p.blue, p.redfnt, p.greenfnt, p.bluefnt, code),
+            db::sqlf("INSERT INTO colors(stcode,red,green,blue,redfnt,greenfnt,bluefnt) "
+                     "VALUES(%lld,%d,%d,%d,%d,%d,%d);",
+                     code, p.red, p.green, p.blue, p.redfnt, p.greenfnt, p.bluefnt)));
 }
 
 bool upsertDiscount(const db::StatementRunner& runner, const StockDefinition& p) {
@@ -49,13 +57,16 @@ bool upsertDiscount(const db::StatementRunner& runner, const StockDefinition& p)
     const double peraken = static_cast<double>(p.peraken);
     const double yuzde = static_cast<double>(p.yuzde);
     return upsert(
-        runner, db::Operation("UPDATE_DISCOUNT_TABLE"),
-        db::sqlf("SELECT * FROM stocks.indirim_tablosu WHERE indirim_tablosu.stcode=%lld;", code),
-        db::sqlf("UPDATE indirim_tablosu SET peraken=%.2f, yuzde=%.3f WHERE stcode=%lld;", peraken,
-                 yuzde, code),
-        db::sqlf("INSERT INTO indirim_tablosu(carikod,stcode,peraken,yuzde) "
-                 "VALUES(%d,%lld,%.2f,%.3f);",
-                 kDiscountAccount, code, peraken, yuzde));
+        runner,
+        underOneTag(
+            db::Operation("UPDATE_DISCOUNT_TABLE"),
+            db::sqlf("SELECT * FROM stocks.indirim_tablosu WHERE indirim_tablosu.stcode=%lld;",
+                     code),
+            db::sqlf("UPDATE indirim_tablosu SET peraken=%.2f, yuzde=%.3f WHERE stcode=%lld;",
+                     peraken, yuzde, code),
+            db::sqlf("INSERT INTO indirim_tablosu(carikod,stcode,peraken,yuzde) "
+                     "VALUES(%d,%lld,%.2f,%.3f);",
+                     kDiscountAccount, code, peraken, yuzde)));
 }
 
 bool writeRegionPrice(const db::StatementRunner& runner, const StockDefinition& p) {

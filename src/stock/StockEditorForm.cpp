@@ -16,7 +16,6 @@ namespace {
 constexpr qsizetype kDepartmentChars = 64;
 
 // The largest values the columns hold.
-constexpr double kMaxPrice = 999999999999.0;
 constexpr double kMaxKdv = 9999.99;
 constexpr double kMaxDiscount = 999999.999;
 

@@ -66,6 +66,8 @@ inline constexpr qsizetype kNameChars = 57;
 inline constexpr qsizetype kSpecsChars = 999;
 inline constexpr size_t kBarcodeBytes = 29;
 inline constexpr size_t kUnitBytes = 3;
+// The largest price the price columns hold.
+inline constexpr double kMaxPrice = 999999999999.0;
 
 // Reads the form into `product`. False, with the record untouched, when the
 // name is empty (the "STOK ADI" box) or a number field holds something that

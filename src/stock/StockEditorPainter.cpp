@@ -1,5 +1,6 @@
 #include "stock/StockEditorPainter.h"
 
+#include <QImage>
 #include <QPainter>
 #include <array>
 
@@ -35,6 +36,8 @@ const std::array<Caption, 17> kCaptions{{
 
 constexpr int kTextWidth = 240;
 constexpr int kTextHeight = 16;
+// Free below the discount and right of the check boxes.
+constexpr QRect kPicturePlace(730, 425, 175, 165);
 
 void drawAt(QPainter& painter, int x, int y, const QString& text) {
     painter.drawText(QRect(x, y, kTextWidth, kTextHeight), Qt::AlignLeft | Qt::AlignTop, text);
@@ -71,6 +74,18 @@ void paintEditorLabels(QPainter& painter, const EditedProduct& edited) {
            QString::asprintf("%.2f , %.2f , %.2f", p.smll_prc, p.med_prc, p.larg_prc));
     paintGroups(painter, edited);
     paintColourSample(painter, p);
+}
+
+void paintEditorPicture(QPainter& painter, const QImage& picture) {
+    if (picture.isNull())
+        return;
+    const QImage scaled =
+        picture.size().boundedTo(kPicturePlace.size()) == picture.size()
+            ? picture
+            : picture.scaled(kPicturePlace.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QRect place(QPoint(), scaled.size());
+    place.moveCenter(kPicturePlace.center());
+    painter.drawImage(place, scaled);
 }
 
 } // namespace parvela::stock

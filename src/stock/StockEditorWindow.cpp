@@ -84,13 +84,22 @@ void StockEditorWindow::connectButtons() {
         update();
     });
     AttributeWindows& attributes = m_features.attributes;
-    onClick(7095, [this, &attributes] { attributes.notes(m_edited, this); });
-    onClick(7096, [this, &attributes] { attributes.sizes(m_edited, this); });
-    onClick(7031, [this, &attributes] { attributes.priceTimes(m_edited, this); });
-    onClick(7092, [this, &attributes] { attributes.region(m_edited, this); });
-    onClick(7040, [this, &attributes] { attributes.gameParameters(m_edited, this); });
-    onClick(7003, [this, &attributes] { attributes.choosePicture(m_edited, this); });
-    onClick(7101, [this, &attributes] { attributes.deletePicture(m_edited, this); });
+    // Each attribute dialog may change what the labels and the picture show.
+    const auto onAttribute = [this, &onClick](int id, std::function<void()> open) {
+        onClick(id, [this, open = std::move(open)] {
+            open();
+            update();
+        });
+    };
+    onAttribute(7095, [this, &attributes] { attributes.notes(m_edited, this); });
+    onAttribute(7096, [this, &attributes] { attributes.sizes(m_edited, this); });
+    onAttribute(7031, [this, &attributes] {
+        attributes.priceTimes(m_edited, m_controls.read().timeWindow1, this);
+    });
+    onAttribute(7092, [this, &attributes] { attributes.region(m_edited, this); });
+    onAttribute(7040, [this, &attributes] { attributes.gameParameters(m_edited, this); });
+    onAttribute(7003, [this, &attributes] { attributes.choosePicture(m_edited, this); });
+    onAttribute(7101, [this, &attributes] { attributes.deletePicture(m_edited, this); });
     onClick(7094, [this] { m_features.labels.printLabel(m_edited.product, this); });
 }
 
@@ -125,6 +134,16 @@ void StockEditorWindow::drawBarcode(LabelActions::Barcode kind) {
 void StockEditorWindow::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     paintEditorLabels(painter, m_edited);
+    paintEditorPicture(painter, picture());
+}
+
+const QImage& StockEditorWindow::picture() {
+    // Loaded once per path, not on every paint.
+    if (m_picturePath != m_edited.product.imagePath) {
+        m_picturePath = m_edited.product.imagePath;
+        m_picture = m_picturePath.isEmpty() ? QImage() : QImage(m_picturePath);
+    }
+    return m_picture;
 }
 
 void StockEditorWindow::save() {

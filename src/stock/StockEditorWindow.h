@@ -5,6 +5,7 @@
 #include "stock/StockEditorSave.h"
 #include "stock/StockFeatures.h"
 
+#include <QImage>
 #include <QWidget>
 #include <functional>
 
@@ -56,6 +57,7 @@ private:
     void drawBarcode(LabelActions::Barcode kind);
     void postToOwner(int message);
     void postToSelf(int message);
+    const QImage& picture();
 
     Mode m_mode;
     StockContext& m_context;
@@ -63,6 +65,8 @@ private:
     EditedProduct m_edited;
     EditorContext m_editor;
     StockEditorControls m_controls;
+    QString m_picturePath;
+    QImage m_picture;
 };
 
 } // namespace parvela::stock

@@ -66,7 +66,8 @@ public:
 class AttributeWindows {
 public:
     virtual ~AttributeWindows() = default;
-    virtual void priceTimes(EditedProduct& product, QWidget* owner) = 0;
+    // `typedPrice` is what the editor's time-window price edit holds.
+    virtual void priceTimes(EditedProduct& product, const QString& typedPrice, QWidget* owner) = 0;
     virtual void sizes(EditedProduct& product, QWidget* owner) = 0;
     virtual void region(EditedProduct& product, QWidget* owner) = 0;
     virtual void notes(EditedProduct& product, QWidget* owner) = 0;

@@ -9,6 +9,7 @@
 #include "stock/ProductFilters.h"
 #include "stock/StockBrowserHitTest.h"
 #include "stock/StockContext.h"
+#include "stock/StockEditorSave.h"
 #include "stock/StockWindows.h"
 
 #include <QPoint>
@@ -61,6 +62,13 @@ protected:
             if (p.stcode == code)
                 return &p;
         return nullptr;
+    }
+    // The edit window's own copy of the product, as the editor opens it.
+    stock::EditedProduct edit(stock::StockCode code) {
+        const stock::StockDefinition* found = product(code);
+        if (found == nullptr)
+            ADD_FAILURE() << "no product " << code;
+        return stock::openForEdit(m_context, found ? *found : stock::StockDefinition{});
     }
 
     TestSettings m_settings;

@@ -26,13 +26,6 @@ protected:
         m_boxes.clear();
     }
 
-    stock::EditedProduct edit(stock::StockCode code) {
-        const stock::StockDefinition* found = product(code);
-        if (found == nullptr)
-            ADD_FAILURE() << "no product " << code;
-        return stock::openForEdit(m_context, found ? *found : stock::StockDefinition{});
-    }
-
     void selectGroupA(int acode) {
         for (groups::GroupA& group : m_catalog.groups().screenA())
             group.selected = group.acode == acode;
