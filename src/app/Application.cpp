@@ -19,6 +19,7 @@ Application::Application(platform::MessageBoxes& boxes)
     , m_stockContext(m_catalog.stockContext(boxes, m_messenger, m_jobs))
     , m_stockFeatures(boxes)
     , m_stockGroups(m_stockContext)
+    , m_recipes(m_stockContext, m_catalog.recipes())
     , m_mainFeatures(boxes)
     , m_groupDialogs(m_catalog, boxes) {}
 
@@ -29,7 +30,7 @@ Application::~Application() {
 }
 
 stock::StockFeatures Application::stockFeatures() {
-    return {m_stockFeatures, m_stockGroups, m_stockFeatures, m_stockFeatures, m_stockFeatures};
+    return {m_recipes, m_stockGroups, m_stockFeatures, m_stockFeatures, m_stockFeatures};
 }
 
 std::optional<int> Application::start(LoginPrompt& prompt) {

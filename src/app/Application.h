@@ -4,6 +4,7 @@
 #include "app/CatalogData.h"
 #include "app/GroupDialogOpener.h"
 #include "app/NotBuiltMainFeatures.h"
+#include "app/RecipeFeatures.h"
 #include "platform/BackgroundJobs.h"
 #include "platform/MachineInfo.h"
 #include "platform/ProgramMessenger.h"
@@ -60,6 +61,7 @@ private:
     stock::StockContext m_stockContext;
     stock::NotBuiltStockFeatures m_stockFeatures;
     stock::StockGroupWindows m_stockGroups;
+    RecipeFeatures m_recipes;
     NotBuiltMainFeatures m_mainFeatures;
     GroupDialogOpener m_groupDialogs;
     std::unique_ptr<MainWindow> m_mainWindow;

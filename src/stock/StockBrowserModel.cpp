@@ -214,10 +214,19 @@ bool StockBrowserModel::takeHighlighted() {
     return true;
 }
 
+std::vector<StockCode> StockBrowserModel::listedCodes() const {
+    return codesOfRows([](const BrowserRow&) { return true; });
+}
+
 std::vector<StockCode> StockBrowserModel::markedCodes() const {
+    return codesOfRows([](const BrowserRow& row) { return row.marked; });
+}
+
+std::vector<StockCode>
+StockBrowserModel::codesOfRows(const std::function<bool(const BrowserRow&)>& wanted) const {
     std::vector<StockCode> codes;
     for (const BrowserRow& row : m_state.displayed) {
-        if (row.marked)
+        if (wanted(row))
             codes.push_back(m_context.stock.products[row.product].stcode);
     }
     return codes;
@@ -288,7 +297,7 @@ void StockBrowserModel::functionKey(Qt::Key key, HeldKeys held) {
             moveWeighedToSelectedGroup(m_context.runner, m_context.boxes, groups, true,
                                        m_owner.object);
     } else if (key == Qt::Key_F3 && held.leftCtrl) {
-        m_features.recipes.insertBulkRecipes(m_owner.window);
+        m_features.recipes.insertBulkRecipes(listedCodes(), m_owner.window);
     } else if (key == Qt::Key_F4 && held.leftCtrl) {
         assignPluBarcodes(m_context.runner, m_context.boxes, m_context.stock.products);
     }

@@ -85,6 +85,9 @@ private:
     // The highlighted row, made the current product; false when none is.
     bool takeHighlighted();
     std::vector<StockCode> markedCodes() const;
+    // The codes of the listed rows, in list order.
+    std::vector<StockCode> listedCodes() const;
+    std::vector<StockCode> codesOfRows(const std::function<bool(const BrowserRow&)>& wanted) const;
     void quickSale(bool add);
     void deleteCurrent();
     void rereadLists();
