@@ -1,5 +1,6 @@
 #include "recipes/LineViews.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -46,6 +47,17 @@ void fillRows(QTreeWidget& list, const std::vector<QStringList>& rows, int curre
         list.addTopLevelItem(new QTreeWidgetItem(row));
     if (current >= 0 && current < list.topLevelItemCount())
         list.setCurrentItem(list.topLevelItem(current));
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> left,
+                       std::initializer_list<QPushButton*> right) {
+    auto* row = new QHBoxLayout;
+    for (QPushButton* button : left)
+        row->addWidget(button);
+    row->addStretch();
+    for (QPushButton* button : right)
+        row->addWidget(button);
+    return row;
 }
 
 int selectedRow(const QTreeWidget& list) {

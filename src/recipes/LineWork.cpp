@@ -46,27 +46,16 @@ bool LineWork::maySelect(const stock::StockDefinition& product, platform::Messag
 }
 
 QString LineWork::title() const {
-    switch (m_kind) {
-    case LineKind::Recipe:
-        return QStringLiteral("Ürün Reçetelendirme");
-    case LineKind::Bundle:
-        return QStringLiteral("Bundle/MENU Düzenlemesi");
-    case LineKind::Options:
-        break;
-    }
-    return QStringLiteral(" BAGLI ÜRÜNLER - OPSİYONLAR");
+    static const QString titles[] = {QStringLiteral("Ürün Reçetelendirme"),
+                                     QStringLiteral("Bundle/MENU Düzenlemesi"),
+                                     QStringLiteral(" BAGLI ÜRÜNLER - OPSİYONLAR")};
+    return titles[static_cast<std::size_t>(m_kind)];
 }
 
 QString LineWork::nameLabel() const {
-    switch (m_kind) {
-    case LineKind::Recipe:
-        return QStringLiteral("Ürün Adı :");
-    case LineKind::Bundle:
-        return QStringLiteral("Menü Adı :");
-    case LineKind::Options:
-        break;
-    }
-    return QStringLiteral("Opsiyon Adı :");
+    static const QString labels[] = {QStringLiteral("Ürün Adı :"), QStringLiteral("Menü Adı :"),
+                                     QStringLiteral("Opsiyon Adı :")};
+    return labels[static_cast<std::size_t>(m_kind)];
 }
 
 QString LineWork::costText() const {

@@ -30,13 +30,9 @@ LinkedProductsDialog::LinkedProductsDialog(const std::vector<LinkedProduct>& row
                          QString::asprintf("%.3f", row.ingredientCost)});
     fillRows(*list, shown);
     layout->addWidget(list, 1);
-    auto* buttons = new QHBoxLayout;
     QPushButton* ok = idButton(this, "1", QStringLiteral("OK"));
     QPushButton* close = idButton(this, "2", QStringLiteral("Kapat"));
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({}, {ok, close}));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     resize(960, 420);

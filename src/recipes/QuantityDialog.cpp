@@ -32,14 +32,10 @@ QuantityDialog::QuantityDialog(QuantityChange& change, QWidget* owner)
     m_unitcost = idEdit(this, "1238", shown.unitcost);
     layout->addRow(QStringLiteral("Miktar :"), m_quantity);
     layout->addRow(QStringLiteral("Birim Maliyet :"), m_unitcost);
-    auto* buttons = new QHBoxLayout;
     QPushButton* ok = idButton(this, "1", QStringLiteral("OK"));
     ok->setDefault(true);
     QPushButton* cancel = idButton(this, "2", QStringLiteral("İptal"));
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addRow(buttons);
+    layout->addRow(buttonRow({}, {ok, cancel}));
     connect(ok, &QPushButton::clicked, this, &QuantityDialog::apply);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     setMinimumWidth(420);

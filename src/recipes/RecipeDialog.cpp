@@ -46,7 +46,7 @@ RecipeDialog::RecipeDialog(RecipeContext& context, LineWork& work, CostReport co
     middle->addWidget(createAdding());
     middle->addWidget(createLines(), 6);
     layout->addLayout(middle, 1);
-    layout->addWidget(createButtons());
+    layout->addLayout(createButtons());
     connect(m_candidates, &CandidatePicker::picked, m_info, &QLabel::setText);
     showKindControls();
     showLines();
@@ -111,23 +111,15 @@ QWidget* RecipeDialog::createLines() {
     return box;
 }
 
-QWidget* RecipeDialog::createButtons() {
-    auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* remove = idButton(row, "1053", QStringLiteral("Bileşeni Sil"));
+QLayout* RecipeDialog::createButtons() {
+    QPushButton* remove = idButton(this, "1053", QStringLiteral("Bileşeni Sil"));
     QPushButton* removeAll =
-        idButton(row, "1054",
+        idButton(this, "1054",
                  m_work.kind() == LineKind::Bundle ? QStringLiteral("Tüm Menüyü Sil")
                                                    : QStringLiteral("Tüm Reçeteyi Sil"));
-    QPushButton* report = idButton(row, "MaliyetRaporu", QStringLiteral("Maliyet Raporu"));
-    QPushButton* save = idButton(row, "129", QStringLiteral("Kaydet"));
-    QPushButton* close = idButton(row, "2", QStringLiteral("Kapat"));
-    for (QPushButton* button : {remove, removeAll, report})
-        layout->addWidget(button);
-    layout->addStretch();
-    layout->addWidget(save);
-    layout->addWidget(close);
+    QPushButton* report = idButton(this, "MaliyetRaporu", QStringLiteral("Maliyet Raporu"));
+    QPushButton* save = idButton(this, "129", QStringLiteral("Kaydet"));
+    QPushButton* close = idButton(this, "2", QStringLiteral("Kapat"));
     connect(remove, &QPushButton::clicked, this, &RecipeDialog::removeSelected);
     // The options keep the button without an action.
     if (m_work.kind() != LineKind::Options)
@@ -135,7 +127,7 @@ QWidget* RecipeDialog::createButtons() {
     connect(report, &QPushButton::clicked, this, &RecipeDialog::openCostReport);
     connect(save, &QPushButton::clicked, this, &RecipeDialog::save);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    return row;
+    return buttonRow({remove, removeAll, report}, {save, close});
 }
 
 // Each procedure shows the controls it uses.

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QTreeWidget;
@@ -25,7 +26,7 @@ private:
     QWidget* createHeading();
     QWidget* createAdding();
     QWidget* createLines();
-    QWidget* createButtons();
+    QLayout* createButtons();
     void showKindControls();
     void addPicked();
     void addItself();

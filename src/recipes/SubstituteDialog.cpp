@@ -46,7 +46,7 @@ SubstituteDialog::SubstituteDialog(RecipeContext& context, SubstituteWork& work,
     m_list->setColumnWidth(1, 180);
     middle->addWidget(m_list, 6);
     layout->addLayout(middle, 1);
-    layout->addWidget(createButtons());
+    layout->addLayout(createButtons());
     connect(add, &QPushButton::clicked, this, &SubstituteDialog::addPicked);
     showSubstitutes();
     resize(1000, 560);
@@ -66,21 +66,14 @@ QWidget* SubstituteDialog::createHeading() {
     return heading;
 }
 
-QWidget* SubstituteDialog::createButtons() {
-    auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* remove = idButton(row, "1053", QStringLiteral("Bileşeni Sil"));
-    QPushButton* save = idButton(row, "129", QStringLiteral("Kaydet"));
-    QPushButton* close = idButton(row, "2", QStringLiteral("Kapat"));
-    layout->addWidget(remove);
-    layout->addStretch();
-    layout->addWidget(save);
-    layout->addWidget(close);
+QLayout* SubstituteDialog::createButtons() {
+    QPushButton* remove = idButton(this, "1053", QStringLiteral("Bileşeni Sil"));
+    QPushButton* save = idButton(this, "129", QStringLiteral("Kaydet"));
+    QPushButton* close = idButton(this, "2", QStringLiteral("Kapat"));
     connect(remove, &QPushButton::clicked, this, &SubstituteDialog::removeSelected);
     connect(save, &QPushButton::clicked, this, &SubstituteDialog::save);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    return row;
+    return buttonRow({remove}, {save, close});
 }
 
 void SubstituteDialog::addPicked() {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QLayout;
 class QLineEdit;
 class QTreeWidget;
 
@@ -20,7 +21,7 @@ public:
 
 private:
     QWidget* createHeading();
-    QWidget* createButtons();
+    QLayout* createButtons();
     void addPicked();
     void removeSelected();
     void save();

@@ -180,3 +180,35 @@ TEST_F(RecipeDialogTest, theLinkedProductsOfAnIngredientAreListed) {
     m_features.showLinkedProducts(line, nullptr);
     EXPECT_TRUE(driver.seen);
 }
+
+TEST_F(RecipeDialogTest, theDialogsFitAScreenOf1024By768) {
+    TestDatabase::exec("INSERT INTO stocks.stckbundle(urun,ingredient,qua,degist) "
+                       "VALUES(600,601,1,1),(600,102,0.25,0);");
+    reload();
+    const auto fits = [](QDialog& dialog, const QString& file) {
+        dialog.grab().save(file);
+        EXPECT_LE(dialog.frameGeometry().width(), 1024) << file.toStdString();
+        EXPECT_LE(dialog.frameGeometry().height(), 768) << file.toStdString();
+        test::click(dialog, "2");
+    };
+    const test::ModalDriver menu([&](QDialog& dialog) {
+        const test::ModalDriver substitutes(
+            [&](QDialog& inner) { fits(inner, QStringLiteral("dialog-134-substitutes.png")); });
+        test::pick(dialog, "1047", 601);
+        test::click(dialog, "1104");
+        fits(dialog, QStringLiteral("dialog-134-bundle.png"));
+    });
+    m_features.openBundle(product(600), nullptr);
+    const test::ModalDriver recipe(
+        [&](QDialog& dialog) { fits(dialog, QStringLiteral("dialog-134-recipe.png")); });
+    m_features.openRecipe(product(500), nullptr);
+    const test::ModalDriver linked(
+        [&](QDialog& dialog) { fits(dialog, QStringLiteral("dialog-141.png")); });
+    recipes::RecipeLine line;
+    line.ingredient = 101;
+    m_features.showLinkedProducts(line, nullptr);
+    line = m_catalog.recipes().recipeLines.front();
+    const test::ModalDriver quantity(
+        [&](QDialog& dialog) { fits(dialog, QStringLiteral("dialog-140.png")); });
+    m_features.changeQuantity(line, nullptr);
+}
