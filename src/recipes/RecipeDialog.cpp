@@ -42,9 +42,9 @@ RecipeDialog::RecipeDialog(RecipeContext& context, LineWork& work, CostReport co
     layout->addWidget(createHeading());
     auto* middle = new QHBoxLayout;
     m_candidates = new CandidatePicker(context.products, context.groups, this);
-    middle->addWidget(m_candidates, 5);
+    middle->addWidget(m_candidates, 6);
     middle->addWidget(createAdding());
-    middle->addWidget(createLines(), 6);
+    middle->addWidget(createLines(), 5);
     layout->addLayout(middle, 1);
     layout->addLayout(createButtons());
     connect(m_candidates, &CandidatePicker::picked, m_info, &QLabel::setText);
