@@ -39,7 +39,7 @@ CandidatePicker::CandidatePicker(const std::vector<stock::StockDefinition>& prod
     m_list = idList(this, "1042",
                     {QStringLiteral("Stok Kodu"), QStringLiteral("Stok Adı"),
                      QStringLiteral("Birim"), QStringLiteral("Maliyet")});
-    m_list->setColumnWidth(1, 170);
+    m_list->setColumnWidth(1, 150);
     layout->addWidget(new QLabel(QStringLiteral("Grup A :"), this), 0, 0);
     layout->addWidget(m_groupA, 0, 1);
     layout->addWidget(new QLabel(QStringLiteral("Grup B :"), this), 1, 0);

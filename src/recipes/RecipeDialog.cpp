@@ -42,7 +42,7 @@ RecipeDialog::RecipeDialog(RecipeContext& context, LineWork& work, CostReport co
     layout->addWidget(createHeading());
     auto* middle = new QHBoxLayout;
     m_candidates = new CandidatePicker(context.products, context.groups, this);
-    middle->addWidget(m_candidates, 6);
+    middle->addWidget(m_candidates, 4);
     middle->addWidget(createAdding());
     middle->addWidget(createLines(), 5);
     layout->addLayout(middle, 1);
@@ -93,7 +93,7 @@ QWidget* RecipeDialog::createLines() {
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     m_lines = idList(box, "1047", lineHeadings(m_work.kind()));
-    m_lines->setColumnWidth(1, 180);
+    m_lines->setColumnWidth(1, 130);
     layout->addWidget(m_lines, 1);
     auto* exchange = new QHBoxLayout;
     m_exchangeable = new QCheckBox(QStringLiteral(" Değiştirilebilir"), box);

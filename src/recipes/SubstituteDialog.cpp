@@ -28,7 +28,7 @@ SubstituteDialog::SubstituteDialog(RecipeContext& context, SubstituteWork& work,
     layout->addWidget(createHeading());
     auto* middle = new QHBoxLayout;
     m_candidates = new CandidatePicker(context.products, context.groups, this);
-    middle->addWidget(m_candidates, 6);
+    middle->addWidget(m_candidates, 4);
     auto* adding = new QVBoxLayout;
     adding->addStretch();
     adding->addWidget(new QLabel(QStringLiteral("Fiyat :"), this));
@@ -43,7 +43,7 @@ SubstituteDialog::SubstituteDialog(RecipeContext& context, SubstituteWork& work,
     m_list = idList(this, "1047",
                     {QStringLiteral("Stok Kodu"), QStringLiteral("Stok Adı"),
                      QStringLiteral("Birim"), QStringLiteral("Fiyat Farkı")});
-    m_list->setColumnWidth(1, 180);
+    m_list->setColumnWidth(1, 130);
     middle->addWidget(m_list, 5);
     layout->addLayout(middle, 1);
     layout->addLayout(createButtons());

@@ -354,6 +354,14 @@ void StockBrowserModel::scrollBarStep(ScrollStep step, int thumb) {
 void StockBrowserModel::listChanged() {
     resetScroll(m_state);
     resetScrollBar();
+    // A save elsewhere (a recipe's cost, say) may have changed the product
+    // the buttons and the recipe panel show.
+    const std::vector<StockDefinition>& products = m_context.stock.products;
+    const auto listed = std::find_if(products.begin(), products.end(), [&](const auto& product) {
+        return product.stcode == m_state.current.stcode;
+    });
+    if (m_state.current.stcode != 0 && listed != products.end())
+        m_state.current = *listed;
 }
 
 void StockBrowserModel::resetScrollBar() {

@@ -64,7 +64,8 @@ public:
 
     void wheel(bool towardsUser);
     void scrollBarStep(ScrollStep step, int thumb);
-    // The product list changed: back to the top.
+    // The product list changed: back to the top, with the current product
+    // as the list now holds it.
     void listChanged();
 
     StockBrowserState& browser() { return m_state; }

@@ -167,6 +167,27 @@ TEST_F(RecipeDialogTest, theStockWindowMakesItsListedProductsTheirOwnRecipe) {
     EXPECT_TRUE(product(102).hasRecipe);
 }
 
+TEST_F(RecipeDialogTest, theStockWindowsCurrentProductFollowsASavedRecipe) {
+    stock::StockBrowserState browser;
+    test::OpenedWindows windows;
+    stock::NotBuiltStockFeatures notBuilt(m_boxes);
+    stock::StockBrowserModel model(m_stock, browser, windows,
+                                   {m_features, notBuilt, notBuilt, notBuilt, notBuilt}, {});
+    browser.current = product(103);
+    ASSERT_FALSE(browser.current.hasRecipe);
+    const test::ModalDriver driver([&](QDialog& dialog) {
+        test::pick(dialog, "1042", 101);
+        test::type(dialog, "1044", QStringLiteral("0,1"));
+        test::click(dialog, "1048");
+        test::click(dialog, "129");
+        test::click(dialog, "2");
+    });
+    m_features.openRecipe(browser.current, nullptr);
+    model.listChanged();
+    EXPECT_TRUE(browser.current.hasRecipe);
+    EXPECT_DOUBLE_EQ(browser.current.unitcost, 1);
+}
+
 TEST_F(RecipeDialogTest, theLinkedProductsOfAnIngredientAreListed) {
     recipes::RecipeLine line;
     line.ingredient = 101;
