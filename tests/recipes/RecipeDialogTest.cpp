@@ -48,6 +48,15 @@ protected:
                                    [this](const stock::StockDefinition& p, QWidget*) {
                                        m_reports.emplace_back(p.stcode, p.unitcost);
                                    }};
+    // The stock window's rules with these recipe windows and the rest not built.
+    stock::StockBrowserState m_browser;
+    test::OpenedWindows m_windows;
+    stock::NotBuiltStockFeatures m_notBuilt{m_boxes};
+    stock::StockBrowserModel m_model{m_stock,
+                                     m_browser,
+                                     m_windows,
+                                     {m_features, m_notBuilt, m_notBuilt, m_notBuilt, m_notBuilt},
+                                     {}};
 };
 
 } // namespace
@@ -153,13 +162,8 @@ TEST_F(RecipeDialogTest, theOptionsKeepTheirWholeDeleteWithoutAnAction) {
 }
 
 TEST_F(RecipeDialogTest, theStockWindowMakesItsListedProductsTheirOwnRecipe) {
-    stock::StockBrowserState browser;
-    test::OpenedWindows windows;
-    stock::NotBuiltStockFeatures notBuilt(m_boxes);
-    stock::StockBrowserModel model(m_stock, browser, windows,
-                                   {m_features, notBuilt, notBuilt, notBuilt, notBuilt}, {});
-    stock::showGroup(browser, m_catalog.stock(), 1, 11, 0);
-    model.functionKey(Qt::Key_F3, {true, true, false});
+    stock::showGroup(m_browser, m_catalog.stock(), 1, 11, 0);
+    m_model.functionKey(Qt::Key_F3, {true, true, false});
     EXPECT_EQ(m_boxes.texts(),
               QStringList{QStringLiteral("3 adet ürün reçetelendirildi.\n 0 tane FAILED.. ")});
     EXPECT_EQ(rows("SELECT urun,ingredient,qua FROM stocks.receipts ORDER BY urun;"),
@@ -168,13 +172,8 @@ TEST_F(RecipeDialogTest, theStockWindowMakesItsListedProductsTheirOwnRecipe) {
 }
 
 TEST_F(RecipeDialogTest, theStockWindowsCurrentProductFollowsASavedRecipe) {
-    stock::StockBrowserState browser;
-    test::OpenedWindows windows;
-    stock::NotBuiltStockFeatures notBuilt(m_boxes);
-    stock::StockBrowserModel model(m_stock, browser, windows,
-                                   {m_features, notBuilt, notBuilt, notBuilt, notBuilt}, {});
-    browser.current = product(103);
-    ASSERT_FALSE(browser.current.hasRecipe);
+    m_browser.current = product(103);
+    ASSERT_FALSE(m_browser.current.hasRecipe);
     const test::ModalDriver driver([&](QDialog& dialog) {
         test::pick(dialog, "1042", 101);
         test::type(dialog, "1044", QStringLiteral("0,1"));
@@ -182,10 +181,10 @@ TEST_F(RecipeDialogTest, theStockWindowsCurrentProductFollowsASavedRecipe) {
         test::click(dialog, "129");
         test::click(dialog, "2");
     });
-    m_features.openRecipe(browser.current, nullptr);
-    model.listChanged();
-    EXPECT_TRUE(browser.current.hasRecipe);
-    EXPECT_DOUBLE_EQ(browser.current.unitcost, 1);
+    m_features.openRecipe(m_browser.current, nullptr);
+    m_model.listChanged();
+    EXPECT_TRUE(m_browser.current.hasRecipe);
+    EXPECT_DOUBLE_EQ(m_browser.current.unitcost, 1);
 }
 
 TEST_F(RecipeDialogTest, theLinkedProductsOfAnIngredientAreListed) {
