@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/CostReportOpener.h"
 #include "app/Login.h"
 #include "app/MainWindow.h"
 #include "app/StartupLoad.h"
@@ -20,6 +21,7 @@ Application::Application(platform::MessageBoxes& boxes)
     , m_stockFeatures(boxes)
     , m_stockGroups(m_stockContext)
     , m_stockAttributes(m_stockContext, m_machine)
+    , m_recipes(m_stockContext, m_catalog.recipes(), costReportOpener(m_catalog, boxes))
     , m_mainFeatures(boxes)
     , m_groupDialogs(m_catalog, boxes) {}
 
@@ -30,7 +32,7 @@ Application::~Application() {
 }
 
 stock::StockFeatures Application::stockFeatures() {
-    return {m_stockFeatures, m_stockGroups, m_stockFeatures, m_stockFeatures, m_stockAttributes};
+    return {m_recipes, m_stockGroups, m_stockFeatures, m_stockFeatures, m_stockAttributes};
 }
 
 std::optional<int> Application::start(LoginPrompt& prompt) {

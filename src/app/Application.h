@@ -4,6 +4,7 @@
 #include "app/CatalogData.h"
 #include "app/GroupDialogOpener.h"
 #include "app/NotBuiltMainFeatures.h"
+#include "app/RecipeFeatures.h"
 #include "platform/BackgroundJobs.h"
 #include "platform/MachineInfo.h"
 #include "platform/ProgramMessenger.h"
@@ -62,6 +63,7 @@ private:
     stock::NotBuiltStockFeatures m_stockFeatures;
     stock::StockGroupWindows m_stockGroups;
     stock::StockAttributeWindows m_stockAttributes;
+    RecipeFeatures m_recipes;
     NotBuiltMainFeatures m_mainFeatures;
     GroupDialogOpener m_groupDialogs;
     std::unique_ptr<MainWindow> m_mainWindow;

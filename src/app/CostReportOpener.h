@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/StockDefinition.h"
+#include "recipes/RecipeContext.h"
 
 #include <functional>
 
@@ -14,7 +14,7 @@ namespace parvela::app {
 
 class CatalogData;
 
-using CostReportOpen = std::function<void(const stock::StockDefinition&, QWidget*)>;
+using recipes::CostReportOpen;
 
 // The recipe dialog's "Maliyet Raporu": the report of a product over the
 // catalog's lists as they are when it is asked for.

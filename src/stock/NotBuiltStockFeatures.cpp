@@ -25,7 +25,7 @@ void NotBuiltStockFeatures::changeQuantity(const recipes::RecipeLine&, QWidget* 
 void NotBuiltStockFeatures::showLinkedProducts(const recipes::RecipeLine&, QWidget* owner) {
     tell("BAGLI_URUNLER", owner);
 }
-void NotBuiltStockFeatures::insertBulkRecipes(QWidget* owner) {
+void NotBuiltStockFeatures::insertBulkRecipes(const std::vector<StockCode>&, QWidget* owner) {
     tell("INSERT_RECETELER_KENDI", owner);
 }
 void NotBuiltStockFeatures::assignGroup(const std::vector<StockCode>&, QWidget* owner) {

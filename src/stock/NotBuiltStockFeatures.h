@@ -26,7 +26,7 @@ public:
     void openOptions(const StockDefinition& product, QWidget* owner) override;
     void changeQuantity(const recipes::RecipeLine& line, QWidget* owner) override;
     void showLinkedProducts(const recipes::RecipeLine& line, QWidget* owner) override;
-    void insertBulkRecipes(QWidget* owner) override;
+    void insertBulkRecipes(const std::vector<StockCode>& listed, QWidget* owner) override;
 
     void assignGroup(const std::vector<StockCode>& marked, QWidget* owner) override;
     void chooseGroup(EditedProduct& product, QWidget* owner) override;

@@ -4,6 +4,7 @@
 #include "db/SqlLiteral.h"
 #include "db/StatementRunner.h"
 #include "platform/MessageBoxes.h"
+#include "recipes/RecipeStatements.h"
 #include "stock/ProductChecks.h"
 
 namespace parvela::stock {
@@ -89,9 +90,7 @@ int updateProduct(const db::StatementRunner& runner, const StockDefinition& prod
 }
 
 int updateCost(const db::StatementRunner& runner, StockCode code, double unitcost) {
-    return run(runner, db::Operation("UPDATE_STOCK_COST"),
-               db::sqlf("UPDATE stocks.stckdef SET unitcost=%.3f WHERE stcode=%lld;", unitcost,
-                        code64(code)));
+    return recipes::writeUnitCost(runner, code, unitcost);
 }
 
 int updateDayMenu(const db::StatementRunner& runner, StockCode code, int gunmenu, bool exclaim) {

@@ -214,10 +214,19 @@ bool StockBrowserModel::takeHighlighted() {
     return true;
 }
 
+std::vector<StockCode> StockBrowserModel::listedCodes() const {
+    return codesOfRows([](const BrowserRow&) { return true; });
+}
+
 std::vector<StockCode> StockBrowserModel::markedCodes() const {
+    return codesOfRows([](const BrowserRow& row) { return row.marked; });
+}
+
+std::vector<StockCode>
+StockBrowserModel::codesOfRows(const std::function<bool(const BrowserRow&)>& wanted) const {
     std::vector<StockCode> codes;
     for (const BrowserRow& row : m_state.displayed) {
-        if (row.marked)
+        if (wanted(row))
             codes.push_back(m_context.stock.products[row.product].stcode);
     }
     return codes;
@@ -288,7 +297,7 @@ void StockBrowserModel::functionKey(Qt::Key key, HeldKeys held) {
             moveWeighedToSelectedGroup(m_context.runner, m_context.boxes, groups, true,
                                        m_owner.object);
     } else if (key == Qt::Key_F3 && held.leftCtrl) {
-        m_features.recipes.insertBulkRecipes(m_owner.window);
+        m_features.recipes.insertBulkRecipes(listedCodes(), m_owner.window);
     } else if (key == Qt::Key_F4 && held.leftCtrl) {
         assignPluBarcodes(m_context.runner, m_context.boxes, m_context.stock.products);
     }
@@ -345,6 +354,14 @@ void StockBrowserModel::scrollBarStep(ScrollStep step, int thumb) {
 void StockBrowserModel::listChanged() {
     resetScroll(m_state);
     resetScrollBar();
+    // A save elsewhere (a recipe's cost, say) may have changed the product
+    // the buttons and the recipe panel show.
+    const std::vector<StockDefinition>& products = m_context.stock.products;
+    const auto listed = std::find_if(products.begin(), products.end(), [&](const auto& product) {
+        return product.stcode == m_state.current.stcode;
+    });
+    if (m_state.current.stcode != 0 && listed != products.end())
+        m_state.current = *listed;
 }
 
 void StockBrowserModel::resetScrollBar() {

@@ -64,7 +64,8 @@ public:
 
     void wheel(bool towardsUser);
     void scrollBarStep(ScrollStep step, int thumb);
-    // The product list changed: back to the top.
+    // The product list changed: back to the top, with the current product
+    // as the list now holds it.
     void listChanged();
 
     StockBrowserState& browser() { return m_state; }
@@ -85,6 +86,9 @@ private:
     // The highlighted row, made the current product; false when none is.
     bool takeHighlighted();
     std::vector<StockCode> markedCodes() const;
+    // The codes of the listed rows, in list order.
+    std::vector<StockCode> listedCodes() const;
+    std::vector<StockCode> codesOfRows(const std::function<bool(const BrowserRow&)>& wanted) const;
     void quickSale(bool add);
     void deleteCurrent();
     void rereadLists();

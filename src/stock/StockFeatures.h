@@ -29,7 +29,8 @@ public:
     // The quantity of one recipe line, and the products that use its ingredient.
     virtual void changeQuantity(const recipes::RecipeLine& line, QWidget* owner) = 0;
     virtual void showLinkedProducts(const recipes::RecipeLine& line, QWidget* owner) = 0;
-    virtual void insertBulkRecipes(QWidget* owner) = 0;
+    // Makes each product of the stock window's list its own recipe.
+    virtual void insertBulkRecipes(const std::vector<StockCode>& listed, QWidget* owner) = 0;
 };
 
 // The group of one product or of the marked ones, and the settings of a group.

@@ -1,0 +1,75 @@
+#include "app/RecipeFeatures.h"
+
+#include "recipes/LineWork.h"
+#include "recipes/LinkedProductsDialog.h"
+#include "recipes/OwnRecipes.h"
+#include "recipes/QuantityDialog.h"
+#include "recipes/RecipeDialog.h"
+#include "stock/ProductReader.h"
+#include "stock/StockContext.h"
+#include "stock/StockGroupWindows.h"
+
+#include <algorithm>
+
+namespace parvela::app {
+
+RecipeFeatures::RecipeFeatures(stock::StockContext& stock, recipes::RecipeLists& lists,
+                               recipes::CostReportOpen costReport)
+    : m_context{stock.runner,
+                stock.boxes,
+                stock.stock.products,
+                stock.stock.units,
+                stock.groups,
+                lists,
+                [&catalog = stock.stock] {
+                    catalog.weighedProducts = stock::weighedProductsOf(catalog.products);
+                    stock::tellStockWindow();
+                },
+                stock.rereadProducts}
+    , m_costReport(std::move(costReport)) {}
+
+void RecipeFeatures::openRecipe(const stock::StockDefinition& product, QWidget* owner) {
+    openLines(recipes::LineKind::Recipe, product, owner);
+}
+
+void RecipeFeatures::openBundle(const stock::StockDefinition& product, QWidget* owner) {
+    openLines(recipes::LineKind::Bundle, product, owner);
+}
+
+void RecipeFeatures::openOptions(const stock::StockDefinition& product, QWidget* owner) {
+    openLines(recipes::LineKind::Options, product, owner);
+}
+
+// The dialog works on the product as the list holds it now: the stock
+// window's copy may be older than the last save.
+void RecipeFeatures::openLines(recipes::LineKind kind, const stock::StockDefinition& product,
+                               QWidget* owner) {
+    if (!recipes::LineWork::maySelect(product, m_context.boxes, owner))
+        return;
+    const std::vector<stock::StockDefinition>& products = m_context.products;
+    const auto listed = std::find_if(products.begin(), products.end(),
+                                     [&](const auto& p) { return p.stcode == product.stcode; });
+    recipes::LineWork work(m_context, kind, listed == products.end() ? product : *listed);
+    recipes::RecipeDialog dialog(m_context, work, m_costReport, owner);
+    dialog.exec();
+}
+
+void RecipeFeatures::changeQuantity(const recipes::RecipeLine& line, QWidget* owner) {
+    recipes::QuantityChange change(m_context, line);
+    recipes::QuantityDialog dialog(change, owner);
+    dialog.exec();
+}
+
+void RecipeFeatures::showLinkedProducts(const recipes::RecipeLine& line, QWidget* owner) {
+    const auto rows = recipes::linkedProducts(m_context, line.ingredient);
+    if (!rows)
+        return;
+    recipes::LinkedProductsDialog dialog(*rows, owner);
+    dialog.exec();
+}
+
+void RecipeFeatures::insertBulkRecipes(const std::vector<stock::StockCode>& listed, QWidget*) {
+    recipes::makeOwnRecipes(m_context, listed);
+}
+
+} // namespace parvela::app

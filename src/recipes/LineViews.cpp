@@ -1,0 +1,68 @@
+#include "recipes/LineViews.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace parvela::recipes {
+
+namespace {
+
+constexpr int kHeadingMargin = 24;
+
+} // namespace
+
+QPushButton* idButton(QWidget* parent, const char* id, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(id));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* idLabel(QWidget* parent, const char* id, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(id));
+    return label;
+}
+
+QTreeWidget* idList(QWidget* parent, const char* id, const QStringList& headings) {
+    auto* list = new QTreeWidget(parent);
+    list->setObjectName(QString::fromLatin1(id));
+    list->setRootIsDecorated(false);
+    list->setAllColumnsShowFocus(true);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setHeaderLabels(headings);
+    const QFontMetrics metrics = list->header()->fontMetrics();
+    for (int column = 0; column < headings.size(); ++column)
+        list->setColumnWidth(column, metrics.horizontalAdvance(headings[column]) + kHeadingMargin);
+    return list;
+}
+
+void fillRows(QTreeWidget& list, const std::vector<QStringList>& rows, int current) {
+    list.clear();
+    for (const QStringList& row : rows)
+        list.addTopLevelItem(new QTreeWidgetItem(row));
+    if (current >= 0 && current < list.topLevelItemCount())
+        list.setCurrentItem(list.topLevelItem(current));
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> left,
+                       std::initializer_list<QPushButton*> right) {
+    auto* row = new QHBoxLayout;
+    for (QPushButton* button : left)
+        row->addWidget(button);
+    row->addStretch();
+    for (QPushButton* button : right)
+        row->addWidget(button);
+    return row;
+}
+
+int selectedRow(const QTreeWidget& list) {
+    const QList<QTreeWidgetItem*> selected = list.selectedItems();
+    return selected.isEmpty() ? -1 : list.indexOfTopLevelItem(selected.front());
+}
+
+} // namespace parvela::recipes

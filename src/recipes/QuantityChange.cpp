@@ -1,0 +1,63 @@
+#include "recipes/QuantityChange.h"
+
+#include "db/TypedNumber.h"
+#include "recipes/LineEdits.h"
+#include "recipes/RecipeListReaders.h"
+#include "recipes/RecipeStatements.h"
+
+#include <algorithm>
+
+namespace parvela::recipes {
+
+namespace {
+
+constexpr qsizetype kNumberChars = 16;
+constexpr double kMaxNumber = 1e9;
+
+// The value a field stands for: the one shown when the user left it alone.
+std::optional<double> valueOf(const QString& typed, const QString& shown, double value,
+                              const char* caption, platform::MessageBoxes& boxes, QObject* owner) {
+    if (typed.trimmed() == shown)
+        return value;
+    return db::typedNumberOrSay({typed, caption, kNumberChars, kMaxNumber}, boxes, owner);
+}
+
+} // namespace
+
+QuantityChange::QuantityChange(RecipeContext& context, const RecipeLine& line)
+    : m_context(context)
+    , m_line(line) {
+    const std::vector<stock::StockDefinition>& products = context.products;
+    const auto found =
+        std::find_if(products.begin(), products.end(), [&](const stock::StockDefinition& product) {
+            return product.stcode == line.ingredient;
+        });
+    if (found != products.end())
+        takeIngredientFacts(m_line, *found);
+    m_shown.ingredient =
+        QStringLiteral("%1 - %2").arg(QString::number(m_line.ingredient), m_line.ingredientName);
+    m_shown.quantity = recipeQuantityText(m_line.qua, unitSetting(context.units, m_line.unit));
+    m_shown.unitcost = QString::asprintf("%.3f", m_line.unitcost);
+}
+
+bool QuantityChange::apply(const QuantityForm& typed, QObject* owner) {
+    platform::MessageBoxes& boxes = m_context.boxes;
+    const std::optional<double> quantity =
+        valueOf(typed.quantity, m_shown.quantity, m_line.qua, "Miktar", boxes, owner);
+    if (!quantity)
+        return false;
+    const std::optional<double> unitcost =
+        valueOf(typed.unitcost, m_shown.unitcost, m_line.unitcost, "Birim Maliyet", boxes, owner);
+    if (!unitcost)
+        return false;
+    writeLineQuantity(m_context.runner, m_line.Id, *quantity);
+    writeUnitCost(m_context.runner, m_line.ingredient, *unitcost);
+    if (m_context.rereadProducts)
+        m_context.rereadProducts();
+    readRecipeLines(m_context.runner, m_context.lists.recipeLines);
+    if (m_context.productsChanged)
+        m_context.productsChanged();
+    return true;
+}
+
+} // namespace parvela::recipes
