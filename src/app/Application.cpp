@@ -23,6 +23,7 @@ Application::Application(platform::MessageBoxes& boxes)
     , m_stockAttributes(m_stockContext, m_machine)
     , m_recipes(m_stockContext, m_catalog.recipes(), costReportOpener(m_catalog, boxes))
     , m_mainFeatures(boxes)
+    , m_ordering(m_catalog, boxes)
     , m_groupDialogs(m_catalog, boxes) {}
 
 Application::~Application() {
@@ -32,7 +33,7 @@ Application::~Application() {
 }
 
 stock::StockFeatures Application::stockFeatures() {
-    return {m_recipes, m_stockGroups, m_stockFeatures, m_stockFeatures, m_stockAttributes};
+    return {m_recipes, m_stockGroups, m_ordering, m_stockFeatures, m_stockAttributes};
 }
 
 std::optional<int> Application::start(LoginPrompt& prompt) {
@@ -47,7 +48,7 @@ std::optional<int> Application::start(LoginPrompt& prompt) {
         return kNoMainWindow;
     m_mainWindow = std::make_unique<MainWindow>(
         m_catalog, m_user, m_boxes, m_messenger, m_machine, m_stockContext, stockFeatures(),
-        MainFeatures{m_groupDialogs, m_mainFeatures, m_mainFeatures, m_mainFeatures});
+        MainFeatures{m_groupDialogs, m_ordering, m_mainFeatures, m_mainFeatures});
     m_mainWindow->setGeometry(screen->geometry());
     m_mainWindow->showMaximized();
     m_mainWindow->update();

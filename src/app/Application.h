@@ -4,6 +4,7 @@
 #include "app/CatalogData.h"
 #include "app/GroupDialogOpener.h"
 #include "app/NotBuiltMainFeatures.h"
+#include "app/OrderingFeatures.h"
 #include "app/RecipeFeatures.h"
 #include "platform/BackgroundJobs.h"
 #include "platform/MachineInfo.h"
@@ -65,6 +66,7 @@ private:
     stock::StockAttributeWindows m_stockAttributes;
     RecipeFeatures m_recipes;
     NotBuiltMainFeatures m_mainFeatures;
+    OrderingFeatures m_ordering;
     GroupDialogOpener m_groupDialogs;
     std::unique_ptr<MainWindow> m_mainWindow;
 };

@@ -7,6 +7,7 @@
 #include "app/StartupLoad.h"
 #include "groups/GroupLevels.h"
 #include "groups/GroupLookups.h"
+#include "ordering/OrderSaves.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Notifications.h"
 #include "stock/NameRepair.h"
@@ -161,17 +162,7 @@ void MainCommands::reloadProducts() {
 }
 
 void MainCommands::deleteAllOrderIndex(QObject* owner) {
-    platform::BoxRequest box;
-    box.text = QStringLiteral("Tüm siralamalar silinecek. \nDevam etmek istiyor musunuz?");
-    box.caption = QStringLiteral("DELETE_ALL_ORDER_INDEX");
-    box.icon = platform::BoxIcon::Information;
-    box.buttons = platform::BoxButtons::YesNoCancel;
-    box.defaultAnswer = platform::BoxAnswer::No;
-    box.owner = owner;
-    if (m_boxes.show(box) != platform::BoxAnswer::Yes)
-        return;
-    (void)m_catalog.runner().execute(db::Operation("DELETE_ALL_ORDER_INDEX"), db::schema::stocks,
-                                     "TRUNCATE TABLE stok_order;");
+    ordering::askDeleteAllOrders(m_catalog.runner(), m_boxes, owner);
 }
 
 void MainCommands::selectBranchAt(QPoint point) {

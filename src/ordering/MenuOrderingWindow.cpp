@@ -1,0 +1,21 @@
+#include "ordering/MenuOrderingWindow.h"
+
+#include "ordering/OrderCells.h"
+
+namespace parvela::ordering {
+
+MenuOrderingWindow::MenuOrderingWindow(const db::StatementRunner& runner,
+                                       platform::MessageBoxes& boxes,
+                                       const std::vector<groups::GroupB>& list, QWidget* owner)
+    : OrderingWindow(kClassName, QStringLiteral("Grup A Menu Sıralaması"),
+                     QStringLiteral("Grup Sayisi : %1"), owner)
+    , m_runner(runner)
+    , m_boxes(boxes) {
+    setCells(menuCells(list));
+}
+
+void MenuOrderingWindow::save() {
+    saveMenuOrder(m_runner, m_boxes, board().cells(), this);
+}
+
+} // namespace parvela::ordering

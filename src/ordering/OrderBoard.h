@@ -1,0 +1,83 @@
+#pragma once
+
+#include "records/Geometry.h"
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace parvela::ordering {
+
+using records::Rect;
+
+// Geometry shared by both ordering windows: the ordered column right of x
+// 740, the unplaced area in three columns left of it.
+namespace board {
+inline constexpr int kPlacedBeyond = 740;
+inline constexpr int kColumnLeft = 652;
+inline constexpr int kColumnRight = 832;
+inline constexpr int kColumnTop = 50;
+inline constexpr int kAreaTop = 45;
+inline constexpr int kPitch = 38;
+inline constexpr int kCellHeight = 36;
+inline constexpr int kRowsPerPage = 15;
+inline constexpr int kCellsPerPage = 3 * kRowsPerPage;
+inline constexpr Rect kHome{-100, -100, -100, -100};
+} // namespace board
+
+// One group or product on the board.
+struct OrderCell {
+    std::int64_t code = 0;
+    QString text;
+    int index_sira = -1;
+    bool placed = false;
+    // Dropped by the user outside the column: it stays where it fell.
+    bool loose = false;
+    bool highlighted = false;
+    bool closed = false;
+    Rect rect = board::kHome;
+};
+
+// A code and the position written for it.
+struct Numbered {
+    std::int64_t code = 0;
+    int index_sira = 0;
+};
+
+// The cells, the page and the drag of one ordering window.
+class OrderBoard {
+public:
+    explicit OrderBoard(std::vector<OrderCell> cells);
+
+    const std::vector<OrderCell>& cells() const { return m_cells; }
+    int page() const { return m_page; }
+    // The topmost drawn cell at the point, or -1.
+    int cellAt(int x, int y) const;
+
+    // Left press, move and release of the mouse.
+    bool press(int x, int y);
+    void move(int x, int y);
+    void release();
+    bool dragging() const { return m_dragged >= 0; }
+
+    void reset();
+    void pageBack();
+    void pageForward();
+
+    // The placed cells by position, then the others in list order numbered
+    // from `firstOther` on.
+    static std::vector<Numbered> numbered(const std::vector<OrderCell>& cells, int firstOther);
+    static int lastPlacedIndex(const std::vector<OrderCell>& cells);
+
+private:
+    void dropAll();
+    void layOutArea();
+
+    std::vector<OrderCell> m_cells;
+    int m_page = 0;
+    int m_dragged = -1;
+    int m_grabX = 0;
+    int m_grabY = 0;
+};
+
+} // namespace parvela::ordering

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ordering/OrderBoard.h"
+#include "records/StokOrderRow.h"
+
+#include <optional>
+#include <vector>
+
+class QObject;
+
+namespace parvela::db {
+class StatementRunner;
+}
+namespace parvela::platform {
+class MessageBoxes;
+}
+
+namespace parvela::ordering {
+
+// Where a product order applies: overall (neither), one Group A or one
+// Group B.
+struct ProductScope {
+    std::optional<int> gra;
+    std::optional<int> grb;
+};
+
+// After asking, every product order row of every scope goes.
+void askDeleteAllOrders(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
+                        QObject* owner);
+
+// Writes the positions of the menu board into classb. Nothing placed writes
+// and says nothing; false then, and after a failure (already reported).
+bool saveMenuOrder(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
+                   const std::vector<OrderCell>& cells, QObject* owner);
+
+// Rewrites the order rows of the scope from the product board; the same
+// answers as the menu save.
+bool saveProductOrder(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
+                      const ProductScope& scope, const std::vector<OrderCell>& cells,
+                      QObject* owner);
+
+// The order rows of one scope (no sira_gra, sira_grb); -1 after a failure.
+int readScopeOrder(const db::StatementRunner& runner, const ProductScope& scope,
+                   std::vector<StokOrderRow>& rows);
+
+} // namespace parvela::ordering

@@ -1,0 +1,124 @@
+#include "ordering/OrderingWindow.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace parvela::ordering {
+
+namespace {
+
+QRect qRect(const Rect& r) {
+    return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+}
+
+void drawButton(QPainter& painter, const Rect& rect, const QString& caption) {
+    painter.setPen(Qt::black);
+    painter.setBrush(QColor(119, 136, 153));
+    painter.drawRect(qRect(rect));
+    painter.setPen(Qt::white);
+    painter.drawText(qRect(rect), Qt::AlignCenter, caption);
+}
+
+void drawCell(QPainter& painter, const OrderCell& cell) {
+    const QRect area = qRect(cell.rect);
+    // Light fills carry black text; only the dark column cells take white.
+    const QColor fill = cell.highlighted ? QColor(255, 230, 90)
+                        : cell.placed    ? QColor(40, 70, 120)
+                                         : QColor(225, 225, 225);
+    painter.setPen(Qt::black);
+    painter.setBrush(fill);
+    painter.drawRect(area);
+    painter.setPen(cell.placed && !cell.highlighted ? Qt::white : Qt::black);
+    const int chars = static_cast<int>(cell.text.size());
+    const int x = std::max(cell.rect.left + 77 - 3 * chars, cell.rect.left + 1);
+    const QRect textArea(x, area.top() + 2, cell.rect.right - x - 2, 16);
+    painter.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter,
+                     painter.fontMetrics().elidedText(cell.text, Qt::ElideRight, textArea.width()));
+    if (cell.closed) {
+        painter.setPen(cell.placed ? QColor(255, 160, 160) : QColor(170, 0, 0));
+        painter.drawText(QRect(area.left() + 4, area.top() + 18, area.width() - 8, 16),
+                         Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("X-Satışa Kapalı"));
+    }
+}
+
+} // namespace
+
+OrderingWindow::OrderingWindow(const char* className, const QString& title,
+                               const QString& countLabel, QWidget* owner)
+    : QWidget(owner, Qt::Window)
+    , m_countLabel(countLabel)
+    , m_board(std::in_place, std::vector<OrderCell>{}) {
+    setObjectName(QString::fromLatin1(className));
+    setWindowTitle(title);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setMouseTracking(true);
+    setFixedSize(kWidth, kHeight);
+    move(50, 20);
+}
+
+void OrderingWindow::setCells(std::vector<OrderCell> cells) {
+    m_board.emplace(std::move(cells));
+    m_hovered = -1;
+    update();
+}
+
+QString OrderingWindow::statusText() const {
+    QString text = m_countLabel.arg(m_board->cells().size());
+    if (m_hovered >= 0)
+        text += QStringLiteral("     INDEX : %1")
+                    .arg(m_board->cells()[static_cast<std::size_t>(m_hovered)].index_sira);
+    return text;
+}
+
+void OrderingWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(245, 245, 240));
+    painter.setPen(QColor(150, 150, 150));
+    painter.drawLine(board::kPlacedBeyond, 40, board::kPlacedBeyond, kSaveButton.top - 10);
+    for (const OrderCell& cell : m_board->cells())
+        if (cell.rect.right > 0)
+            drawCell(painter, cell);
+    drawButton(painter, kSaveButton, QStringLiteral("Kaydet"));
+    drawButton(painter, kResetButton, QStringLiteral("Sıfırla"));
+    drawButton(painter, kBackButton, QStringLiteral("<<"));
+    drawButton(painter, kForwardButton, QStringLiteral(">>"));
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(170, kSaveButton.top, 470, 32), Qt::AlignLeft | Qt::AlignVCenter,
+                     statusText() + QStringLiteral("     Sayfa : %1").arg(m_board->page() + 1));
+}
+
+void OrderingWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint at = event->position().toPoint();
+    if (!m_board->press(at.x(), at.y()))
+        pressButton(at.x(), at.y());
+    update();
+}
+
+void OrderingWindow::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    m_board->move(at.x(), at.y());
+    m_hovered = m_board->cellAt(at.x(), at.y());
+    update();
+}
+
+void OrderingWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_board->release();
+    update();
+}
+
+void OrderingWindow::pressButton(int x, int y) {
+    if (records::contains(kSaveButton, x, y))
+        save();
+    else if (records::contains(kResetButton, x, y))
+        m_board->reset();
+    else if (records::contains(kBackButton, x, y))
+        m_board->pageBack();
+    else if (records::contains(kForwardButton, x, y))
+        m_board->pageForward();
+}
+
+} // namespace parvela::ordering

@@ -1,0 +1,63 @@
+#include "ordering/StockOrderEntry.h"
+
+#include "db/SqlFormat.h"
+#include "db/StatementRunner.h"
+#include "db/TypedNumber.h"
+
+#include <cmath>
+
+namespace parvela::ordering {
+
+namespace {
+
+constexpr double kLargestPosition = 2147483647.0;
+
+std::optional<int> position(const QString& text, const char* caption, platform::MessageBoxes& boxes,
+                            QObject* owner) {
+    const std::optional<double> value =
+        db::typedNumberOrSay({text, caption, 11, kLargestPosition}, boxes, owner);
+    if (!value)
+        return std::nullopt;
+    return static_cast<int>(std::lround(*value));
+}
+
+} // namespace
+
+StockOrderEntry::StockOrderEntry(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
+                                 const stock::StockDefinition& product,
+                                 const std::vector<stock::StockDefinition>& products)
+    : m_runner(runner)
+    , m_boxes(boxes)
+    , m_product(product) {
+    for (const stock::StockDefinition& other : products)
+        if (other.grb == product.grb)
+            m_max = std::max(m_max, other.sira_grb);
+}
+
+StockOrderTexts StockOrderEntry::shown() const {
+    return {QString::number(m_product.index_sira), QString::number(m_product.sira_gra),
+            QString::number(m_product.sira_grb)};
+}
+
+bool StockOrderEntry::apply(const StockOrderTexts& typed, QObject* owner) {
+    const std::optional<int> index = position(typed.index, "İndex Sıra", m_boxes, owner);
+    const std::optional<int> groupA =
+        index ? position(typed.groupA, "Grup A Sıra", m_boxes, owner) : std::nullopt;
+    const std::optional<int> groupB =
+        groupA ? position(typed.groupB, "Grup B Sıra", m_boxes, owner) : std::nullopt;
+    if (!groupB)
+        return false;
+    const auto code = static_cast<long long>(m_product.stcode);
+    if (m_runner.execute(db::Operation("DELETE_FROM_SIRALAMA"), db::schema::stocks,
+                         db::sqlf("DELETE FROM stocks.stok_order WHERE stcode=%lld;", code)) ==
+        db::Outcome::Failed)
+        return false;
+    return m_runner.execute(db::Operation("INSERT_STOK_SIRALAMASI"), db::schema::stocks,
+                            db::sqlf("INSERT INTO stocks.stok_order ( stcode, gra ,grb, "
+                                     "index_sira, sira_gra, sira_grb) VALUES( "
+                                     "%lld,%d,%d,%d,%d,%d ) ;",
+                                     code, m_product.gra, m_product.grb, *index, *groupA,
+                                     *groupB)) != db::Outcome::Failed;
+}
+
+} // namespace parvela::ordering
