@@ -1,0 +1,141 @@
+#include "OrderingFixture.h"
+#include "ordering/OrderCells.h"
+#include "ordering/OrderSaves.h"
+
+using namespace parvela;
+using ordering::OrderCell;
+using ordering::ProductScope;
+using test::TestDatabase;
+using Texts = std::vector<std::string>;
+
+namespace {
+
+// Puts the cells with the given codes into the column, in that order.
+void place(std::vector<OrderCell>& cells, const std::vector<std::int64_t>& codes) {
+    for (std::size_t k = 0; k < codes.size(); ++k)
+        for (OrderCell& cell : cells)
+            if (cell.code == codes[k]) {
+                cell.placed = true;
+                cell.index_sira = static_cast<int>(k);
+            }
+}
+
+std::string orderRows() {
+    std::string all;
+    for (const auto& row : TestDatabase::query("SELECT stcode,IFNULL(gra,'-'),IFNULL(grb,'-'),"
+                                               "index_sira FROM stocks.stok_order ORDER BY "
+                                               "gra,grb,index_sira;"))
+        all += row[0] + "/" + row[1] + "/" + row[2] + "/" + row[3] + " ";
+    return all;
+}
+
+class OrderingSaveTest : public test::OrderingTestBase {
+protected:
+    std::vector<OrderCell> menu() { return ordering::menuCells(m_catalog.groups().allGroupB()); }
+    std::vector<OrderCell> products(const ProductScope& scope) {
+        return ordering::productCells(m_catalog.runner(), m_catalog.stock().products, scope);
+    }
+    // Orders kept in the other scopes, to see what a save leaves of them.
+    void otherScopes() {
+        TestDatabase::exec(
+            "INSERT INTO stocks.stok_order (stcode,gra,index_sira) VALUES (101,1,5);"
+            "INSERT INTO stocks.stok_order (stcode,grb,index_sira) VALUES (102,11,7);"
+            "INSERT INTO stocks.stok_order (stcode,index_sira) VALUES (201,3);");
+        m_journal.clear();
+    }
+};
+
+} // namespace
+
+TEST_F(OrderingSaveTest, MenuWithNothingPlacedWritesAndSaysNothing) {
+    EXPECT_FALSE(ordering::saveMenuOrder(m_catalog.runner(), m_boxes, menu(), nullptr));
+    EXPECT_TRUE(issued().empty());
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
+
+TEST_F(OrderingSaveTest, MenuOthersFollowTheLastPlacedByTen) {
+    std::vector<OrderCell> cells = menu();
+    place(cells, {21, 13, 11});
+    EXPECT_TRUE(ordering::saveMenuOrder(m_catalog.runner(), m_boxes, cells, nullptr));
+    EXPECT_EQ(issued(), Texts{"UPDATE classb SET classb.index_sira=0 WHERE classb.bcode=21;"
+                              "UPDATE classb SET classb.index_sira=1 WHERE classb.bcode=13;"
+                              "UPDATE classb SET classb.index_sira=2 WHERE classb.bcode=11;"
+                              "UPDATE classb SET classb.index_sira=12 WHERE classb.bcode=12;"
+                              "UPDATE classb SET classb.index_sira=13 WHERE classb.bcode=22;"});
+    EXPECT_EQ(TestDatabase::scalar("SELECT GROUP_CONCAT(bcode,':',index_sira ORDER BY index_sira) "
+                                   "FROM groups.classb;"),
+              "21:0,13:1,11:2,12:12,22:13");
+    EXPECT_EQ(m_boxes.texts(), QStringList{QStringLiteral("MENU_SIRASI kaydedildi.")});
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("UPDATE_MENU_SIRA")});
+}
+
+TEST_F(OrderingSaveTest, OverallSaveAnsweredNoKeepsTheGroupOrders) {
+    otherScopes();
+    std::vector<OrderCell> cells = products({});
+    m_journal.clear();
+    place(cells, {103, 201});
+    m_boxes.queueAnswer(platform::BoxAnswer::No);
+    EXPECT_TRUE(ordering::saveProductOrder(m_catalog.runner(), m_boxes, {}, cells, nullptr));
+    EXPECT_EQ(issued(), (Texts{"DELETE FROM stok_order WHERE ( gra is NULL and grb is NULL );",
+                               "INSERT INTO stok_order(stcode,index_sira) VALUES(103,0);"
+                               "INSERT INTO stok_order(stcode,index_sira) VALUES(201,1);"
+                               "INSERT INTO stok_order(stcode,index_sira) VALUES(101,1000000);"
+                               "INSERT INTO stok_order(stcode,index_sira) VALUES(102,1000001);"}));
+    EXPECT_EQ(orderRows(), "103/-/-/0 201/-/-/1 101/-/-/1000000 102/-/-/1000001 "
+                           "102/-/11/7 101/1/-/5 ");
+    EXPECT_EQ(m_boxes.captions(), (QStringList{QStringLiteral("DELETE_ALL_ORDER_INDEX"),
+                                               QStringLiteral("UPDATE_URUN_SIRA")}));
+    EXPECT_EQ(m_boxes.texts().last(), QStringLiteral("ÜRÜN_SIRASI kaydedildi."));
+    EXPECT_EQ(m_boxes.texts().first(),
+              QStringLiteral("Tüm siralamalar silinecek. \nDevam etmek istiyor musunuz?"));
+}
+
+TEST_F(OrderingSaveTest, OverallSaveAnsweredYesClearsEveryScope) {
+    otherScopes();
+    std::vector<OrderCell> cells = products({});
+    m_journal.clear();
+    place(cells, {201});
+    m_boxes.queueAnswer(platform::BoxAnswer::Yes);
+    EXPECT_TRUE(ordering::saveProductOrder(m_catalog.runner(), m_boxes, {}, cells, nullptr));
+    ASSERT_EQ(issued().size(), 3u);
+    EXPECT_EQ(issued()[1], "TRUNCATE TABLE stok_order;");
+    EXPECT_EQ(orderRows(), "201/-/-/0 101/-/-/1000000 102/-/-/1000001 103/-/-/1000002 ");
+}
+
+TEST_F(OrderingSaveTest, GroupScopesRewriteOnlyTheirOwnRows) {
+    otherScopes();
+    std::vector<OrderCell> cells = products({1, std::nullopt});
+    ASSERT_EQ(cells.size(), 3u);
+    EXPECT_EQ(cells[0].code, 101); // its stored position comes first
+    place(cells, {103});
+    EXPECT_TRUE(
+        ordering::saveProductOrder(m_catalog.runner(), m_boxes, {1, std::nullopt}, cells, nullptr));
+    EXPECT_EQ(issued(),
+              (Texts{"SELECT Id,stcode,gra,grb,index_sira FROM stok_order WHERE gra=1;",
+                     "DELETE FROM stok_order WHERE gra=1;",
+                     "INSERT INTO stok_order(stcode,gra,index_sira) VALUES(103,1,0);"
+                     "INSERT INTO stok_order(stcode,gra,index_sira) VALUES(101,1,1000000);"
+                     "INSERT INTO stok_order(stcode,gra,index_sira) VALUES(102,1,1000001);"}));
+    m_journal.clear();
+    cells = products({std::nullopt, 11});
+    place(cells, {102, 101});
+    EXPECT_TRUE(ordering::saveProductOrder(m_catalog.runner(), m_boxes, {std::nullopt, 11}, cells,
+                                           nullptr));
+    EXPECT_EQ(issued()[2], "INSERT INTO stok_order(stcode,grb,index_sira) VALUES(102,11,0);"
+                           "INSERT INTO stok_order(stcode,grb,index_sira) VALUES(101,11,1);");
+    EXPECT_EQ(orderRows(), "201/-/-/3 102/-/11/0 101/-/11/1 103/1/-/0 101/1/-/1000000 "
+                           "102/1/-/1000001 ");
+    EXPECT_TRUE(m_boxes.captions().contains(QStringLiteral("UPDATE_URUN_SIRA")));
+}
+
+TEST_F(OrderingSaveTest, BothGroupsOrNothingPlacedWriteNothing) {
+    otherScopes();
+    std::vector<OrderCell> cells = products({});
+    m_journal.clear();
+    EXPECT_FALSE(ordering::saveProductOrder(m_catalog.runner(), m_boxes, {}, cells, nullptr));
+    place(cells, {101});
+    EXPECT_FALSE(ordering::saveProductOrder(m_catalog.runner(), m_boxes, {1, 11}, cells, nullptr));
+    EXPECT_TRUE(issued().empty());
+    EXPECT_TRUE(m_boxes.shown().empty());
+    EXPECT_EQ(orderRows(), "201/-/-/3 102/-/11/7 101/1/-/5 ");
+}

@@ -1,0 +1,185 @@
+#include "ModalDriver.h"
+#include "OrderingFixture.h"
+#include "app/OrderingFeatures.h"
+#include "ordering/MenuOrderingWindow.h"
+#include "ordering/ProductOrderingWindow.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+#include <memory>
+
+using namespace parvela;
+using ordering::OrderingWindow;
+using test::TestDatabase;
+using Texts = std::vector<std::string>;
+
+namespace {
+
+QPoint centreOf(const records::Rect& r) {
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// Drags a cell by the mouse from `from` to `to`, as the user does.
+int placedCount(const ordering::OrderBoard& board) {
+    int placed = 0;
+    for (const ordering::OrderCell& cell : board.cells())
+        placed += cell.placed ? 1 : 0;
+    return placed;
+}
+
+void drag(QWidget* window, QPoint from, QPoint to) {
+    QTest::mousePress(window, Qt::LeftButton, {}, from);
+    QTest::mouseMove(window, (from + to) / 2);
+    QTest::mouseMove(window, to);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, to);
+}
+
+class OrderingWindowTest : public test::OrderingTestBase {
+protected:
+    template <typename Window> std::unique_ptr<Window> opened(QWidget* window) {
+        auto* typed = dynamic_cast<Window*>(window);
+        EXPECT_NE(typed, nullptr);
+        typed->setAttribute(Qt::WA_DeleteOnClose, false);
+        return std::unique_ptr<Window>(typed);
+    }
+    const stock::StockDefinition& product(stock::StockCode code) {
+        for (const stock::StockDefinition& p : m_catalog.stock().products)
+            if (p.stcode == code)
+                return p;
+        ADD_FAILURE() << "no product " << code;
+        return m_catalog.stock().products.front();
+    }
+
+    app::OrderingFeatures m_features{m_catalog, m_boxes};
+};
+
+} // namespace
+
+TEST_F(OrderingWindowTest, MenuCellDraggedIntoTheColumnIsSaved) {
+    auto window = opened<ordering::MenuOrderingWindow>(m_features.openMenuOrdering(nullptr));
+    EXPECT_EQ(window->objectName(), QStringLiteral("mdiclient_menu_siralama"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Grup A Menu Sıralaması"));
+    EXPECT_EQ(window->statusText(), QStringLiteral("Grup Sayisi : 5"));
+    // Group 12 is the second cell of the first row.
+    drag(window.get(), centreOf(window->board().cells()[1].rect), {760, 300});
+    ASSERT_TRUE(window->board().cells()[1].placed);
+    QTest::mouseMove(window.get(), {700, 60});
+    EXPECT_EQ(window->statusText(), QStringLiteral("Grup Sayisi : 5     INDEX : 0"));
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, centreOf(OrderingWindow::kSaveButton));
+    EXPECT_EQ(issued(), Texts{"UPDATE classb SET classb.index_sira=0 WHERE classb.bcode=12;"
+                              "UPDATE classb SET classb.index_sira=10 WHERE classb.bcode=11;"
+                              "UPDATE classb SET classb.index_sira=11 WHERE classb.bcode=13;"
+                              "UPDATE classb SET classb.index_sira=12 WHERE classb.bcode=21;"
+                              "UPDATE classb SET classb.index_sira=13 WHERE classb.bcode=22;"});
+    EXPECT_EQ(TestDatabase::scalar("SELECT index_sira FROM groups.classb WHERE bcode=12;"), "0");
+    // Reset: nothing placed, so the next save writes nothing.
+    m_journal.clear();
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, centreOf(OrderingWindow::kResetButton));
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, centreOf(OrderingWindow::kSaveButton));
+    EXPECT_TRUE(issued().empty());
+}
+
+TEST_F(OrderingWindowTest, MenuShowsTheGroupsOfTheSelectedGroupA) {
+    for (groups::GroupA& group : m_catalog.groups().screenA())
+        group.selected = group.acode == 2;
+    auto window = opened<ordering::MenuOrderingWindow>(m_features.openMenuOrdering(nullptr));
+    ASSERT_EQ(window->board().cells().size(), 2u);
+    EXPECT_EQ(window->board().cells()[0].code, 21);
+}
+
+TEST_F(OrderingWindowTest, ProductsOfAGroupBDraggedAndSaved) {
+    auto window = opened<ordering::ProductOrderingWindow>(m_features.openProductOrdering(nullptr));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("ÜRÜN Sıralaması"));
+    auto* scope = window->findChild<QComboBox*>(QStringLiteral("scope"));
+    ASSERT_NE(scope, nullptr);
+    scope->setCurrentIndex(scope->findText(QStringLiteral("Grup B : Çorbalar")));
+    ASSERT_TRUE(window->scope().grb.has_value());
+    EXPECT_EQ(window->statusText(), QStringLiteral("Ürün Sayisi : 2"));
+    drag(window.get(), centreOf(window->board().cells()[1].rect), {800, 70});
+    m_journal.clear();
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, centreOf(OrderingWindow::kSaveButton));
+    EXPECT_EQ(issued(),
+              (Texts{"DELETE FROM stok_order WHERE grb=11;",
+                     "INSERT INTO stok_order(stcode,grb,index_sira) VALUES(102,11,0);"
+                     "INSERT INTO stok_order(stcode,grb,index_sira) VALUES(101,11,1000000);"}));
+    EXPECT_EQ(TestDatabase::scalar("SELECT GROUP_CONCAT(stcode,':',index_sira ORDER BY index_sira) "
+                                   "FROM stocks.stok_order WHERE grb=11;"),
+              "102:0,101:1000000");
+    EXPECT_EQ(m_boxes.texts(), QStringList{QStringLiteral("ÜRÜN_SIRASI kaydedildi.")});
+}
+
+TEST_F(OrderingWindowTest, OneProductOrderReplacesItsRowAndRereads) {
+    TestDatabase::exec("INSERT INTO stocks.stok_order (stcode,gra,index_sira) VALUES (103,1,5);");
+    test::ModalDriver driver([](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("1227"))->setText(QStringLiteral("4"));
+        dialog.findChild<QLineEdit*>(QStringLiteral("1251"))->setText(QStringLiteral("2"));
+        dialog.findChild<QLineEdit*>(QStringLiteral("1250"))->setText(QStringLiteral("9"));
+        dialog.findChild<QPushButton*>(QStringLiteral("1"))->click();
+    });
+    m_features.productOrder(product(103), nullptr);
+    ASSERT_TRUE(driver.seen);
+    const Texts texts = issued();
+    ASSERT_GE(texts.size(), 3u);
+    EXPECT_EQ(texts[0], "DELETE FROM stocks.stok_order WHERE stcode=103;");
+    EXPECT_EQ(texts[1], "INSERT INTO stocks.stok_order ( stcode, gra ,grb, index_sira, sira_gra, "
+                        "sira_grb) VALUES( 103,1,12,4,2,9 ) ;");
+    EXPECT_EQ(texts[2], "SELECT Id,stcode,gra,grb,index_sira,sira_gra,sira_grb FROM stok_order ;");
+    EXPECT_EQ(TestDatabase::count("stocks.stok_order"), 1);
+    EXPECT_EQ(TestDatabase::scalar("SELECT CONCAT(gra,'/',grb,'/',index_sira,'/',sira_gra,'/',"
+                                   "sira_grb) FROM stocks.stok_order WHERE stcode=103;"),
+              "1/12/4/2/9");
+    EXPECT_EQ(product(103).sira_grb, 9);
+}
+
+TEST_F(OrderingWindowTest, OneProductOrderRefusesBadNumbersAndCodeZero) {
+    test::ModalDriver driver([](QDialog& dialog) {
+        EXPECT_EQ(dialog.objectName(), QStringLiteral("149"));
+        dialog.findChild<QLineEdit*>(QStringLiteral("1250"))->setText(QStringLiteral("on iki"));
+        dialog.findChild<QPushButton*>(QStringLiteral("1"))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("2"))->click();
+    });
+    m_features.productOrder(product(101), nullptr);
+    ASSERT_TRUE(driver.seen);
+    EXPECT_TRUE(issued().empty());
+    EXPECT_EQ(m_boxes.shown().size(), 1u);
+    m_boxes.clear();
+    m_features.productOrder(stock::StockDefinition{}, nullptr);
+    EXPECT_EQ(m_boxes.texts(), QStringList{QStringLiteral(
+                                   "Secilen stok kodu sifir veya herhangi bir stok secilmedi.")});
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("STOK SECILMEDI")});
+}
+
+namespace {
+
+class OrderingPictureTest : public test::DatabaseTest {
+protected:
+    test::TestSettings m_settings;
+    app::CatalogData m_catalog{m_settings, m_boxes};
+};
+
+} // namespace
+
+// The demo restaurant's menus with three of them ordered, for the README.
+TEST_F(OrderingPictureTest, MenuOrderingOfTheDemo) {
+    test::loadDemoRestaurant();
+    m_catalog.groups().readGroupA();
+    m_catalog.groups().readGroupB();
+    m_catalog.groups().resetScreenA();
+    app::OrderingFeatures features{m_catalog, m_boxes};
+    std::unique_ptr<QWidget> window(features.openMenuOrdering(nullptr));
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    auto* menu = dynamic_cast<ordering::MenuOrderingWindow*>(window.get());
+    ASSERT_NE(menu, nullptr);
+    ASSERT_GE(menu->board().cells().size(), 5u);
+    for (int top : {90, 200, 300}) {
+        const auto& cells = menu->board().cells();
+        const auto unplaced = std::find_if(cells.begin(), cells.end(),
+                                           [](const ordering::OrderCell& c) { return !c.placed; });
+        drag(menu, centreOf(unplaced->rect), {800, top});
+    }
+    EXPECT_EQ(placedCount(menu->board()), 3);
+    EXPECT_TRUE(window->grab().save(QStringLiteral("menu-ordering.png")));
+}
