@@ -4,6 +4,7 @@
 #include "db/StatementRunner.h"
 #include "db/TypedNumber.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace parvela::ordering {
