@@ -9,19 +9,10 @@
 
 namespace parvela::ordering {
 
-namespace {
-
-QLineEdit* idEdit(QWidget* parent, const char* id, const QString& text) {
-    auto* edit = new QLineEdit(text, parent);
-    edit->setObjectName(QString::fromLatin1(id));
-    return edit;
-}
-
-} // namespace
-
 StockOrderDialog::StockOrderDialog(StockOrderEntry& entry, QWidget* owner)
     : QDialog(owner)
     , m_entry(entry) {
+    using recipes::idEdit;
     using recipes::idLabel;
     setObjectName(QStringLiteral("149"));
     setWindowTitle(QStringLiteral("STOK_SIRALAMA"));

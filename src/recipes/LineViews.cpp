@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -25,6 +26,12 @@ QLabel* idLabel(QWidget* parent, const char* id, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(id));
     return label;
+}
+
+QLineEdit* idEdit(QWidget* parent, const char* id, const QString& text) {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(QString::fromLatin1(id));
+    return edit;
 }
 
 QTreeWidget* idList(QWidget* parent, const char* id, const QStringList& headings) {

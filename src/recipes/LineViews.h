@@ -7,6 +7,7 @@
 
 class QHBoxLayout;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTreeWidget;
 class QWidget;
@@ -16,6 +17,7 @@ namespace parvela::recipes {
 
 QPushButton* idButton(QWidget* parent, const char* id, const QString& text);
 QLabel* idLabel(QWidget* parent, const char* id, const QString& text = {});
+QLineEdit* idEdit(QWidget* parent, const char* id, const QString& text);
 // A list of whole rows with these headings; each column at least as wide as
 // its heading.
 QTreeWidget* idList(QWidget* parent, const char* id, const QStringList& headings);

@@ -10,16 +10,6 @@
 
 namespace parvela::recipes {
 
-namespace {
-
-QLineEdit* idEdit(QWidget* parent, const char* id, const QString& text) {
-    auto* edit = new QLineEdit(text, parent);
-    edit->setObjectName(QString::fromLatin1(id));
-    return edit;
-}
-
-} // namespace
-
 QuantityDialog::QuantityDialog(QuantityChange& change, QWidget* owner)
     : QDialog(owner)
     , m_change(change) {
