@@ -4,6 +4,7 @@
 #include "recipes/LineViews.h"
 
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
