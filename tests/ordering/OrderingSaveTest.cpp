@@ -29,6 +29,7 @@ std::string orderRows() {
     return all;
 }
 
+// The products are listed by name: Ezogelin (102) before Mercimek (101).
 class OrderingSaveTest : public test::OrderingTestBase {
 protected:
     std::vector<OrderCell> menu() { return ordering::menuCells(m_catalog.groups().allGroupB()); }
@@ -79,9 +80,9 @@ TEST_F(OrderingSaveTest, OverallSaveAnsweredNoKeepsTheGroupOrders) {
     EXPECT_EQ(issued(), (Texts{"DELETE FROM stok_order WHERE ( gra is NULL and grb is NULL );",
                                "INSERT INTO stok_order(stcode,index_sira) VALUES(103,0);"
                                "INSERT INTO stok_order(stcode,index_sira) VALUES(201,1);"
-                               "INSERT INTO stok_order(stcode,index_sira) VALUES(101,1000000);"
-                               "INSERT INTO stok_order(stcode,index_sira) VALUES(102,1000001);"}));
-    EXPECT_EQ(orderRows(), "103/-/-/0 201/-/-/1 101/-/-/1000000 102/-/-/1000001 "
+                               "INSERT INTO stok_order(stcode,index_sira) VALUES(102,1000000);"
+                               "INSERT INTO stok_order(stcode,index_sira) VALUES(101,1000001);"}));
+    EXPECT_EQ(orderRows(), "103/-/-/0 201/-/-/1 102/-/-/1000000 101/-/-/1000001 "
                            "102/-/11/7 101/1/-/5 ");
     EXPECT_EQ(m_boxes.captions(), (QStringList{QStringLiteral("DELETE_ALL_ORDER_INDEX"),
                                                QStringLiteral("UPDATE_URUN_SIRA")}));
@@ -99,7 +100,7 @@ TEST_F(OrderingSaveTest, OverallSaveAnsweredYesClearsEveryScope) {
     EXPECT_TRUE(ordering::saveProductOrder(m_catalog.runner(), m_boxes, {}, cells, nullptr));
     ASSERT_EQ(issued().size(), 3u);
     EXPECT_EQ(issued()[1], "TRUNCATE TABLE stok_order;");
-    EXPECT_EQ(orderRows(), "201/-/-/0 101/-/-/1000000 102/-/-/1000001 103/-/-/1000002 ");
+    EXPECT_EQ(orderRows(), "201/-/-/0 102/-/-/1000000 101/-/-/1000001 103/-/-/1000002 ");
 }
 
 TEST_F(OrderingSaveTest, GroupScopesRewriteOnlyTheirOwnRows) {

@@ -98,16 +98,18 @@ TEST_F(OrderingWindowTest, ProductsOfAGroupBDraggedAndSaved) {
     scope->setCurrentIndex(scope->findText(QStringLiteral("Grup B : Çorbalar")));
     ASSERT_TRUE(window->scope().grb.has_value());
     EXPECT_EQ(window->statusText(), QStringLiteral("Ürün Sayisi : 2"));
+    // Mercimek (101) follows Ezogelin (102) in the list.
+    ASSERT_EQ(window->board().cells()[1].code, 101);
     drag(window.get(), centreOf(window->board().cells()[1].rect), {800, 70});
     m_journal.clear();
     QTest::mouseClick(window.get(), Qt::LeftButton, {}, centreOf(OrderingWindow::kSaveButton));
     EXPECT_EQ(issued(),
               (Texts{"DELETE FROM stok_order WHERE grb=11;",
-                     "INSERT INTO stok_order(stcode,grb,index_sira) VALUES(102,11,0);"
-                     "INSERT INTO stok_order(stcode,grb,index_sira) VALUES(101,11,1000000);"}));
+                     "INSERT INTO stok_order(stcode,grb,index_sira) VALUES(101,11,0);"
+                     "INSERT INTO stok_order(stcode,grb,index_sira) VALUES(102,11,1000000);"}));
     EXPECT_EQ(TestDatabase::scalar("SELECT GROUP_CONCAT(stcode,':',index_sira ORDER BY index_sira) "
                                    "FROM stocks.stok_order WHERE grb=11;"),
-              "102:0,101:1000000");
+              "101:0,102:1000000");
     EXPECT_EQ(m_boxes.texts(), QStringList{QStringLiteral("ÜRÜN_SIRASI kaydedildi.")});
 }
 
