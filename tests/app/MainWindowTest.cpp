@@ -148,6 +148,22 @@ TEST_F(MainWindowTest, menuOrderingWhileOpenShowsItsBoxAndCommandsToComeSaySo) {
     EXPECT_EQ(m_boxes.captions()[1], QStringLiteral("Teraziler"));
 }
 
+TEST_F(MainWindowTest, orderingButtonsOpenTheirWindowsOnce) {
+    test::addUser(1, "mudur", "1234", true, true, true);
+    app::MainWindow& window = start("mudur");
+    click(window, centre(window.screenState().button(MainButton::MenuSiralamasi)));
+    QWidget* menu = window.childWindow(app::ChildWindow::MenuOrdering);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->objectName(), QStringLiteral("mdiclient_menu_siralama"));
+    click(window, centre(window.screenState().button(MainButton::UrunSiralamasi)));
+    click(window, centre(window.screenState().button(MainButton::UrunSiralamasi)));
+    QWidget* products = window.childWindow(app::ChildWindow::ProductOrdering);
+    ASSERT_NE(products, nullptr);
+    EXPECT_EQ(products->windowTitle(), QStringLiteral("ÜRÜN Sıralaması"));
+    EXPECT_EQ(window.findChildren<QWidget*>(QStringLiteral("mdiclient_urun_siralama")).size(), 1);
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
+
 TEST_F(MainWindowTest, groupAndSetMenuButtonsOpenTheirDialogs) {
     test::addUser(1, "mudur", "1234", true, true, true);
     test::addGroupA(3331, "Yiyecekler");

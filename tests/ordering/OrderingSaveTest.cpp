@@ -140,3 +140,20 @@ TEST_F(OrderingSaveTest, BothGroupsOrNothingPlacedWriteNothing) {
     EXPECT_TRUE(m_boxes.shown().empty());
     EXPECT_EQ(orderRows(), "201/-/-/3 102/-/11/7 101/1/-/5 ");
 }
+
+// A refused row is reported with its tag and the save does not claim
+// success; the rows after it in the same call are not written either.
+TEST_F(OrderingSaveTest, AFailedInsertIsNotReportedAsSaved) {
+    std::vector<OrderCell> cells = products({1, std::nullopt});
+    m_journal.clear();
+    place(cells, {103});
+    TestDatabase::exec("CREATE TRIGGER stocks.refuse_102 BEFORE INSERT ON stocks.stok_order "
+                       "FOR EACH ROW BEGIN IF NEW.stcode=102 THEN SIGNAL SQLSTATE '45000' "
+                       "SET MESSAGE_TEXT='refused'; END IF; END");
+    const bool saved =
+        ordering::saveProductOrder(m_catalog.runner(), m_boxes, {1, std::nullopt}, cells, nullptr);
+    TestDatabase::exec("DROP TRIGGER stocks.refuse_102;");
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("INSERT_URUN_SIRA")});
+    EXPECT_FALSE(m_boxes.texts().contains(QStringLiteral("ÜRÜN_SIRASI kaydedildi.")));
+}
