@@ -29,6 +29,8 @@ inline constexpr Rect kHome{-100, -100, -100, -100};
 struct OrderCell {
     std::int64_t code = 0;
     QString text;
+    // A second, smaller line: the menu's code, or that a product is off sale.
+    QString detail;
     int index_sira = -1;
     bool placed = false;
     // Dropped by the user outside the column: it stays where it fell.

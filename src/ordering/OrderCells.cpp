@@ -25,6 +25,7 @@ std::vector<OrderCell> menuCells(const std::vector<groups::GroupB>& list) {
         OrderCell cell;
         cell.code = group.bcode;
         cell.text = group.wideName;
+        cell.detail = QString::number(group.bcode);
         cell.highlighted = group.selected;
         cells.push_back(cell);
     }
@@ -47,6 +48,8 @@ std::vector<OrderCell> productCells(const db::StatementRunner& runner,
         cell.code = product.stcode;
         cell.text = product.stname;
         cell.closed = product.gunmenu <= 0;
+        if (cell.closed)
+            cell.detail = QStringLiteral("X-Satışa Kapalı");
         const auto found = stored.find(product.stcode);
         listed.emplace_back(found == stored.end() ? stock::kNoOrder : found->second, cell);
     }

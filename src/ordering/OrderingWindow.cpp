@@ -35,11 +35,14 @@ void drawCell(QPainter& painter, const OrderCell& cell) {
     const QRect textArea(x, area.top() + 2, cell.rect.right - x - 2, 16);
     painter.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter,
                      painter.fontMetrics().elidedText(cell.text, Qt::ElideRight, textArea.width()));
-    if (cell.closed) {
-        painter.setPen(cell.placed ? QColor(255, 160, 160) : QColor(170, 0, 0));
-        painter.drawText(QRect(area.left() + 4, area.top() + 18, area.width() - 8, 16),
-                         Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("X-Satışa Kapalı"));
-    }
+    if (cell.detail.isEmpty())
+        return;
+    const bool dark = cell.placed && !cell.highlighted;
+    const QColor ink = cell.closed ? (dark ? QColor(255, 170, 170) : QColor(170, 0, 0))
+                                   : (dark ? QColor(200, 210, 230) : QColor(70, 70, 70));
+    painter.setPen(ink);
+    painter.drawText(QRect(area.left() + 4, area.top() + 18, area.width() - 8, 16),
+                     Qt::AlignLeft | Qt::AlignVCenter, cell.detail);
 }
 
 } // namespace

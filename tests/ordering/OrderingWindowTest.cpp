@@ -91,6 +91,8 @@ TEST_F(OrderingWindowTest, MenuShowsTheGroupsOfTheSelectedGroupA) {
 }
 
 TEST_F(OrderingWindowTest, ProductsOfAGroupBDraggedAndSaved) {
+    TestDatabase::exec("UPDATE stocks.stckdef SET gunmenu=IF(stcode=102,0,1);");
+    m_catalog.readProducts();
     auto window = opened<ordering::ProductOrderingWindow>(m_features.openProductOrdering(nullptr));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("ÜRÜN Sıralaması"));
     auto* scope = window->findChild<QComboBox*>(QStringLiteral("scope"));
@@ -100,6 +102,8 @@ TEST_F(OrderingWindowTest, ProductsOfAGroupBDraggedAndSaved) {
     EXPECT_EQ(window->statusText(), QStringLiteral("Ürün Sayisi : 2"));
     // Mercimek (101) follows Ezogelin (102) in the list.
     ASSERT_EQ(window->board().cells()[1].code, 101);
+    EXPECT_EQ(window->board().cells()[0].detail, QStringLiteral("X-Satışa Kapalı"));
+    EXPECT_TRUE(window->board().cells()[1].detail.isEmpty());
     drag(window.get(), centreOf(window->board().cells()[1].rect), {800, 70});
     m_journal.clear();
     QTest::mouseClick(window.get(), Qt::LeftButton, {}, centreOf(OrderingWindow::kSaveButton));
