@@ -5,6 +5,7 @@
 #include "app/GroupDialogOpener.h"
 #include "app/NotBuiltMainFeatures.h"
 #include "app/RecipeFeatures.h"
+#include "app/ScaleFeatures.h"
 #include "platform/BackgroundJobs.h"
 #include "platform/MachineInfo.h"
 #include "platform/ProgramMessenger.h"
@@ -66,6 +67,7 @@ private:
     RecipeFeatures m_recipes;
     NotBuiltMainFeatures m_mainFeatures;
     GroupDialogOpener m_groupDialogs;
+    ScaleFeatures m_scales;
     std::unique_ptr<MainWindow> m_mainWindow;
 };
 
