@@ -6,7 +6,6 @@
 #include "scales/PluTransfer.h"
 #include "scales/ScaleStore.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -22,11 +21,6 @@ stock::StockDefinition weighed(const char* barcode, const QString& name, double 
     product.sellp1 = price;
     product.is_weighed = true;
     return product;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 } // namespace
