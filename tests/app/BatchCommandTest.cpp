@@ -1,6 +1,7 @@
 #include "CatalogFixtures.h"
 #include "DatabaseTest.h"
 #include "ModalDriver.h"
+#include "RecordingListener.h"
 #include "TestSettings.h"
 #include "UserFixtures.h"
 #include "app/BatchCommands.h"
@@ -13,8 +14,6 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QProcess>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -195,16 +194,10 @@ protected:
         test::addProduct({.stcode = 2, .name = "Ayran", .sellp1 = 10});
         TestDatabase::exec("UPDATE stocks.stckdef SET barcode='2700015' WHERE stcode=1;"
                            "INSERT INTO stocks.terazi(ipaddr) VALUES('127.0.0.1');");
-        m_scale.listen(QHostAddress::LocalHost);
-        QObject::connect(&m_scale, &QTcpServer::newConnection, [this] {
-            QTcpSocket* socket = m_scale.nextPendingConnection();
-            QObject::connect(socket, &QTcpSocket::readyRead,
-                             [this, socket] { m_received += socket->readAll(); });
-        });
         setDefaults({{"Batch/user", "1001"},
                      {"Batch/password", "4826"},
                      {"Paths/root", m_root.path()},
-                     {"Scales/port", QString::number(m_scale.serverPort())}});
+                     {"Scales/port", QString::number(m_scale.port())}});
     }
     void TearDown() override {
         setDefaults({{"Batch/user", {}},
@@ -225,8 +218,7 @@ protected:
     }
 
     QTemporaryDir m_root;
-    QTcpServer m_scale;
-    QByteArray m_received;
+    test::RecordingListener m_scale{QHostAddress::LocalHost};
 };
 
 const QByteArray kPluFile(" 15,\xDE\xDD\xDE  K\xD6"
@@ -240,7 +232,7 @@ TEST_F(PluCommandTest, pluWritesTheFileAndSendDeliversIt) {
     EXPECT_EQ(written(), kPluFile);
     EXPECT_EQ(run.err,
               QStringLiteral("Terazi Ürünleri:  15,ŞİŞ  KÖFTE,15,15,7,1999,27,0,30,\r\n\n"));
-    EXPECT_TRUE(m_received.isEmpty());
+    EXPECT_TRUE(m_scale.received.isEmpty());
 
     QFile::remove(m_root.filePath(QStringLiteral("Orvanta/terazi_plu.txt")));
     run = runProgram({QStringLiteral("plu"), QStringLiteral("--send")});
@@ -248,8 +240,8 @@ TEST_F(PluCommandTest, pluWritesTheFileAndSendDeliversIt) {
     EXPECT_EQ(written(), kPluFile);
     EXPECT_TRUE(run.err.endsWith(QStringLiteral("Teraziye Gönder: 127.0.0.1 : OK\n")))
         << run.err.toStdString();
-    EXPECT_TRUE(QTest::qWaitFor([this] { return m_received.size() >= kPluFile.size(); }));
-    EXPECT_EQ(m_received, kPluFile);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return m_scale.received.size() >= kPluFile.size(); }));
+    EXPECT_EQ(m_scale.received, kPluFile);
 }
 
 TEST_F(PluCommandTest, aDeadScaleOrNoScaleFailsTheRun) {

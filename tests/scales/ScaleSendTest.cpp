@@ -1,4 +1,5 @@
 #include "CatalogFixtures.h"
+#include "RecordingListener.h"
 #include "ScaleFixture.h"
 #include "platform/Settings.h"
 #include "platform/WindowMessages.h"
@@ -7,8 +8,6 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 #include <QWidget>
 
@@ -18,23 +17,10 @@ using test::TestDatabase;
 namespace {
 
 // A scale that keeps the bytes it receives.
-class Listener {
+class Listener : public test::RecordingListener {
 public:
-    Listener(const char* address, quint16 port) {
-        m_server.listen(QHostAddress(QString::fromLatin1(address)), port);
-        QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
-            QTcpSocket* socket = m_server.nextPendingConnection();
-            QObject::connect(socket, &QTcpSocket::readyRead,
-                             [this, socket] { received += socket->readAll(); });
-        });
-    }
-    bool listening() const { return m_server.isListening(); }
-    quint16 port() const { return m_server.serverPort(); }
-
-    QByteArray received;
-
-private:
-    QTcpServer m_server;
+    Listener(const char* address, quint16 port)
+        : RecordingListener(QHostAddress(QString::fromLatin1(address)), port) {}
 };
 
 // The main window's part: the progress messages it gets.
