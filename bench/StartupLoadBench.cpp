@@ -48,7 +48,7 @@ std::vector<db::IssuedStatement> selectsOfOneLoad(const platform::Settings& sett
         if (entry.text.starts_with("SELECT"))
             selects.push_back(entry);
     std::cout << "one load: " << catalog.stock().products.size() << " products ("
-              << catalog.stock().weighedProducts.size() << " weighed), "
+              << catalog.scaleStore().weighedProducts().size() << " weighed), "
               << catalog.recipes().recipeLines.size() << " recipe lines, "
               << catalog.groups().allGroupB().size() << " Group B rows, " << selects.size()
               << " SELECTs\n";

@@ -21,10 +21,12 @@ Application::Application(platform::MessageBoxes& boxes)
     , m_stockFeatures(boxes)
     , m_stockGroups(m_stockContext)
     , m_stockAttributes(m_stockContext, m_machine)
-    , m_recipes(m_stockContext, m_catalog.recipes(), costReportOpener(m_catalog, boxes))
+    , m_recipes(m_stockContext, m_catalog.recipes(), costReportOpener(m_catalog, boxes),
+                [this] { m_catalog.rebuildWeighed(); })
     , m_mainFeatures(boxes)
     , m_ordering(m_catalog, boxes)
-    , m_groupDialogs(m_catalog, boxes) {}
+    , m_groupDialogs(m_catalog, boxes)
+    , m_scales({m_catalog, boxes, m_jobs, m_machine, m_settings}) {}
 
 Application::~Application() {
     // The windows first: they may still wait for a job.
@@ -48,7 +50,7 @@ std::optional<int> Application::start(LoginPrompt& prompt) {
         return kNoMainWindow;
     m_mainWindow = std::make_unique<MainWindow>(
         m_catalog, m_user, m_boxes, m_messenger, m_machine, m_stockContext, stockFeatures(),
-        MainFeatures{m_groupDialogs, m_ordering, m_mainFeatures, m_mainFeatures});
+        MainFeatures{m_groupDialogs, m_ordering, m_scales, m_mainFeatures});
     m_mainWindow->setGeometry(screen->geometry());
     m_mainWindow->showMaximized();
     m_mainWindow->update();

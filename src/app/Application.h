@@ -6,6 +6,7 @@
 #include "app/NotBuiltMainFeatures.h"
 #include "app/OrderingFeatures.h"
 #include "app/RecipeFeatures.h"
+#include "app/ScaleFeatures.h"
 #include "platform/BackgroundJobs.h"
 #include "platform/MachineInfo.h"
 #include "platform/ProgramMessenger.h"
@@ -68,6 +69,7 @@ private:
     NotBuiltMainFeatures m_mainFeatures;
     OrderingFeatures m_ordering;
     GroupDialogOpener m_groupDialogs;
+    ScaleFeatures m_scales;
     std::unique_ptr<MainWindow> m_mainWindow;
 };
 

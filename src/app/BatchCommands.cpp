@@ -3,6 +3,7 @@
 #include "app/ActiveUser.h"
 #include "app/CostReportCommand.h"
 #include "app/Login.h"
+#include "app/PluCommand.h"
 #include "platform/MachineInfo.h"
 #include "platform/Settings.h"
 #include "platform/StreamMessageBoxes.h"
@@ -89,7 +90,7 @@ std::optional<int> parseOptions(const BatchCommand& command, const QStringList& 
 } // namespace
 
 const std::vector<BatchCommand>& batchCommands() {
-    static const std::vector<BatchCommand> commands = {costReportCommand()};
+    static const std::vector<BatchCommand> commands = {costReportCommand(), pluCommand()};
     return commands;
 }
 

@@ -5,7 +5,6 @@
 #include "ordering/StokOrderReader.h"
 #include "platform/BackgroundJobs.h"
 #include "recipes/RecipeListReaders.h"
-#include "scales/ScaleListReader.h"
 #include "stock/ProductJoins.h"
 #include "stock/ProductReader.h"
 #include "stock/StockListReaders.h"
@@ -86,7 +85,7 @@ int CatalogData::readProducts() {
         m_stock.regionPrices, m_stock.sizes, m_orderRows});
     const int count = stock::readProducts(m_runner, joins, m_stock.products);
     ++m_stock.generation;
-    m_stock.weighedProducts = stock::weighedProductsOf(m_stock.products);
+    rebuildWeighed();
     return count;
 }
 
@@ -143,7 +142,7 @@ void CatalogData::placeLaterRead(LaterRead& read, const std::function<void()>& w
     m_stock.colours = std::move(read.colours);
     m_stock.products = std::move(read.products);
     ++m_stock.generation;
-    m_stock.weighedProducts = stock::weighedProductsOf(m_stock.products);
+    rebuildWeighed();
     if (whenReplaced)
         whenReplaced();
 }
@@ -166,7 +165,11 @@ stock::StockContext CatalogData::stockContext(platform::MessageBoxes& boxes,
 }
 
 int CatalogData::readScales() {
-    return scales::readScales(m_runner, m_scales);
+    return m_scaleStore.read(m_runner);
+}
+
+void CatalogData::rebuildWeighed() {
+    m_scaleStore.rebuildWeighed(m_stock.products);
 }
 
 } // namespace parvela::app

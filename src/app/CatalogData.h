@@ -6,7 +6,7 @@
 #include "recipes/RecipeLists.h"
 #include "records/Company.h"
 #include "records/StokOrderRow.h"
-#include "scales/ScaleEntry.h"
+#include "scales/ScaleStore.h"
 #include "stock/StockCatalog.h"
 #include "stock/StockContext.h"
 
@@ -49,6 +49,8 @@ public:
     // only when it is the last one asked for and no read came after it.
     void readProductsLater(platform::BackgroundJobs& jobs, std::function<void()> whenReplaced);
     int readScales();
+    // The weighed products follow the product list.
+    void rebuildWeighed();
 
     const records::Company& company() const { return m_company; }
     records::Company& company() { return m_company; }
@@ -58,7 +60,9 @@ public:
     const stock::StockCatalog& stock() const { return m_stock; }
     recipes::RecipeLists& recipes() { return m_recipes; }
     std::vector<ordering::StokOrderRow>& orderRows() { return m_orderRows; }
-    const std::vector<scales::ScaleEntry>& scales() const { return m_scales; }
+    const std::vector<scales::ScaleEntry>& scales() const { return m_scaleStore.scales(); }
+    scales::ScaleStore& scaleStore() { return m_scaleStore; }
+    const scales::ScaleStore& scaleStore() const { return m_scaleStore; }
     // The group the bulk settings act on, filled when they are opened from a group.
     groups::GroupC& groupContext() { return m_groupContext; }
     db::StatementRunner& runner() { return m_runner; }
@@ -79,7 +83,7 @@ private:
     stock::StockCatalog m_stock;
     recipes::RecipeLists m_recipes;
     std::vector<ordering::StokOrderRow> m_orderRows;
-    std::vector<scales::ScaleEntry> m_scales;
+    scales::ScaleStore m_scaleStore;
     groups::GroupC m_groupContext;
     std::uint64_t m_lastLaterRead = 0;
     // Receives the reads done on workers; what it has not yet received goes

@@ -5,7 +5,6 @@
 #include "recipes/OwnRecipes.h"
 #include "recipes/QuantityDialog.h"
 #include "recipes/RecipeDialog.h"
-#include "stock/ProductReader.h"
 #include "stock/StockContext.h"
 #include "stock/StockGroupWindows.h"
 
@@ -14,15 +13,17 @@
 namespace parvela::app {
 
 RecipeFeatures::RecipeFeatures(stock::StockContext& stock, recipes::RecipeLists& lists,
-                               recipes::CostReportOpen costReport)
+                               recipes::CostReportOpen costReport,
+                               std::function<void()> weighedFollow)
     : m_context{stock.runner,
                 stock.boxes,
                 stock.stock.products,
                 stock.stock.units,
                 stock.groups,
                 lists,
-                [&catalog = stock.stock] {
-                    catalog.weighedProducts = stock::weighedProductsOf(catalog.products);
+                [weighedFollow = std::move(weighedFollow)] {
+                    if (weighedFollow)
+                        weighedFollow();
                     stock::tellStockWindow();
                 },
                 stock.rereadProducts}

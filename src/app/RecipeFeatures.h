@@ -15,8 +15,10 @@ namespace parvela::app {
 // product list and tells the stock window.
 class RecipeFeatures : public stock::RecipeWindows {
 public:
+    // `weighedFollow` rebuilds the weighed products after a save changed the list.
     RecipeFeatures(stock::StockContext& stock, recipes::RecipeLists& lists,
-                   recipes::CostReportOpen costReport = {});
+                   recipes::CostReportOpen costReport = {},
+                   std::function<void()> weighedFollow = {});
 
     void openRecipe(const stock::StockDefinition& product, QWidget* owner) override;
     void openBundle(const stock::StockDefinition& product, QWidget* owner) override;

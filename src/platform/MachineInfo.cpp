@@ -51,6 +51,10 @@ QString MachineInfo::imagesFolder() const {
     return pathUnderRoot(QStringLiteral("Orvanta/images"));
 }
 
+QString MachineInfo::scalePluFile() const {
+    return pathUnderRoot(QStringLiteral("Orvanta/terazi_plu.txt"));
+}
+
 QString MachineInfo::digitalMenuImagesFolder() const {
     return pathUnderRoot(QStringLiteral("Orvanta/digital_menu/images"));
 }

@@ -25,6 +25,8 @@ public:
     // Where the tills and the digital menu find the products' pictures.
     QString imagesFolder() const;
     QString digitalMenuImagesFolder() const;
+    // The weighed products' list the scales load.
+    QString scalePluFile() const;
     QString pathUnderRoot(const QString& relative) const;
 
 private:

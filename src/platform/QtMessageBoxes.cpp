@@ -1,9 +1,13 @@
 #include "platform/QtMessageBoxes.h"
 
 #include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QThread>
+#include <QVBoxLayout>
 
 namespace parvela::platform {
 
@@ -74,6 +78,35 @@ BoxAnswer answerOf(int button, BoxButtons buttons) {
     }
 }
 
+// More lines than this would push a plain box off the screen.
+constexpr qsizetype kPlainBoxLines = 20;
+
+bool needsScrolling(const BoxRequest& request) {
+    return request.buttons == BoxButtons::Ok && request.text.count(u'\n') > kPlainBoxLines;
+}
+
+// A long report: the text scrolls inside a box that fits 1024×768.
+BoxAnswer showScrolling(const BoxRequest& request) {
+    QDialog box(qobject_cast<QWidget*>(request.owner));
+    box.setWindowTitle(request.caption);
+    auto* text = new QPlainTextEdit(
+        QString(request.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), &box);
+    text->setObjectName(QStringLiteral("boxText"));
+    text->setReadOnly(true);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Tamam"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    auto* column = new QVBoxLayout(&box);
+    column->addWidget(text);
+    column->addWidget(buttons);
+    box.resize(720, 560);
+    if (request.topmost)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+    return BoxAnswer::Ok;
+}
+
 } // namespace
 
 BoxAnswer QtMessageBoxes::show(const BoxRequest& request) {
@@ -87,6 +120,8 @@ BoxAnswer QtMessageBoxes::show(const BoxRequest& request) {
 }
 
 BoxAnswer QtMessageBoxes::showHere(const BoxRequest& request) {
+    if (needsScrolling(request))
+        return showScrolling(request);
     const ButtonSet set = buttonsOf(request.buttons);
     QMessageBox box(iconOf(request.icon), request.caption, request.text, set.buttons,
                     qobject_cast<QWidget*>(request.owner));

@@ -118,11 +118,4 @@ int readProductsByCode(const db::StatementRunner& runner, const ProductJoins& jo
                            products);
 }
 
-std::vector<StockDefinition> weighedProductsOf(const std::vector<StockDefinition>& products) {
-    std::vector<StockDefinition> weighed;
-    std::copy_if(products.begin(), products.end(), std::back_inserter(weighed),
-                 [](const StockDefinition& p) { return p.is_weighed; });
-    return weighed;
-}
-
 } // namespace parvela::stock

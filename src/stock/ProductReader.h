@@ -21,7 +21,4 @@ int readProducts(const db::StatementRunner& runner, const ProductJoins& joins,
 int readProductsByCode(const db::StatementRunner& runner, const ProductJoins& joins,
                        std::vector<StockDefinition>& products);
 
-// The products sold by weight, in list order.
-std::vector<StockDefinition> weighedProductsOf(const std::vector<StockDefinition>& products);
-
 } // namespace parvela::stock

@@ -14,7 +14,6 @@ struct StockCatalog {
     // Counts the reads of `products`: a list built from it by positions is
     // stale once this has moved on.
     std::uint64_t generation = 0;
-    std::vector<StockDefinition> weighedProducts;
     std::vector<StockCode> codes;        // ascending
     std::vector<StockCode> deletedCodes; // ascending
     std::vector<Unit> units;

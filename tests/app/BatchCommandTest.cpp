@@ -1,6 +1,7 @@
 #include "CatalogFixtures.h"
 #include "DatabaseTest.h"
 #include "ModalDriver.h"
+#include "RecordingListener.h"
 #include "TestSettings.h"
 #include "UserFixtures.h"
 #include "app/BatchCommands.h"
@@ -13,6 +14,8 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
 
 using namespace parvela;
 using test::TestDatabase;
@@ -33,7 +36,9 @@ Finished runProgram(const QStringList& arguments) {
         environment.remove(QString::fromLatin1(name));
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(PARVELA_PROGRAM), arguments);
-    if (!program.waitForFinished(60000) || program.exitStatus() != QProcess::NormalExit)
+    // The event loop runs meanwhile: the test's own listeners answer the program.
+    if (!QTest::qWaitFor([&program] { return program.state() == QProcess::NotRunning; }, 60000) ||
+        program.exitStatus() != QProcess::NormalExit)
         return {};
     return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
             QString::fromUtf8(program.readAllStandardError())};
@@ -148,7 +153,7 @@ TEST_F(CostReportTest, usageMistakesAreRefusedBeforeTheLogin) {
     const Finished unknown = runProgram({QStringLiteral("no-such-verb")});
     EXPECT_EQ(unknown.exitCode, app::kBatchUsage);
     EXPECT_EQ(unknown.err.toStdString(),
-              "Unknown command \"no-such-verb\"; the commands are: cost-report\n");
+              "Unknown command \"no-such-verb\"; the commands are: cost-report, plu\n");
 }
 
 // The recipe dialog's button, on the lists the start-up loaded.
@@ -174,4 +179,79 @@ TEST_F(CostReportTest, theWindowShowsTheCostTheServerHolds) {
     EXPECT_EQ(full, QStringLiteral("12.000"));
     EXPECT_EQ(journal.texts(), std::vector<std::string>{"SELECT stcode,unitcost FROM stckdef;"});
     EXPECT_TRUE(m_boxes.shown().empty());
+}
+
+namespace {
+
+// The weighed products and one scale; the PLU file goes under a data root of
+// the test's own, named in the program's default settings with the login.
+class PluCommandTest : public test::DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        test::addUser(1, "1001", "4826", true, true, false);
+        test::addProduct({.stcode = 1, .name = "ŞİŞ, KÖFTE", .weighed = true, .sellp1 = 19.99});
+        test::addProduct({.stcode = 2, .name = "Ayran", .sellp1 = 10});
+        TestDatabase::exec("UPDATE stocks.stckdef SET barcode='2700015' WHERE stcode=1;"
+                           "INSERT INTO stocks.terazi(ipaddr) VALUES('127.0.0.1');");
+        setDefaults({{"Batch/user", "1001"},
+                     {"Batch/password", "4826"},
+                     {"Paths/root", m_root.path()},
+                     {"Scales/port", QString::number(m_scale.port())}});
+    }
+    void TearDown() override {
+        setDefaults({{"Batch/user", {}},
+                     {"Batch/password", {}},
+                     {"Paths/root", QDir::homePath()},
+                     {"Scales/port", {}}});
+        DatabaseTest::TearDown();
+    }
+    static void setDefaults(std::initializer_list<std::pair<const char*, QString>> values) {
+        platform::Settings defaults;
+        for (const auto& [key, value] : values)
+            defaults.setValue(QString::fromLatin1(key), value);
+        defaults.sync();
+    }
+    QByteArray written() const {
+        QFile file(m_root.filePath(QStringLiteral("Orvanta/terazi_plu.txt")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+    }
+
+    QTemporaryDir m_root;
+    test::RecordingListener m_scale{QHostAddress::LocalHost};
+};
+
+const QByteArray kPluFile(" 15,\xDE\xDD\xDE  K\xD6"
+                          "FTE,15,15,7,1999,27,0,30,\r\n");
+
+} // namespace
+
+TEST_F(PluCommandTest, pluWritesTheFileAndSendDeliversIt) {
+    Finished run = runProgram({QStringLiteral("plu")});
+    EXPECT_EQ(run.exitCode, app::kBatchDone) << run.err.toStdString();
+    EXPECT_EQ(written(), kPluFile);
+    EXPECT_EQ(run.err,
+              QStringLiteral("Terazi Ürünleri:  15,ŞİŞ  KÖFTE,15,15,7,1999,27,0,30,\r\n\n"));
+    EXPECT_TRUE(m_scale.received.isEmpty());
+
+    QFile::remove(m_root.filePath(QStringLiteral("Orvanta/terazi_plu.txt")));
+    run = runProgram({QStringLiteral("plu"), QStringLiteral("--send")});
+    EXPECT_EQ(run.exitCode, app::kBatchDone) << run.err.toStdString();
+    EXPECT_EQ(written(), kPluFile);
+    EXPECT_TRUE(run.err.endsWith(QStringLiteral("Teraziye Gönder: 127.0.0.1 : OK\n")))
+        << run.err.toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return m_scale.received.size() >= kPluFile.size(); }));
+    EXPECT_EQ(m_scale.received, kPluFile);
+}
+
+TEST_F(PluCommandTest, aDeadScaleOrNoScaleFailsTheRun) {
+    m_scale.close();
+    Finished run = runProgram({QStringLiteral("plu"), QStringLiteral("--send")});
+    EXPECT_EQ(run.exitCode, app::kBatchFailed);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Teraziye Gönder: 127.0.0.1 : ")));
+    EXPECT_FALSE(run.err.contains(QStringLiteral(" : OK")));
+    TestDatabase::exec("DELETE FROM stocks.terazi;");
+    run = runProgram({QStringLiteral("plu")});
+    EXPECT_EQ(run.exitCode, app::kBatchFailed);
+    EXPECT_EQ(run.err, QStringLiteral("rcTERAZIYE_GONDER: Tanımlı bir terazi yok..\n"));
 }

@@ -140,12 +140,19 @@ TEST_F(MainWindowTest, menuOrderingWhileOpenShowsItsBoxAndCommandsToComeSaySo) {
     QWidget ordering;
     window.setChildWindow(app::ChildWindow::MenuOrdering, &ordering);
     click(window, centre(window.screenState().button(MainButton::MenuSiralamasi)));
-    click(window, centre(window.screenState().button(MainButton::Teraziler)));
+    click(window, centre(window.screenState().button(MainButton::SubelereGonder)));
     ASSERT_EQ(m_boxes.shown().size(), 2u);
     EXPECT_EQ(m_boxes.texts()[0], QStringLiteral("if(IsWindow(CHILD_GRA_SIRA_WINDOW))"));
     EXPECT_EQ(m_boxes.captions()[0], QStringLiteral("FILTER_GRUP_B"));
     EXPECT_EQ(m_boxes.texts()[1], platform::kNotBuiltYetText);
-    EXPECT_EQ(m_boxes.captions()[1], QStringLiteral("Teraziler"));
+    EXPECT_EQ(m_boxes.captions()[1], QStringLiteral("Şubelere Gönder"));
+    // The scale buttons are built: the dialog of the addresses opens.
+    test::ModalDriver scales([](QDialog& dialog) {
+        EXPECT_EQ(dialog.objectName(), QStringLiteral("148"));
+        dialog.reject();
+    });
+    click(window, centre(window.screenState().button(MainButton::Teraziler)));
+    EXPECT_TRUE(scales.seen);
 }
 
 TEST_F(MainWindowTest, orderingButtonsOpenTheirWindowsOnce) {

@@ -65,7 +65,7 @@ TEST_F(StartupLoadTest, readsEveryListInItsOrder) {
 
     const auto& stock = m_catalog.stock();
     EXPECT_EQ(static_cast<long long>(stock.products.size()), TestDatabase::count("stocks.stckdef"));
-    EXPECT_EQ(static_cast<long long>(stock.weighedProducts.size()),
+    EXPECT_EQ(static_cast<long long>(m_catalog.scaleStore().weighedProducts().size()),
               std::stoll(TestDatabase::scalar("SELECT COUNT(*) FROM stocks.stckdef WHERE "
                                               "is_weighed=1")));
     EXPECT_EQ(m_catalog.scales().size(), 2u);

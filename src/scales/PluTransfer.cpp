@@ -1,0 +1,24 @@
+#include "scales/PluTransfer.h"
+
+#include "db/CodePage1254.h"
+#include "platform/MessageBoxes.h"
+#include "scales/PluList.h"
+#include "scales/ScaleStore.h"
+
+namespace parvela::scales {
+
+std::optional<std::string> writePluList(const ScaleStore& store, const QString& path,
+                                        platform::MessageBoxes& boxes, QObject* owner) {
+    if (store.scales().empty()) {
+        boxes.tell(QStringLiteral("Tanımlı bir terazi yok.."), QStringLiteral("rcTERAZIYE_GONDER"),
+                   platform::BoxIcon::None, owner);
+        return std::nullopt;
+    }
+    std::string bytes = pluListOf(store.weighedProducts());
+    boxes.tell(db::Cp1254::decode(bytes), QStringLiteral("Terazi Ürünleri"));
+    if (!writePluFile(path, bytes, boxes))
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace parvela::scales
