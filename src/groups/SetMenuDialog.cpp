@@ -1,5 +1,8 @@
 #include "groups/SetMenuDialog.h"
 
+#include "platform/DialogParts.h"
+
+#include <QByteArray>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,9 +21,7 @@ constexpr int kFirstCourseReset = 1153;
 constexpr int kCodeColumn = 2;
 
 QPushButton* button(const QString& caption, int id, QWidget* parent) {
-    auto* made = new QPushButton(caption, parent);
-    made->setObjectName(QString::number(id));
-    return made;
+    return platform::namedButton(caption, QByteArray::number(id).constData(), parent);
 }
 
 } // namespace

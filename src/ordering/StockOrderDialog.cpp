@@ -1,6 +1,7 @@
 #include "ordering/StockOrderDialog.h"
 
 #include "ordering/StockOrderEntry.h"
+#include "platform/DialogParts.h"
 #include "recipes/LineViews.h"
 
 #include <QFormLayout>
@@ -31,10 +32,10 @@ StockOrderDialog::StockOrderDialog(StockOrderEntry& entry, QWidget* owner)
     layout->addRow(QStringLiteral("İndex Sıra :"), m_index);
     layout->addRow(QStringLiteral("Grup A Sıra :"), m_groupA);
     layout->addRow(QStringLiteral("Grup B Sıra :"), m_groupB);
-    QPushButton* ok = recipes::idButton(this, "1", QStringLiteral("OK"));
+    QPushButton* ok = platform::namedButton(QStringLiteral("OK"), "1", this);
     ok->setDefault(true);
-    QPushButton* cancel = recipes::idButton(this, "2", QStringLiteral("İptal"));
-    layout->addRow(recipes::buttonRow({}, {ok, cancel}));
+    QPushButton* cancel = platform::namedButton(QStringLiteral("İptal"), "2", this);
+    layout->addRow(platform::buttonRow({ok, cancel}));
     connect(ok, &QPushButton::clicked, this, &StockOrderDialog::apply);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     setMinimumWidth(420);

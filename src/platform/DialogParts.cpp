@@ -18,9 +18,16 @@ QPushButton* namedButton(const QString& caption, const char* id, QWidget* parent
 }
 
 QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons) {
+    return buttonRow({}, buttons);
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> left,
+                       std::initializer_list<QPushButton*> right) {
     auto* row = new QHBoxLayout;
+    for (QPushButton* button : left)
+        row->addWidget(button);
     row->addStretch();
-    for (QPushButton* button : buttons)
+    for (QPushButton* button : right)
         row->addWidget(button);
     return row;
 }

@@ -18,6 +18,9 @@ QPushButton* namedButton(const QString& caption, const char* id, QWidget* parent
 
 // The buttons at the right end of a row.
 QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons);
+// A row of buttons: those on the left, a gap, those on the right.
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> left,
+                       std::initializer_list<QPushButton*> right);
 
 // A flat list view whose columns are at least `widths` wide and never
 // narrower than their headings, wide enough to need no horizontal bar.

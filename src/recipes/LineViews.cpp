@@ -15,13 +15,6 @@ constexpr int kHeadingMargin = 24;
 
 } // namespace
 
-QPushButton* idButton(QWidget* parent, const char* id, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(id));
-    button->setAutoDefault(false);
-    return button;
-}
-
 QLabel* idLabel(QWidget* parent, const char* id, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(id));
@@ -54,17 +47,6 @@ void fillRows(QTreeWidget& list, const std::vector<QStringList>& rows, int curre
         list.addTopLevelItem(new QTreeWidgetItem(row));
     if (current >= 0 && current < list.topLevelItemCount())
         list.setCurrentItem(list.topLevelItem(current));
-}
-
-QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> left,
-                       std::initializer_list<QPushButton*> right) {
-    auto* row = new QHBoxLayout;
-    for (QPushButton* button : left)
-        row->addWidget(button);
-    row->addStretch();
-    for (QPushButton* button : right)
-        row->addWidget(button);
-    return row;
 }
 
 int selectedRow(const QTreeWidget& list) {

@@ -15,7 +15,6 @@ class QWidget;
 // The controls the line dialogs share, named by their ids.
 namespace parvela::recipes {
 
-QPushButton* idButton(QWidget* parent, const char* id, const QString& text);
 QLabel* idLabel(QWidget* parent, const char* id, const QString& text = {});
 QLineEdit* idEdit(QWidget* parent, const char* id, const QString& text);
 // A list of whole rows with these headings; each column at least as wide as
@@ -23,9 +22,6 @@ QLineEdit* idEdit(QWidget* parent, const char* id, const QString& text);
 QTreeWidget* idList(QWidget* parent, const char* id, const QStringList& headings);
 // Replaces the list's rows; the row `current` (if any) stays selected.
 void fillRows(QTreeWidget& list, const std::vector<QStringList>& rows, int current = -1);
-// A row of buttons: those on the left, a gap, those on the right.
-QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> left,
-                       std::initializer_list<QPushButton*> right);
 // The selected row, or -1.
 int selectedRow(const QTreeWidget& list);
 

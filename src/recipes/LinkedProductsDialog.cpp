@@ -1,5 +1,6 @@
 #include "recipes/LinkedProductsDialog.h"
 
+#include "platform/DialogParts.h"
 #include "recipes/LineViews.h"
 
 #include <QHBoxLayout>
@@ -30,9 +31,9 @@ LinkedProductsDialog::LinkedProductsDialog(const std::vector<LinkedProduct>& row
                          QString::asprintf("%.3f", row.ingredientCost)});
     fillRows(*list, shown);
     layout->addWidget(list, 1);
-    QPushButton* ok = idButton(this, "1", QStringLiteral("OK"));
-    QPushButton* close = idButton(this, "2", QStringLiteral("Kapat"));
-    layout->addLayout(buttonRow({}, {ok, close}));
+    QPushButton* ok = platform::namedButton(QStringLiteral("OK"), "1", this);
+    QPushButton* close = platform::namedButton(QStringLiteral("Kapat"), "2", this);
+    layout->addLayout(platform::buttonRow({}, {ok, close}));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     resize(960, 420);

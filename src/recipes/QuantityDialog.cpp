@@ -1,5 +1,6 @@
 #include "recipes/QuantityDialog.h"
 
+#include "platform/DialogParts.h"
 #include "recipes/LineViews.h"
 
 #include <QFormLayout>
@@ -22,10 +23,10 @@ QuantityDialog::QuantityDialog(QuantityChange& change, QWidget* owner)
     m_unitcost = idEdit(this, "1238", shown.unitcost);
     layout->addRow(QStringLiteral("Miktar :"), m_quantity);
     layout->addRow(QStringLiteral("Birim Maliyet :"), m_unitcost);
-    QPushButton* ok = idButton(this, "1", QStringLiteral("OK"));
+    QPushButton* ok = platform::namedButton(QStringLiteral("OK"), "1", this);
     ok->setDefault(true);
-    QPushButton* cancel = idButton(this, "2", QStringLiteral("İptal"));
-    layout->addRow(buttonRow({}, {ok, cancel}));
+    QPushButton* cancel = platform::namedButton(QStringLiteral("İptal"), "2", this);
+    layout->addRow(platform::buttonRow({}, {ok, cancel}));
     connect(ok, &QPushButton::clicked, this, &QuantityDialog::apply);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     setMinimumWidth(420);

@@ -1,5 +1,6 @@
 #include "recipes/RecipeDialog.h"
 
+#include "platform/DialogParts.h"
 #include "platform/NotBuiltYet.h"
 #include "recipes/CandidatePicker.h"
 #include "recipes/LineViews.h"
@@ -74,8 +75,8 @@ QWidget* RecipeDialog::createAdding() {
     m_quantity->setObjectName(QStringLiteral("1044"));
     m_quantity->setMaxLength(kQuantityChars);
     layout->addWidget(m_quantity);
-    QPushButton* add = idButton(adding, "1048", QStringLiteral(">>> Ekle"));
-    QPushButton* itself = idButton(adding, "1101", QStringLiteral("Kendisi>>"));
+    QPushButton* add = platform::namedButton(QStringLiteral(">>> Ekle"), "1048", adding);
+    QPushButton* itself = platform::namedButton(QStringLiteral("Kendisi>>"), "1101", adding);
     layout->addWidget(add);
     layout->addWidget(itself);
     m_info = idLabel(adding, "1059");
@@ -98,7 +99,7 @@ QWidget* RecipeDialog::createLines() {
     auto* exchange = new QHBoxLayout;
     m_exchangeable = new QCheckBox(QStringLiteral(" Değiştirilebilir"), box);
     m_exchangeable->setObjectName(QStringLiteral("1103"));
-    QPushButton* substitutes = idButton(box, "1104", QStringLiteral("Değişim"));
+    QPushButton* substitutes = platform::namedButton(QStringLiteral("Değişim"), "1104", box);
     exchange->addWidget(m_exchangeable);
     exchange->addWidget(substitutes);
     exchange->addStretch();
@@ -112,14 +113,15 @@ QWidget* RecipeDialog::createLines() {
 }
 
 QLayout* RecipeDialog::createButtons() {
-    QPushButton* remove = idButton(this, "1053", QStringLiteral("Bileşeni Sil"));
-    QPushButton* removeAll =
-        idButton(this, "1054",
-                 m_work.kind() == LineKind::Bundle ? QStringLiteral("Tüm Menüyü Sil")
-                                                   : QStringLiteral("Tüm Reçeteyi Sil"));
-    QPushButton* report = idButton(this, "MaliyetRaporu", QStringLiteral("Maliyet Raporu"));
-    QPushButton* save = idButton(this, "129", QStringLiteral("Kaydet"));
-    QPushButton* close = idButton(this, "2", QStringLiteral("Kapat"));
+    QPushButton* remove = platform::namedButton(QStringLiteral("Bileşeni Sil"), "1053", this);
+    QPushButton* removeAll = platform::namedButton(m_work.kind() == LineKind::Bundle
+                                                       ? QStringLiteral("Tüm Menüyü Sil")
+                                                       : QStringLiteral("Tüm Reçeteyi Sil"),
+                                                   "1054", this);
+    QPushButton* report =
+        platform::namedButton(QStringLiteral("Maliyet Raporu"), "MaliyetRaporu", this);
+    QPushButton* save = platform::namedButton(QStringLiteral("Kaydet"), "129", this);
+    QPushButton* close = platform::namedButton(QStringLiteral("Kapat"), "2", this);
     connect(remove, &QPushButton::clicked, this, &RecipeDialog::removeSelected);
     // The options keep the button without an action.
     if (m_work.kind() != LineKind::Options)
@@ -127,7 +129,7 @@ QLayout* RecipeDialog::createButtons() {
     connect(report, &QPushButton::clicked, this, &RecipeDialog::openCostReport);
     connect(save, &QPushButton::clicked, this, &RecipeDialog::save);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    return buttonRow({remove, removeAll, report}, {save, close});
+    return platform::buttonRow({remove, removeAll, report}, {save, close});
 }
 
 // Each procedure shows the controls it uses.

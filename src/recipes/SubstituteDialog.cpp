@@ -1,5 +1,6 @@
 #include "recipes/SubstituteDialog.h"
 
+#include "platform/DialogParts.h"
 #include "recipes/CandidatePicker.h"
 #include "recipes/LineViews.h"
 
@@ -36,7 +37,7 @@ SubstituteDialog::SubstituteDialog(RecipeContext& context, SubstituteWork& work,
     m_price->setObjectName(QStringLiteral("1106"));
     m_price->setMaxLength(kPriceChars);
     adding->addWidget(m_price);
-    QPushButton* add = idButton(this, "1048", QStringLiteral(">>> Ekle"));
+    QPushButton* add = platform::namedButton(QStringLiteral(">>> Ekle"), "1048", this);
     adding->addWidget(add);
     adding->addStretch();
     middle->addLayout(adding);
@@ -67,13 +68,13 @@ QWidget* SubstituteDialog::createHeading() {
 }
 
 QLayout* SubstituteDialog::createButtons() {
-    QPushButton* remove = idButton(this, "1053", QStringLiteral("Bileşeni Sil"));
-    QPushButton* save = idButton(this, "129", QStringLiteral("Kaydet"));
-    QPushButton* close = idButton(this, "2", QStringLiteral("Kapat"));
+    QPushButton* remove = platform::namedButton(QStringLiteral("Bileşeni Sil"), "1053", this);
+    QPushButton* save = platform::namedButton(QStringLiteral("Kaydet"), "129", this);
+    QPushButton* close = platform::namedButton(QStringLiteral("Kapat"), "2", this);
     connect(remove, &QPushButton::clicked, this, &SubstituteDialog::removeSelected);
     connect(save, &QPushButton::clicked, this, &SubstituteDialog::save);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    return buttonRow({remove}, {save, close});
+    return platform::buttonRow({remove}, {save, close});
 }
 
 void SubstituteDialog::addPicked() {
