@@ -160,16 +160,24 @@ bool saveNewChild(const GroupDialogContext& context, const GroupForm& form,
         tell(context, "Gruba kod atanamadı..!", kTexts<Child>.codeCaption);
         return false;
     }
-    insertGroup(context.groups, child);
+    // The lists show what the server holds either way; a refused insert
+    // keeps the dialog as typed.
+    const bool inserted = insertGroup(context.groups, child) != GroupData::kFailed;
     rereadLevel(context, child);
-    return true;
+    return inserted;
 }
+
+// The edited group as the form leaves it, and whether the server took it.
+template <typename Child> struct Updated {
+    Child group;
+    bool written = false;
+};
 
 // The edited group as the form leaves it, written with its products; nothing
 // when a box sent the user back.
 template <typename Child>
-std::optional<Child> updateChild(const GroupDialogContext& context, const GroupForm& form,
-                                 const Child& edited) {
+std::optional<Updated<Child>> updateChild(const GroupDialogContext& context, const GroupForm& form,
+                                          const Child& edited) {
     constexpr LevelTexts texts = kTexts<Child>;
     Child changed = edited;
     if (!takeName(context, form, changed, texts.editEmptyName, texts.editNameCaption))
@@ -185,9 +193,10 @@ std::optional<Child> updateChild(const GroupDialogContext& context, const GroupF
     changed.tur = typeOr(form, parent ? parent->tur : edited.tur);
     // Products follow only a group that did move: else they would name a
     // parent their group does not have.
-    if (updateGroup(context.groups, changed) != GroupData::kFailed)
-        moveProducts(context.runner, changed);
-    return changed;
+    if (updateGroup(context.groups, changed) == GroupData::kFailed)
+        return Updated<Child>{std::move(changed), false};
+    moveProducts(context.runner, changed);
+    return Updated<Child>{std::move(changed), true};
 }
 
 template <typename Child>
@@ -249,9 +258,10 @@ bool saveNewGroupA(const GroupDialogContext& context, const GroupForm& form) {
         tell(context, "Gruba kod atanamadı..!", kTexts<GroupA>.codeCaption);
         return false;
     }
-    context.groups.insertGroupA(group);
+    // A refused insert keeps the dialog as typed; the lists show the server.
+    const bool inserted = context.groups.insertGroupA(group) != GroupData::kFailed;
     rereadLevel(context, group);
-    return true;
+    return inserted;
 }
 
 bool saveNewGroupB(const GroupDialogContext& context, const GroupForm& form, const GroupA& parent) {
@@ -279,35 +289,37 @@ bool saveEditedGroupA(const GroupDialogContext& context, const GroupForm& form,
              kTexts<GroupA>.codeCaption);
         return false;
     }
-    context.groups.updateGroupA(changed);
+    const bool written = context.groups.updateGroupA(changed) != GroupData::kFailed;
     rereadLevel(context, changed);
-    return true;
+    return written;
 }
 
 bool saveEditedGroupB(const GroupDialogContext& context, const GroupForm& form,
                       const GroupB& edited, const ChosenColours& colours) {
-    std::optional<GroupB> changed = updateChild(context, form, edited);
-    if (!changed)
+    std::optional<Updated<GroupB>> updated = updateChild(context, form, edited);
+    if (!updated)
         return false;
-    if (colours.back) {
-        changed->backColour = *colours.back;
-        context.groups.writeBackColour(*changed);
+    GroupB& changed = updated->group;
+    if (updated->written && colours.back) {
+        changed.backColour = *colours.back;
+        context.groups.writeBackColour(changed);
     }
-    if (colours.font) {
-        changed->fontColour = *colours.font;
-        context.groups.writeFontColour(*changed);
+    if (updated->written && colours.font) {
+        changed.fontColour = *colours.font;
+        context.groups.writeFontColour(changed);
     }
-    rereadAfterMove(context, *changed);
-    return true;
+    rereadAfterMove(context, changed);
+    // A refused update keeps the dialog open with what was typed.
+    return updated->written;
 }
 
 bool saveEditedGroupC(const GroupDialogContext& context, const GroupForm& form,
                       const GroupC& edited) {
-    std::optional<GroupC> changed = updateChild(context, form, edited);
-    if (!changed)
+    std::optional<Updated<GroupC>> updated = updateChild(context, form, edited);
+    if (!updated)
         return false;
-    rereadAfterMove(context, *changed);
-    return true;
+    rereadAfterMove(context, updated->group);
+    return updated->written;
 }
 
 } // namespace parvela::groups

@@ -260,10 +260,19 @@ void GroupSettings::setDiscount(const QString& typedPercent, QObject* owner) {
         {typedPercent, "İskonto %", kNumberChars, kMaxDiscount}, m_context.boxes, owner);
     if (!percent)
         return;
+    bool allWritten = true;
     for (StockDefinition* product : listedProducts()) {
-        product->yuzde = static_cast<float>(*percent);
-        (void)upsertDiscount(m_context.runner, *product);
+        StockDefinition discounted = *product;
+        discounted.yuzde = static_cast<float>(*percent);
+        // Memory follows only what the server took.
+        if (upsertDiscount(m_context.runner, discounted))
+            product->yuzde = discounted.yuzde;
+        else
+            allWritten = false;
     }
+    // A failed row has said so under its tag; it is not reported as done.
+    if (!allWritten)
+        return;
     m_context.boxes.tell(QStringLiteral("Urunlere iskonto guncellemesi yapıldı."),
                          QStringLiteral("IDC_BUTTON_ISKON_ATA"), platform::BoxIcon::Information,
                          owner);

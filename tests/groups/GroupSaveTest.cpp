@@ -179,12 +179,24 @@ TEST_F(GroupSaveTest, aGroupBThatCouldNotBeMovedKeepsItsProducts) {
     const bool closed = saveEditedGroupB(
         m_context, form(QStringLiteral("Izgara"), {kFinished}, "3332"), edited, {});
     TestDatabase::exec("RENAME TABLE `groups`.classb_away TO `groups`.classb;");
-    EXPECT_TRUE(closed);
+    // The dialog stays open with what was typed, over lists read again.
+    EXPECT_FALSE(closed);
     EXPECT_EQ(m_boxes.captions(),
               (QStringList{QStringLiteral("UPDATE_GRUP_B"), QStringLiteral("READ_GRUP_B")}));
     EXPECT_EQ(column("SELECT GROUP_CONCAT(gra ORDER BY stcode) FROM stocks.stckdef;"),
               "3331,3331,3332");
     EXPECT_EQ(m_productReads, 1);
+    EXPECT_EQ(m_redraws, 1);
+}
+
+TEST_F(GroupSaveTest, aRefusedNewGroupKeepsTheDialogAsTyped) {
+    plantTree();
+    readGroups();
+    TestDatabase::exec("RENAME TABLE `groups`.classa TO `groups`.classa_away;");
+    const bool saved = saveNewGroupA(m_context, form(QStringLiteral("Kahvaltı"), {kFinished}));
+    TestDatabase::exec("RENAME TABLE `groups`.classa_away TO `groups`.classa;");
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(m_boxes.captions().front(), QStringLiteral("INSERT_NEW_GRUP_A"));
     EXPECT_EQ(m_redraws, 1);
 }
 

@@ -188,6 +188,15 @@ TEST_F(GroupSettingsTest, discountAndPriceTimesActOnTheListedProducts) {
               QStringList{QStringLiteral("Urunlere iskonto guncellemesi yapıldı.")});
     EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("IDC_BUTTON_ISKON_ATA")});
 
+    // A refused row is said under its tag and the work is not called done.
+    TestDatabase::exec("RENAME TABLE stocks.indirim_tablosu TO stocks.indirim_away;");
+    m_boxes.clear();
+    m_settings.setDiscount(QStringLiteral("5"), nullptr);
+    TestDatabase::exec("RENAME TABLE stocks.indirim_away TO stocks.indirim_tablosu;");
+    EXPECT_FALSE(m_boxes.captions().contains(QStringLiteral("IDC_BUTTON_ISKON_ATA")));
+    EXPECT_FALSE(m_boxes.captions().isEmpty());
+    m_boxes.clear();
+
     TestDatabase::exec("UPDATE stocks.stckdef SET sellp3=5,sellp4=6;"
                        "INSERT INTO stocks.prctimes(stcode,day1,hour1x,hour1y,day7) "
                        "VALUES(101,2,8,12,1),(103,2,8,12,1);");
