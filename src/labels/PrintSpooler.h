@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace parvela::platform {
+class MessageBoxes;
+}
+
+namespace parvela::labels {
+
+struct PrinterEntry {
+    int index = 0; // from 1, in the spooler's order
+    QString name;
+    QString port; // the device address
+};
+
+// The print spooler (CUPS): its printers, and raw jobs that reach the printer
+// byte for byte. `server` is a CUPS server address or socket path; empty
+// means the system's own.
+class PrintSpooler {
+public:
+    explicit PrintSpooler(QString server);
+
+    // Nothing when the spooler cannot be asked.
+    std::optional<std::vector<PrinterEntry>> printers() const;
+    // The system's default printer; empty when there is none.
+    QString defaultPrinter() const;
+
+    // One raw job of `bytes` for `printer`. A failed step shows its box and
+    // the job is given up; true when every byte went to the spooler.
+    bool sendRaw(const QString& printer, const std::string& bytes,
+                 platform::MessageBoxes& boxes) const;
+
+private:
+    QString m_server;
+};
+
+} // namespace parvela::labels

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "records/StockDefinition.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace parvela::db {
+class StatementRunner;
+}
+namespace parvela::platform {
+class MessageBoxes;
+}
+
+// The short codes of the products sold by weight.
+namespace parvela::labels {
+
+// "If_BARKOD_EXISTS": 1 when a product has the barcode, 0 when none or
+// after a failure (reported).
+int weighedCodeUsed(const db::StatementRunner& runner, const std::string& barcode);
+
+// "VALIDATE_BARCODE": a code with prefix 24 to 28 is cut to its first seven
+// characters (empty when shorter); when another product has it already, the
+// first free code from 2700001 takes its place, after a box, and is handed
+// to `showNewCode` before a short pause. Other codes come back unchanged.
+std::string validateWeighedBarcode(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
+                                   const std::string& barcode,
+                                   const std::function<void(const std::string&)>& showNewCode);
+
+// "SET_PLU_OTOMATIK_BARCODE": consecutive codes from 2700001 for the weighed
+// products of `products`, in list order, then the closing box.
+void assignWeighedBarcodes(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
+                           const std::vector<stock::StockDefinition>& products);
+
+} // namespace parvela::labels
