@@ -2,6 +2,7 @@
 
 #include "app/ActiveUser.h"
 #include "app/CostReportCommand.h"
+#include "app/LabelCommand.h"
 #include "app/Login.h"
 #include "app/PluCommand.h"
 #include "platform/MachineInfo.h"
@@ -90,7 +91,8 @@ std::optional<int> parseOptions(const BatchCommand& command, const QStringList& 
 } // namespace
 
 const std::vector<BatchCommand>& batchCommands() {
-    static const std::vector<BatchCommand> commands = {costReportCommand(), pluCommand()};
+    static const std::vector<BatchCommand> commands = {costReportCommand(), pluCommand(),
+                                                       labelCommand(), labelPreviewCommand()};
     return commands;
 }
 

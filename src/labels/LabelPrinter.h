@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace parvela::db {
@@ -20,6 +21,14 @@ namespace parvela::labels {
 class PrintSpooler;
 
 inline constexpr qsizetype kPrinterNameCharacters = 109;
+inline constexpr int kSequentialLabels = 105;
+
+// The product as its label shows it: a weighed code carries the layout's
+// weight; an ordinary EAN stays as it is.
+stock::StockDefinition productAsPrinted(const LabelLayout& layout,
+                                        const stock::StockDefinition& product);
+// The commands of that product's label.
+std::string productLabelFor(const LabelLayout& layout, const stock::StockDefinition& product);
 
 // The label side of the program for the whole run: the layout, the chosen
 // printer and the allocator of the sequential labels.
@@ -42,16 +51,12 @@ public:
     // server holds.
     void saveLayout();
 
-    // The product as it is printed: a weighed code carries the layout's weight.
-    stock::StockDefinition printedProduct(const stock::StockDefinition& product) const;
-    // The commands of that product's label.
-    std::string productLabel(const stock::StockDefinition& product) const;
-
     // True when the job reached the spooler.
     bool printProductLabel(const stock::StockDefinition& product);
     bool printBarcodeLabel(std::int64_t code);
-    // The 105 labels 3000301200014 … 3000301202094; returns how many failed.
-    int printSequentialBarcodes();
+    // The 105 labels 3000301200014 … 3000301202094; `onLabel` hears after
+    // each how many are done. Returns how many failed.
+    int printSequentialBarcodes(const std::function<void(int done)>& onLabel = {});
 
 private:
     const db::StatementRunner& m_runner;

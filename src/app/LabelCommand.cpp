@@ -1,0 +1,151 @@
+#include "app/LabelCommand.h"
+
+#include "app/CatalogData.h"
+#include "app/StartupLoad.h"
+#include "labels/LabelFieldText.h"
+#include "labels/LabelPreview.h"
+#include "labels/LabelPrinter.h"
+#include "labels/PrintSpooler.h"
+#include "platform/Settings.h"
+#include "platform/StreamMessageBoxes.h"
+
+#include <QCommandLineParser>
+#include <QImageWriter>
+#include <algorithm>
+
+namespace parvela::app {
+
+namespace {
+
+const QString kLabelVerb = QStringLiteral("label");
+const QString kPreviewVerb = QStringLiteral("label-preview");
+
+const QCommandLineOption kCode(QStringLiteral("stcode"),
+                               QStringLiteral("Stock code of the product."),
+                               QStringLiteral("code"));
+const QCommandLineOption kPrinter(QStringLiteral("printer"),
+                                  QStringLiteral("Printer queue; the system's default if not "
+                                                 "given."),
+                                  QStringLiteral("name"));
+const QCommandLineOption kCopies(QStringLiteral("copies"),
+                                 QStringLiteral("Copies of the label (1 if not given)."),
+                                 QStringLiteral("count"));
+const QCommandLineOption kWeight(QStringLiteral("weight"),
+                                 QStringLiteral("Weight in kg put into a weighed product's "
+                                                "code."),
+                                 QStringLiteral("kg"));
+const QCommandLineOption kOut(QStringLiteral("out"), QStringLiteral("PNG file to write."),
+                              QStringLiteral("file"));
+const QCommandLineOption kDotsPerMm(QStringLiteral("dpmm"),
+                                    QStringLiteral("Printer dots per millimetre: 8 or 12 (8 if "
+                                                   "not given)."),
+                                    QStringLiteral("dots"));
+
+QString misuseOfCode(const QCommandLineParser& options, const QString& verb) {
+    bool isCode = false;
+    options.value(kCode).toLongLong(&isCode);
+    return isCode ? QString() : QStringLiteral("%1 needs --stcode N").arg(verb);
+}
+
+QString misuseOfLabel(const QCommandLineParser& options) {
+    if (QString wrong = misuseOfCode(options, kLabelVerb); !wrong.isEmpty())
+        return wrong;
+    bool isCount = true;
+    if (options.isSet(kCopies) && options.value(kCopies).toInt(&isCount) < 1)
+        return QStringLiteral("--copies needs a number of 1 or more");
+    return isCount ? QString() : QStringLiteral("--copies needs a number of 1 or more");
+}
+
+QString misuseOfPreview(const QCommandLineParser& options) {
+    if (QString wrong = misuseOfCode(options, kPreviewVerb); !wrong.isEmpty())
+        return wrong;
+    if (!options.isSet(kOut))
+        return QStringLiteral("label-preview needs --out FILE.png");
+    const QString dots = options.value(kDotsPerMm);
+    if (options.isSet(kDotsPerMm) && dots != QStringLiteral("8") && dots != QStringLiteral("12"))
+        return QStringLiteral("--dpmm is 8 or 12");
+    return {};
+}
+
+// The product of --stcode from the catalog as the server holds it.
+std::optional<stock::StockDefinition> productOf(BatchRun& run, CatalogData& catalog,
+                                                const QString& verb) {
+    const int boxesBefore = run.boxes.shownCount();
+    reloadProducts(catalog);
+    if (run.boxes.shownCount() != boxesBefore)
+        return std::nullopt;
+    const stock::StockCode code = run.options.value(kCode).toLongLong();
+    const std::vector<stock::StockDefinition>& products = catalog.stock().products;
+    const auto found = std::find_if(products.begin(), products.end(),
+                                    [code](const auto& p) { return p.stcode == code; });
+    if (found == products.end()) {
+        run.boxes.tell(QStringLiteral("Stok kodu %1 olan ürün yok.").arg(code), verb);
+        return std::nullopt;
+    }
+    return *found;
+}
+
+// The stored layout, with the copies and weight of the command line.
+void takeLayout(BatchRun& run, labels::LabelPrinter& printer) {
+    printer.reloadLayout();
+    labels::LabelLayout& layout = printer.layout();
+    if (run.options.isSet(kCopies))
+        layout.copies = run.options.value(kCopies).toInt();
+    if (run.options.isSet(kWeight))
+        layout.weight = labels::typedWeight(run.options.value(kWeight));
+}
+
+int runLabel(BatchRun& run) {
+    CatalogData catalog(run.settings, run.boxes);
+    const std::optional<stock::StockDefinition> product = productOf(run, catalog, kLabelVerb);
+    if (!product)
+        return kBatchFailed;
+    const labels::PrintSpooler spooler(run.settings.printServer());
+    labels::LabelPrinter printer(catalog.runner(), spooler, run.boxes);
+    takeLayout(run, printer);
+    printer.choosePrinter(run.options.isSet(kPrinter) ? run.options.value(kPrinter)
+                                                      : spooler.defaultPrinter());
+    return printer.printProductLabel(*product) ? kBatchDone : kBatchFailed;
+}
+
+int runPreview(BatchRun& run) {
+    CatalogData catalog(run.settings, run.boxes);
+    const std::optional<stock::StockDefinition> product = productOf(run, catalog, kPreviewVerb);
+    if (!product)
+        return kBatchFailed;
+    const labels::PrintSpooler spooler(run.settings.printServer());
+    labels::LabelPrinter printer(catalog.runner(), spooler, run.boxes);
+    takeLayout(run, printer);
+    const int dots = run.options.isSet(kDotsPerMm) ? run.options.value(kDotsPerMm).toInt() : 8;
+    const QImage image =
+        labels::renderLabelPreview(labels::productLabelFor(printer.layout(), *product), dots);
+    QImageWriter writer(run.options.value(kOut), "png");
+    if (writer.write(image))
+        return kBatchDone;
+    run.boxes.tell(
+        QStringLiteral("%1 yazılamadı: %2").arg(run.options.value(kOut), writer.errorString()),
+        kPreviewVerb);
+    return kBatchFailed;
+}
+
+} // namespace
+
+BatchCommand labelCommand() {
+    return {kLabelVerb,
+            QStringLiteral("Prints a product's label on the label printer with the stored "
+                           "layout."),
+            {kCode, kPrinter, kCopies, kWeight},
+            misuseOfLabel,
+            runLabel};
+}
+
+BatchCommand labelPreviewCommand() {
+    return {kPreviewVerb,
+            QStringLiteral("Draws a product's label as the printer would print it, into a PNG "
+                           "file."),
+            {kCode, kWeight, kOut, kDotsPerMm},
+            misuseOfPreview,
+            runPreview};
+}
+
+} // namespace parvela::app
