@@ -1,11 +1,7 @@
 #include "groups/GroupData.h"
 
-#include "DatabaseTest.h"
 #include "GroupBuilders.h"
-#include "TestSettings.h"
-#include "db/DbConnection.h"
-#include "db/StatementJournal.h"
-#include "db/StatementRunner.h"
+#include "JournaledDatabaseTest.h"
 #include "groups/StockType.h"
 
 #include <tuple>
@@ -21,17 +17,8 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-class GroupDataTest : public test::DatabaseTest {
+class GroupDataTest : public test::JournaledDatabaseTest {
 protected:
-    void SetUp() override {
-        DatabaseTest::SetUp();
-        m_runner.setJournal(&m_journal);
-    }
-
-    test::TestSettings m_settings;
-    db::DbConnection m_connection{m_settings};
-    db::StatementRunner m_runner{m_connection, m_boxes};
-    db::StatementJournal m_journal;
     GroupData m_data{m_runner};
 };
 

@@ -1,10 +1,6 @@
 #include "labels/LabelLayoutStore.h"
 
-#include "DatabaseTest.h"
-#include "TestSettings.h"
-#include "db/DbConnection.h"
-#include "db/StatementJournal.h"
-#include "db/StatementRunner.h"
+#include "JournaledDatabaseTest.h"
 #include "labels/LabelCommands.h"
 #include "labels/LabelLayout.h"
 
@@ -60,18 +56,7 @@ std::string describe(const LabelLayout& l) {
            l.specialCode.toStdString();
 }
 
-class LabelLayoutStoreTest : public test::DatabaseTest {
-protected:
-    void SetUp() override {
-        DatabaseTest::SetUp();
-        m_runner.setJournal(&m_journal);
-    }
-
-    test::TestSettings m_settings;
-    db::DbConnection m_connection{m_settings};
-    db::StatementRunner m_runner{m_connection, m_boxes};
-    db::StatementJournal m_journal;
-};
+using LabelLayoutStoreTest = test::JournaledDatabaseTest;
 
 LabelLayout everyFieldSet() {
     LabelLayout l;
