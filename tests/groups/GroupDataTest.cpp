@@ -1,6 +1,7 @@
 #include "groups/GroupData.h"
 
 #include "GroupBuilders.h"
+#include "HiddenTable.h"
 #include "JournaledDatabaseTest.h"
 #include "groups/StockType.h"
 
@@ -12,6 +13,7 @@ using platform::BoxIcon;
 using test::groupA;
 using test::groupB;
 using test::groupC;
+using test::HiddenTable;
 using test::TestDatabase;
 using Texts = std::vector<std::string>;
 
@@ -20,23 +22,6 @@ namespace {
 class GroupDataTest : public test::JournaledDatabaseTest {
 protected:
     GroupData m_data{m_runner};
-};
-
-// Hides a table for the length of a test; the fixture's reset needs it back.
-class HiddenTable {
-public:
-    explicit HiddenTable(std::string table)
-        : m_table(std::move(table)) {
-        TestDatabase::exec("RENAME TABLE " + m_table + " TO " + m_table + "_hidden;");
-    }
-    ~HiddenTable() {
-        TestDatabase::exec("RENAME TABLE " + m_table + "_hidden TO " + m_table + ";");
-    }
-    HiddenTable(const HiddenTable&) = delete;
-    HiddenTable& operator=(const HiddenTable&) = delete;
-
-private:
-    std::string m_table;
 };
 
 } // namespace

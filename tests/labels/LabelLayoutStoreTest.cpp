@@ -1,5 +1,6 @@
 #include "labels/LabelLayoutStore.h"
 
+#include "HiddenTable.h"
 #include "JournaledDatabaseTest.h"
 #include "labels/LabelCommands.h"
 #include "labels/LabelLayout.h"
@@ -175,4 +176,24 @@ TEST_F(LabelLayoutStoreTest, zeroDatesReadAndSaveWithoutBreaking) {
                                    "WHERE date_of_paketleme IS NULL AND date_of_tuketim IS NULL;"),
               "1");
     EXPECT_TRUE(m_boxes.shown().empty());
+}
+
+TEST_F(LabelLayoutStoreTest, failuresAreReportedUnderTheirTagsAndKeepTheFields) {
+    LabelLayout layout = everyFieldSet();
+    {
+        const test::HiddenTable hidden("barcode.print_settings_x");
+        EXPECT_TRUE(labels::readLabelLayout(m_runner, layout));
+        EXPECT_FALSE(labels::readLabelLayoutExtra(m_runner, layout));
+        EXPECT_FALSE(labels::saveLabelLayoutExtra(m_runner, layout));
+    }
+    EXPECT_EQ(m_boxes.captions(), (QStringList{QStringLiteral("READ_BARCODE_SETTINGS_X"),
+                                               QStringLiteral("UPDATE_BARCODE_SETTINGS_X")}));
+    // The main row came in; the rest and the dates' texts are as they were.
+    EXPECT_EQ(layout.barHeight, 150);
+    EXPECT_EQ(layout.packingDateText, "2024-03-07");
+    EXPECT_EQ(layout.consumptionDateText, "2024-10-10");
+    EXPECT_EQ(layout.specialCode, QStringLiteral("Ali's \\ Özel"));
+    EXPECT_EQ(layout.nameVertical, 1);
+    EXPECT_EQ(layout.dateFont, 19);
+    EXPECT_EQ(layout.specialX, 17);
 }
