@@ -82,13 +82,6 @@ LabelLayout everyFieldSet() {
 
 } // namespace
 
-TEST(LabelDateText, hasLeadingZerosBelowTenAndNoneWhenUnset) {
-    EXPECT_EQ(labels::dateText({2024, 3, 7}), "2024-03-07");
-    EXPECT_EQ(labels::dateText({2024, 10, 10}), "2024-10-10");
-    EXPECT_EQ(labels::dateText({}), "");
-    EXPECT_EQ(labels::dateText({2024, 0, 7}), "");
-}
-
 TEST_F(LabelLayoutStoreTest, readsTheStoredRowsAndCountsAnyPositiveFlagAsOne) {
     TestDatabase::exec("UPDATE barcode.print_settings SET fiyat_bas=7;"
                        "UPDATE barcode.print_settings_x SET barkod_dikey=3, tuk_tarih_dikey=-2;");
