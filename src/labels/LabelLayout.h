@@ -46,7 +46,10 @@ struct LabelLayout {
     double weight = 0;
 };
 
-// 2024-03-07: month and day with a leading zero below 10.
+// No year, month or day: the table held NULL or 0000-00-00.
+bool isUnset(const CalendarDate& date);
+// 2024-03-07: month and day with a leading zero below 10. Empty for an unset
+// date, which is saved as NULL.
 std::string dateText(const CalendarDate& date);
 
 } // namespace parvela::labels

@@ -1,11 +1,8 @@
 #include "groups/GroupData.h"
 
-#include "DatabaseTest.h"
 #include "GroupBuilders.h"
-#include "TestSettings.h"
-#include "db/DbConnection.h"
-#include "db/StatementJournal.h"
-#include "db/StatementRunner.h"
+#include "HiddenTable.h"
+#include "JournaledDatabaseTest.h"
 #include "groups/StockType.h"
 
 #include <tuple>
@@ -16,40 +13,15 @@ using platform::BoxIcon;
 using test::groupA;
 using test::groupB;
 using test::groupC;
+using test::HiddenTable;
 using test::TestDatabase;
 using Texts = std::vector<std::string>;
 
 namespace {
 
-class GroupDataTest : public test::DatabaseTest {
+class GroupDataTest : public test::JournaledDatabaseTest {
 protected:
-    void SetUp() override {
-        DatabaseTest::SetUp();
-        m_runner.setJournal(&m_journal);
-    }
-
-    test::TestSettings m_settings;
-    db::DbConnection m_connection{m_settings};
-    db::StatementRunner m_runner{m_connection, m_boxes};
-    db::StatementJournal m_journal;
     GroupData m_data{m_runner};
-};
-
-// Hides a table for the length of a test; the fixture's reset needs it back.
-class HiddenTable {
-public:
-    explicit HiddenTable(std::string table)
-        : m_table(std::move(table)) {
-        TestDatabase::exec("RENAME TABLE " + m_table + " TO " + m_table + "_hidden;");
-    }
-    ~HiddenTable() {
-        TestDatabase::exec("RENAME TABLE " + m_table + "_hidden TO " + m_table + ";");
-    }
-    HiddenTable(const HiddenTable&) = delete;
-    HiddenTable& operator=(const HiddenTable&) = delete;
-
-private:
-    std::string m_table;
 };
 
 } // namespace

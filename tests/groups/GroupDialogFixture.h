@@ -1,10 +1,6 @@
 #pragma once
 
-#include "DatabaseTest.h"
-#include "TestSettings.h"
-#include "db/DbConnection.h"
-#include "db/StatementJournal.h"
-#include "db/StatementRunner.h"
+#include "JournaledDatabaseTest.h"
 #include "groups/GroupData.h"
 #include "groups/GroupForm.h"
 
@@ -15,13 +11,8 @@ namespace parvela::test {
 
 // The group lists and their runner on the test server, with the journal of
 // what was issued and counts of what the dialogs asked the program to do.
-class GroupDialogFixture : public DatabaseTest {
+class GroupDialogFixture : public JournaledDatabaseTest {
 protected:
-    void SetUp() override {
-        DatabaseTest::SetUp();
-        m_runner.setJournal(&m_journal);
-    }
-
     // The lists as the start-up reads them; the journal starts afterwards.
     void readGroups() {
         m_data.readGroupA();
@@ -43,10 +34,6 @@ protected:
         return made;
     }
 
-    TestSettings m_settings;
-    db::DbConnection m_connection{m_settings};
-    db::StatementRunner m_runner{m_connection, m_boxes};
-    db::StatementJournal m_journal;
     groups::GroupData m_data{m_runner};
     int m_redraws = 0;
     int m_productReads = 0;
