@@ -7,8 +7,9 @@ typedef struct _http_s http_t;
 
 namespace parvela::labels {
 
-// One connection to a CUPS server. Reads give up after `timeout`: libcups's
-// own connection waits forever for a stopped or hung cupsd.
+// One connection to a CUPS server for one piece of work, which gives up
+// once `timeout` has passed since it was opened: libcups's own connection
+// waits forever for a stopped or hung cupsd, and retries each request.
 class CupsConnection {
 public:
     // `server` is a CUPS server address or socket path; empty means the
@@ -22,6 +23,9 @@ public:
     http_t* http() const { return m_http; }
 
 private:
+    static int stillWaiting(http_t* http, void* connection);
+
+    std::chrono::steady_clock::time_point m_deadline;
     http_t* m_http = nullptr;
 };
 

@@ -13,36 +13,56 @@ namespace {
 
 constexpr const char* kDocumentName = "My Document";
 
-// Frees what cupsGetDests2 gave.
-struct DestList {
-    int count = 0;
-    cups_dest_t* dests = nullptr;
-    ~DestList() { cupsFreeDests(count, dests); }
-};
-
-// A spooler without queues answers "not found"; anything else without a
-// destination means it could not be asked.
-bool answeredWithoutPrinters(ipp_status_t status) {
+// A spooler without queues answers "not found"; anything else but success
+// means it could not be asked.
+bool answered(ipp_status_t status) {
     return status <= IPP_STATUS_OK_EVENTS_COMPLETE || status == IPP_STATUS_ERROR_NOT_FOUND;
 }
 
+// The printer attributes of one group of the answer; `attr` ends past it.
+PrinterEntry readPrinter(ipp_t* response, ipp_attribute_t*& attr) {
+    PrinterEntry entry;
+    for (; attr && ippGetGroupTag(attr) == IPP_TAG_PRINTER; attr = ippNextAttribute(response)) {
+        const QByteArray name = ippGetName(attr);
+        if (name == "printer-name")
+            entry.name = QString::fromUtf8(ippGetString(attr, 0, nullptr));
+        else if (name == "device-uri")
+            entry.port = QString::fromUtf8(ippGetString(attr, 0, nullptr));
+    }
+    return entry;
+}
+
+std::vector<PrinterEntry> readPrinters(ipp_t* response) {
+    std::vector<PrinterEntry> printers;
+    ipp_attribute_t* attr = ippFirstAttribute(response);
+    while (attr) {
+        if (ippGetGroupTag(attr) != IPP_TAG_PRINTER) {
+            attr = ippNextAttribute(response);
+            continue;
+        }
+        PrinterEntry entry = readPrinter(response, attr);
+        entry.index = static_cast<int>(printers.size()) + 1;
+        if (!entry.name.isEmpty())
+            printers.push_back(std::move(entry));
+    }
+    return printers;
+}
+
+// One CUPS-Get-Printers request rather than cupsGetDests: that one asks
+// twice more and browses the network, each ask costing its own wait when
+// the spooler hangs.
 std::optional<std::vector<PrinterEntry>> listPrinters(const CupsConnection& connection) {
     if (!connection)
         return std::nullopt;
-    DestList list;
-    list.count = cupsGetDests2(connection.http(), &list.dests);
-    if (list.count == 0 && !answeredWithoutPrinters(cupsLastError()))
-        return std::nullopt;
-    std::vector<PrinterEntry> printers;
-    for (int i = 0; i < list.count; ++i) {
-        const cups_dest_t& dest = list.dests[i];
-        // Instances of lpoptions are settings of one queue, not printers.
-        if (dest.instance)
-            continue;
-        const char* uri = cupsGetOption("device-uri", dest.num_options, dest.options);
-        printers.push_back({static_cast<int>(printers.size()) + 1, QString::fromUtf8(dest.name),
-                            QString::fromUtf8(uri ? uri : "")});
-    }
+    ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
+    static const char* const kWanted[] = {"printer-name", "device-uri"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr,
+                  kWanted);
+    ipp_t* response = cupsDoRequest(connection.http(), request, "/");
+    std::optional<std::vector<PrinterEntry>> printers;
+    if (answered(cupsLastError()))
+        printers = readPrinters(response);
+    ippDelete(response);
     return printers;
 }
 

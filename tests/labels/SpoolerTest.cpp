@@ -82,7 +82,7 @@ TEST_F(SpoolerTest, ListsTheLabelQueuesInOrderWithTheirPorts) {
     }
     const qsizetype label = names.indexOf(QStringLiteral("ETIKET"));
     ASSERT_GE(label, 0) << names.join(u',').toStdString();
-    EXPECT_EQ((*printers)[label].port, listenerUri());
+    EXPECT_EQ((*printers)[static_cast<std::size_t>(label)].port, listenerUri());
     EXPECT_TRUE(names.contains(QStringLiteral("ETIKET_KAPALI")));
 }
 
