@@ -1,3 +1,4 @@
+#include "CannedSpooler.h"
 #include "LabelJobs.h"
 #include "ScriptedMessageBoxes.h"
 #include "TestSettings.h"
@@ -130,6 +131,16 @@ TEST_F(SpoolerTest, NoSpoolerAtTheAddressMeansNoListAndNoPrinterQuickly) {
     EXPECT_FALSE(absent.sendRaw(QStringLiteral("ETIKET"), kEpl, m_boxes));
     expectOnlyBox(m_boxes, kNoPrinter);
     EXPECT_LT(clock.elapsed(), 2000);
+}
+
+TEST_F(SpoolerTest, ASpoolerWithoutPrintersGivesAnEmptyListAndAnErrorGivesNone) {
+    const test::CannedSpooler empty(IPP_STATUS_ERROR_NOT_FOUND);
+    const auto none = PrintSpooler(empty.address()).printers();
+    ASSERT_TRUE(none.has_value());
+    EXPECT_TRUE(none->empty());
+
+    const test::CannedSpooler broken(IPP_STATUS_ERROR_INTERNAL);
+    EXPECT_FALSE(PrintSpooler(broken.address()).printers().has_value());
 }
 
 // A spooler that takes the connection and never answers, as a stopped cupsd
