@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,10 +20,13 @@ struct PrinterEntry {
 
 // The print spooler (CUPS): its printers, and raw jobs that reach the printer
 // byte for byte. `server` is a CUPS server address or socket path; empty
-// means the system's own.
+// means the system's own. A spooler that does not answer within `timeout`
+// counts as not there, so a stopped cupsd cannot freeze the program.
 class PrintSpooler {
 public:
-    explicit PrintSpooler(QString server);
+    static constexpr std::chrono::milliseconds kDefaultTimeout{5000};
+
+    explicit PrintSpooler(QString server, std::chrono::milliseconds timeout = kDefaultTimeout);
 
     // Nothing when the spooler cannot be asked.
     std::optional<std::vector<PrinterEntry>> printers() const;
@@ -36,6 +40,7 @@ public:
 
 private:
     QString m_server;
+    std::chrono::milliseconds m_timeout;
 };
 
 } // namespace parvela::labels

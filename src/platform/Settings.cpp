@@ -62,6 +62,10 @@ std::string Settings::batchPassword() const {
     return value(QStringLiteral("Batch/password")).toStdString();
 }
 
+QString Settings::printServer() const {
+    return value(QStringLiteral("Printing/server"));
+}
+
 QString Settings::value(const QString& key, const QString& fallback) const {
     return m_settings->value(key, fallback).toString();
 }

@@ -41,6 +41,8 @@ public:
     // The login of command-line runs when none is given with the command.
     QString batchUser() const;
     std::string batchPassword() const;
+    // The print spooler's address or socket path; empty means the system's.
+    QString printServer() const;
 
     QString value(const QString& key, const QString& fallback = {}) const;
     void setValue(const QString& key, const QString& value);
