@@ -18,7 +18,9 @@ Application::Application(platform::MessageBoxes& boxes)
     , m_catalog(m_settings, boxes)
     , m_jobs(boxes)
     , m_stockContext(m_catalog.stockContext(boxes, m_messenger, m_jobs))
+    , m_barcodes(m_catalog.runner(), boxes)
     , m_stockFeatures(boxes)
+    , m_labels(m_barcodes, m_stockFeatures)
     , m_stockGroups(m_stockContext)
     , m_stockAttributes(m_stockContext, m_machine)
     , m_recipes(m_stockContext, m_catalog.recipes(), costReportOpener(m_catalog, boxes),
@@ -35,7 +37,7 @@ Application::~Application() {
 }
 
 stock::StockFeatures Application::stockFeatures() {
-    return {m_recipes, m_stockGroups, m_ordering, m_stockFeatures, m_stockAttributes};
+    return {m_recipes, m_stockGroups, m_ordering, m_labels, m_stockAttributes};
 }
 
 std::optional<int> Application::start(LoginPrompt& prompt) {
@@ -43,6 +45,8 @@ std::optional<int> Application::start(LoginPrompt& prompt) {
                                     m_boxes) == LoginResult::Cancelled)
         return kLoginCancelled;
     loadSharedLists(m_catalog);
+    // After the login: no box may come before its dialog.
+    m_barcodes.readPrefixes();
     QThread::yieldCurrentThread();
 
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -3,10 +3,12 @@
 #include "app/ActiveUser.h"
 #include "app/CatalogData.h"
 #include "app/GroupDialogOpener.h"
+#include "app/LabelFeatures.h"
 #include "app/NotBuiltMainFeatures.h"
 #include "app/OrderingFeatures.h"
 #include "app/RecipeFeatures.h"
 #include "app/ScaleFeatures.h"
+#include "labels/BarcodeAllocator.h"
 #include "platform/BackgroundJobs.h"
 #include "platform/MachineInfo.h"
 #include "platform/ProgramMessenger.h"
@@ -62,7 +64,10 @@ private:
     // After the catalog: the jobs end before the lists and the runner they use.
     platform::BackgroundJobs m_jobs;
     stock::StockContext m_stockContext;
+    // The stock editor's, for the whole run.
+    labels::BarcodeAllocator m_barcodes;
     stock::NotBuiltStockFeatures m_stockFeatures;
+    LabelFeatures m_labels;
     stock::StockGroupWindows m_stockGroups;
     stock::StockAttributeWindows m_stockAttributes;
     RecipeFeatures m_recipes;

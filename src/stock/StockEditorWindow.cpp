@@ -52,7 +52,10 @@ StockEditorWindow::StockEditorWindow(Mode mode, EditedProduct edited, StockConte
     , m_context(context)
     , m_features(features)
     , m_edited(std::move(edited))
-    , m_editor{context, this, std::move(reapplyFilter)}
+    , m_editor{context, this, std::move(reapplyFilter),
+               [this](const QString& barcode) {
+                   m_controls.setBarcodeNow(barcode);
+               }}
     , m_controls(this, mode == Mode::Edit) {
     setObjectName(QStringLiteral("mdiclient2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -114,7 +117,6 @@ bool StockEditorWindow::event(QEvent* event) {
         m_controls.showCode(QString::number(m_edited.product.stcode));
         return true;
     case platform::msg::kEditorNewBarcode:
-        return true; // a new product's barcode is drawn when the label functions come
     case platform::msg::kEditorBarcodeButton:
         drawBarcode(LabelActions::Barcode::InStore);
         return true;

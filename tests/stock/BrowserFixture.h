@@ -1,8 +1,13 @@
 #pragma once
 
+#include "CatalogFixtures.h"
 #include "DatabaseTest.h"
 #include "TestSettings.h"
 #include "app/CatalogData.h"
+#include "app/LabelFeatures.h"
+#include "app/StartupLoad.h"
+#include "db/StatementJournal.h"
+#include "labels/BarcodeAllocator.h"
 #include "platform/BackgroundJobs.h"
 #include "platform/ProgramMessenger.h"
 #include "stock/NotBuiltStockFeatures.h"
@@ -79,6 +84,28 @@ protected:
     stock::NotBuiltStockFeatures m_notBuilt{m_boxes};
     stock::StockBrowserState m_browser;
     OpenedWindows m_windows;
+};
+
+// The stock editor over the demo restaurant, its statements journalled;
+// `withBarcodes()` draws barcodes as the program does.
+class EditorTestBase : public StockTestBase {
+protected:
+    void SetUp() override {
+        StockTestBase::SetUp();
+        loadDemoRestaurant();
+        app::loadSharedLists(m_catalog);
+        m_catalog.runner().setJournal(&m_journal);
+        m_boxes.clear();
+    }
+
+    stock::StockFeatures withBarcodes() {
+        const stock::StockFeatures rest = m_notBuilt.features();
+        return {rest.recipes, rest.groups, rest.ordering, m_labels, rest.attributes};
+    }
+
+    db::StatementJournal m_journal;
+    labels::BarcodeAllocator m_allocator{m_catalog.runner(), m_boxes};
+    app::LabelFeatures m_labels{m_allocator, m_notBuilt};
 };
 
 } // namespace parvela::test
