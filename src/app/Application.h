@@ -49,6 +49,7 @@ public:
     CatalogData& catalog() { return m_catalog; }
     stock::StockContext& stockContext() { return m_stockContext; }
     platform::BackgroundJobs& jobs() { return m_jobs; }
+    labels::BarcodeAllocator& barcodes() { return m_barcodes; }
     MainWindow* mainWindow() const { return m_mainWindow.get(); }
     // The features of the stock windows: those built, and the rest still
     // answering "not built yet".
