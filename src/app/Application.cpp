@@ -18,7 +18,10 @@ Application::Application(platform::MessageBoxes& boxes)
     , m_catalog(m_settings, boxes)
     , m_jobs(boxes)
     , m_stockContext(m_catalog.stockContext(boxes, m_messenger, m_jobs))
-    , m_stockFeatures(boxes)
+    , m_barcodes(m_catalog.runner(), boxes)
+    , m_spooler(m_settings.printServer())
+    , m_labelPrinter(m_catalog.runner(), m_spooler, boxes)
+    , m_labels(m_barcodes, m_labelPrinter, boxes)
     , m_stockGroups(m_stockContext)
     , m_stockAttributes(m_stockContext, m_machine)
     , m_recipes(m_stockContext, m_catalog.recipes(), costReportOpener(m_catalog, boxes),
@@ -35,7 +38,7 @@ Application::~Application() {
 }
 
 stock::StockFeatures Application::stockFeatures() {
-    return {m_recipes, m_stockGroups, m_ordering, m_stockFeatures, m_stockAttributes};
+    return {m_recipes, m_stockGroups, m_ordering, m_labels, m_stockAttributes};
 }
 
 std::optional<int> Application::start(LoginPrompt& prompt) {
@@ -43,6 +46,9 @@ std::optional<int> Application::start(LoginPrompt& prompt) {
                                     m_boxes) == LoginResult::Cancelled)
         return kLoginCancelled;
     loadSharedLists(m_catalog);
+    // After the login: no box may come before its dialog.
+    m_barcodes.readPrefixes();
+    m_labelPrinter.allocator().readPrefixes();
     QThread::yieldCurrentThread();
 
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -3,15 +3,18 @@
 #include "app/ActiveUser.h"
 #include "app/CatalogData.h"
 #include "app/GroupDialogOpener.h"
+#include "app/LabelFeatures.h"
 #include "app/NotBuiltMainFeatures.h"
 #include "app/OrderingFeatures.h"
 #include "app/RecipeFeatures.h"
 #include "app/ScaleFeatures.h"
+#include "labels/BarcodeAllocator.h"
+#include "labels/LabelPrinter.h"
+#include "labels/PrintSpooler.h"
 #include "platform/BackgroundJobs.h"
 #include "platform/MachineInfo.h"
 #include "platform/ProgramMessenger.h"
 #include "platform/Settings.h"
-#include "stock/NotBuiltStockFeatures.h"
 #include "stock/StockAttributeWindows.h"
 #include "stock/StockContext.h"
 #include "stock/StockGroupWindows.h"
@@ -47,9 +50,10 @@ public:
     CatalogData& catalog() { return m_catalog; }
     stock::StockContext& stockContext() { return m_stockContext; }
     platform::BackgroundJobs& jobs() { return m_jobs; }
+    labels::BarcodeAllocator& barcodes() { return m_barcodes; }
     MainWindow* mainWindow() const { return m_mainWindow.get(); }
-    // The features of the stock windows: those built, and the rest still
-    // answering "not built yet".
+    // What the stock windows open: recipes, groups, orders, labels and the
+    // product's attributes.
     stock::StockFeatures stockFeatures();
 
 private:
@@ -62,7 +66,12 @@ private:
     // After the catalog: the jobs end before the lists and the runner they use.
     platform::BackgroundJobs m_jobs;
     stock::StockContext m_stockContext;
-    stock::NotBuiltStockFeatures m_stockFeatures;
+    // The stock editor's, for the whole run.
+    labels::BarcodeAllocator m_barcodes;
+    labels::PrintSpooler m_spooler;
+    // The label dialog's layout, printer and allocator, for the whole run.
+    labels::LabelPrinter m_labelPrinter;
+    LabelFeatures m_labels;
     stock::StockGroupWindows m_stockGroups;
     stock::StockAttributeWindows m_stockAttributes;
     RecipeFeatures m_recipes;

@@ -17,7 +17,8 @@ namespace parvela::labels {
 // keep one for the whole run.
 class BarcodeAllocator {
 public:
-    explicit BarcodeAllocator(const db::StatementRunner& runner);
+    // `boxes` hears of a counter too long for a 12-digit base.
+    BarcodeAllocator(const db::StatementRunner& runner, platform::MessageBoxes& boxes);
 
     // "READ_SETTINGS": the two numbers of company.barcode.
     void readPrefixes();
@@ -40,7 +41,9 @@ public:
 
     // The next number whose 13-digit code no product has; the code stays in
     // the code text. A draw that fails returns its failure value (0 or less)
-    // and leaves the code text as it was.
+    // and leaves the code text as it was; so does a number of ten digits,
+    // which gives 0 after a box. A failed existence check takes the code as
+    // free.
     int nextFreeNationalBarcode();
     int nextFreeInStoreBarcode();
 
@@ -56,6 +59,7 @@ private:
     int nextFree(int prefix);
 
     const db::StatementRunner& m_runner;
+    platform::MessageBoxes& m_boxes;
     int m_intercode = 0;
     int m_firmacode = 0;
     std::string m_intercodeText;

@@ -32,6 +32,7 @@ bool isWeighedCode(std::string_view barcode);
 
 // Writes the weight's first five digits (1.5 kg: 01500) into characters 8 to
 // 12 of a weighed code and ends it there; the printer adds the check digit.
+// A text shorter than seven characters has no place for them and stays.
 void makeWeighedBarcode(float weightKg, std::string& barcode);
 
 } // namespace parvela::labels

@@ -27,7 +27,7 @@ LabelPrinter::LabelPrinter(const db::StatementRunner& runner, const PrintSpooler
     : m_runner(runner)
     , m_spooler(spooler)
     , m_boxes(boxes)
-    , m_allocator(runner) {}
+    , m_allocator(runner, boxes) {}
 
 void LabelPrinter::choosePrinter(const QString& name) {
     m_printerName = name.left(kPrinterNameCharacters);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/OperationTag.h"
 #include "records/StockDefinition.h"
 
 #include <functional>
@@ -16,14 +17,21 @@ class MessageBoxes;
 // The short codes of the products sold by weight.
 namespace parvela::labels {
 
+// "If_BARKOD_EXISTS": every row of the products that have the barcode. The
+// editor's duplicate check asks the same.
+db::Operation barcodeRowsOperation();
+std::string barcodeRowsStatement(const std::string& barcode);
+
 // "If_BARKOD_EXISTS": 1 when a product has the barcode, 0 when none or
 // after a failure (reported).
 int weighedCodeUsed(const db::StatementRunner& runner, const std::string& barcode);
 
 // "VALIDATE_BARCODE": a code with prefix 24 to 28 is cut to its first seven
-// characters (empty when shorter); when another product has it already, the
-// first free code from 2700001 takes its place, after a box, and is handed
-// to `showNewCode` before a short pause. Other codes come back unchanged.
+// characters (empty when shorter); when a product has it already, the first
+// free code from 2700001 takes its place, after a box, and is handed to
+// `showNewCode` before a short pause. Other codes come back unchanged, and
+// so does a complete EAN-13 code (13 characters or more), such as the
+// in-store codes the editor draws.
 std::string validateWeighedBarcode(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                                    const std::string& barcode,
                                    const std::function<void(const std::string&)>& showNewCode);

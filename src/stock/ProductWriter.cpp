@@ -101,12 +101,6 @@ int updateDayMenu(const db::StatementRunner& runner, StockCode code, int gunmenu
                         code64(code)));
 }
 
-int setPluBarcode(const db::StatementRunner& runner, StockCode code, int barcode) {
-    return run(runner, db::Operation("SET_PLU_OTOMATIK_BARCODE"),
-               db::sqlf("UPDATE stckdef SET stckdef.barcode='%d' WHERE stckdef.stcode=%lld;",
-                        barcode, code64(code)));
-}
-
 int moveWeighedToGroupA(const db::StatementRunner& runner, int acode) {
     return run(runner, db::Operation("UPDATE_TERAZI_STOK_GRUBU"),
                db::sqlf("UPDATE stocks.stckdef SET gra=%d WHERE is_weighed=1;", acode));

@@ -28,7 +28,6 @@ int updateProduct(const db::StatementRunner& runner, const StockDefinition& prod
 int updateCost(const db::StatementRunner& runner, StockCode code, double unitcost);
 // Two operations share this tag; the stock browser's uses the exclamation box.
 int updateDayMenu(const db::StatementRunner& runner, StockCode code, int gunmenu, bool exclaim);
-int setPluBarcode(const db::StatementRunner& runner, StockCode code, int barcode);
 int moveWeighedToGroupA(const db::StatementRunner& runner, int acode);
 int moveWeighedToGroupB(const db::StatementRunner& runner, int bcode);
 int moveGroupBToGroupA(const db::StatementRunner& runner, int acode, int bcode);

@@ -1,5 +1,6 @@
 #include "stock/StockBrowserModel.h"
 
+#include "labels/WeighedBarcodes.h"
 #include "platform/MessageBoxes.h"
 #include "recipes/RecipeListReaders.h"
 #include "stock/ProductDelete.h"
@@ -299,7 +300,7 @@ void StockBrowserModel::functionKey(Qt::Key key, HeldKeys held) {
     } else if (key == Qt::Key_F3 && held.leftCtrl) {
         m_features.recipes.insertBulkRecipes(listedCodes(), m_owner.window);
     } else if (key == Qt::Key_F4 && held.leftCtrl) {
-        assignPluBarcodes(m_context.runner, m_context.boxes, m_context.stock.products);
+        labels::assignWeighedBarcodes(m_context.runner, m_context.boxes, m_context.stock.products);
     }
 }
 

@@ -224,6 +224,11 @@ void StockEditorControls::setBarcode(const QString& barcode) {
     edit(7034)->setText(barcode);
 }
 
+void StockEditorControls::setBarcodeNow(const QString& barcode) {
+    setBarcode(barcode);
+    edit(7034)->repaint();
+}
+
 void StockEditorControls::clearTexts() {
     for (QLineEdit* e : m_edits)
         e->clear();

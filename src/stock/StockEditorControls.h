@@ -29,6 +29,8 @@ public:
     StockEditorForm read() const;
     void showCode(const QString& code);
     void setBarcode(const QString& barcode);
+    // The same, drawn before the caller goes on without the event loop.
+    void setBarcodeNow(const QString& barcode);
     // Empties the edits for the next product; the choices stay.
     void clearTexts();
     void setStatus(const QString& status);

@@ -1,10 +1,10 @@
 #include "stock/StockEditorSave.h"
 
 #include "db/Row.h"
-#include "db/SqlLiteral.h"
 #include "db/StatementRunner.h"
 #include "groups/GroupData.h"
 #include "groups/GroupLookups.h"
+#include "labels/WeighedBarcodes.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Notifications.h"
 #include "stock/CodeChange.h"
@@ -89,25 +89,33 @@ void reapply(EditorContext& context) {
 QString barcodeTaken(const db::StatementRunner& runner, const std::string& barcode,
                      StockCode self) {
     QString owner;
-    (void)runner.query(
-        db::Operation("If_BARKOD_EXISTS", db::BoxStyle::ExclamationTopmost), db::schema::stocks,
-        "SELECT * FROM stocks.stckdef WHERE stocks.stckdef.barcode=" + db::quotedLiteral(barcode) +
-            ";",
-        [&](const db::Row& row) {
-            // Columns of stckdef: id, stcode, …, stname sixteenth.
-            if (owner.isEmpty() && row.int64(2) != self)
-                owner = QStringLiteral("Bu barkod kayıtlı: %1 - %2")
-                            .arg(row.int64(2))
-                            .arg(row.text(16));
-        });
+    (void)runner.query(labels::barcodeRowsOperation(), db::schema::stocks,
+                       labels::barcodeRowsStatement(barcode), [&](const db::Row& row) {
+                           // Columns of stckdef: id, stcode, …, stname sixteenth.
+                           if (owner.isEmpty() && row.int64(2) != self)
+                               owner = QStringLiteral("Bu barkod kayıtlı: %1 - %2")
+                                           .arg(row.int64(2))
+                                           .arg(row.text(16));
+                       });
     return owner;
 }
 
-QString barcodeCheck(const StockContext& context, const StockEditorForm& form,
-                     const StockDefinition& read, StockCode self) {
-    if (form.barcode.size() < kShortestCheckedBarcode)
+// `typed` is what decides whether the barcode is long enough to check.
+QString barcodeCheck(const StockContext& context, const QString& typed, const std::string& barcode,
+                     StockCode self) {
+    if (typed.size() < kShortestCheckedBarcode)
         return {};
-    return barcodeTaken(context.runner, read.barcode, self);
+    return barcodeTaken(context.runner, barcode, self);
+}
+
+// A weighed code cut to its key, or replaced by a free one (shown at once).
+void validateBarcode(EditorContext& context, StockDefinition& product) {
+    StockContext& stock = context.stock;
+    product.barcode = labels::validateWeighedBarcode(
+        stock.runner, stock.boxes, product.barcode, [&context](const std::string& code) {
+            if (context.showBarcode)
+                context.showBarcode(QString::fromStdString(code));
+        });
 }
 
 // Whether a new product has values that the insert leaves to the table
@@ -178,7 +186,8 @@ SaveOutcome saveEdited(EditorContext& context, EditedProduct& edited, const Stoc
     StockDefinition read = edited.product;
     if (!readForm(form, stock.stock.departments, read, stock.boxes, context.owner))
         return {EditSaveResult::Stopped, {}};
-    if (QString taken = barcodeCheck(stock, form, read, read.stcode); !taken.isEmpty())
+    if (QString taken = barcodeCheck(stock, form.barcode, read.barcode, read.stcode);
+        !taken.isEmpty())
         return {EditSaveResult::Stopped, std::move(taken)};
     // A product deleted meanwhile gets no colour or discount rows of a
     // product that no longer exists.
@@ -219,7 +228,10 @@ NewSaveResult saveNew(EditorContext& context, EditedProduct& edited, const Stock
     StockDefinition read = edited.product;
     if (!readForm(form, stock.stock.departments, read, stock.boxes, context.owner))
         return {false, true, {}};
-    if (QString taken = barcodeCheck(stock, form, read, kNoCode); !taken.isEmpty())
+    validateBarcode(context, read);
+    if (QString taken =
+            barcodeCheck(stock, QString::fromStdString(read.barcode), read.barcode, kNoCode);
+        !taken.isEmpty())
         return {false, true, std::move(taken)};
     if (insertProduct(stock.runner, stock.boxes, read) <= 0)
         return {false, false, {}}; // refused or failed, and said so: the form stays as typed

@@ -21,6 +21,8 @@ struct EditorContext {
     // Builds the stock browser's list again with the filter that made it
     // (and redraws what shows it); may be empty.
     std::function<void()> reapplyFilter;
+    // Puts a barcode the save chose into the form at once; may be empty.
+    std::function<void(const QString&)> showBarcode = {};
 };
 
 // A new product filed under the groups selected on the main screen, with
@@ -59,9 +61,9 @@ struct NewSaveResult {
     bool stopped = false; // by the form's checks or a duplicate barcode
     QString status;       // shown under the form
 };
-// Inserts the product. Only when that went through are the lists read
-// again, the browser told and `edited` started over as the next product
-// with the same groups; otherwise it keeps everything typed.
+// Inserts the product, under the barcode a weighed code validates to. Only when that went through
+// are the lists read again, the browser told and `edited` started over as the next product with the
+// same groups; otherwise it keeps everything typed.
 NewSaveResult saveNew(EditorContext& context, EditedProduct& edited, const StockEditorForm& form);
 
 // "Kodu Yenile": the next free code across every table; true when changed.

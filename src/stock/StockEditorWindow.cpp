@@ -52,7 +52,10 @@ StockEditorWindow::StockEditorWindow(Mode mode, EditedProduct edited, StockConte
     , m_context(context)
     , m_features(features)
     , m_edited(std::move(edited))
-    , m_editor{context, this, std::move(reapplyFilter)}
+    , m_editor{context, this, std::move(reapplyFilter),
+               [this](const QString& barcode) {
+                   m_controls.setBarcodeNow(barcode);
+               }}
     , m_controls(this, mode == Mode::Edit) {
     setObjectName(QStringLiteral("mdiclient2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -100,7 +103,7 @@ void StockEditorWindow::connectButtons() {
     onAttribute(7040, [this, &attributes] { attributes.gameParameters(m_edited, this); });
     onAttribute(7003, [this, &attributes] { attributes.choosePicture(m_edited, this); });
     onAttribute(7101, [this, &attributes] { attributes.deletePicture(m_edited, this); });
-    onClick(7094, [this] { m_features.labels.printLabel(m_edited.product, this); });
+    onClick(7094, [this] { printLabel(); });
 }
 
 bool StockEditorWindow::event(QEvent* event) {
@@ -114,7 +117,6 @@ bool StockEditorWindow::event(QEvent* event) {
         m_controls.showCode(QString::number(m_edited.product.stcode));
         return true;
     case platform::msg::kEditorNewBarcode:
-        return true; // a new product's barcode is drawn when the label functions come
     case platform::msg::kEditorBarcodeButton:
         drawBarcode(LabelActions::Barcode::InStore);
         return true;
@@ -124,6 +126,13 @@ bool StockEditorWindow::event(QEvent* event) {
     default:
         return QWidget::event(event);
     }
+}
+
+void StockEditorWindow::printLabel() {
+    // The label shows what the form holds now, saved or not.
+    StockDefinition shown = m_edited.product;
+    if (readForm(m_controls.read(), m_context.stock.departments, shown, m_context.boxes, this))
+        m_features.labels.printLabel(shown, this);
 }
 
 void StockEditorWindow::drawBarcode(LabelActions::Barcode kind) {

@@ -54,6 +54,7 @@ private:
     void propagateCost();
     void renew(bool finishedSeries);
     void chooseColour(bool back);
+    void printLabel();
     void drawBarcode(LabelActions::Barcode kind);
     void postToOwner(int message);
     void postToSelf(int message);

@@ -39,15 +39,4 @@ void moveWeighedToSelectedGroup(const db::StatementRunner& runner, platform::Mes
                owner);
 }
 
-void assignPluBarcodes(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
-                       const std::vector<StockDefinition>& products) {
-    int barcode = kFirstPluBarcode;
-    for (const StockDefinition& product : products) {
-        if (product.is_weighed)
-            setPluBarcode(runner, product.stcode, barcode++);
-    }
-    boxes.tell(QStringLiteral("SET_PLU_OTOMATIK_BARCODE finished.."),
-               QStringLiteral("SET_PLU_OTOMATIK_BARCODE"));
-}
-
 } // namespace parvela::stock

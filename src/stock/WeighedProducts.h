@@ -1,9 +1,5 @@
 #pragma once
 
-#include "records/StockDefinition.h"
-
-#include <vector>
-
 class QObject;
 
 namespace parvela::db {
@@ -19,14 +15,9 @@ class MessageBoxes;
 // Bulk actions on the products sold by weight, started from the stock window.
 namespace parvela::stock {
 
-inline constexpr int kFirstPluBarcode = 2700001;
-
 // After the user agrees, every weighed product goes into the Group A (or B)
 // selected on the main screen.
 void moveWeighedToSelectedGroup(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                                 const groups::GroupData& groups, bool groupB, QObject* owner);
-// Consecutive barcodes from 2700001 for the weighed products, in list order.
-void assignPluBarcodes(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
-                       const std::vector<StockDefinition>& products);
 
 } // namespace parvela::stock

@@ -46,6 +46,22 @@ TEST_F(ApplicationTest, loginThenMaximisedMainWindow) {
 TEST_F(ApplicationTest, cancelledLoginEndsWithExitCodeOne) {
     EXPECT_EQ(m_application.start(m_prompt), 1);
     EXPECT_EQ(m_application.mainWindow(), nullptr);
+    // Nothing is read before the login.
+    EXPECT_EQ(m_application.barcodes().intercodeText(), "");
+}
+
+TEST_F(ApplicationTest, theStockEditorDrawsBarcodesAfterTheLogin) {
+    addUser(1, "1001", "1234", true, true, true);
+    test::TestDatabase::exec(
+        "INSERT INTO company.barcode (intercode, firmacode) VALUES (869, 52340);");
+    m_prompt.enter(QStringLiteral("1001"), "1234");
+    ASSERT_EQ(m_application.start(m_prompt), std::nullopt);
+    EXPECT_EQ(m_application.barcodes().intercode(), 869);
+    EXPECT_EQ(m_application.barcodes().firmacode(), 52340);
+    stock::LabelActions& labels = m_application.stockFeatures().labels;
+    EXPECT_EQ(labels.newBarcode(stock::LabelActions::Barcode::National, nullptr), "8691000000019");
+    EXPECT_EQ(labels.newBarcode(stock::LabelActions::Barcode::InStore, nullptr), "2701000000028");
+    EXPECT_TRUE(m_boxes.shown().empty());
 }
 
 TEST_F(ApplicationTest, developerMachineSkipsTheLogin) {

@@ -3,8 +3,8 @@
 #include "CatalogFixtures.h"
 #include "ModalDriver.h"
 #include "ScaleFixture.h"
+#include "labels/WeighedBarcodes.h"
 #include "scales/PluList.h"
-#include "stock/WeighedProducts.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -97,7 +97,7 @@ TEST_F(ScaleStoreTest, automaticBarcodesGiveThePlusInNameOrder) {
     TestDatabase::exec("UPDATE stocks.stckdef SET barcode='2799999' WHERE stcode=9;");
     m_catalog.readProductSideLists();
     m_catalog.readProducts();
-    stock::assignPluBarcodes(m_catalog.runner(), m_boxes, m_catalog.stock().products);
+    labels::assignWeighedBarcodes(m_catalog.runner(), m_boxes, m_catalog.stock().products);
     m_catalog.readProducts();
     const auto& weighed = m_catalog.scaleStore().weighedProducts();
     ASSERT_EQ(weighed.size(), 2u);

@@ -1,8 +1,15 @@
 #pragma once
 
+#include "CatalogFixtures.h"
 #include "DatabaseTest.h"
 #include "TestSettings.h"
 #include "app/CatalogData.h"
+#include "app/LabelFeatures.h"
+#include "app/StartupLoad.h"
+#include "db/StatementJournal.h"
+#include "labels/BarcodeAllocator.h"
+#include "labels/LabelPrinter.h"
+#include "labels/PrintSpooler.h"
 #include "platform/BackgroundJobs.h"
 #include "platform/ProgramMessenger.h"
 #include "stock/NotBuiltStockFeatures.h"
@@ -79,6 +86,31 @@ protected:
     stock::NotBuiltStockFeatures m_notBuilt{m_boxes};
     stock::StockBrowserState m_browser;
     OpenedWindows m_windows;
+};
+
+// The stock editor over the demo restaurant, its statements journalled;
+// `withBarcodes()` draws barcodes as the program does.
+class EditorTestBase : public StockTestBase {
+protected:
+    void SetUp() override {
+        StockTestBase::SetUp();
+        loadDemoRestaurant();
+        app::loadSharedLists(m_catalog);
+        m_catalog.runner().setJournal(&m_journal);
+        m_boxes.clear();
+    }
+
+    stock::StockFeatures withBarcodes() {
+        const stock::StockFeatures rest = m_notBuilt.features();
+        return {rest.recipes, rest.groups, rest.ordering, m_labels, rest.attributes};
+    }
+
+    db::StatementJournal m_journal;
+    labels::BarcodeAllocator m_allocator{m_catalog.runner(), m_boxes};
+    // A spooler address where nothing answers: the label dialog cannot open.
+    labels::PrintSpooler m_spooler{QStringLiteral("127.0.0.1:9")};
+    labels::LabelPrinter m_labelPrinter{m_catalog.runner(), m_spooler, m_boxes};
+    app::LabelFeatures m_labels{m_allocator, m_labelPrinter, m_boxes};
 };
 
 } // namespace parvela::test

@@ -40,16 +40,8 @@ public:
     std::vector<int> received;
 };
 
-class StockEditorWindowTest : public test::StockTestBase {
+class StockEditorWindowTest : public test::EditorTestBase {
 protected:
-    void SetUp() override {
-        StockTestBase::SetUp();
-        test::loadDemoRestaurant();
-        app::loadSharedLists(m_catalog);
-        m_catalog.runner().setJournal(&m_journal);
-        m_boxes.clear();
-    }
-
     stock::StockDefinition productCopy(stock::StockCode code) const {
         const stock::StockDefinition* found = product(code);
         if (found == nullptr)
@@ -108,7 +100,6 @@ protected:
                              [&](const std::string& t) { return t.starts_with(start); });
     }
 
-    db::StatementJournal m_journal;
     OwnerWindow m_owner;
 };
 
@@ -270,8 +261,8 @@ TEST_F(StockEditorWindowTest, newWindowStaysOpenForTheNextProduct) {
     for (groups::GroupA& group : m_catalog.groups().screenA())
         group.selected = group.acode == 3331;
     int filterRuns = 0;
-    QPointer<StockEditorWindow> window = StockEditorWindow::openNew(
-        m_context, m_notBuilt.features(), &m_owner, [&] { ++filterRuns; });
+    QPointer<StockEditorWindow> window =
+        StockEditorWindow::openNew(m_context, withBarcodes(), &m_owner, [&] { ++filterRuns; });
     QCoreApplication::processEvents();
     {
         const StockEditorWindow* const editor = window.data();
@@ -309,8 +300,8 @@ TEST_F(StockEditorWindowTest, aRefusedInsertKeepsTheFormAndWritesNothingElse) {
     TestDatabase::exec("CREATE TRIGGER stocks.refuse_insert BEFORE INSERT ON stocks.stckdef "
                        "FOR EACH ROW SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='kapali';");
     int filterRuns = 0;
-    QPointer<StockEditorWindow> window = StockEditorWindow::openNew(
-        m_context, m_notBuilt.features(), &m_owner, [&] { ++filterRuns; });
+    QPointer<StockEditorWindow> window =
+        StockEditorWindow::openNew(m_context, withBarcodes(), &m_owner, [&] { ++filterRuns; });
     QCoreApplication::processEvents();
     const long long colours = TestDatabase::count("stocks.colors");
     const long long discounts = TestDatabase::count("stocks.indirim_tablosu");

@@ -1,0 +1,101 @@
+#include "labels/WeighedBarcodes.h"
+
+#include "db/SqlFormat.h"
+#include "db/SqlLiteral.h"
+#include "db/StatementRunner.h"
+#include "labels/BarcodeText.h"
+#include "platform/MessageBoxes.h"
+
+#include <charconv>
+#include <chrono>
+#include <thread>
+
+namespace parvela::labels {
+
+namespace {
+
+constexpr std::size_t kWeighedKey = 7;
+constexpr std::size_t kFullEanCode = 13;
+constexpr auto kShowNewCodeFor = std::chrono::milliseconds(300);
+
+// The number the first two characters read as; 0 for a text of two or less.
+int twoDigitPrefix(const std::string& barcode) {
+    int prefix = 0;
+    if (barcode.size() > 2)
+        std::from_chars(barcode.data(), barcode.data() + 2, prefix);
+    return prefix;
+}
+
+bool isWeighedPrefix(int prefix) {
+    return prefix >= 24 && prefix <= 28;
+}
+
+int firstFreeWeighedCode(const db::StatementRunner& runner) {
+    int code = kFirstWeighedCode;
+    while (weighedCodeUsed(runner, std::to_string(code)) > 0)
+        ++code;
+    return code;
+}
+
+int setWeighedCode(const db::StatementRunner& runner, stock::StockCode code, int barcode) {
+    const db::Outcome outcome = runner.execute(
+        db::Operation("SET_PLU_OTOMATIK_BARCODE"), db::schema::stocks,
+        db::sqlf("UPDATE stckdef SET stckdef.barcode='%d' WHERE stckdef.stcode=%lld;", barcode,
+                 static_cast<long long>(code)));
+    return outcome == db::Outcome::Failed ? -1 : 1;
+}
+
+} // namespace
+
+db::Operation barcodeRowsOperation() {
+    return db::Operation("If_BARKOD_EXISTS", db::BoxStyle::ExclamationTopmost);
+}
+
+std::string barcodeRowsStatement(const std::string& barcode) {
+    return "SELECT * FROM stocks.stckdef WHERE stocks.stckdef.barcode=" +
+           db::quotedLiteral(barcode) + ";";
+}
+
+int weighedCodeUsed(const db::StatementRunner& runner, const std::string& barcode) {
+    bool found = false;
+    (void)runner.queryFirst(barcodeRowsOperation(), db::schema::stocks,
+                            barcodeRowsStatement(barcode),
+                            [&found](const db::Row&) { found = true; });
+    return found ? 1 : 0;
+}
+
+std::string validateWeighedBarcode(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
+                                   const std::string& barcode,
+                                   const std::function<void(const std::string&)>& showNewCode) {
+    if (!isWeighedPrefix(twoDigitPrefix(barcode)) || barcode.size() >= kFullEanCode)
+        return barcode;
+    const std::string key = barcode.size() >= kWeighedKey ? barcode.substr(0, kWeighedKey) : "";
+    // An empty barcode is no code at all, however many products have none.
+    if (key.empty() || weighedCodeUsed(runner, key) <= 0)
+        return key;
+    const std::string next = std::to_string(firstFreeWeighedCode(runner));
+    platform::BoxRequest box;
+    box.text =
+        QStringLiteral("Bu barkod tanımlı oldugundan\n bir sonraki bos barkod no ataniyor:  %1")
+            .arg(QString::fromStdString(next));
+    box.caption = QStringLiteral("VALIDATE_BARCODE");
+    box.icon = platform::BoxIcon::Exclamation;
+    boxes.show(box);
+    if (showNewCode)
+        showNewCode(next);
+    std::this_thread::sleep_for(kShowNewCodeFor);
+    return next;
+}
+
+void assignWeighedBarcodes(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
+                           const std::vector<stock::StockDefinition>& products) {
+    int barcode = kFirstWeighedCode;
+    for (const stock::StockDefinition& product : products) {
+        if (product.is_weighed)
+            setWeighedCode(runner, product.stcode, barcode++);
+    }
+    boxes.tell(QStringLiteral("SET_PLU_OTOMATIK_BARCODE finished.."),
+               QStringLiteral("SET_PLU_OTOMATIK_BARCODE"));
+}
+
+} // namespace parvela::labels
