@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 namespace parvela::labels {
@@ -147,9 +148,13 @@ LabelPrintDialog::LabelPrintDialog(LabelPrinter& printer, const std::vector<Prin
 }
 
 void LabelPrintDialog::buildControls(const std::vector<PrinterEntry>& printers) {
+    // The port column is 110 wide unless an address needs more.
+    int portWidth = 110;
+    for (const PrinterEntry& entry : printers)
+        portWidth = std::max(portWidth, fontMetrics().horizontalAdvance(entry.port) + 16);
     m_printers = platform::listView(
         "1233", {QStringLiteral("İndex"), QStringLiteral("Yazıcı Adı"), QStringLiteral("Port")},
-        {50, 290, 110}, this);
+        {50, 290, portWidth}, this);
     m_printers->setRootIsDecorated(false);
     m_printers->setFixedHeight(110);
     for (const PrinterEntry& entry : printers)
