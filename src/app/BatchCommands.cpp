@@ -10,7 +10,7 @@
 #include "platform/StreamMessageBoxes.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <optional>
 #include <utility>
 
@@ -108,7 +108,9 @@ bool isBatchCall(int argc, char* argv[]) {
 }
 
 int runBatch(int argc, char* argv[]) {
-    const QCoreApplication qtApp(argc, argv);
+    // Verbs draw pictures at most, never windows: no display is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QGuiApplication qtApp(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     const BatchCommand* command = commandNamed(arguments.value(1));
     if (command == nullptr) {

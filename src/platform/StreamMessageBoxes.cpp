@@ -12,8 +12,10 @@ BoxAnswer StreamMessageBoxes::show(const BoxRequest& request) {
     {
         // Workers may report while the main thread does.
         const std::lock_guard lock(m_mutex);
-        writeText(m_stream,
-                  request.caption + QStringLiteral(": ") + request.text + QLatin1Char('\n'));
+        // A box without a caption is its text alone.
+        const QString head =
+            request.caption.isEmpty() ? QString() : request.caption + QStringLiteral(": ");
+        writeText(m_stream, head + request.text + QLatin1Char('\n'));
     }
     ++m_shown;
     return request.defaultAnswer.value_or(escapeAnswerOf(request.buttons));

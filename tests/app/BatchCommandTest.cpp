@@ -1,5 +1,6 @@
 #include "CatalogFixtures.h"
 #include "DatabaseTest.h"
+#include "LabelJobs.h"
 #include "ModalDriver.h"
 #include "RecordingListener.h"
 #include "TestSettings.h"
@@ -12,6 +13,7 @@
 #include "platform/Settings.h"
 
 #include <QAbstractButton>
+#include <QImage>
 #include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -153,7 +155,8 @@ TEST_F(CostReportTest, usageMistakesAreRefusedBeforeTheLogin) {
     const Finished unknown = runProgram({QStringLiteral("no-such-verb")});
     EXPECT_EQ(unknown.exitCode, app::kBatchUsage);
     EXPECT_EQ(unknown.err.toStdString(),
-              "Unknown command \"no-such-verb\"; the commands are: cost-report, plu\n");
+              "Unknown command \"no-such-verb\"; the commands are: cost-report, plu, label, "
+              "label-preview\n");
 }
 
 // The recipe dialog's button, on the lists the start-up loaded.
@@ -254,4 +257,72 @@ TEST_F(PluCommandTest, aDeadScaleOrNoScaleFailsTheRun) {
     run = runProgram({QStringLiteral("plu")});
     EXPECT_EQ(run.exitCode, app::kBatchFailed);
     EXPECT_EQ(run.err, QStringLiteral("rcTERAZIYE_GONDER: Tanımlı bir terazi yok..\n"));
+}
+
+namespace {
+
+// A weighed product printed through the private spooler with the stored
+// layout; the login comes from the program's default settings.
+class LabelCommandTest : public test::DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        m_jobs.clear();
+        test::addUser(1, "1001", "4826", true, true, false);
+        test::addProduct({.stcode = 15, .name = "ŞİŞ KÖFTE", .weighed = true, .sellp1 = 12.5});
+        TestDatabase::exec(
+            "UPDATE stocks.stckdef SET barcode='2700015', unit='kg' WHERE stcode=15;");
+        setDefaults({{"Batch/user", "1001"},
+                     {"Batch/password", "4826"},
+                     {"Printing/server", test::LabelJobs::printServer()}});
+    }
+    void TearDown() override {
+        setDefaults({{"Batch/user", {}}, {"Batch/password", {}}, {"Printing/server", {}}});
+        DatabaseTest::TearDown();
+    }
+    static void setDefaults(std::initializer_list<std::pair<const char*, QString>> values) {
+        platform::Settings defaults;
+        for (const auto& [key, value] : values)
+            defaults.setValue(QString::fromLatin1(key), value);
+        defaults.sync();
+    }
+
+    test::LabelJobs m_jobs;
+};
+
+} // namespace
+
+TEST_F(LabelCommandTest, labelPrintsTheSameBytesAsTheDialogWithTheStoredLayout) {
+    const Finished run = runProgram(
+        {"label", "--stcode", "15", "--printer", "ETIKET", "--weight", "1,5", "--copies", "2"});
+    EXPECT_EQ(run.exitCode, app::kBatchDone) << run.err.toStdString();
+    const std::vector<std::string> jobs = m_jobs.waitFor(1, std::chrono::seconds(10));
+    ASSERT_EQ(jobs.size(), 1U);
+    EXPECT_EQ(jobs[0], "N\r\n"
+                       "A20,5,0,2,1,1,N,\"sis KoFTE\"\r\n"
+                       "B100,26,0,E30,2,4,150,B,\"270001501500\"\r\n"
+                       "A20,222,0,1,1,1,N,\"PKT:1.1.2025\"\r\n"
+                       "A210,222,0,1,1,1,N,\"SKT:4.1.2025\"\r\n"
+                       "A250,200,0,1,1,1,N,\"\"\r\n"
+                       "A20,200,0,2,1,1,N,\"12.50 TL  1.000 kg\"\r\n"
+                       "P2\r\n");
+}
+
+TEST_F(LabelCommandTest, previewWritesThePictureAndFailuresEndTheRun) {
+    QTemporaryDir folder;
+    const QString picture = folder.filePath(QStringLiteral("etiket.png"));
+    Finished run = runProgram({"label-preview", "--stcode", "15", "--out", picture});
+    EXPECT_EQ(run.exitCode, app::kBatchDone) << run.err.toStdString();
+    const QImage image(picture);
+    EXPECT_GE(image.width(), 400);
+    EXPECT_GE(image.height(), 240);
+
+    run = runProgram({"label", "--stcode", "16", "--printer", "ETIKET"});
+    EXPECT_EQ(run.exitCode, app::kBatchFailed);
+    EXPECT_EQ(run.err, QStringLiteral("label: Stok kodu 16 olan ürün yok.\n"));
+    run = runProgram({"label", "--stcode", "15", "--printer", "YOK"});
+    EXPECT_EQ(run.exitCode, app::kBatchFailed);
+    EXPECT_EQ(run.err, QStringLiteral("Yazici Secilmedi ya da yazici yok.!\n"));
+    EXPECT_EQ(runProgram({"label", "--stcode", "15", "--copies", "0"}).exitCode, app::kBatchUsage);
+    EXPECT_TRUE(m_jobs.received().empty());
 }
