@@ -11,6 +11,7 @@
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -88,6 +89,16 @@ std::optional<int> parseOptions(const BatchCommand& command, const QStringList& 
     return std::nullopt;
 }
 
+// A verb that draws gets the fonts and painting of a GUI application, on
+// no display; the others need neither.
+std::unique_ptr<QCoreApplication> applicationFor(const BatchCommand* command, int& argc,
+                                                 char* argv[]) {
+    if (command == nullptr || !command->draws)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
 
 const std::vector<BatchCommand>& batchCommands() {
@@ -108,11 +119,9 @@ bool isBatchCall(int argc, char* argv[]) {
 }
 
 int runBatch(int argc, char* argv[]) {
-    // Verbs draw pictures at most, never windows: no display is needed.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QGuiApplication qtApp(argc, argv);
+    const BatchCommand* command = commandNamed(QString::fromLocal8Bit(argv[1]));
+    const std::unique_ptr<QCoreApplication> qtApp = applicationFor(command, argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    const BatchCommand* command = commandNamed(arguments.value(1));
     if (command == nullptr) {
         platform::writeText(stderr, unknownVerbText(arguments.value(1)));
         return kBatchUsage;

@@ -40,6 +40,8 @@ struct BatchCommand {
     std::function<QString(const QCommandLineParser&)> misuse;
     // Runs after the login; returns the exit code.
     std::function<int(BatchRun&)> run;
+    // Paints a picture (offscreen), so it needs Qt's GUI side.
+    bool draws = false;
 };
 
 // Every verb; a new one adds itself here.

@@ -143,9 +143,10 @@ BatchCommand labelPreviewCommand() {
     return {kPreviewVerb,
             QStringLiteral("Draws a product's label as the printer would print it, into a PNG "
                            "file."),
-            {kCode, kWeight, kOut, kDotsPerMm},
+            {kCode, kCopies, kWeight, kOut, kDotsPerMm},
             misuseOfPreview,
-            runPreview};
+            runPreview,
+            true};
 }
 
 } // namespace parvela::app

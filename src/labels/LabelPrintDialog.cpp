@@ -159,8 +159,9 @@ void LabelPrintDialog::buildControls(const std::vector<PrinterEntry>& printers) 
     m_printers->setFixedHeight(110);
     for (const PrinterEntry& entry : printers)
         new QTreeWidgetItem(m_printers, {QString::number(entry.index), entry.name, entry.port});
+    // A row the user selects; the list taking focus alone chooses nothing.
     connect(m_printers, &QTreeWidget::itemClicked, this, [this] { choosePrinter(); });
-    connect(m_printers, &QTreeWidget::currentItemChanged, this, [this] { choosePrinter(); });
+    connect(m_printers, &QTreeWidget::itemSelectionChanged, this, [this] { choosePrinter(); });
     m_printerName = idLabel("1248", this);
     m_productName = idLabel("1059", this);
     m_barcode = idLabel("1110", this);
@@ -297,6 +298,7 @@ void LabelPrintDialog::showPrinterName() {
     if (!rows.isEmpty()) {
         const QSignalBlocker quiet(m_printers);
         m_printers->setCurrentItem(rows.first());
+        rows.first()->setSelected(true);
     }
 }
 
@@ -307,9 +309,10 @@ void LabelPrintDialog::showProduct() {
 }
 
 void LabelPrintDialog::choosePrinter() {
-    const QTreeWidgetItem* row = m_printers->currentItem();
-    if (row == nullptr)
+    const QList<QTreeWidgetItem*> rows = m_printers->selectedItems();
+    if (rows.isEmpty())
         return;
+    const QTreeWidgetItem* row = rows.first();
     m_printer.choosePrinter(row->text(1).left(255));
     m_printerName->setText(m_printer.printerName());
 }
