@@ -12,6 +12,7 @@
 #include <QCommandLineParser>
 #include <QImageWriter>
 #include <algorithm>
+#include <functional>
 
 namespace parvela::app {
 
@@ -95,37 +96,46 @@ void takeLayout(BatchRun& run, labels::LabelPrinter& printer) {
         layout.weight = labels::typedWeight(run.options.value(kWeight));
 }
 
-int runLabel(BatchRun& run) {
+using LabelWork =
+    std::function<bool(labels::LabelPrinter& printer, const stock::StockDefinition& product)>;
+
+// Runs `work` on the product of --stcode with the stored layout and the
+// options' copies and weight.
+int onProductLabel(BatchRun& run, const QString& verb, const LabelWork& work) {
     CatalogData catalog(run.settings, run.boxes);
-    const std::optional<stock::StockDefinition> product = productOf(run, catalog, kLabelVerb);
+    const std::optional<stock::StockDefinition> product = productOf(run, catalog, verb);
     if (!product)
         return kBatchFailed;
     const labels::PrintSpooler spooler(run.settings.printServer());
     labels::LabelPrinter printer(catalog.runner(), spooler, run.boxes);
     takeLayout(run, printer);
-    printer.choosePrinter(run.options.isSet(kPrinter) ? run.options.value(kPrinter)
-                                                      : spooler.defaultPrinter());
-    return printer.printProductLabel(*product) ? kBatchDone : kBatchFailed;
+    return work(printer, *product) ? kBatchDone : kBatchFailed;
+}
+
+int runLabel(BatchRun& run) {
+    return onProductLabel(
+        run, kLabelVerb, [&run](labels::LabelPrinter& printer, const auto& product) {
+            printer.choosePrinter(run.options.isSet(kPrinter) ? run.options.value(kPrinter)
+                                                              : printer.spooler().defaultPrinter());
+            return printer.printProductLabel(product);
+        });
 }
 
 int runPreview(BatchRun& run) {
-    CatalogData catalog(run.settings, run.boxes);
-    const std::optional<stock::StockDefinition> product = productOf(run, catalog, kPreviewVerb);
-    if (!product)
-        return kBatchFailed;
-    const labels::PrintSpooler spooler(run.settings.printServer());
-    labels::LabelPrinter printer(catalog.runner(), spooler, run.boxes);
-    takeLayout(run, printer);
-    const int dots = run.options.isSet(kDotsPerMm) ? run.options.value(kDotsPerMm).toInt() : 8;
-    const QImage image =
-        labels::renderLabelPreview(labels::productLabelFor(printer.layout(), *product), dots);
-    QImageWriter writer(run.options.value(kOut), "png");
-    if (writer.write(image))
-        return kBatchDone;
-    run.boxes.tell(
-        QStringLiteral("%1 yazılamadı: %2").arg(run.options.value(kOut), writer.errorString()),
-        kPreviewVerb);
-    return kBatchFailed;
+    return onProductLabel(
+        run, kPreviewVerb, [&run](labels::LabelPrinter& printer, const auto& product) {
+            const int dots =
+                run.options.isSet(kDotsPerMm) ? run.options.value(kDotsPerMm).toInt() : 8;
+            const QImage image = labels::renderLabelPreview(
+                labels::productLabelFor(printer.layout(), product), dots);
+            QImageWriter writer(run.options.value(kOut), "png");
+            if (writer.write(image))
+                return true;
+            run.boxes.tell(QStringLiteral("%1 yazılamadı: %2")
+                               .arg(run.options.value(kOut), writer.errorString()),
+                           kPreviewVerb);
+            return false;
+        });
 }
 
 } // namespace

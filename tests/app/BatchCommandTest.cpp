@@ -30,6 +30,14 @@ struct Finished {
     QString err;
 };
 
+// The program's default settings, which a run without options reads.
+void setDefaults(std::initializer_list<std::pair<const char*, QString>> values) {
+    platform::Settings defaults;
+    for (const auto& [key, value] : values)
+        defaults.setValue(QString::fromLatin1(key), value);
+    defaults.sync();
+}
+
 // The program run as a scheduled job would run it: no display at all.
 Finished runProgram(const QStringList& arguments) {
     QProcess program;
@@ -209,12 +217,6 @@ protected:
                      {"Scales/port", {}}});
         DatabaseTest::TearDown();
     }
-    static void setDefaults(std::initializer_list<std::pair<const char*, QString>> values) {
-        platform::Settings defaults;
-        for (const auto& [key, value] : values)
-            defaults.setValue(QString::fromLatin1(key), value);
-        defaults.sync();
-    }
     QByteArray written() const {
         QFile file(m_root.filePath(QStringLiteral("Orvanta/terazi_plu.txt")));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
@@ -279,12 +281,6 @@ protected:
     void TearDown() override {
         setDefaults({{"Batch/user", {}}, {"Batch/password", {}}, {"Printing/server", {}}});
         DatabaseTest::TearDown();
-    }
-    static void setDefaults(std::initializer_list<std::pair<const char*, QString>> values) {
-        platform::Settings defaults;
-        for (const auto& [key, value] : values)
-            defaults.setValue(QString::fromLatin1(key), value);
-        defaults.sync();
     }
 
     test::LabelJobs m_jobs;
