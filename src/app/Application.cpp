@@ -29,7 +29,8 @@ Application::Application(platform::MessageBoxes& boxes)
     , m_mainFeatures(boxes)
     , m_ordering(m_catalog, boxes)
     , m_groupDialogs(m_catalog, boxes)
-    , m_scales({m_catalog, boxes, m_jobs, m_machine, m_settings}) {}
+    , m_scales({m_catalog, boxes, m_jobs, m_machine, m_settings})
+    , m_publish({m_catalog, boxes, m_jobs, m_machine, m_settings, m_mainFeatures}) {}
 
 Application::~Application() {
     // The windows first: they may still wait for a job.
@@ -56,7 +57,7 @@ std::optional<int> Application::start(LoginPrompt& prompt) {
         return kNoMainWindow;
     m_mainWindow = std::make_unique<MainWindow>(
         m_catalog, m_user, m_boxes, m_messenger, m_machine, m_stockContext, stockFeatures(),
-        MainFeatures{m_groupDialogs, m_ordering, m_scales, m_mainFeatures});
+        MainFeatures{m_groupDialogs, m_ordering, m_scales, m_publish});
     m_mainWindow->setGeometry(screen->geometry());
     m_mainWindow->showMaximized();
     m_mainWindow->update();

@@ -6,6 +6,7 @@
 #include "app/LabelFeatures.h"
 #include "app/NotBuiltMainFeatures.h"
 #include "app/OrderingFeatures.h"
+#include "app/PublishFeatures.h"
 #include "app/RecipeFeatures.h"
 #include "app/ScaleFeatures.h"
 #include "labels/BarcodeAllocator.h"
@@ -79,6 +80,7 @@ private:
     OrderingFeatures m_ordering;
     GroupDialogOpener m_groupDialogs;
     ScaleFeatures m_scales;
+    PublishFeatures m_publish;
     std::unique_ptr<MainWindow> m_mainWindow;
 };
 

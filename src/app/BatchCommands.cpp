@@ -5,6 +5,7 @@
 #include "app/LabelCommand.h"
 #include "app/Login.h"
 #include "app/PluCommand.h"
+#include "app/PublishCommand.h"
 #include "platform/MachineInfo.h"
 #include "platform/Settings.h"
 #include "platform/StreamMessageBoxes.h"

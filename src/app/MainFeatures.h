@@ -1,6 +1,9 @@
 #pragma once
 
 #include "groups/GroupLevel.h"
+#include "records/StockDefinition.h"
+
+#include <vector>
 
 class QWidget;
 
@@ -45,7 +48,9 @@ public:
     virtual void sendToBranches(QWidget* owner) = 0;
     virtual void writeDigitalMenu(QWidget* owner) = 0;
     virtual void writeAndUploadMenu(QWidget* owner) = 0;
-    virtual void writeWeighedPriceList(QWidget* owner) = 0;
+    // The price list of what the stock window lists.
+    virtual void writeWeighedPriceList(const std::vector<stock::StockDefinition>& listed,
+                                       QWidget* owner) = 0;
     virtual void importDeliveryMenu(QWidget* owner) = 0;
 };
 

@@ -3,9 +3,12 @@
 #include "app/ArrowPictures.h"
 #include "app/CatalogData.h"
 #include "app/MainHitTest.h"
+#include "platform/BackgroundJobs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MessageListener.h"
 #include "platform/WindowMessages.h"
+#include "publishing/CataloguePublish.h"
+#include "stock/ProductFilters.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -79,6 +82,23 @@ QWidget* MainWindow::childWindow(ChildWindow kind) const {
     return found == m_children.end() ? nullptr : found->second.data();
 }
 
+void MainWindow::showPublished(bool success) {
+    m_state.uploadStatus = success ? publishing::kPublishedStatus : publishing::kNotPublishedStatus;
+    if (success)
+        ++m_state.uploadCount;
+    repaint();
+}
+
+std::vector<stock::StockDefinition> MainWindow::listedProducts() {
+    stock::StockBrowserState& browser = m_stockWindows.browserState();
+    stock::refreshIfStale(browser, m_catalog.stock());
+    std::vector<stock::StockDefinition> listed;
+    listed.reserve(browser.displayed.size());
+    for (std::size_t row = 0; row < browser.displayed.size(); ++row)
+        listed.push_back(stock::productOf(browser, m_catalog.stock(), row));
+    return listed;
+}
+
 void MainWindow::setChildWindow(ChildWindow kind, QWidget* window) {
     m_children[kind] = window;
 }
@@ -102,6 +122,9 @@ bool MainWindow::event(QEvent* event) {
         return true;
     case platform::msg::kStartBranchTransfer:
         m_features.publish.sendToBranches(this);
+        return true;
+    case platform::msg::kCataloguePublished:
+        showPublished(static_cast<platform::JobEvent*>(event)->value() == 1);
         return true;
     case platform::msg::kBringToFront:
         raise();
@@ -202,7 +225,7 @@ void MainWindow::dispatchClick(const MainHit& hit) {
     case MainAction::ConvertTurkishChars:
         return m_commands.rewriteProductNames();
     case MainAction::DisaVerTartilan:
-        return m_features.publish.writeWeighedPriceList(this);
+        return m_features.publish.writeWeighedPriceList(listedProducts(), this);
     case MainAction::Tabledot3:
         return m_features.groups.setMenu(3, this);
     case MainAction::Tabledot4:

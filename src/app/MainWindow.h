@@ -69,6 +69,10 @@ private:
     void openGroupProducts(GroupLevel level);
     // "Grup/Menü Ayarları" for the selected group of `level`.
     void openGroupSettings(GroupLevel level);
+    // The status line and the counter after a publishing run.
+    void showPublished(bool success);
+    // What the stock window lists now.
+    std::vector<stock::StockDefinition> listedProducts();
 
     CatalogData& m_catalog;
     platform::MessageBoxes& m_boxes;

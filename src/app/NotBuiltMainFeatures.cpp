@@ -33,7 +33,8 @@ void NotBuiltMainFeatures::writeDigitalMenu(QWidget* owner) {
 void NotBuiltMainFeatures::writeAndUploadMenu(QWidget* owner) {
     tell("Menüyü Oluştur", owner);
 }
-void NotBuiltMainFeatures::writeWeighedPriceList(QWidget* owner) {
+void NotBuiltMainFeatures::writeWeighedPriceList(const std::vector<stock::StockDefinition>&,
+                                                 QWidget* owner) {
     tell("DışaVer Tartılan", owner);
 }
 void NotBuiltMainFeatures::importDeliveryMenu(QWidget* owner) {

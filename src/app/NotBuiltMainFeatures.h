@@ -22,7 +22,8 @@ public:
     void sendToBranches(QWidget* owner) override;
     void writeDigitalMenu(QWidget* owner) override;
     void writeAndUploadMenu(QWidget* owner) override;
-    void writeWeighedPriceList(QWidget* owner) override;
+    void writeWeighedPriceList(const std::vector<stock::StockDefinition>& listed,
+                               QWidget* owner) override;
     void importDeliveryMenu(QWidget* owner) override;
 
 private:

@@ -13,6 +13,9 @@ inline constexpr int kScaleIdle = 1058;
 inline constexpr int kScaleItemSent = 1059;
 inline constexpr int kStartBranchTransfer = 1075;
 inline constexpr int kBringToFront = 1153;
+// Ours only: a publishing run of the catalogue ended; its value is 1 when it
+// succeeded.
+inline constexpr int kCataloguePublished = 1090;
 
 // Stock browser.
 inline constexpr int kStockListChanged = 1057;

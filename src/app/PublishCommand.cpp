@@ -1,0 +1,138 @@
+#include "app/PublishCommand.h"
+
+#include "app/CatalogData.h"
+#include "app/PublishRuns.h"
+#include "app/StartupLoad.h"
+#include "platform/MachineInfo.h"
+#include "platform/StreamMessageBoxes.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace parvela::app {
+
+namespace {
+
+const QCommandLineOption kNoUpload(QStringLiteral("no-upload"),
+                                   QStringLiteral("Only write the files; send nothing."));
+const QCommandLineOption kGroupB(QStringLiteral("group-b"),
+                                 QStringLiteral("The products of this Group B instead of the "
+                                                "weighed products."),
+                                 QStringLiteral("code"));
+
+// Every shared list; false when a read failed (it said so).
+bool loaded(BatchRun& run, CatalogData& catalog) {
+    const int boxesBefore = run.boxes.shownCount();
+    loadSharedLists(catalog);
+    return run.boxes.shownCount() == boxesBefore;
+}
+
+QString uploadText(const std::optional<int>& result) {
+    if (!result)
+        return QStringLiteral("yüklenmedi");
+    return *result >= 0 ? QStringLiteral("yüklendi")
+                        : QStringLiteral("yüklenemedi (%1)").arg(*result);
+}
+
+void printFiles(BatchRun& run, const publishing::CataloguePublishResult& result) {
+    for (const publishing::PublishedFile& file : result.files) {
+        const QString line =
+            file.writeError.isEmpty()
+                ? QStringLiteral("%1  %2 bayt  %3  sha256 %4\n")
+                      .arg(file.name)
+                      .arg(file.size)
+                      .arg(uploadText(file.upload), QString::fromLatin1(file.sha256))
+                : QStringLiteral("%1  yazılamadı: %2\n").arg(file.name, file.writeError);
+        platform::writeText(run.out, line);
+    }
+}
+
+int runPublish(BatchRun& run) {
+    CatalogData catalog(run.settings, run.boxes);
+    if (!loaded(run, catalog))
+        return kBatchFailed;
+    const std::optional<publishing::CatalogueSnapshot> snapshot = catalogueSnapshot(catalog);
+    if (!snapshot)
+        return kBatchFailed;
+    const bool upload = !run.options.isSet(kNoUpload);
+    const platform::MachineInfo machine = platform::MachineInfo::ofThisComputer(run.settings);
+    const PublishTargetParts target = publishTargetOf(machine, run.settings, upload);
+    const publishing::CataloguePublishResult result =
+        publishing::publishCatalogue(*snapshot, target.target(), catalog.runner(), run.boxes);
+    printFiles(run, result);
+    if (upload)
+        platform::writeText(run.out, result.statusText() + QLatin1Char('\n'));
+    return result.success ? kBatchDone : kBatchFailed;
+}
+
+int runMenu(BatchRun& run) {
+    CatalogData catalog(run.settings, run.boxes);
+    if (!loaded(run, catalog))
+        return kBatchFailed;
+    const platform::MachineInfo machine = platform::MachineInfo::ofThisComputer(run.settings);
+    const std::optional<QString> page = publishing::writeDigitalMenu(
+        menuContentOf(catalog), machine.digitalMenuFolder(), run.boxes);
+    if (!page)
+        return kBatchFailed;
+    platform::writeText(run.out, QDir::toNativeSeparators(*page) + QLatin1Char('\n'));
+    if (run.options.isSet(kNoUpload))
+        return kBatchDone;
+    const int uploaded = publishing::publishMenu(
+        catalog.company(), *page, publishing::WebServer::fromSettings(run.settings), run.boxes);
+    return uploaded >= 0 ? kBatchDone : kBatchFailed;
+}
+
+QString misuseOfPriceList(const QCommandLineParser& options) {
+    bool isCode = true;
+    if (options.isSet(kGroupB))
+        options.value(kGroupB).toInt(&isCode);
+    return isCode ? QString() : QStringLiteral("--group-b needs a Group B code");
+}
+
+int runPriceList(BatchRun& run) {
+    CatalogData catalog(run.settings, run.boxes);
+    const int boxesBefore = run.boxes.shownCount();
+    reloadProducts(catalog);
+    if (run.boxes.shownCount() != boxesBefore)
+        return kBatchFailed;
+    const bool byGroup = run.options.isSet(kGroupB);
+    const int groupB = run.options.value(kGroupB).toInt();
+    std::vector<stock::StockDefinition> listed;
+    for (const stock::StockDefinition& product : catalog.stock().products)
+        if (byGroup ? product.grb == groupB : product.is_weighed)
+            listed.push_back(product);
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    return publishing::writePriceList(listed, desktop, run.boxes, nullptr) ? kBatchDone
+                                                                           : kBatchFailed;
+}
+
+} // namespace
+
+BatchCommand publishCommand() {
+    return {QStringLiteral("publish"),
+            QStringLiteral("Writes the transfer files for the branches and uploads them to the "
+                           "web server, as \"Şubelere Gönder\" does."),
+            {kNoUpload},
+            [](const QCommandLineParser&) { return QString(); },
+            runPublish};
+}
+
+BatchCommand menuCommand() {
+    return {QStringLiteral("menu"),
+            QStringLiteral("Writes the digital menu page and uploads it to the web server."),
+            {kNoUpload},
+            [](const QCommandLineParser&) { return QString(); },
+            runMenu};
+}
+
+BatchCommand priceListCommand() {
+    return {QStringLiteral("price-list"),
+            QStringLiteral("Writes the price list of the weighed products (or of one Group B) "
+                           "on the desktop."),
+            {kGroupB},
+            misuseOfPriceList,
+            runPriceList};
+}
+
+} // namespace parvela::app

@@ -1,0 +1,104 @@
+#include "app/PublishFeatures.h"
+
+#include "app/CatalogData.h"
+#include "app/PublishRuns.h"
+#include "db/DatabaseThread.h"
+#include "platform/BackgroundJobs.h"
+#include "platform/JobProgressDialog.h"
+#include "platform/MachineInfo.h"
+#include "platform/WindowMessages.h"
+#include "publishing/CataloguePublish.h"
+#include "publishing/PagePublish.h"
+#include "publishing/WebUpload.h"
+
+#include <QPointer>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace parvela::app {
+
+namespace {
+
+// The job's end reaches the main window only while it is there.
+std::shared_ptr<platform::JobMailbox> mailboxOf(QWidget* owner) {
+    auto mailbox = std::make_shared<platform::JobMailbox>(owner);
+    if (owner != nullptr)
+        QObject::connect(owner, &QObject::destroyed, [mailbox] { mailbox->detach(); });
+    return mailbox;
+}
+
+void runBehindProgress(platform::BackgroundJobs& jobs, platform::JobWork work, const QString& title,
+                       QWidget* owner) {
+    const QPointer<platform::JobProgressDialog> progress =
+        new platform::JobProgressDialog(jobs, std::move(work), title, owner);
+    progress->exec();
+    delete progress.data();
+}
+
+} // namespace
+
+void PublishFeatures::sendToBranches(QWidget* owner) {
+    std::optional<publishing::CatalogueSnapshot> read = catalogueSnapshot(m_parts.catalog);
+    if (!read) {
+        mailboxOf(owner)->post(platform::msg::kCataloguePublished, 0);
+        return;
+    }
+    auto snapshot = std::make_shared<const publishing::CatalogueSnapshot>(std::move(*read));
+    auto target = std::make_shared<const PublishTargetParts>(
+        publishTargetOf(m_parts.machine, m_parts.settings, true));
+    auto toWindow = mailboxOf(owner);
+    const db::StatementRunner& runner = m_parts.catalog.runner();
+    runBehindProgress(
+        m_parts.jobs,
+        [snapshot, target, toWindow, &runner](platform::JobReport& report) {
+            const db::DatabaseThread databaseThread;
+            report.setRange(publishing::kPublishSteps);
+            const publishing::CataloguePublishResult result = publishing::publishCatalogue(
+                *snapshot, target->target(), runner.withBoxes(report.boxes()), report.boxes(),
+                [&report](int done) { report.step(done); });
+            toWindow->post(platform::msg::kCataloguePublished, result.success ? 1 : 0);
+        },
+        QStringLiteral("Şubelere Gönder"), owner);
+}
+
+std::optional<QString> PublishFeatures::writeMenu() {
+    return publishing::writeDigitalMenu(menuContentOf(m_parts.catalog),
+                                        m_parts.machine.digitalMenuFolder(), m_parts.boxes);
+}
+
+void PublishFeatures::writeDigitalMenu(QWidget* /*owner*/) {
+    (void)writeMenu();
+}
+
+void PublishFeatures::writeAndUploadMenu(QWidget* owner) {
+    const std::optional<QString> page = writeMenu();
+    // A page not written is never replaced by an older copy on the server.
+    if (!page)
+        return;
+    m_parts.catalog.readCompany();
+    auto company = std::make_shared<const records::Company>(m_parts.catalog.company());
+    auto server = std::make_shared<const publishing::WebServer>(
+        publishing::WebServer::fromSettings(m_parts.settings));
+    (void)publishing::makeTransferFolder(m_parts.machine.dataRoot());
+    runBehindProgress(
+        m_parts.jobs,
+        [company, server, path = *page](platform::JobReport& report) {
+            report.setRange(1);
+            publishing::publishMenu(*company, path, *server, report.boxes());
+            report.step(1);
+        },
+        QStringLiteral("Menüyü Oluştur"), owner);
+}
+
+void PublishFeatures::writeWeighedPriceList(const std::vector<stock::StockDefinition>& listed,
+                                            QWidget* owner) {
+    publishing::writePriceList(listed,
+                               QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
+                               m_parts.boxes, owner);
+}
+
+void PublishFeatures::importDeliveryMenu(QWidget* owner) {
+    m_parts.later.importDeliveryMenu(owner);
+}
+
+} // namespace parvela::app

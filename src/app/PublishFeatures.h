@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/MainFeatures.h"
+
+namespace parvela::platform {
+class BackgroundJobs;
+class MachineInfo;
+class MessageBoxes;
+class Settings;
+} // namespace parvela::platform
+
+namespace parvela::app {
+
+class CatalogData;
+
+// "Şubelere Gönder" (transfer files and their upload, on a worker behind a
+// progress dialog), "Menüyü Oluştur" and F1 (the digital menu, uploaded by
+// the first), "DışaVer Tartılan" (the price list on the desktop). The
+// spreadsheet import answers as `later` does.
+class PublishFeatures : public PublishCommands {
+public:
+    struct Parts {
+        CatalogData& catalog;
+        platform::MessageBoxes& boxes;
+        platform::BackgroundJobs& jobs;
+        const platform::MachineInfo& machine;
+        const platform::Settings& settings;
+        PublishCommands& later;
+    };
+
+    explicit PublishFeatures(Parts parts)
+        : m_parts(parts) {}
+
+    void sendToBranches(QWidget* owner) override;
+    void writeDigitalMenu(QWidget* owner) override;
+    void writeAndUploadMenu(QWidget* owner) override;
+    void writeWeighedPriceList(const std::vector<stock::StockDefinition>& listed,
+                               QWidget* owner) override;
+    void importDeliveryMenu(QWidget* owner) override;
+
+private:
+    std::optional<QString> writeMenu();
+
+    Parts m_parts;
+};
+
+} // namespace parvela::app

@@ -1,0 +1,37 @@
+#include "app/PublishRuns.h"
+
+#include "app/CatalogData.h"
+#include "platform/MachineInfo.h"
+#include "stock/StockListReaders.h"
+
+namespace parvela::app {
+
+std::optional<publishing::CatalogueSnapshot> catalogueSnapshot(CatalogData& catalog) {
+    groups::GroupData& groups = catalog.groups();
+    // A read that failed leaves its list empty: publishing that would empty
+    // the branches' categories.
+    if (groups.readGroupA() < 0 || groups.readGroupB() < 0)
+        return std::nullopt;
+    return publishing::CatalogueSnapshot{catalog.company(), catalog.stock().products,
+                                         groups.allGroupA(), groups.allGroupB(),
+                                         catalog.recipes().recipeLines};
+}
+
+publishing::MenuContent menuContentOf(CatalogData& catalog) {
+    publishing::MenuContent content;
+    content.companyName = catalog.company().name;
+    catalog.groups().readGroupBById(content.groups);
+    stock::readPictures(catalog.runner(), content.pictures);
+    content.products = catalog.stock().products;
+    return content;
+}
+
+PublishTargetParts publishTargetOf(const platform::MachineInfo& machine,
+                                   const platform::Settings& settings, bool upload) {
+    PublishTargetParts parts{machine.dataRoot(), machine.transferFolder(), std::nullopt};
+    if (upload)
+        parts.server = publishing::WebServer::fromSettings(settings);
+    return parts;
+}
+
+} // namespace parvela::app

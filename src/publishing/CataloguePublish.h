@@ -1,0 +1,78 @@
+#pragma once
+
+#include "groups/GroupRecords.h"
+#include "records/Company.h"
+#include "records/RecipeLine.h"
+#include "records/StockDefinition.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace parvela::db {
+class StatementRunner;
+}
+namespace parvela::platform {
+class MessageBoxes;
+}
+
+namespace parvela::publishing {
+
+struct WebServer;
+
+inline const QString kPublishedStatus =
+    QStringLiteral("Stok Tanımları Web Server'a yüklendi. : SUCCESS");
+inline const QString kNotPublishedStatus =
+    QStringLiteral("Stok Tanımları Web Server'a yüklenemedi. : FAILED");
+
+// What one run publishes, copied from the lists in memory so the run can go
+// on off the user-interface thread.
+struct CatalogueSnapshot {
+    records::Company company;
+    std::vector<stock::StockDefinition> products;
+    std::vector<groups::GroupA> groupsA;
+    std::vector<groups::GroupB> groupsB;
+    std::vector<recipes::RecipeLine> recipeLines;
+};
+
+struct PublishedFile {
+    QString name;
+    qint64 size = 0;
+    QByteArray sha256;         // hex, of the bytes written
+    QString writeError;        // empty when written
+    std::optional<int> upload; // the upload's result, when one was made
+};
+
+struct CataloguePublishResult {
+    std::vector<PublishedFile> files;
+    std::optional<int> insertRequest; // the product-insert request's result
+    std::optional<int> uploadNotice;
+    std::uint32_t synchId = 0;
+    bool success = false;
+
+    const QString& statusText() const { return success ? kPublishedStatus : kNotPublishedStatus; }
+};
+
+struct PublishTarget {
+    QString dataRoot;
+    QString transferFolder;
+    // Nothing: the files are only written.
+    const WebServer* server = nullptr;
+};
+
+// "Şubelere Gönder": the five transfer files, each written whole and
+// uploaded, the two requests, and the synchronisation number. Success needs
+// every file written and, with a server, the four record files taken by it.
+// `onStep` hears after each of the five files.
+CataloguePublishResult publishCatalogue(const CatalogueSnapshot& snapshot,
+                                        const PublishTarget& target,
+                                        const db::StatementRunner& runner,
+                                        platform::MessageBoxes& boxes,
+                                        const std::function<void(int done)>& onStep = {});
+
+inline constexpr int kPublishSteps = 5;
+
+} // namespace parvela::publishing

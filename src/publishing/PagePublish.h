@@ -1,0 +1,49 @@
+#pragma once
+
+#include "groups/GroupRecords.h"
+#include "records/Company.h"
+#include "records/StockDefinition.h"
+#include "records/StockRecords.h"
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+class QObject;
+
+namespace parvela::platform {
+class MessageBoxes;
+}
+
+// Writing the two HTML pages, and the menu page's upload.
+namespace parvela::publishing {
+
+struct WebServer;
+
+inline const QString kMenuPageFile = QStringLiteral("index.html");
+
+// "DışaVer Tartılan": the price list of `products` into `folder` (the
+// desktop), then the box saying so. False, after a box naming the file and
+// the reason, when it could not be written.
+bool writePriceList(const std::vector<stock::StockDefinition>& products, const QString& folder,
+                    platform::MessageBoxes& boxes, QObject* owner);
+
+struct MenuContent {
+    QString companyName;
+    std::vector<groups::GroupB> groups;
+    std::vector<stock::StockDefinition> products;
+    std::vector<stock::ProductPicture> pictures;
+};
+
+// The digital menu page into `folder` (made when missing); its path, or
+// nothing after a box naming the file and the reason.
+std::optional<QString> writeDigitalMenu(const MenuContent& content, const QString& folder,
+                                        platform::MessageBoxes& boxes);
+
+// "FTP_UPLOAD_MENU_FILE": the page to the restaurant's menu folder on the
+// web server; the upload's result. The closing box says it went only when it
+// did: a failed upload has said why.
+int publishMenu(const records::Company& company, const QString& pagePath, const WebServer& server,
+                platform::MessageBoxes& boxes);
+
+} // namespace parvela::publishing
