@@ -16,6 +16,7 @@ namespace {
 namespace at = stockrecord;
 
 constexpr qsizetype kGroupNameUnits = 64;
+constexpr std::size_t kGroupNameBytes = 2 * kGroupNameUnits;
 
 std::string narrow(const std::string& utf8) {
     return db::Cp1254::encodeLossy(QString::fromStdString(utf8));
@@ -71,6 +72,14 @@ void putTexts(RecordBytes& record, const stock::StockDefinition& p) {
     record.putNarrow(at::kName, at::kNameSize, nameOf(p.stname));
 }
 
+// Both group records carry the same block after their codes.
+void putGroupBlock(RecordBytes& record, std::size_t offset, const QString& name, bool posmenu,
+                   int tur) {
+    record.putWide(offset, kGroupNameUnits, name);
+    record.putByte(offset + kGroupNameBytes, posmenu);
+    record.putInt32(offset + kGroupNameBytes + 4, tur);
+}
+
 template <typename Item, typename MakeRecord>
 std::string joined(const std::vector<Item>& items, std::size_t recordSize, MakeRecord make) {
     std::string bytes;
@@ -93,9 +102,7 @@ std::string stockRecord(const stock::StockDefinition& product, int companyId) {
 std::string groupARecord(const groups::GroupA& group) {
     RecordBytes record(kGroupARecordSize);
     record.putInt32(0, group.acode);
-    record.putWide(4, kGroupNameUnits, group.wideName);
-    record.putByte(132, group.posmenu);
-    record.putInt32(136, group.tur);
+    putGroupBlock(record, 4, group.wideName, group.posmenu, group.tur);
     return record.bytes();
 }
 
@@ -103,9 +110,7 @@ std::string groupBRecord(const groups::GroupB& group) {
     RecordBytes record(kGroupBRecordSize);
     record.putInt32(0, group.acode);
     record.putInt32(4, group.bcode);
-    record.putWide(8, kGroupNameUnits, group.wideName);
-    record.putByte(136, group.posmenu);
-    record.putInt32(140, group.tur);
+    putGroupBlock(record, 8, group.wideName, group.posmenu, group.tur);
     return record.bytes();
 }
 
