@@ -27,6 +27,8 @@ public:
     QString digitalMenuImagesFolder() const;
     // The weighed products' list the scales load.
     QString scalePluFile() const;
+    // The catalogue's files for the branches and the web service.
+    QString transferFolder() const;
     QString pathUnderRoot(const QString& relative) const;
 
 private:

@@ -37,7 +37,9 @@ std::string groupAFile(const std::vector<groups::GroupA>& groups);
 std::string groupBFile(const std::vector<groups::GroupB>& groups);
 std::string recipeFile(const std::vector<recipes::RecipeLine>& lines);
 // "isletme_code=>…,type=>…,…,sellp1=>12.50" per product, "|" between them,
-// taken from each product's record.
+// taken from each product's record. Barcode, serial, name and unit pass the
+// transfer sanitiser with line breaks blanked, so no text can add a "|",
+// "," or line; the records keep them as stored.
 std::string keyList(const std::vector<stock::StockDefinition>& products, int companyId);
 
 // 0 when `<root>/Orvanta/transfer` is there or was made; -1 when

@@ -1,37 +1,19 @@
 #include "labels/LabelCommands.h"
 
+#include "TurkishLocale.h"
 #include "labels/Epl2Reader.h"
 #include "labels/LabelLayout.h"
 
 #include <cfloat>
 #include <climits>
 #include <gtest/gtest.h>
-#include <locale.h>
 
 using namespace parvela;
 using labels::LabelLayout;
 
 namespace {
 
-// Runs the label building under a locale whose decimal point is a comma.
-class TurkishLocale {
-public:
-    TurkishLocale()
-        : m_locale(newlocale(LC_ALL_MASK, "tr_TR.UTF-8", nullptr))
-        , m_previous(m_locale ? uselocale(m_locale) : nullptr) {}
-    ~TurkishLocale() {
-        if (m_locale) {
-            uselocale(m_previous);
-            freelocale(m_locale);
-        }
-    }
-    TurkishLocale(const TurkishLocale&) = delete;
-    TurkishLocale& operator=(const TurkishLocale&) = delete;
-
-private:
-    locale_t m_locale;
-    locale_t m_previous;
-};
+using test::TurkishLocale;
 
 LabelLayout exampleLayout() {
     LabelLayout l;
