@@ -55,6 +55,10 @@ QString MachineInfo::scalePluFile() const {
     return pathUnderRoot(QStringLiteral("Orvanta/terazi_plu.txt"));
 }
 
+QString MachineInfo::digitalMenuFolder() const {
+    return pathUnderRoot(QStringLiteral("Orvanta/digital_menu"));
+}
+
 QString MachineInfo::digitalMenuImagesFolder() const {
     return pathUnderRoot(QStringLiteral("Orvanta/digital_menu/images"));
 }
