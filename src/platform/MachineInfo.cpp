@@ -59,6 +59,10 @@ QString MachineInfo::transferFolder() const {
     return pathUnderRoot(QStringLiteral("Orvanta/transfer"));
 }
 
+QString MachineInfo::digitalMenuFolder() const {
+    return pathUnderRoot(QStringLiteral("Orvanta/digital_menu"));
+}
+
 QString MachineInfo::digitalMenuImagesFolder() const {
     return pathUnderRoot(QStringLiteral("Orvanta/digital_menu/images"));
 }

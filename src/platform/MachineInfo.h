@@ -25,6 +25,8 @@ public:
     // Where the tills and the digital menu find the products' pictures.
     QString imagesFolder() const;
     QString digitalMenuImagesFolder() const;
+    // Where the guests' menu page is written before it is uploaded.
+    QString digitalMenuFolder() const;
     // The weighed products' list the scales load.
     QString scalePluFile() const;
     // The catalogue's files for the branches and the web service.
