@@ -5,10 +5,10 @@
 #include "app/StartupLoad.h"
 #include "platform/MachineInfo.h"
 #include "platform/StreamMessageBoxes.h"
+#include "publishing/HtmlPages.h"
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QStandardPaths>
 
 namespace parvela::app {
 
@@ -71,8 +71,8 @@ int runMenu(BatchRun& run) {
     if (!loaded(run, catalog))
         return kBatchFailed;
     const platform::MachineInfo machine = platform::MachineInfo::ofThisComputer(run.settings);
-    const std::optional<QString> page = publishing::writeDigitalMenu(
-        menuContentOf(catalog), machine.digitalMenuFolder(), run.boxes);
+    const std::optional<QString> page =
+        publishing::writeDigitalMenu(menuContentOf(catalog), machine, run.boxes);
     if (!page)
         return kBatchFailed;
     platform::writeText(run.out, QDir::toNativeSeparators(*page) + QLatin1Char('\n'));

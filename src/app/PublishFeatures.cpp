@@ -12,7 +12,6 @@
 #include "publishing/WebUpload.h"
 
 #include <QPointer>
-#include <QStandardPaths>
 #include <QWidget>
 
 namespace parvela::app {
@@ -62,8 +61,8 @@ void PublishFeatures::sendToBranches(QWidget* owner) {
 }
 
 std::optional<QString> PublishFeatures::writeMenu() {
-    return publishing::writeDigitalMenu(menuContentOf(m_parts.catalog),
-                                        m_parts.machine.digitalMenuFolder(), m_parts.boxes);
+    return publishing::writeDigitalMenu(menuContentOf(m_parts.catalog), m_parts.machine,
+                                        m_parts.boxes);
 }
 
 void PublishFeatures::writeDigitalMenu(QWidget* /*owner*/) {
@@ -92,9 +91,7 @@ void PublishFeatures::writeAndUploadMenu(QWidget* owner) {
 
 void PublishFeatures::writeWeighedPriceList(const std::vector<stock::StockDefinition>& listed,
                                             QWidget* owner) {
-    publishing::writePriceList(listed,
-                               QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
-                               m_parts.boxes, owner);
+    publishing::writePriceList(listed, m_parts.boxes, owner);
 }
 
 void PublishFeatures::importDeliveryMenu(QWidget* owner) {

@@ -82,10 +82,10 @@ private:
         return true;
     }
 
+    // The reason names the file.
     void tellNotWritten(const PublishedFile& file) {
-        m_boxes.tell(QStringLiteral("%1 yazılamadı: %2")
-                         .arg(QDir::toNativeSeparators(pathOf(file.name)), file.writeError),
-                     QStringLiteral("Şubelere Gönder"), platform::BoxIcon::Exclamation);
+        m_boxes.tell(file.writeError, QStringLiteral("Şubelere Gönder"),
+                     platform::BoxIcon::Exclamation);
     }
 
     QString pathOf(const QString& name) const {

@@ -11,21 +11,20 @@ namespace parvela::publishing {
 
 namespace {
 
-void tellNotWritten(platform::MessageBoxes& boxes, const QString& path, const QString& reason,
-                    const QString& caption, QObject* owner) {
-    boxes.tell(QStringLiteral("%1 yazılamadı: %2").arg(QDir::toNativeSeparators(path), reason),
-               caption, platform::BoxIcon::Exclamation, owner);
+// The reason names the file.
+void tellNotWritten(platform::MessageBoxes& boxes, const QString& reason, const QString& caption,
+                    QObject* owner) {
+    boxes.tell(reason, caption, platform::BoxIcon::Exclamation, owner);
 }
 
 } // namespace
 
-bool writePriceList(const std::vector<stock::StockDefinition>& products, const QString& folder,
+bool writePriceList(const std::vector<stock::StockDefinition>& products,
                     platform::MessageBoxes& boxes, QObject* owner) {
     const QString caption = QStringLiteral("EXport Tartılan Ürünler");
-    const QString path = QDir(folder).filePath(kPriceListFile);
-    if (const QString reason = writeFileAtomically(path, priceListPage(products));
+    if (const QString reason = writeFileAtomically(priceListPath(), priceListPage(products));
         !reason.isEmpty()) {
-        tellNotWritten(boxes, path, reason, caption, owner);
+        tellNotWritten(boxes, reason, caption, owner);
         return false;
     }
     boxes.tell(QStringLiteral("Tartılan Ürünler Masaüstüne çıkartılmıştır."), caption,
@@ -33,18 +32,19 @@ bool writePriceList(const std::vector<stock::StockDefinition>& products, const Q
     return true;
 }
 
-std::optional<QString> writeDigitalMenu(const MenuContent& content, const QString& folder,
+std::optional<QString> writeDigitalMenu(const MenuContent& content,
+                                        const platform::MachineInfo& machine,
                                         platform::MessageBoxes& boxes) {
-    const QString path = QDir(folder).filePath(kMenuPageFile);
-    QString reason;
-    if (!QDir().mkpath(folder))
-        reason = QStringLiteral("klasör oluşturulamadı");
-    else
-        reason = writeFileAtomically(path, digitalMenuPage(content.companyName, content.groups,
-                                                           content.products, content.pictures));
+    const QString path = digitalMenuPath(machine);
+    const QString reason =
+        makeDigitalMenuFolder(machine)
+            ? writeFileAtomically(path, digitalMenuPage(content.companyName, content.groups,
+                                                        content.products, content.pictures))
+            : QStringLiteral("%1 yazılamadı: klasörü oluşturulamadı")
+                  .arg(QDir::toNativeSeparators(path));
     if (reason.isEmpty())
         return path;
-    tellNotWritten(boxes, path, reason, QStringLiteral("Menüyü Oluştur"), nullptr);
+    tellNotWritten(boxes, reason, QStringLiteral("Menüyü Oluştur"), nullptr);
     return std::nullopt;
 }
 

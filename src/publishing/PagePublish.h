@@ -12,20 +12,19 @@
 class QObject;
 
 namespace parvela::platform {
+class MachineInfo;
 class MessageBoxes;
-}
+} // namespace parvela::platform
 
 // Writing the two HTML pages, and the menu page's upload.
 namespace parvela::publishing {
 
 struct WebServer;
 
-inline const QString kMenuPageFile = QStringLiteral("index.html");
-
-// "DışaVer Tartılan": the price list of `products` into `folder` (the
-// desktop), then the box saying so. False, after a box naming the file and
-// the reason, when it could not be written.
-bool writePriceList(const std::vector<stock::StockDefinition>& products, const QString& folder,
+// "DışaVer Tartılan": the price list of `products` on the desktop, then the
+// box saying so. False, after a box naming the file and the reason, when it
+// could not be written.
+bool writePriceList(const std::vector<stock::StockDefinition>& products,
                     platform::MessageBoxes& boxes, QObject* owner);
 
 struct MenuContent {
@@ -35,9 +34,10 @@ struct MenuContent {
     std::vector<stock::ProductPicture> pictures;
 };
 
-// The digital menu page into `folder` (made when missing); its path, or
-// nothing after a box naming the file and the reason.
-std::optional<QString> writeDigitalMenu(const MenuContent& content, const QString& folder,
+// The digital menu page under the data root (its folder made when missing);
+// its path, or nothing after a box naming the file and the reason.
+std::optional<QString> writeDigitalMenu(const MenuContent& content,
+                                        const platform::MachineInfo& machine,
                                         platform::MessageBoxes& boxes);
 
 // "FTP_UPLOAD_MENU_FILE": the page to the restaurant's menu folder on the
