@@ -1,22 +1,16 @@
 #include "WebServers.h"
 
+#include "SharedServerFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTcpServer>
-#include <fcntl.h>
 #include <map>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace parvela::test {
 
 namespace {
-
-QString fromEnvironment(const char* name, const QString& fallback) {
-    const QString value = qEnvironmentVariable(name);
-    return value.isEmpty() ? fallback : value;
-}
 
 QString webFolder() {
     return fromEnvironment("PARVELA_WEB_DIR", QStringLiteral(PARVELA_SOURCE_DIR "/.local/web"));
@@ -24,15 +18,6 @@ QString webFolder() {
 
 QString requestFolder() {
     return webFolder() + QStringLiteral("/http/requests");
-}
-
-void lockTheServers() {
-    static const bool locked = [] {
-        const std::string path = "/tmp/parvela-test-web-" + std::to_string(getuid()) + ".lock";
-        const int fd = open(path.c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0600);
-        return fd >= 0 && flock(fd, LOCK_EX) == 0;
-    }();
-    (void)locked;
 }
 
 void writeFile(const QString& path, const std::string& bytes) {
@@ -44,21 +29,14 @@ void writeFile(const QString& path, const std::string& bytes) {
 
 // request-N.txt by N; the server renames a request into place once written.
 std::map<int, QString> requestFiles() {
-    std::map<int, QString> files;
-    const QDir dir(requestFolder());
-    for (const QString& name : dir.entryList({QStringLiteral("request-*.txt")}, QDir::Files)) {
-        bool ok = false;
-        const int number = name.mid(8, name.size() - 12).toInt(&ok);
-        if (ok)
-            files.emplace(number, dir.filePath(name));
-    }
-    return files;
+    return numberedFiles(requestFolder(), QStringLiteral("request-"), QStringLiteral(".txt"));
 }
 
 } // namespace
 
 WebServers::WebServers() {
-    lockTheServers();
+    static const bool locked = lockForThisProgram("parvela-test-web");
+    (void)locked;
 }
 
 publishing::WebServer WebServers::server() {
@@ -108,13 +86,7 @@ void WebServers::resetHttp(const std::string& body) const {
 }
 
 std::vector<std::string> WebServers::requests() const {
-    std::vector<std::string> received;
-    for (const auto& [number, path] : requestFiles()) {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            received.push_back(file.readAll().toStdString());
-    }
-    return received;
+    return contentsOf(requestFiles());
 }
 
 } // namespace parvela::test
