@@ -29,9 +29,8 @@ std::chrono::seconds secondsSetting(const platform::Settings& settings, const QS
 WebServer WebServer::fromSettings(const platform::Settings& settings) {
     WebServer server;
     server.host = settings.value(QStringLiteral("Web/host")).trimmed();
-    server.ftpUser = settings.value(QStringLiteral("Web/ftpUser"), QStringLiteral("korvasiltem"));
-    server.ftpPassword =
-        settings.value(QStringLiteral("Web/ftpPassword"), QStringLiteral("rKte7m41"));
+    server.ftpUser = settings.value(QStringLiteral("Web/ftpUser"), server.ftpUser);
+    server.ftpPassword = settings.value(QStringLiteral("Web/ftpPassword"), server.ftpPassword);
     server.ftpPort = numberSetting(settings, QStringLiteral("Web/ftpPort"), server.ftpPort, 65535);
     server.httpPort =
         numberSetting(settings, QStringLiteral("Web/httpPort"), server.httpPort, 65535);
