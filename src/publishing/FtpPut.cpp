@@ -15,6 +15,7 @@ const std::string kCustomerFolders = "httpdocs/customer_yedek";
 struct PutState {
     QFile* source = nullptr;
     std::string lastResponse;
+    bool loggedIn = false;
 };
 
 size_t readSource(char* buffer, size_t size, size_t count, void* data) {
@@ -30,8 +31,11 @@ int keepResponse(CURL*, curl_infotype type, char* data, size_t size, void* state
     std::string line(data, size);
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
         line.pop_back();
+    auto* put = static_cast<PutState*>(state);
     if (!line.empty())
-        static_cast<PutState*>(state)->lastResponse = line;
+        put->lastResponse = line;
+    if (line.starts_with("230"))
+        put->loggedIn = true;
     return 0;
 }
 
@@ -102,7 +106,7 @@ int putFile(const WebServer& server, const RemoteFile& file, const QString& loca
     CurlList commands;
     // '*': the old file may well not be there.
     commands.append("*DELE " + db::Cp1254::encodeLossy(remoteName));
-    PutState state{&source, {}};
+    PutState state{&source, {}, false};
     setUpPut(curl, server, state, commands);
     curl_easy_setopt(curl.get(), CURLOPT_URL, ftpUrl(curl, server, file).c_str());
     const CURLcode code = curl_easy_perform(curl.get());
@@ -110,7 +114,9 @@ int putFile(const WebServer& server, const RemoteFile& file, const QString& loca
         return kUploadDone;
     if (code == CURLE_REMOTE_ACCESS_DENIED)
         return kNoFolder;
-    if (curl.connectionFailed(code)) {
+    // A server that stops answering before the login never gave a session.
+    const bool silentServer = code == CURLE_OPERATION_TIMEDOUT && !state.loggedIn;
+    if (curl.connectionFailed(code) || silentServer) {
         boxes.tell(QStringLiteral("hFtpSession FAILED"), QStringLiteral("FAILED InternetConnect"));
         return kNoConnection;
     }

@@ -2,7 +2,9 @@
 #include "WebServers.h"
 #include "publishing/WebUpload.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -86,6 +88,19 @@ TEST_F(WebRequestTest, AFailedRequestLeavesTheOldResponse) {
         EXPECT_EQ(sendWebRequest(m_server, path, m_response), kNoRequest) << path;
     EXPECT_EQ(response(), "old");
     EXPECT_TRUE(m_web.requests().empty());
+}
+
+TEST_F(WebRequestTest, ASilentServerIsGivenUpOn) {
+    writeResponse("old");
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    m_server.httpPort = silent.serverPort();
+    m_server.transferTimeout = std::chrono::seconds(1);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(sendWebRequest(m_server, "/a.php/?b=1", m_response), kNoRequest);
+    EXPECT_LT(clock.elapsed(), 4000);
+    EXPECT_EQ(response(), "old");
 }
 
 TEST(WebServerSettingsTest, DefaultsAndSetValues) {

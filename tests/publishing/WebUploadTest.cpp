@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -103,6 +104,18 @@ TEST_F(FtpUploadTest, NoServerFailsQuickly) {
     clock.start();
     EXPECT_EQ(upload(localFile(kBinary)), kNoConnection);
     EXPECT_LT(clock.elapsed(), 2000);
+    expectOneBox(QStringLiteral("hFtpSession FAILED"), QStringLiteral("FAILED InternetConnect"));
+}
+
+TEST_F(FtpUploadTest, ASilentServerIsGivenUpOn) {
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    m_server.ftpPort = silent.serverPort();
+    m_server.transferTimeout = std::chrono::seconds(1);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(upload(localFile(kBinary)), kNoConnection);
+    EXPECT_LT(clock.elapsed(), 4000);
     expectOneBox(QStringLiteral("hFtpSession FAILED"), QStringLiteral("FAILED InternetConnect"));
 }
 
