@@ -80,10 +80,10 @@ void setUpPut(CurlEasy& curl, const WebServer& server, PutState& state, const Cu
     curl.setTimeouts(server.connectTimeout, server.transferTimeout);
 }
 
-int putFailed(const std::string& reason, const QString& localPath, const QString& remoteName,
+int putFailed(const QString& reason, const QString& localPath, const QString& remoteName,
               platform::MessageBoxes& boxes) {
     boxes.tell(
-        db::Cp1254::decode(reason) + QStringLiteral("\n") +
+        reason + QStringLiteral("\n") +
             QStringLiteral("localFilePath: %1 \n\n RemoteFile: %2").arg(localPath, remoteName),
         QStringLiteral("FAILED FtpSetCurrentDirectory"));
     return kPutFailed;
@@ -102,7 +102,7 @@ int putFile(const WebServer& server, const RemoteFile& file, const QString& loca
     QFile source(localPath);
     // Nothing to put: the remote file is left alone.
     if (!source.open(QIODevice::ReadOnly))
-        return putFailed(source.errorString().toStdString(), localPath, remoteName, boxes);
+        return putFailed(source.errorString(), localPath, remoteName, boxes);
     CurlList commands;
     // '*': the old file may well not be there.
     commands.append("*DELE " + db::Cp1254::encodeLossy(remoteName));
@@ -120,7 +120,7 @@ int putFile(const WebServer& server, const RemoteFile& file, const QString& loca
         boxes.tell(QStringLiteral("hFtpSession FAILED"), QStringLiteral("FAILED InternetConnect"));
         return kNoConnection;
     }
-    return putFailed(state.lastResponse, localPath, remoteName, boxes);
+    return putFailed(db::Cp1254::decode(state.lastResponse), localPath, remoteName, boxes);
 }
 
 } // namespace
