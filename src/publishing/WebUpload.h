@@ -18,11 +18,11 @@ class Settings;
 namespace parvela::publishing {
 
 struct WebServer {
-    QString host;        // Web/host
-    QString ftpUser;     // Web/ftpUser, "korvasiltem" unless set
-    QString ftpPassword; // Web/ftpPassword, "rKte7m41" unless set
-    int ftpPort = 21;    // Web/ftpPort
-    int httpPort = 80;   // Web/httpPort
+    QString host;                                     // Web/host
+    QString ftpUser = QStringLiteral("korvasiltem");  // Web/ftpUser
+    QString ftpPassword = QStringLiteral("rKte7m41"); // Web/ftpPassword
+    int ftpPort = 21;                                 // Web/ftpPort
+    int httpPort = 80;                                // Web/httpPort
     std::chrono::seconds connectTimeout{10};
     std::chrono::seconds transferTimeout{120};
 
