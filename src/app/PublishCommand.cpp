@@ -102,9 +102,11 @@ int runPriceList(BatchRun& run) {
     for (const stock::StockDefinition& product : catalog.stock().products)
         if (byGroup ? product.grb == groupB : product.is_weighed)
             listed.push_back(product);
-    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    return publishing::writePriceList(listed, desktop, run.boxes, nullptr) ? kBatchDone
-                                                                           : kBatchFailed;
+    if (!publishing::writePriceList(listed, run.boxes, nullptr))
+        return kBatchFailed;
+    platform::writeText(run.out,
+                        QDir::toNativeSeparators(publishing::priceListPath()) + QLatin1Char('\n'));
+    return kBatchDone;
 }
 
 } // namespace

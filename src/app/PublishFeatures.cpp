@@ -9,6 +9,7 @@
 #include "platform/WindowMessages.h"
 #include "publishing/CataloguePublish.h"
 #include "publishing/PagePublish.h"
+#include "publishing/TransferFiles.h"
 #include "publishing/WebUpload.h"
 
 #include <QPointer>

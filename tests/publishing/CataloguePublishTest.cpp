@@ -1,0 +1,181 @@
+#include "publishing/CataloguePublish.h"
+
+#include "DatabaseTest.h"
+#include "TestSettings.h"
+#include "WebServers.h"
+#include "db/DbConnection.h"
+#include "db/StatementRunner.h"
+#include "publishing/PagePublish.h"
+#include "publishing/TransferFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace parvela;
+using namespace parvela::publishing;
+using test::TestDatabase;
+
+namespace {
+
+std::string fileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<none>";
+    const QByteArray bytes = file.readAll();
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+// A small catalogue of company 1203 (folder rest1, own branch 4) published
+// to the private web host.
+class CataloguePublishTest : public test::DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        m_web.resetFtp({QStringLiteral("rest1")});
+        m_web.resetHttp("OK");
+        TestDatabase::exec("UPDATE subetransfer.islem_sayac SET son_no = 6;");
+        m_snapshot.company.id = 1203;
+        m_snapshot.company.folder = "rest1";
+        m_snapshot.company.ownBranchCode = 4;
+        for (int i = 1; i <= 3; ++i) {
+            stock::StockDefinition product;
+            product.stcode = 100 + i;
+            product.stname = QStringLiteral("Ürün %1").arg(i);
+            product.sellp1 = 10.0 * i;
+            m_snapshot.products.push_back(product);
+        }
+        groups::GroupA a;
+        a.acode = 3331;
+        a.wideName = QStringLiteral("Yiyecekler");
+        m_snapshot.groupsA.push_back(a);
+        recipes::RecipeLine line;
+        line.Id = 9;
+        line.urun = 101;
+        line.ingredient = 102;
+        line.qua = 0.25;
+        m_snapshot.recipeLines.push_back(line);
+    }
+
+    CataloguePublishResult publish(bool upload = true) {
+        const PublishTarget target{m_root.path(), transferFolder(), upload ? &m_server : nullptr};
+        int steps = 0;
+        CataloguePublishResult result =
+            publishCatalogue(m_snapshot, target, m_runner, m_boxes, [&steps](int done) {
+                EXPECT_EQ(done, steps + 1);
+                steps = done;
+            });
+        EXPECT_EQ(steps, kPublishSteps);
+        return result;
+    }
+    QString transferFolder() const { return m_root.filePath(QStringLiteral("Orvanta/transfer")); }
+    std::string local(const QString& name) const {
+        return fileBytes(QDir(transferFolder()).filePath(name));
+    }
+
+    test::WebServers m_web;
+    WebServer m_server = test::WebServers::server();
+    test::TestSettings m_settings;
+    db::DbConnection m_connection{m_settings};
+    db::StatementRunner m_runner{m_connection, m_boxes};
+    QTemporaryDir m_root;
+    CatalogueSnapshot m_snapshot;
+};
+
+const std::vector<QString> kFiles{kKeyListFile, kStockFile, kGroupAFile, kGroupBFile, kRecipeFile};
+
+} // namespace
+
+TEST_F(CataloguePublishTest, theFiveFilesGoUpAndBothRequestsFollowInOrder) {
+    const CataloguePublishResult result = publish();
+    EXPECT_TRUE(result.success);
+    EXPECT_EQ(result.statusText(), kPublishedStatus);
+    ASSERT_EQ(result.files.size(), kFiles.size());
+    for (std::size_t i = 0; i < kFiles.size(); ++i) {
+        const PublishedFile& file = result.files[i];
+        EXPECT_EQ(file.name, kFiles[i]);
+        EXPECT_EQ(file.upload, std::optional<int>(kUploadDone));
+        EXPECT_EQ(m_web.remoteFile(QStringLiteral("rest1/") + file.name), local(file.name));
+        EXPECT_EQ(file.size, static_cast<qint64>(local(file.name).size()));
+        EXPECT_EQ(file.sha256.size(), 64);
+    }
+    EXPECT_EQ(local(kStockFile).size(), 3 * kStockRecordSize);
+    // No Group B: its file is empty and still counts.
+    EXPECT_EQ(local(kGroupBFile), "");
+    EXPECT_EQ(result.synchId, 12037U);
+    const std::vector<std::string> requests = m_web.requests();
+    ASSERT_EQ(requests.size(), 2U);
+    EXPECT_EQ(requests[0].substr(0, requests[0].find("\r\n")),
+              "GET /insert_stok_tanim.php/?Isletme=1203&StockDefFile=/customer_yedek/rest1/"
+              "stokdeffile.txt HTTP/1.1");
+    EXPECT_EQ(requests[1].substr(0, requests[1].find("\r\n")),
+              "GET /upload_stok_tanim.php/?Isletme=1203&SynchId=12037&FromSube=4 HTTP/1.1");
+    EXPECT_EQ(local(QStringLiteral("response.dat")), std::string("OK\0", 3));
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
+
+TEST_F(CataloguePublishTest, aCompanyFolderMissingOnTheServerFailsTheRunWithoutANotice) {
+    m_web.resetFtp();
+    const CataloguePublishResult result = publish();
+    EXPECT_FALSE(result.success);
+    EXPECT_EQ(result.statusText(), kNotPublishedStatus);
+    for (const PublishedFile& file : result.files)
+        EXPECT_EQ(file.upload, std::optional<int>(kNoFolder)) << file.name.toStdString();
+    // Only the insert request went; the notice waits for all four files.
+    EXPECT_EQ(m_web.requests().size(), 1U);
+    EXPECT_FALSE(result.uploadNotice.has_value());
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
+
+TEST_F(CataloguePublishTest, aFolderThatCannotBeWrittenUploadsNothingAndFails) {
+    // A file where the transfer folder should be.
+    ASSERT_TRUE(QDir().mkpath(m_root.filePath(QStringLiteral("Orvanta"))));
+    QFile blocker(transferFolder());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    m_web.writeRemoteFile(QStringLiteral("rest1/stokdef.dat"), "eski");
+
+    const CataloguePublishResult result = publish();
+    EXPECT_FALSE(result.success);
+    for (const PublishedFile& file : result.files) {
+        EXPECT_FALSE(file.writeError.isEmpty());
+        EXPECT_FALSE(file.upload.has_value());
+    }
+    // The older copy on the server is not replaced or sent as new.
+    EXPECT_EQ(m_web.remoteFile(QStringLiteral("rest1/stokdef.dat")), "eski");
+    EXPECT_TRUE(m_web.requests().empty());
+    ASSERT_EQ(m_boxes.shown().size(), kFiles.size());
+    EXPECT_EQ(m_boxes.captions().at(0), QStringLiteral("Şubelere Gönder"));
+    EXPECT_TRUE(m_boxes.texts().at(0).contains(QStringLiteral("stokdeffile.txt")));
+}
+
+TEST_F(CataloguePublishTest, withoutAServerTheFilesAreOnlyWritten) {
+    const CataloguePublishResult result = publish(false);
+    EXPECT_TRUE(result.success);
+    for (const PublishedFile& file : result.files)
+        EXPECT_FALSE(file.upload.has_value());
+    EXPECT_EQ(local(kStockFile), stockFile(m_snapshot.products, 1203));
+    EXPECT_TRUE(m_web.requests().empty());
+    EXPECT_EQ(m_web.remoteFile(QStringLiteral("rest1/stokdef.dat")), "");
+}
+
+TEST_F(CataloguePublishTest, theMenuUploadSaysItWentOnlyWhenItDid) {
+    QTemporaryDir pages;
+    const QString page = pages.filePath(QStringLiteral("index.html"));
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<html></html>");
+    file.close();
+
+    EXPECT_EQ(publishMenu(m_snapshot.company, page, m_server, m_boxes), kNoFolder);
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("FTP_UPLOAD_MENU_FILE")});
+    EXPECT_TRUE(m_boxes.texts().at(0).startsWith(
+        QStringLiteral("Menu dosyasi Web sunucusuna yuklenemedi")));
+
+    m_boxes.clear();
+    m_web.resetFtp({QStringLiteral("rest1/menu")});
+    EXPECT_EQ(publishMenu(m_snapshot.company, page, m_server, m_boxes), kUploadDone);
+    EXPECT_EQ(m_boxes.texts(),
+              QStringList{QStringLiteral("Menu dosyasi Web sunucusuna yuklendi...")});
+    EXPECT_EQ(m_web.remoteFile(QStringLiteral("rest1/menu/index.html")), "<html></html>");
+}
