@@ -103,8 +103,9 @@ std::unique_ptr<QCoreApplication> applicationFor(const BatchCommand* command, in
 } // namespace
 
 const std::vector<BatchCommand>& batchCommands() {
-    static const std::vector<BatchCommand> commands = {costReportCommand(), pluCommand(),
-                                                       labelCommand(), labelPreviewCommand()};
+    static const std::vector<BatchCommand> commands = {
+        costReportCommand(), pluCommand(),  labelCommand(),    labelPreviewCommand(),
+        publishCommand(),    menuCommand(), priceListCommand()};
     return commands;
 }
 

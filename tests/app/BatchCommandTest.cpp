@@ -13,6 +13,8 @@
 #include "platform/Settings.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QProcess>
@@ -164,7 +166,7 @@ TEST_F(CostReportTest, usageMistakesAreRefusedBeforeTheLogin) {
     EXPECT_EQ(unknown.exitCode, app::kBatchUsage);
     EXPECT_EQ(unknown.err.toStdString(),
               "Unknown command \"no-such-verb\"; the commands are: cost-report, plu, label, "
-              "label-preview\n");
+              "label-preview, publish, menu, price-list\n");
 }
 
 // The recipe dialog's button, on the lists the start-up loaded.
@@ -321,4 +323,48 @@ TEST_F(LabelCommandTest, previewWritesThePictureAndFailuresEndTheRun) {
     EXPECT_EQ(run.err, QStringLiteral("Yazici Secilmedi ya da yazici yok.!\n"));
     EXPECT_EQ(runProgram({"label", "--stcode", "15", "--copies", "0"}).exitCode, app::kBatchUsage);
     EXPECT_TRUE(m_jobs.received().empty());
+}
+
+namespace {
+
+// One product of company 1203 under a data root of the test's own.
+class PublishCommandTest : public test::DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        test::addUser(1, "1001", "4826", true, true, false);
+        test::addProduct({.stcode = 15, .name = "ŞİŞ KÖFTE", .weighed = true, .sellp1 = 12.5});
+        TestDatabase::exec("DELETE FROM company.maininfo; INSERT INTO company.maininfo(compname, "
+                           "compfolder, mustID) VALUES ('Test Lokanta', 'rest1', 1203);");
+        setDefaults(
+            {{"Batch/user", "1001"}, {"Batch/password", "4826"}, {"Paths/root", m_root.path()}});
+    }
+    void TearDown() override {
+        setDefaults({{"Batch/user", {}}, {"Batch/password", {}}, {"Paths/root", QDir::homePath()}});
+        DatabaseTest::TearDown();
+    }
+    QByteArray written(const QString& relative) const {
+        QFile file(m_root.filePath(relative));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+    }
+
+    QTemporaryDir m_root;
+};
+
+} // namespace
+
+TEST_F(PublishCommandTest, publishWithoutUploadWritesTheFiveFilesAndMenuWritesThePage) {
+    const Finished run = runProgram({"publish", "--no-upload"});
+    EXPECT_EQ(run.exitCode, app::kBatchDone) << run.err.toStdString();
+    EXPECT_EQ(written("Orvanta/transfer/stokdef.dat").size(), 536);
+    EXPECT_TRUE(written("Orvanta/transfer/stokdeffile.txt")
+                    .startsWith("isletme_code=>1203,type=>0,stcode=>15,"));
+    for (const char* name : {"grupA.dat", "grupB.dat", "recete.dat"})
+        EXPECT_NE(written(QStringLiteral("Orvanta/transfer/") + QLatin1String(name)),
+                  QByteArray("<none>"));
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral("stokdeffile.txt  ")));
+
+    const Finished menu = runProgram({"menu", "--no-upload"});
+    EXPECT_EQ(menu.exitCode, app::kBatchDone) << menu.err.toStdString();
+    EXPECT_TRUE(written("Orvanta/digital_menu/index.html").startsWith("<!DOCTYPE html>\r\n"));
 }
