@@ -7,7 +7,10 @@
 #include "UserFixtures.h"
 #include "app/Application.h"
 #include "db/StatementJournal.h"
+#include "platform/BackgroundJobs.h"
 #include "platform/NotBuiltYet.h"
+#include "platform/WindowMessages.h"
+#include "publishing/CataloguePublish.h"
 #include "stock/StockBrowserState.h"
 
 #include <QApplication>
@@ -140,12 +143,12 @@ TEST_F(MainWindowTest, menuOrderingWhileOpenShowsItsBoxAndCommandsToComeSaySo) {
     QWidget ordering;
     window.setChildWindow(app::ChildWindow::MenuOrdering, &ordering);
     click(window, centre(window.screenState().button(MainButton::MenuSiralamasi)));
-    click(window, centre(window.screenState().button(MainButton::SubelereGonder)));
+    click(window, centre(window.screenState().button(MainButton::YemekSepetiMenu)));
     ASSERT_EQ(m_boxes.shown().size(), 2u);
     EXPECT_EQ(m_boxes.texts()[0], QStringLiteral("if(IsWindow(CHILD_GRA_SIRA_WINDOW))"));
     EXPECT_EQ(m_boxes.captions()[0], QStringLiteral("FILTER_GRUP_B"));
     EXPECT_EQ(m_boxes.texts()[1], platform::kNotBuiltYetText);
-    EXPECT_EQ(m_boxes.captions()[1], QStringLiteral("Şubelere Gönder"));
+    EXPECT_EQ(m_boxes.captions()[1], QStringLiteral("YemekSepeti Menü"));
     // The scale buttons are built: the dialog of the addresses opens.
     test::ModalDriver scales([](QDialog& dialog) {
         EXPECT_EQ(dialog.objectName(), QStringLiteral("148"));
@@ -330,4 +333,17 @@ TEST_F(MainWindowTest, aFailedReloadKeepsTheListsItHad) {
     TestDatabase::exec("RENAME TABLE stocks.stckdef_away TO stocks.stckdef;");
     EXPECT_TRUE(m_boxes.captions().contains(QStringLiteral("READ_STOK_TANIM")));
     EXPECT_EQ(m_application.catalog().stock().products.size(), 2u);
+}
+
+TEST_F(MainWindowTest, aPublishingRunSetsTheStatusLineAndCountsOnlySuccesses) {
+    test::addUser(1, "mudur", "1234", true, true, true);
+    app::MainWindow& window = start("mudur");
+    platform::JobEvent published(platform::msg::kCataloguePublished, 1);
+    QCoreApplication::sendEvent(&window, &published);
+    EXPECT_EQ(window.screenState().uploadStatus, publishing::kPublishedStatus);
+    EXPECT_EQ(window.screenState().uploadCount, 1);
+    platform::JobEvent failed(platform::msg::kCataloguePublished, 0);
+    QCoreApplication::sendEvent(&window, &failed);
+    EXPECT_EQ(window.screenState().uploadStatus, publishing::kNotPublishedStatus);
+    EXPECT_EQ(window.screenState().uploadCount, 1);
 }
