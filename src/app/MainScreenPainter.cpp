@@ -352,7 +352,8 @@ void ScreenPainter::paint(QSize client) {
            QStringLiteral("Menüyü Oluştur"), 16, QColor(255, 192, 203));
     button(MainButton::YemekSepetiMenu, {right - 400, 10, right - 280, 34},
            QStringLiteral("YemekSepeti Menü"), 10, QColor(0, 204, 204));
-    text(90, 40, m_state.uploadStatus, m_fonts.heading);
+    // Under the top buttons and left of the menus, where it covers nothing.
+    text(10, 76, m_state.uploadStatus, m_fonts.button);
     bottomButtons();
     branchBoxes();
 }

@@ -6,6 +6,7 @@
 #include "publishing/WebUpload.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace parvela::publishing {
 
@@ -22,6 +23,8 @@ void tellNotWritten(platform::MessageBoxes& boxes, const QString& reason, const 
 bool writePriceList(const std::vector<stock::StockDefinition>& products,
                     platform::MessageBoxes& boxes, QObject* owner) {
     const QString caption = QStringLiteral("EXport Tartılan Ürünler");
+    // A home without its desktop folder yet gets one.
+    QDir().mkpath(QFileInfo(priceListPath()).absolutePath());
     if (const QString reason = writeFileAtomically(priceListPath(), priceListPage(products));
         !reason.isEmpty()) {
         tellNotWritten(boxes, reason, caption, owner);
