@@ -30,7 +30,7 @@ Application::Application(platform::MessageBoxes& boxes)
     , m_ordering(m_catalog, boxes)
     , m_groupDialogs(m_catalog, boxes)
     , m_scales({m_catalog, boxes, m_jobs, m_machine, m_settings})
-    , m_publish({m_catalog, boxes, m_jobs, m_machine, m_settings, m_mainFeatures}) {}
+    , m_publish({m_catalog, boxes, m_jobs, m_machine, m_settings, m_user, m_mainFeatures}) {}
 
 Application::~Application() {
     // The windows first: they may still wait for a job.

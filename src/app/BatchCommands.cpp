@@ -135,7 +135,8 @@ int runBatch(int argc, char* argv[]) {
     platform::StreamMessageBoxes boxes(stderr);
     if (!logInForBatch(parser, settings, boxes))
         return kBatchLoginRefused;
-    BatchRun run{parser, settings, boxes, stdout};
+    BatchRun run{parser, settings, boxes, stdout,
+                 parser.isSet(kUser) ? parser.value(kUser) : settings.batchUser()};
     return command->run(run);
 }
 

@@ -29,6 +29,8 @@ struct BatchRun {
     platform::Settings& settings;
     platform::StreamMessageBoxes& boxes;
     std::FILE* out;
+    // The user code the run logged in with.
+    QString user;
 };
 
 struct BatchCommand {

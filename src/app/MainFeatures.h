@@ -52,6 +52,8 @@ public:
     virtual void writeWeighedPriceList(const std::vector<stock::StockDefinition>& listed,
                                        QWidget* owner) = 0;
     virtual void importDeliveryMenu(QWidget* owner) = 0;
+    // The publishing runs so far.
+    virtual void showHistory(QWidget* owner) = 0;
 };
 
 struct MainFeatures {

@@ -23,6 +23,7 @@ constexpr Check kTopButtons[] = {
     {MainButton::Teraziler, MainAction::Teraziler},
     {MainButton::TeraziyeGonder, MainAction::TeraziyeGonder},
     {MainButton::SubelereGonder, MainAction::SubelereGonder},
+    {MainButton::YayinGecmisi, MainAction::YayinGecmisi},
     {MainButton::YemekSepetiMenu, MainAction::YemekSepetiMenu},
     {MainButton::MenuyuOlustur, MainAction::MenuyuOlustur},
     {MainButton::Hepsi, MainAction::Hepsi},

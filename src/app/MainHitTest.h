@@ -30,6 +30,7 @@ enum class MainAction {
     TeraziyeGonder,
     SubelereGonder,
     YemekSepetiMenu,
+    YayinGecmisi,
     MenuyuOlustur,
     Hepsi,
     RowA,

@@ -164,6 +164,9 @@ void ScreenPainter::topBar() {
     text(260, 25, QStringLiteral("Send Count : %1").arg(m_state.uploadCount), m_fonts.small);
     button(MainButton::ConvertTurkishChars, {10, 40, 190, 64},
            QStringLiteral("Convert TURKISH CHARS"), 16, QColor(176, 196, 222));
+    // Beside the command whose runs it lists, in the free space below it.
+    button(MainButton::YayinGecmisi, {200, 40, 320, 64}, QStringLiteral("Yayın Geçmişi"), 16,
+           QColor(176, 196, 222));
 }
 
 void ScreenPainter::branchBoxes() {

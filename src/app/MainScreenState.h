@@ -17,6 +17,7 @@ enum class MainButton : std::size_t {
     ConvertTurkishChars,
     MenuyuOlustur,
     YemekSepetiMenu,
+    YayinGecmisi,
     UpA,
     DownA,
     UpB,

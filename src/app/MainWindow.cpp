@@ -238,6 +238,8 @@ void MainWindow::dispatchClick(const MainHit& hit) {
         return m_features.publish.sendToBranches(this);
     case MainAction::YemekSepetiMenu:
         return m_features.publish.importDeliveryMenu(this);
+    case MainAction::YayinGecmisi:
+        return m_features.publish.showHistory(this);
     case MainAction::MenuyuOlustur:
         return m_features.publish.writeAndUploadMenu(this);
     case MainAction::Hepsi:

@@ -41,4 +41,8 @@ void NotBuiltMainFeatures::importDeliveryMenu(QWidget* owner) {
     tell("YemekSepeti Menü", owner);
 }
 
+void NotBuiltMainFeatures::showHistory(QWidget* owner) {
+    tell("Yayın Geçmişi", owner);
+}
+
 } // namespace parvela::app

@@ -25,6 +25,7 @@ public:
     void writeWeighedPriceList(const std::vector<stock::StockDefinition>& listed,
                                QWidget* owner) override;
     void importDeliveryMenu(QWidget* owner) override;
+    void showHistory(QWidget* owner) override;
 
 private:
     void tell(const char* caption, QWidget* owner);

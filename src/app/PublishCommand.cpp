@@ -6,8 +6,10 @@
 #include "platform/MachineInfo.h"
 #include "platform/StreamMessageBoxes.h"
 #include "publishing/HtmlPages.h"
+#include "publishing/PublishHistory.h"
 
 #include <QCommandLineParser>
+#include <QDateTime>
 #include <QDir>
 
 namespace parvela::app {
@@ -28,24 +30,9 @@ bool loaded(BatchRun& run, CatalogData& catalog) {
     return run.boxes.shownCount() == boxesBefore;
 }
 
-QString uploadText(const std::optional<int>& result) {
-    if (!result)
-        return QStringLiteral("yüklenmedi");
-    return *result >= 0 ? QStringLiteral("yüklendi")
-                        : QStringLiteral("yüklenemedi (%1)").arg(*result);
-}
-
-void printFiles(BatchRun& run, const publishing::CataloguePublishResult& result) {
-    for (const publishing::PublishedFile& file : result.files) {
-        const QString line =
-            file.writeError.isEmpty()
-                ? QStringLiteral("%1  %2 bayt  %3  sha256 %4\n")
-                      .arg(file.name)
-                      .arg(file.size)
-                      .arg(uploadText(file.upload), QString::fromLatin1(file.sha256))
-                : QStringLiteral("%1  yazılamadı: %2\n").arg(file.name, file.writeError);
-        platform::writeText(run.out, line);
-    }
+void keepInHistory(BatchRun& run, const QString& folder, const publishing::HistoryRecord& record) {
+    if (const QString reason = publishing::appendHistory(folder, record); !reason.isEmpty())
+        run.boxes.tell(reason, QStringLiteral("Yayın Geçmişi"));
 }
 
 int runPublish(BatchRun& run) {
@@ -60,9 +47,10 @@ int runPublish(BatchRun& run) {
     const PublishTargetParts target = publishTargetOf(machine, run.settings, upload);
     const publishing::CataloguePublishResult result =
         publishing::publishCatalogue(*snapshot, target.target(), catalog.runner(), run.boxes);
-    printFiles(run, result);
-    if (upload)
-        platform::writeText(run.out, result.statusText() + QLatin1Char('\n'));
+    const publishing::HistoryRecord record =
+        publishing::catalogueRecord(result, run.user, QDateTime::currentDateTime());
+    keepInHistory(run, target.transferFolder, record);
+    platform::writeText(run.out, publishing::historyText(record));
     return result.success ? kBatchDone : kBatchFailed;
 }
 
@@ -80,6 +68,10 @@ int runMenu(BatchRun& run) {
         return kBatchDone;
     const int uploaded = publishing::publishMenu(
         catalog.company(), *page, publishing::WebServer::fromSettings(run.settings), run.boxes);
+    const publishing::HistoryRecord record =
+        publishing::menuRecord(*page, uploaded, run.user, QDateTime::currentDateTime());
+    keepInHistory(run, machine.transferFolder(), record);
+    platform::writeText(run.out, publishing::historyText(record));
     return uploaded >= 0 ? kBatchDone : kBatchFailed;
 }
 

@@ -1,17 +1,22 @@
 #include "app/PublishFeatures.h"
 
+#include "app/ActiveUser.h"
 #include "app/CatalogData.h"
 #include "app/PublishRuns.h"
 #include "db/DatabaseThread.h"
 #include "platform/BackgroundJobs.h"
 #include "platform/JobProgressDialog.h"
 #include "platform/MachineInfo.h"
+#include "platform/MessageBoxes.h"
 #include "platform/WindowMessages.h"
 #include "publishing/CataloguePublish.h"
 #include "publishing/PagePublish.h"
+#include "publishing/PublishHistory.h"
+#include "publishing/PublishHistoryDialog.h"
 #include "publishing/TransferFiles.h"
 #include "publishing/WebUpload.h"
 
+#include <QDateTime>
 #include <QPointer>
 #include <QWidget>
 
@@ -25,6 +30,12 @@ std::shared_ptr<platform::JobMailbox> mailboxOf(QWidget* owner) {
     if (owner != nullptr)
         QObject::connect(owner, &QObject::destroyed, [mailbox] { mailbox->detach(); });
     return mailbox;
+}
+
+void keepInHistory(const QString& folder, const publishing::HistoryRecord& record,
+                   platform::MessageBoxes& boxes) {
+    if (const QString reason = publishing::appendHistory(folder, record); !reason.isEmpty())
+        boxes.tell(reason, QStringLiteral("Yayın Geçmişi"), platform::BoxIcon::Exclamation);
 }
 
 void runBehindProgress(platform::BackgroundJobs& jobs, platform::JobWork work, const QString& title,
@@ -50,12 +61,16 @@ void PublishFeatures::sendToBranches(QWidget* owner) {
     const db::StatementRunner& runner = m_parts.catalog.runner();
     runBehindProgress(
         m_parts.jobs,
-        [snapshot, target, toWindow, &runner](platform::JobReport& report) {
+        [snapshot, target, toWindow, &runner,
+         user = m_parts.user.userCode()](platform::JobReport& report) {
             const db::DatabaseThread databaseThread;
             report.setRange(publishing::kPublishSteps);
             const publishing::CataloguePublishResult result = publishing::publishCatalogue(
                 *snapshot, target->target(), runner.withBoxes(report.boxes()), report.boxes(),
                 [&report](int done) { report.step(done); });
+            keepInHistory(target->transferFolder,
+                          publishing::catalogueRecord(result, user, QDateTime::currentDateTime()),
+                          report.boxes());
             toWindow->post(platform::msg::kCataloguePublished, result.success ? 1 : 0);
         },
         QStringLiteral("Şubelere Gönder"), owner);
@@ -82,9 +97,13 @@ void PublishFeatures::writeAndUploadMenu(QWidget* owner) {
     (void)publishing::makeTransferFolder(m_parts.machine.dataRoot());
     runBehindProgress(
         m_parts.jobs,
-        [company, server, path = *page](platform::JobReport& report) {
+        [company, server, path = *page, folder = m_parts.machine.transferFolder(),
+         user = m_parts.user.userCode()](platform::JobReport& report) {
             report.setRange(1);
-            publishing::publishMenu(*company, path, *server, report.boxes());
+            const int uploaded = publishing::publishMenu(*company, path, *server, report.boxes());
+            keepInHistory(
+                folder, publishing::menuRecord(path, uploaded, user, QDateTime::currentDateTime()),
+                report.boxes());
             report.step(1);
         },
         QStringLiteral("Menüyü Oluştur"), owner);
@@ -93,6 +112,12 @@ void PublishFeatures::writeAndUploadMenu(QWidget* owner) {
 void PublishFeatures::writeWeighedPriceList(const std::vector<stock::StockDefinition>& listed,
                                             QWidget* owner) {
     publishing::writePriceList(listed, m_parts.boxes, owner);
+}
+
+void PublishFeatures::showHistory(QWidget* owner) {
+    publishing::PublishHistoryDialog dialog(
+        publishing::readHistory(m_parts.machine.transferFolder()), owner);
+    dialog.exec();
 }
 
 void PublishFeatures::importDeliveryMenu(QWidget* owner) {

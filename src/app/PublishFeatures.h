@@ -11,6 +11,7 @@ class Settings;
 
 namespace parvela::app {
 
+class ActiveUser;
 class CatalogData;
 
 // "Şubelere Gönder" (transfer files and their upload, on a worker behind a
@@ -25,6 +26,7 @@ public:
         platform::BackgroundJobs& jobs;
         const platform::MachineInfo& machine;
         const platform::Settings& settings;
+        const ActiveUser& user;
         PublishCommands& later;
     };
 
@@ -37,6 +39,7 @@ public:
     void writeWeighedPriceList(const std::vector<stock::StockDefinition>& listed,
                                QWidget* owner) override;
     void importDeliveryMenu(QWidget* owner) override;
+    void showHistory(QWidget* owner) override;
 
 private:
     std::optional<QString> writeMenu();

@@ -362,7 +362,10 @@ TEST_F(PublishCommandTest, publishWithoutUploadWritesTheFiveFilesAndMenuWritesTh
     for (const char* name : {"grupA.dat", "grupB.dat", "recete.dat"})
         EXPECT_NE(written(QStringLiteral("Orvanta/transfer/") + QLatin1String(name)),
                   QByteArray("<none>"));
-    EXPECT_TRUE(run.out.startsWith(QStringLiteral("stokdeffile.txt  ")));
+    // The run is kept in the history and printed as kept.
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Aktarım dosyaları yazıldı")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("\nstokdef.dat  536 bayt  yükleme -  sha256 ")));
+    EXPECT_EQ(written("Orvanta/transfer/history.jsonl").count('\n'), 1);
 
     const Finished menu = runProgram({"menu", "--no-upload"});
     EXPECT_EQ(menu.exitCode, app::kBatchDone) << menu.err.toStdString();

@@ -74,6 +74,7 @@ TEST_F(MainScreenTest, everyButtonDispatchesItsOwnAction) {
     const std::pair<MainButton, MainAction> buttons[] = {
         {MainButton::Hepsi, MainAction::Hepsi},
         {MainButton::SubelereGonder, MainAction::SubelereGonder},
+        {MainButton::YayinGecmisi, MainAction::YayinGecmisi},
         {MainButton::ConvertTurkishChars, MainAction::ConvertTurkishChars},
         {MainButton::MenuyuOlustur, MainAction::MenuyuOlustur},
         {MainButton::YemekSepetiMenu, MainAction::YemekSepetiMenu},
