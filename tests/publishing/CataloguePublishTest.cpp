@@ -87,6 +87,7 @@ const std::vector<QString> kFiles{kKeyListFile, kStockFile, kGroupAFile, kGroupB
 } // namespace
 
 TEST_F(CataloguePublishTest, theFiveFilesGoUpAndBothRequestsFollowInOrder) {
+    m_snapshot.recipeLines.clear();
     const CataloguePublishResult result = publish();
     EXPECT_TRUE(result.success);
     EXPECT_EQ(result.statusText(), kPublishedStatus);
@@ -100,8 +101,9 @@ TEST_F(CataloguePublishTest, theFiveFilesGoUpAndBothRequestsFollowInOrder) {
         EXPECT_EQ(file.sha256.size(), 64);
     }
     EXPECT_EQ(local(kStockFile).size(), 3 * kStockRecordSize);
-    // No Group B: its file is empty and still counts.
+    // No Group B and no recipes: their files are empty and still count.
     EXPECT_EQ(local(kGroupBFile), "");
+    EXPECT_EQ(local(kRecipeFile), "");
     EXPECT_EQ(result.synchId, 12037U);
     const std::vector<std::string> requests = m_web.requests();
     ASSERT_EQ(requests.size(), 2U);
