@@ -19,17 +19,6 @@ bool isDigit(char c) {
     return std::isdigit(static_cast<unsigned char>(c)) != 0;
 }
 
-// The digit at place `k` (1 = most significant of twelve): the last digit of
-// the number once it is below 10^k.
-int digitAt(std::int64_t value, int k) {
-    std::int64_t limit = 1;
-    for (int i = 0; i < k; ++i)
-        limit *= 10;
-    while (value >= limit)
-        value /= 10;
-    return static_cast<int>(value % 10);
-}
-
 } // namespace
 
 int decimalDigits(int number) {
@@ -47,11 +36,18 @@ std::optional<std::string> barcodeBase(int prefix, int number) {
            std::string(static_cast<std::size_t>(kLongestNumber - digits), '0');
 }
 
-int eanCheckDigit(std::int64_t twelveDigits) {
+int eanCheckDigit(std::string_view twelveDigits) {
     int sum = 0;
-    for (int k = 1; k <= kBaseDigits; ++k)
-        sum += digitAt(twelveDigits, k) * (k % 2 == 0 ? 3 : 1);
-    return ((sum / 10 + 1) * 10 - sum) % 10;
+    for (std::size_t i = 0; i < twelveDigits.size(); ++i)
+        sum += (twelveDigits[i] - '0') * (i % 2 == 0 ? 1 : 3);
+    return (10 - sum % 10) % 10;
+}
+
+int eanCheckDigit(std::int64_t twelveDigits) {
+    std::string text = std::to_string(twelveDigits);
+    if (text.size() < static_cast<std::size_t>(kBaseDigits))
+        text.insert(0, static_cast<std::size_t>(kBaseDigits) - text.size(), '0');
+    return eanCheckDigit(std::string_view(text));
 }
 
 void appendEanCheckDigit(std::string& codeText) {

@@ -22,8 +22,10 @@ int decimalDigits(int number);
 // ten digits and more.
 std::optional<std::string> barcodeBase(int prefix, int number);
 
-// The EAN-13 check digit of a 12-digit number.
+// The EAN-13 check digit of a 12-digit number, or of twelve digit
+// characters (as the printer computes it).
 int eanCheckDigit(std::int64_t twelveDigits);
+int eanCheckDigit(std::string_view twelveDigits);
 // Appends the check digit of the number the text holds.
 void appendEanCheckDigit(std::string& codeText);
 

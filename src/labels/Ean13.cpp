@@ -1,5 +1,7 @@
 #include "labels/Ean13.h"
 
+#include "labels/BarcodeText.h"
+
 #include <algorithm>
 #include <array>
 
@@ -34,13 +36,6 @@ std::string leftPattern(int digit, char parity) {
     return pattern;
 }
 
-int checkDigit(std::string_view twelve) {
-    int sum = 0;
-    for (std::size_t i = 0; i < twelve.size(); ++i)
-        sum += (twelve[i] - '0') * (i % 2 == 0 ? 1 : 3);
-    return (10 - sum % 10) % 10;
-}
-
 } // namespace
 
 std::optional<std::string> ean13Digits(std::string_view data) {
@@ -48,7 +43,7 @@ std::optional<std::string> ean13Digits(std::string_view data) {
         return std::nullopt;
     std::string digits(data);
     if (digits.size() == 12)
-        digits += static_cast<char>('0' + checkDigit(digits));
+        digits += static_cast<char>('0' + eanCheckDigit(std::string_view(digits)));
     return digits;
 }
 

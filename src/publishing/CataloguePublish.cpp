@@ -1,5 +1,6 @@
 #include "publishing/CataloguePublish.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/MessageBoxes.h"
 #include "publishing/TransferFiles.h"
 #include "publishing/WebUpload.h"
@@ -53,7 +54,7 @@ private:
     // Writes the file and uploads it; 1 when the server took it.
     int publish(const QString& name, const std::string& bytes) {
         PublishedFile file{name, static_cast<qint64>(bytes.size()), sha256Of(bytes), {}, {}};
-        file.writeError = writeFileAtomically(pathOf(name), bytes);
+        file.writeError = platform::writeFileAtomically(pathOf(name), bytes);
         if (!file.writeError.isEmpty())
             tellNotWritten(file);
         // An older copy is never sent as if it were new.

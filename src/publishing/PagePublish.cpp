@@ -1,5 +1,6 @@
 #include "publishing/PagePublish.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/MessageBoxes.h"
 #include "publishing/HtmlPages.h"
 #include "publishing/TransferFiles.h"
@@ -25,7 +26,8 @@ bool writePriceList(const std::vector<stock::StockDefinition>& products,
     const QString caption = QStringLiteral("EXport Tartılan Ürünler");
     // A home without its desktop folder yet gets one.
     QDir().mkpath(QFileInfo(priceListPath()).absolutePath());
-    if (const QString reason = writeFileAtomically(priceListPath(), priceListPage(products));
+    if (const QString reason =
+            platform::writeFileAtomically(priceListPath(), priceListPage(products));
         !reason.isEmpty()) {
         tellNotWritten(boxes, reason, caption, owner);
         return false;
@@ -39,12 +41,12 @@ std::optional<QString> writeDigitalMenu(const MenuContent& content,
                                         const platform::MachineInfo& machine,
                                         platform::MessageBoxes& boxes) {
     const QString path = digitalMenuPath(machine);
-    const QString reason =
-        makeDigitalMenuFolder(machine)
-            ? writeFileAtomically(path, digitalMenuPage(content.companyName, content.groups,
-                                                        content.products, content.pictures))
-            : QStringLiteral("%1 yazılamadı: klasörü oluşturulamadı")
-                  .arg(QDir::toNativeSeparators(path));
+    const QString reason = makeDigitalMenuFolder(machine)
+                               ? platform::writeFileAtomically(
+                                     path, digitalMenuPage(content.companyName, content.groups,
+                                                           content.products, content.pictures))
+                               : QStringLiteral("%1 yazılamadı: klasörü oluşturulamadı")
+                                     .arg(QDir::toNativeSeparators(path));
     if (reason.isEmpty())
         return path;
     tellNotWritten(boxes, reason, QStringLiteral("Menüyü Oluştur"), nullptr);

@@ -1,5 +1,6 @@
 #include "publishing/PublishHistory.h"
 
+#include "platform/AtomicFile.h"
 #include "publishing/TransferFiles.h"
 
 #include <QCryptographicHash>
@@ -128,7 +129,7 @@ QString appendHistory(const QString& transferFolder, const HistoryRecord& record
     if (QFile old(path); old.open(QIODevice::ReadOnly))
         bytes = old.readAll();
     bytes += historyLine(record) + '\n';
-    return writeFileAtomically(
+    return platform::writeFileAtomically(
         path, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 

@@ -46,8 +46,4 @@ std::string keyList(const std::vector<stock::StockDefinition>& products, int com
 // `<root>/Orvanta` is missing and cannot be made, -2 when `transfer` cannot.
 int makeTransferFolder(const QString& dataRoot);
 
-// Writes `bytes` to `path` through a temporary file and a rename, so a
-// reader never sees half a file. Empty when written, else the reason.
-QString writeFileAtomically(const QString& path, const std::string& bytes);
-
 } // namespace parvela::publishing

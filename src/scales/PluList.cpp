@@ -2,11 +2,11 @@
 
 #include "db/CodePage1254.h"
 #include "db/SqlFormat.h"
+#include "platform/AtomicFile.h"
 #include "platform/MessageBoxes.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -51,16 +51,10 @@ std::string pluListOf(const std::vector<stock::StockDefinition>& weighed) {
 
 bool writePluFile(const QString& path, const std::string& bytes, platform::MessageBoxes& boxes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                             static_cast<qint64>(bytes.size()) &&
-                         file.commit();
-    if (!written)
-        boxes.tell(QStringLiteral("%1 yazılamadı: %2")
-                       .arg(QDir::toNativeSeparators(path), file.errorString()),
-                   QStringLiteral("rcTERAZIYE_GONDER"), platform::BoxIcon::Error);
-    return written;
+    const QString reason = platform::writeFileAtomically(path, bytes);
+    if (!reason.isEmpty())
+        boxes.tell(reason, QStringLiteral("rcTERAZIYE_GONDER"), platform::BoxIcon::Error);
+    return reason.isEmpty();
 }
 
 } // namespace parvela::scales

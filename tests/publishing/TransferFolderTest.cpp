@@ -1,3 +1,4 @@
+#include "platform/AtomicFile.h"
 #include "platform/MachineInfo.h"
 #include "publishing/TransferFiles.h"
 
@@ -55,11 +56,11 @@ TEST(AtomicWrite, replacesTheWholeFileWithTheExactBytes) {
     const QString path = folder.filePath(QStringLiteral("grupA.dat"));
     plantFile(path, QByteArray(1000, 'x'));
     const std::string bytes("\0\x01\xFFz", 4);
-    EXPECT_EQ(publishing::writeFileAtomically(path, bytes), QString());
+    EXPECT_EQ(platform::writeFileAtomically(path, bytes), QString());
     EXPECT_EQ(contentsOf(path), QByteArray(bytes.data(), 4));
     EXPECT_EQ(entriesOf(folder.path()), QStringList{QStringLiteral("grupA.dat")});
 
-    EXPECT_EQ(publishing::writeFileAtomically(path, ""), QString());
+    EXPECT_EQ(platform::writeFileAtomically(path, ""), QString());
     EXPECT_TRUE(QFileInfo::exists(path));
     EXPECT_EQ(QFileInfo(path).size(), 0);
 }
@@ -67,7 +68,7 @@ TEST(AtomicWrite, replacesTheWholeFileWithTheExactBytes) {
 TEST(AtomicWrite, aMissingFolderIsReportedAndNothingIsWritten) {
     QTemporaryDir root;
     const QString path = root.filePath(QStringLiteral("Orvanta/transfer/recete.dat"));
-    const QString reason = publishing::writeFileAtomically(path, "data");
+    const QString reason = platform::writeFileAtomically(path, "data");
     EXPECT_FALSE(reason.isEmpty());
     EXPECT_TRUE(reason.contains(QStringLiteral("recete.dat")));
     EXPECT_FALSE(QFileInfo::exists(path));
@@ -78,7 +79,7 @@ TEST(AtomicWrite, aFolderStandingAtThePathIsReportedAndLeftAlone) {
     QTemporaryDir root;
     const QString path = root.filePath(QStringLiteral("stokdef.dat"));
     ASSERT_TRUE(QDir(root.path()).mkdir(QStringLiteral("stokdef.dat")));
-    EXPECT_FALSE(publishing::writeFileAtomically(path, "data").isEmpty());
+    EXPECT_FALSE(platform::writeFileAtomically(path, "data").isEmpty());
     EXPECT_TRUE(QFileInfo(path).isDir());
     EXPECT_EQ(entriesOf(root.path()), QStringList{QStringLiteral("stokdef.dat")});
 }
@@ -94,7 +95,7 @@ TEST(AtomicWrite, aReadOnlyFolderIsReportedAndKeepsTheOldFile) {
         QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         GTEST_SKIP() << "permissions do not bind this user";
     }
-    const QString reason = publishing::writeFileAtomically(path, "new contents");
+    const QString reason = platform::writeFileAtomically(path, "new contents");
     QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_FALSE(reason.isEmpty());
     EXPECT_EQ(contentsOf(path), "old");
