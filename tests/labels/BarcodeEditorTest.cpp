@@ -29,6 +29,10 @@ protected:
     void TearDown() override {
         if (!m_window.isNull())
             m_window->close();
+        // A save reads the products again on a worker: let it land while the
+        // lists it fills are still here.
+        QTRY_VERIFY_WITH_TIMEOUT(!m_jobs.busy(), 10000);
+        QCoreApplication::processEvents();
     }
 
     QLineEdit* edit(const char* id) const {
