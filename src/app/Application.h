@@ -4,11 +4,11 @@
 #include "app/CatalogData.h"
 #include "app/GroupDialogOpener.h"
 #include "app/LabelFeatures.h"
-#include "app/NotBuiltMainFeatures.h"
 #include "app/OrderingFeatures.h"
 #include "app/PublishFeatures.h"
 #include "app/RecipeFeatures.h"
 #include "app/ScaleFeatures.h"
+#include "app/SheetFeatures.h"
 #include "labels/BarcodeAllocator.h"
 #include "labels/LabelPrinter.h"
 #include "labels/PrintSpooler.h"
@@ -76,11 +76,11 @@ private:
     stock::StockGroupWindows m_stockGroups;
     stock::StockAttributeWindows m_stockAttributes;
     RecipeFeatures m_recipes;
-    NotBuiltMainFeatures m_mainFeatures;
     OrderingFeatures m_ordering;
     GroupDialogOpener m_groupDialogs;
     ScaleFeatures m_scales;
     PublishFeatures m_publish;
+    SheetFeatures m_sheets;
     std::unique_ptr<MainWindow> m_mainWindow;
 };
 

@@ -6,6 +6,7 @@
 #include "app/Login.h"
 #include "app/PluCommand.h"
 #include "app/PublishCommand.h"
+#include "app/SheetCommand.h"
 #include "platform/MachineInfo.h"
 #include "platform/Settings.h"
 #include "platform/StreamMessageBoxes.h"
@@ -65,7 +66,11 @@ QString unknownVerbText(const QString& verb) {
 QString misuseOf(const BatchCommand& command, const QCommandLineParser& parser) {
     if (!parser.errorText().isEmpty())
         return parser.errorText();
-    if (parser.positionalArguments().size() != 1)
+    const qsizetype given = parser.positionalArguments().size();
+    using File = BatchCommand::FileArgument;
+    if (command.file == File::Required && given < 2)
+        return QStringLiteral("Name the file after \"%1\".").arg(command.verb);
+    if (given > (command.file == File::None ? 1 : 2))
         return QStringLiteral("One command at a time.");
     return command.misuse ? command.misuse(parser) : QString();
 }
@@ -77,6 +82,11 @@ std::optional<int> parseOptions(const BatchCommand& command, const QStringList& 
     parser.setApplicationDescription(command.description);
     const QCommandLineOption help = parser.addHelpOption();
     parser.addPositionalArgument(command.verb, command.description);
+    if (command.file != BatchCommand::FileArgument::None)
+        parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The file."),
+                                     command.file == BatchCommand::FileArgument::Required
+                                         ? QStringLiteral("FILE")
+                                         : QStringLiteral("[FILE]"));
     parser.addOptions({kUser, kPassword});
     parser.addOptions(command.options);
     if (parser.parse(arguments) && parser.isSet(help)) {
@@ -104,8 +114,9 @@ std::unique_ptr<QCoreApplication> applicationFor(const BatchCommand* command, in
 
 const std::vector<BatchCommand>& batchCommands() {
     static const std::vector<BatchCommand> commands = {
-        costReportCommand(), pluCommand(),  labelCommand(),    labelPreviewCommand(),
-        publishCommand(),    menuCommand(), priceListCommand()};
+        costReportCommand(),   pluCommand(),     labelCommand(),
+        labelPreviewCommand(), publishCommand(), menuCommand(),
+        priceListCommand(),    importCommand(),  exportCommand()};
     return commands;
 }
 
@@ -135,8 +146,12 @@ int runBatch(int argc, char* argv[]) {
     platform::StreamMessageBoxes boxes(stderr);
     if (!logInForBatch(parser, settings, boxes))
         return kBatchLoginRefused;
-    BatchRun run{parser, settings, boxes, stdout,
-                 parser.isSet(kUser) ? parser.value(kUser) : settings.batchUser()};
+    BatchRun run{parser,
+                 settings,
+                 boxes,
+                 stdout,
+                 parser.isSet(kUser) ? parser.value(kUser) : settings.batchUser(),
+                 parser.positionalArguments().value(1)};
     return command->run(run);
 }
 

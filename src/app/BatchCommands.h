@@ -31,6 +31,8 @@ struct BatchRun {
     std::FILE* out;
     // The user code the run logged in with.
     QString user;
+    // The file named after the verb, when the verb takes one.
+    QString file;
 };
 
 struct BatchCommand {
@@ -44,6 +46,8 @@ struct BatchCommand {
     std::function<int(BatchRun&)> run;
     // Paints a picture (offscreen), so it needs Qt's GUI side.
     bool draws = false;
+    // The verb takes a file after it: required, optional or not at all.
+    enum class FileArgument { None, Optional, Required } file = FileArgument::None;
 };
 
 // Every verb; a new one adds itself here.

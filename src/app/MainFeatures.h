@@ -12,8 +12,6 @@ namespace parvela::app {
 using groups::GroupLevel;
 
 // The windows and commands of other features that the main window starts.
-// The program plugs each feature in as it is built; until then
-// NotBuiltMainFeatures answers with the one "not built yet" box.
 
 // Dialogs of the category tree and the set menus.
 class GroupDialogs {
@@ -41,7 +39,7 @@ public:
     virtual void sendToScales(QWidget* owner) = 0;
 };
 
-// Transfer files, uploads, HTML pages and spreadsheets.
+// Transfer files, uploads and HTML pages.
 class PublishCommands {
 public:
     virtual ~PublishCommands() = default;
@@ -51,9 +49,18 @@ public:
     // The price list of what the stock window lists.
     virtual void writeWeighedPriceList(const std::vector<stock::StockDefinition>& listed,
                                        QWidget* owner) = 0;
-    virtual void importDeliveryMenu(QWidget* owner) = 0;
     // The publishing runs so far.
     virtual void showHistory(QWidget* owner) = 0;
+};
+
+// The delivery platform's spreadsheets.
+class SheetCommands {
+public:
+    virtual ~SheetCommands() = default;
+    // "YemekSepeti Menü": new products from the platform's menu sheet.
+    virtual void importDeliveryMenu(QWidget* owner) = 0;
+    // "Excel'e Aktar": the catalogue in the platform's product table.
+    virtual void exportDeliverySheet(QWidget* owner) = 0;
 };
 
 struct MainFeatures {
@@ -61,6 +68,7 @@ struct MainFeatures {
     OrderingWindows& ordering;
     ScaleCommands& scales;
     PublishCommands& publish;
+    SheetCommands& sheets;
 };
 
 } // namespace parvela::app

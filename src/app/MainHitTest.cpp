@@ -25,6 +25,7 @@ constexpr Check kTopButtons[] = {
     {MainButton::SubelereGonder, MainAction::SubelereGonder},
     {MainButton::YayinGecmisi, MainAction::YayinGecmisi},
     {MainButton::YemekSepetiMenu, MainAction::YemekSepetiMenu},
+    {MainButton::ExcelEAktar, MainAction::ExcelEAktar},
     {MainButton::MenuyuOlustur, MainAction::MenuyuOlustur},
     {MainButton::Hepsi, MainAction::Hepsi},
 };

@@ -30,6 +30,7 @@ enum class MainAction {
     TeraziyeGonder,
     SubelereGonder,
     YemekSepetiMenu,
+    ExcelEAktar,
     YayinGecmisi,
     MenuyuOlustur,
     Hepsi,

@@ -18,6 +18,16 @@ using records::Rect;
 
 const QColor kBackground(44, 44, 44);
 const QColor kLight = platform::kLightInk;
+
+// Under "YemekSepeti Menü" where that is clear of the C column (x 800 to
+// 985), else in the free strip between the B and C columns.
+Rect exportButtonRect(int right) {
+    constexpr int kWidth = 120;
+    int left = right - 400;
+    if (left + kWidth > 795 && left < 990)
+        left = 795 - kWidth;
+    return {left, 40, left + kWidth, 64};
+}
 const QColor kDarkText = platform::kDarkInk;
 const QColor kRowFill(64, 70, 80);
 const QColor kRowSelected(255, 214, 102);
@@ -355,6 +365,8 @@ void ScreenPainter::paint(QSize client) {
            QStringLiteral("Menüyü Oluştur"), 16, QColor(255, 192, 203));
     button(MainButton::YemekSepetiMenu, {right - 400, 10, right - 280, 34},
            QStringLiteral("YemekSepeti Menü"), 10, QColor(0, 204, 204));
+    button(MainButton::ExcelEAktar, exportButtonRect(right), QStringLiteral("Excel'e Aktar"), 22,
+           QColor(0, 204, 204));
     // Under the top buttons and left of the menus, where it covers nothing.
     text(10, 76, m_state.uploadStatus, m_fonts.button);
     bottomButtons();

@@ -17,6 +17,7 @@ enum class MainButton : std::size_t {
     ConvertTurkishChars,
     MenuyuOlustur,
     YemekSepetiMenu,
+    ExcelEAktar,
     YayinGecmisi,
     UpA,
     DownA,

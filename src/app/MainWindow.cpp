@@ -8,6 +8,7 @@
 #include "platform/MessageListener.h"
 #include "platform/WindowMessages.h"
 #include "publishing/CataloguePublish.h"
+#include "spreadsheets/MenuImportText.h"
 #include "stock/ProductFilters.h"
 
 #include <QCoreApplication>
@@ -126,6 +127,15 @@ bool MainWindow::event(QEvent* event) {
     case platform::msg::kCataloguePublished:
         showPublished(static_cast<platform::JobEvent*>(event)->value() == 1);
         return true;
+    case platform::msg::kSheetRead:
+        m_state.uploadStatus = spreadsheets::readStatusText(
+            static_cast<std::size_t>(static_cast<platform::JobEvent*>(event)->value()));
+        repaint();
+        return true;
+    case platform::msg::kSheetImported:
+        m_commands.reloadEverything();
+        repaint();
+        return true;
     case platform::msg::kBringToFront:
         raise();
         activateWindow();
@@ -237,7 +247,9 @@ void MainWindow::dispatchClick(const MainHit& hit) {
     case MainAction::SubelereGonder:
         return m_features.publish.sendToBranches(this);
     case MainAction::YemekSepetiMenu:
-        return m_features.publish.importDeliveryMenu(this);
+        return m_features.sheets.importDeliveryMenu(this);
+    case MainAction::ExcelEAktar:
+        return m_features.sheets.exportDeliverySheet(this);
     case MainAction::YayinGecmisi:
         return m_features.publish.showHistory(this);
     case MainAction::MenuyuOlustur:

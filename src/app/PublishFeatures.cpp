@@ -17,20 +17,11 @@
 #include "publishing/WebUpload.h"
 
 #include <QDateTime>
-#include <QPointer>
 #include <QWidget>
 
 namespace parvela::app {
 
 namespace {
-
-// The job's end reaches the main window only while it is there.
-std::shared_ptr<platform::JobMailbox> mailboxOf(QWidget* owner) {
-    auto mailbox = std::make_shared<platform::JobMailbox>(owner);
-    if (owner != nullptr)
-        QObject::connect(owner, &QObject::destroyed, [mailbox] { mailbox->detach(); });
-    return mailbox;
-}
 
 void keepInHistory(const QString& folder, const publishing::HistoryRecord& record,
                    platform::MessageBoxes& boxes) {
@@ -38,28 +29,20 @@ void keepInHistory(const QString& folder, const publishing::HistoryRecord& recor
         boxes.tell(reason, QStringLiteral("Yayın Geçmişi"), platform::BoxIcon::Exclamation);
 }
 
-void runBehindProgress(platform::BackgroundJobs& jobs, platform::JobWork work, const QString& title,
-                       QWidget* owner) {
-    const QPointer<platform::JobProgressDialog> progress =
-        new platform::JobProgressDialog(jobs, std::move(work), title, owner);
-    progress->exec();
-    delete progress.data();
-}
-
 } // namespace
 
 void PublishFeatures::sendToBranches(QWidget* owner) {
     std::optional<publishing::CatalogueSnapshot> read = catalogueSnapshot(m_parts.catalog);
     if (!read) {
-        mailboxOf(owner)->post(platform::msg::kCataloguePublished, 0);
+        platform::mailboxOf(owner)->post(platform::msg::kCataloguePublished, 0);
         return;
     }
     auto snapshot = std::make_shared<const publishing::CatalogueSnapshot>(std::move(*read));
     auto target = std::make_shared<const PublishTargetParts>(
         publishTargetOf(m_parts.machine, m_parts.settings, true));
-    auto toWindow = mailboxOf(owner);
+    auto toWindow = platform::mailboxOf(owner);
     const db::StatementRunner& runner = m_parts.catalog.runner();
-    runBehindProgress(
+    platform::runBehindProgress(
         m_parts.jobs,
         [snapshot, target, toWindow, &runner,
          user = m_parts.user.userCode()](platform::JobReport& report) {
@@ -95,7 +78,7 @@ void PublishFeatures::writeAndUploadMenu(QWidget* owner) {
     auto server = std::make_shared<const publishing::WebServer>(
         publishing::WebServer::fromSettings(m_parts.settings));
     (void)publishing::makeTransferFolder(m_parts.machine.dataRoot());
-    runBehindProgress(
+    platform::runBehindProgress(
         m_parts.jobs,
         [company, server, path = *page, folder = m_parts.machine.transferFolder(),
          user = m_parts.user.userCode()](platform::JobReport& report) {
@@ -118,10 +101,6 @@ void PublishFeatures::showHistory(QWidget* owner) {
     publishing::PublishHistoryDialog dialog(
         publishing::readHistory(m_parts.machine.transferFolder()), owner);
     dialog.exec();
-}
-
-void PublishFeatures::importDeliveryMenu(QWidget* owner) {
-    m_parts.later.importDeliveryMenu(owner);
 }
 
 } // namespace parvela::app

@@ -16,8 +16,7 @@ class CatalogData;
 
 // "Şubelere Gönder" (transfer files and their upload, on a worker behind a
 // progress dialog), "Menüyü Oluştur" and F1 (the digital menu, uploaded by
-// the first), "DışaVer Tartılan" (the price list on the desktop). The
-// spreadsheet import answers as `later` does.
+// the first), "DışaVer Tartılan" (the price list on the desktop).
 class PublishFeatures : public PublishCommands {
 public:
     struct Parts {
@@ -27,7 +26,6 @@ public:
         const platform::MachineInfo& machine;
         const platform::Settings& settings;
         const ActiveUser& user;
-        PublishCommands& later;
     };
 
     explicit PublishFeatures(Parts parts)
@@ -38,7 +36,6 @@ public:
     void writeAndUploadMenu(QWidget* owner) override;
     void writeWeighedPriceList(const std::vector<stock::StockDefinition>& listed,
                                QWidget* owner) override;
-    void importDeliveryMenu(QWidget* owner) override;
     void showHistory(QWidget* owner) override;
 
 private:

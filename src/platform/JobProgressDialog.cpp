@@ -2,6 +2,7 @@
 
 #include "platform/WindowMessages.h"
 
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -65,6 +66,20 @@ bool JobProgressDialog::event(QEvent* event) {
         return true;
     }
     return QDialog::event(event);
+}
+
+void runBehindProgress(BackgroundJobs& jobs, JobWork work, const QString& title, QWidget* owner) {
+    const QPointer<JobProgressDialog> progress =
+        new JobProgressDialog(jobs, std::move(work), title, owner);
+    progress->exec();
+    delete progress.data();
+}
+
+std::shared_ptr<JobMailbox> mailboxOf(QWidget* owner) {
+    auto mailbox = std::make_shared<JobMailbox>(owner);
+    if (owner != nullptr)
+        QObject::connect(owner, &QObject::destroyed, [mailbox] { mailbox->detach(); });
+    return mailbox;
 }
 
 } // namespace parvela::platform

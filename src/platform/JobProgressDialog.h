@@ -36,4 +36,11 @@ private:
     bool m_cancelRequested = false;
 };
 
+// Runs the work behind a modal progress dialog owned by `owner`; returns when
+// the dialog closes, which may be before the work ends.
+void runBehindProgress(BackgroundJobs& jobs, JobWork work, const QString& title, QWidget* owner);
+
+// A mailbox to `owner` that lets go of it when the window goes away.
+std::shared_ptr<JobMailbox> mailboxOf(QWidget* owner);
+
 } // namespace parvela::platform

@@ -16,6 +16,10 @@ inline constexpr int kBringToFront = 1153;
 // Ours only: a publishing run of the catalogue ended; its value is 1 when it
 // succeeded.
 inline constexpr int kCataloguePublished = 1090;
+// Ours only: a menu sheet was read (value: its rows), and its products were
+// inserted (value: how many).
+inline constexpr int kSheetRead = 1091;
+inline constexpr int kSheetImported = 1092;
 
 // Stock browser.
 inline constexpr int kStockListChanged = 1057;

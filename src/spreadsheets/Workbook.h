@@ -16,7 +16,7 @@ struct Cell {
         Other, // a date, time, truth value or error: `text` holds its text form
     };
     Kind kind = Kind::Empty;
-    QString text; // Text and Other
+    QString text;      // Text and Other
     double number = 0; // Number
 };
 

@@ -3,6 +3,7 @@
 #include "LabelJobs.h"
 #include "ModalDriver.h"
 #include "RecordingListener.h"
+#include "SheetFixtures.h"
 #include "TestSettings.h"
 #include "UserFixtures.h"
 #include "app/BatchCommands.h"
@@ -11,6 +12,7 @@
 #include "app/StartupLoad.h"
 #include "db/StatementJournal.h"
 #include "platform/Settings.h"
+#include "spreadsheets/Workbook.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -370,4 +372,77 @@ TEST_F(PublishCommandTest, publishWithoutUploadWritesTheFiveFilesAndMenuWritesTh
     const Finished menu = runProgram({"menu", "--no-upload"});
     EXPECT_EQ(menu.exitCode, app::kBatchDone) << menu.err.toStdString();
     EXPECT_TRUE(written("Orvanta/digital_menu/index.html").startsWith("<!DOCTYPE html>\r\n"));
+}
+
+namespace {
+
+class SheetCommandTest : public test::DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        test::addUser(1, "1001", "4826", true, true, false);
+        test::addProduct({.stcode = 15, .name = "ŞİŞ KÖFTE", .sellp1 = 12.5});
+        setDefaults({{"Batch/user", "1001"}, {"Batch/password", "4826"}});
+        const QString none;
+        test::writeXlsFixture(
+            m_menu, {{QStringLiteral("Menü"),
+                      {{QStringLiteral("8690000000017"), none, QStringLiteral("Künefe"), none,
+                        none, QStringLiteral("90,50")},
+                       {8691234567895.0, none, QStringLiteral("Baklava"), none, none, 120.0}}}});
+    }
+    void TearDown() override {
+        setDefaults({{"Batch/user", {}}, {"Batch/password", {}}});
+        DatabaseTest::TearDown();
+    }
+
+    static std::string importedNames() {
+        return TestDatabase::scalar("SELECT GROUP_CONCAT(CONCAT(stcode,' ',stname,' ',sellp1) "
+                                    "ORDER BY stcode) FROM stocks.stckdef WHERE type=777");
+    }
+
+    QTemporaryDir m_folder;
+    QString m_menu = m_folder.filePath(QStringLiteral("menü.xls"));
+};
+
+} // namespace
+
+TEST_F(SheetCommandTest, importPreviewsWithDryRunAndInsertsWithout) {
+    Finished run = runProgram({"import", m_menu, "--no-header", "--dry-run"});
+    EXPECT_EQ(run.exitCode, app::kBatchDone) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("VcExcelSTOK.size() : 2 \n"
+                                      "Reading Stok from excel file is finished\n"
+                                      "Satır\tKod\tBarkod\tFiyat\tAd\n"
+                                      "1\t7771\t8690000000017\t90.50\tKünefe\n"
+                                      "2\t7772\t8691234567895\t120.00\tBaklava\n"
+                                      "2 ürün eklenecek.\n"));
+    EXPECT_EQ(importedNames(), "");
+    run = runProgram({"import", m_menu, "--no-header"});
+    EXPECT_EQ(run.exitCode, app::kBatchDone) << run.err.toStdString();
+    EXPECT_TRUE(run.out.endsWith(QStringLiteral("2 ürün eklendi.\n")));
+    EXPECT_EQ(importedNames(), "7771 Künefe 90.5000,7772 Baklava 120.0000");
+}
+
+TEST_F(SheetCommandTest, aMissingFileOrAMissingNameFailsAndInsertsNothing) {
+    const QString missing = m_folder.filePath(QStringLiteral("yok.xlsx"));
+    Finished run = runProgram({"import", missing});
+    EXPECT_EQ(run.exitCode, app::kBatchFailed);
+    EXPECT_TRUE(run.err.contains(missing)) << run.err.toStdString();
+    run = runProgram({"import"});
+    EXPECT_EQ(run.exitCode, app::kBatchUsage);
+    run = runProgram({"import", m_menu, "--sheet", "-1"});
+    EXPECT_EQ(run.exitCode, app::kBatchUsage);
+    EXPECT_EQ(importedNames(), "");
+}
+
+TEST_F(SheetCommandTest, exportWritesTheTableToTheFileNamed) {
+    const QString path = m_folder.filePath(QStringLiteral("stok.xlsx"));
+    const Finished run = runProgram({"export", path});
+    EXPECT_EQ(run.exitCode, app::kBatchDone) << run.err.toStdString();
+    EXPECT_EQ(run.out, path + QLatin1Char('\n'));
+    EXPECT_EQ(run.err, QStringLiteral("Write_Excel_Stok: Excel STOK sayısı : 1  adet ürün..\n Yeni "
+                                      "dosya başarıyla oluşturuldu.\n"));
+    const spreadsheets::WorkbookRead read = spreadsheets::readWorkbook(path, 0);
+    ASSERT_EQ(read.rows.size(), 2u);
+    EXPECT_EQ(read.rows[1].at(2).text, QStringLiteral("ŞİŞ KÖFTE"));
+    EXPECT_EQ(read.rows[1].at(5).number, 12.5);
 }

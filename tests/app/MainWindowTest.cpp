@@ -4,23 +4,30 @@
 #include "DatabaseTest.h"
 #include "ListeningProgram.h"
 #include "ModalDriver.h"
+#include "SheetFixtures.h"
 #include "UserFixtures.h"
 #include "app/Application.h"
 #include "db/StatementJournal.h"
 #include "platform/BackgroundJobs.h"
-#include "platform/NotBuiltYet.h"
 #include "platform/WindowMessages.h"
 #include "publishing/CataloguePublish.h"
+#include "spreadsheets/DeliverySheet.h"
+#include "spreadsheets/Workbook.h"
 #include "stock/StockBrowserState.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
+#include <optional>
 
 using namespace parvela;
 using app::MainButton;
@@ -137,18 +144,15 @@ TEST_F(MainWindowTest, nothingSelectedIsToldBeforeAnyQuestion) {
     EXPECT_EQ(m_boxes.shown()[0].owner, &window);
 }
 
-TEST_F(MainWindowTest, menuOrderingWhileOpenShowsItsBoxAndCommandsToComeSaySo) {
+TEST_F(MainWindowTest, menuOrderingWhileOpenShowsItsBox) {
     test::addUser(1, "mudur", "1234", true, true, true);
     app::MainWindow& window = start("mudur");
     QWidget ordering;
     window.setChildWindow(app::ChildWindow::MenuOrdering, &ordering);
     click(window, centre(window.screenState().button(MainButton::MenuSiralamasi)));
-    click(window, centre(window.screenState().button(MainButton::YemekSepetiMenu)));
-    ASSERT_EQ(m_boxes.shown().size(), 2u);
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
     EXPECT_EQ(m_boxes.texts()[0], QStringLiteral("if(IsWindow(CHILD_GRA_SIRA_WINDOW))"));
     EXPECT_EQ(m_boxes.captions()[0], QStringLiteral("FILTER_GRUP_B"));
-    EXPECT_EQ(m_boxes.texts()[1], platform::kNotBuiltYetText);
-    EXPECT_EQ(m_boxes.captions()[1], QStringLiteral("YemekSepeti Menü"));
     // The scale buttons are built: the dialog of the addresses opens.
     test::ModalDriver scales([](QDialog& dialog) {
         EXPECT_EQ(dialog.objectName(), QStringLiteral("148"));
@@ -346,4 +350,104 @@ TEST_F(MainWindowTest, aPublishingRunSetsTheStatusLineAndCountsOnlySuccesses) {
     QCoreApplication::sendEvent(&window, &failed);
     EXPECT_EQ(window.screenState().uploadStatus, publishing::kNotPublishedStatus);
     EXPECT_EQ(window.screenState().uploadCount, 1);
+}
+
+namespace {
+
+// Picks `path` in the open-file dialog, then lets `onPreview` act on the
+// preview that follows.
+class SheetChoice {
+public:
+    SheetChoice(const QString& path, std::function<void(QDialog&)> onPreview)
+        : m_files([this, path, onPreview](QDialog& dialog) {
+            auto& files = dynamic_cast<QFileDialog&>(dialog);
+            files.selectFile(path);
+            files.accept();
+            m_preview.emplace(onPreview);
+        }) {}
+
+    bool previewSeen() const { return m_preview && m_preview->seen; }
+
+private:
+    std::optional<test::ModalDriver> m_preview;
+    test::ModalDriver m_files;
+};
+
+test::FixtureSheet deliveryMenu() {
+    using test::FixtureCell;
+    const FixtureCell none;
+    auto row = [&none](FixtureCell barcode, const char* name, FixtureCell price) {
+        return std::vector<FixtureCell>{barcode, none, QString::fromUtf8(name), none, none, price};
+    };
+    return {QStringLiteral("Menü"),
+            {row(QStringLiteral("Barkod"), "Ürün", QStringLiteral("Fiyat")),
+             row(8690000000017.0, "Adana Kebap", 185.5),
+             row(QStringLiteral("8691234567895"), "Şiş Köfte", QStringLiteral("12,50")),
+             row(none, "Ayran", 15.0)}};
+}
+
+long long importedCount() {
+    return std::stoll(
+        TestDatabase::scalar("SELECT COUNT(*) FROM stocks.stckdef WHERE stcode LIKE '777%'"));
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, theDeliveryMenuIsPreviewedAndInsertedOnlyWhenConfirmed) {
+    test::addUser(1, "mudur", "1234", true, true, true);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("menu.xlsx"));
+    test::writeXlsxFixture(path, {deliveryMenu()});
+    app::MainWindow& window = start("mudur");
+    const std::size_t before = m_application.catalog().stock().products.size();
+    const QPoint button = centre(window.screenState().button(MainButton::YemekSepetiMenu));
+    {
+        SheetChoice cancelled(path, [](QDialog& preview) {
+            auto* rows = preview.findChild<QTreeWidget*>(QStringLiteral("rows"));
+            EXPECT_EQ(rows->topLevelItemCount(), 3);
+            EXPECT_EQ(rows->topLevelItem(0)->text(1), QStringLiteral("7771"));
+            EXPECT_EQ(rows->topLevelItem(1)->text(4), QStringLiteral("12.50"));
+            preview.findChild<QCheckBox*>(QStringLiteral("header"))->click();
+            EXPECT_EQ(rows->topLevelItemCount(), 4) << "the header row read as a product";
+            preview.findChild<QPushButton*>(QStringLiteral("2"))->click();
+        });
+        click(window, button);
+        EXPECT_TRUE(cancelled.previewSeen());
+    }
+    EXPECT_EQ(importedCount(), 0);
+    EXPECT_TRUE(m_boxes.shown().empty());
+    {
+        SheetChoice confirmed(path, [](QDialog& preview) {
+            preview.findChild<QPushButton*>(QStringLiteral("1"))->click();
+        });
+        click(window, button);
+        EXPECT_TRUE(confirmed.previewSeen());
+    }
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_boxes.shown().empty(); }));
+    EXPECT_EQ(m_boxes.texts()[0], QStringLiteral("3 ürün eklendi."));
+    EXPECT_EQ(m_boxes.captions()[0], QStringLiteral("YemekSepeti Menü"));
+    EXPECT_EQ(importedCount(), 3);
+    EXPECT_EQ(window.screenState().uploadStatus,
+              QStringLiteral("VcExcelSTOK.size() : 3 \nReading Stok from excel file is finished"));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this, before] { return m_application.catalog().stock().products.size() == before + 3; }));
+}
+
+TEST_F(MainWindowTest, excelButtonWritesTheCatalogueIntoTheDocumentsFolder) {
+    test::addUser(1, "mudur", "1234", true, true, true);
+    test::addProduct({.stcode = 7, .name = "Künefe", .sellp1 = 90});
+    app::MainWindow& window = start("mudur");
+    const records::Rect excel = window.screenState().button(MainButton::ExcelEAktar);
+    const records::Rect menu = window.screenState().button(MainButton::YemekSepetiMenu);
+    EXPECT_EQ(excel.top, menu.bottom + 6);
+    EXPECT_LE(excel.right, 795) << "clear of the C column at 1280 pixels";
+    click(window, centre(excel));
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_EQ(m_boxes.captions()[0], QStringLiteral("Write_Excel_Stok"));
+    EXPECT_EQ(m_boxes.texts()[0], spreadsheets::exportDoneText(1));
+    const spreadsheets::WorkbookRead read =
+        spreadsheets::readWorkbook(spreadsheets::deliverySheetPath(), 0);
+    ASSERT_EQ(read.rows.size(), 2u);
+    EXPECT_EQ(read.rows[1].at(2).text, QStringLiteral("Künefe"));
+    EXPECT_EQ(read.rows[1].at(5).number, 90.0);
 }

@@ -1,0 +1,101 @@
+#include "app/SheetFeatures.h"
+
+#include "app/CatalogData.h"
+#include "db/DatabaseThread.h"
+#include "platform/JobProgressDialog.h"
+#include "platform/MessageBoxes.h"
+#include "platform/WindowMessages.h"
+#include "spreadsheets/DeliverySheet.h"
+#include "spreadsheets/ImportPreviewDialog.h"
+#include "spreadsheets/MenuImportText.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace parvela::app {
+
+namespace {
+
+using namespace spreadsheets;
+
+QString importCaption() {
+    return QString::fromUtf8(kImportCaption);
+}
+
+QString chooseSheet(QWidget* owner) {
+    return QFileDialog::getOpenFileName(
+        owner, importCaption(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        QStringLiteral("Excel tabloları (*.xls *.xlsx);;Tüm dosyalar (*)"));
+}
+
+// The main window shows the count read and repaints twice, as the other
+// programs of the suite expect.
+void tellRead(QWidget* owner, std::size_t rows) {
+    if (owner == nullptr)
+        return;
+    platform::JobEvent read(platform::msg::kSheetRead, static_cast<int>(rows));
+    QCoreApplication::sendEvent(owner, &read);
+    for (int i = 0; i < 2; ++i)
+        QCoreApplication::postEvent(
+            owner, new QEvent(platform::msg::eventType(platform::msg::kScaleIdle)));
+}
+
+platform::JobWork insertJob(std::shared_ptr<const ImportPlan> plan,
+                            const db::StatementRunner& runner,
+                            std::shared_ptr<platform::JobMailbox> toWindow) {
+    return [plan, &runner, toWindow](platform::JobReport& report) {
+        const db::DatabaseThread databaseThread;
+        report.setRange(static_cast<int>(plan->products.size()));
+        const ImportResult result =
+            insertPlanned(*plan, runner.withBoxes(report.boxes()), [&report](int done) {
+                report.step(done);
+                return !report.cancelled();
+            });
+        const auto icon = result.refused + result.notTried > 0 ? platform::BoxIcon::Exclamation
+                                                               : platform::BoxIcon::Information;
+        report.boxes().tell(resultText(result), importCaption(), icon);
+        toWindow->post(platform::msg::kSheetImported, result.inserted);
+    };
+}
+
+} // namespace
+
+void SheetFeatures::importDeliveryMenu(QWidget* owner) {
+    const QString path = chooseSheet(owner);
+    if (path.isEmpty())
+        return;
+    const db::StatementRunner& runner = m_parts.catalog.runner();
+    const std::vector<stock::StockDefinition>& catalogue = m_parts.catalog.stock().products;
+    auto planner = [&path, &runner, &catalogue](int sheet, bool hasHeader) {
+        return planSheet(path, sheet, hasHeader, runner, catalogue);
+    };
+    SheetPlan first = planner(0, true);
+    if (!first.error.isEmpty()) {
+        m_parts.boxes.tell(first.error, QString(), platform::BoxIcon::None, owner);
+        return;
+    }
+    ImportPreviewDialog preview(path, std::move(first), planner, owner);
+    if (preview.exec() != QDialog::Accepted)
+        return;
+    auto plan = std::make_shared<const ImportPlan>(preview.plan());
+    tellRead(owner, plan->products.size());
+    platform::runBehindProgress(m_parts.jobs, insertJob(plan, runner, platform::mailboxOf(owner)),
+                                importCaption(), owner);
+}
+
+void SheetFeatures::exportDeliverySheet(QWidget* owner) {
+    const QString path = deliverySheetPath();
+    const std::vector<stock::StockDefinition>& products = m_parts.catalog.stock().products;
+    const QString failure = exportCatalogue(m_parts.catalog.runner(), products, path);
+    const QString caption = QString::fromUtf8(kExportCaption);
+    if (!failure.isEmpty()) {
+        m_parts.boxes.tell(failure, caption, platform::BoxIcon::Exclamation, owner);
+        return;
+    }
+    m_parts.boxes.tell(exportDoneText(products.size()), caption, platform::BoxIcon::Information,
+                       owner);
+}
+
+} // namespace parvela::app

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "records/StockDefinition.h"
+#include "spreadsheets/Workbook.h"
+#include "stock/NextCode.h"
+
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace parvela::db {
+class StatementRunner;
+}
+
+// The delivery platform's menu brought in from a sheet: each row becomes a
+// new product under a code of the 777 series.
+namespace parvela::spreadsheets {
+
+inline constexpr int kImportPrefix = 777;
+inline constexpr int kImportType = 777;
+inline constexpr double kImportKdv = 20.0;
+
+// A row of the sheet as a product: barcode, name, retail price and part
+// number filled, nothing else yet.
+struct ImportRow {
+    int sheetRow = 0; // as the spreadsheet program numbers it, from 1
+    stock::StockDefinition product;
+    bool nameCut = false;      // longer than the name field keeps
+    bool priceMissing = false; // no number in the price column
+};
+
+// The rows after the header (when there is one). Rows without any value are
+// left out: a sheet's formatting often reaches past its last product.
+std::vector<ImportRow> rowsOfSheet(const std::vector<SheetRow>& rows, bool hasHeader);
+
+struct PlannedProduct {
+    ImportRow row; // its product now carries code, type, VAT, unit and sku
+    bool barcodeInCatalogue = false;
+    bool barcodeRepeated = false; // another row of the sheet has it too
+};
+
+struct ImportPlan {
+    std::vector<PlannedProduct> products;
+    int barcodesInCatalogue = 0;
+    int barcodesRepeated = 0;
+    int namesEmpty = 0;
+    int namesCut = 0;
+    int pricesMissing = 0;
+};
+
+// Row i takes the first free code of prefix 777 from counter i + 1; each code
+// given counts as taken for the rows after it.
+ImportPlan planImport(std::vector<ImportRow> rows, stock::CodeSet taken,
+                      const stock::CodeSet& retired,
+                      const std::vector<stock::StockDefinition>& catalogue);
+
+// The same with the codes in use read from the server now; nothing when a
+// read failed (it said so).
+std::optional<ImportPlan> planImport(const db::StatementRunner& runner, std::vector<ImportRow> rows,
+                                     const std::vector<stock::StockDefinition>& catalogue);
+
+// A sheet read and its import planned.
+struct SheetPlan {
+    QStringList sheetNames;
+    ImportPlan plan;
+    // Why there is no plan: the reader's message with the file name, or the
+    // failed read of the codes (reported already). Empty when planned.
+    QString error;
+};
+
+SheetPlan planSheet(const QString& path, int sheet, bool hasHeader,
+                    const db::StatementRunner& runner,
+                    const std::vector<stock::StockDefinition>& catalogue);
+
+struct ImportResult {
+    int inserted = 0;
+    int refused = 0;
+    int notTried = 0; // after a failed statement or a cancel
+    // "Satır N: reason", in sheet order.
+    QStringList reasons;
+};
+
+// Inserts the planned products one by one, each as the stock editor's new
+// product is. A refused row is counted and its reason kept rather than shown;
+// a statement the server failed ends the run, since the next would fail the
+// same way (and a dead server would cost a time-out per row). `afterEach` gets the number of rows done and answers whether to
+// go on.
+ImportResult insertPlanned(const ImportPlan& plan, const db::StatementRunner& runner,
+                           const std::function<bool(int done)>& afterEach = {});
+
+} // namespace parvela::spreadsheets

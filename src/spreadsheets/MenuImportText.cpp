@@ -1,0 +1,82 @@
+#include "spreadsheets/MenuImportText.h"
+
+#include "db/SqlFormat.h"
+
+namespace parvela::spreadsheets {
+
+namespace {
+
+QString price(double value) {
+    return QString::fromStdString(db::sqlf("%.2f", value));
+}
+
+QString productLine(const PlannedProduct& planned) {
+    const stock::StockDefinition& product = planned.row.product;
+    QString line =
+        QStringLiteral("%1\t%2\t%3\t%4\t%5")
+            .arg(planned.row.sheetRow)
+            .arg(product.stcode)
+            .arg(QString::fromStdString(product.barcode), price(product.sellp1), product.stname);
+    if (const QString warnings = warningsOf(planned); !warnings.isEmpty())
+        line += QStringLiteral("\t(") + warnings + QLatin1Char(')');
+    return line;
+}
+
+} // namespace
+
+QString readStatusText(std::size_t rowCount) {
+    return QStringLiteral("VcExcelSTOK.size() : %1 \n").arg(rowCount) +
+           QStringLiteral("Reading Stok from excel file is finished");
+}
+
+QString warningsOf(const PlannedProduct& planned) {
+    QStringList warnings;
+    if (planned.barcodeInCatalogue)
+        warnings << QStringLiteral("barkod katalogda var");
+    if (planned.barcodeRepeated)
+        warnings << QStringLiteral("barkod tabloda tekrarlanıyor");
+    if (planned.row.product.stname.isEmpty())
+        warnings << QStringLiteral("adı boş");
+    if (planned.row.nameCut)
+        warnings << QStringLiteral("adı 59 harfe kısalacak");
+    if (planned.row.priceMissing)
+        warnings << QStringLiteral("fiyat okunamadı, 0 olacak");
+    return warnings.join(QStringLiteral(", "));
+}
+
+QString planTotalsText(const ImportPlan& plan) {
+    QString text = QStringLiteral("%1 ürün eklenecek.").arg(plan.products.size());
+    const std::pair<int, const char*> counts[] = {
+        {plan.barcodesInCatalogue, "barkodu katalogda olan satır"},
+        {plan.barcodesRepeated, "barkodu tabloda tekrarlanan satır"},
+        {plan.namesEmpty, "adı boş satır"},
+        {plan.namesCut, "adı kısalacak satır"},
+        {plan.pricesMissing, "fiyatı okunamayan satır"},
+    };
+    for (const auto& [count, what] : counts)
+        if (count > 0)
+            text += QStringLiteral(" %1 %2.").arg(count).arg(QString::fromUtf8(what));
+    return text;
+}
+
+QString previewText(const ImportPlan& plan) {
+    QString text = QStringLiteral("Satır\tKod\tBarkod\tFiyat\tAd\n");
+    for (const PlannedProduct& planned : plan.products)
+        text += productLine(planned) + QLatin1Char('\n');
+    return text + planTotalsText(plan) + QLatin1Char('\n');
+}
+
+QString resultText(const ImportResult& result) {
+    QString text = QStringLiteral("%1 ürün eklendi.").arg(result.inserted);
+    if (result.refused > 0)
+        text += QStringLiteral("\n%1 satır eklenemedi:").arg(result.refused);
+    for (qsizetype i = 0; i < result.reasons.size() && i < kReasonsShown; ++i)
+        text += QStringLiteral("\n  ") + result.reasons.at(i);
+    if (result.reasons.size() > kReasonsShown)
+        text += QStringLiteral("\n  …");
+    if (result.notTried > 0)
+        text += QStringLiteral("\n%1 satır denenmedi.").arg(result.notTried);
+    return text;
+}
+
+} // namespace parvela::spreadsheets

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "spreadsheets/MenuImport.h"
+
+#include <QString>
+
+// What the import tells the user, in the window and on the command line.
+namespace parvela::spreadsheets {
+
+inline constexpr const char* kImportCaption = "YemekSepeti Menü";
+// The reasons of refused rows the closing box lists at most.
+inline constexpr int kReasonsShown = 5;
+
+// "VcExcelSTOK.size() : N \nReading Stok from excel file is finished"
+QString readStatusText(std::size_t rowCount);
+
+// One line per warning of a row ("barkod katalogda var", ...), joined.
+QString warningsOf(const PlannedProduct& planned);
+// The totals under the preview.
+QString planTotalsText(const ImportPlan& plan);
+// The whole preview as text: a line per product (row, code, barcode, price,
+// name, warnings) and the totals.
+QString previewText(const ImportPlan& plan);
+
+// The closing box: how many were inserted and refused, with the first reasons.
+QString resultText(const ImportResult& result);
+
+} // namespace parvela::spreadsheets

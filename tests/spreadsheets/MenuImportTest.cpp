@@ -1,0 +1,191 @@
+#include "spreadsheets/MenuImport.h"
+
+#include "CatalogFixtures.h"
+#include "HiddenTable.h"
+#include "JournaledDatabaseTest.h"
+#include "SheetFixtures.h"
+#include "spreadsheets/MenuImportText.h"
+
+#include <QTemporaryDir>
+
+using namespace parvela;
+using namespace parvela::spreadsheets;
+using test::FixtureCell;
+using test::TestDatabase;
+
+namespace {
+
+FixtureCell text(const char* value) {
+    return QString::fromUtf8(value);
+}
+
+// The platform's columns: barcode, -, name, -, -, price, -, part number.
+std::vector<FixtureCell> menuRow(FixtureCell barcode, FixtureCell name, FixtureCell price,
+                                 FixtureCell partNumber = {}) {
+    return {barcode, text("x"), name, {}, {}, price, {}, partNumber};
+}
+
+const std::vector<FixtureCell> kHeader = {text("Barkod"), text("Kategori"), text("Ürün"),
+                                          text("Açıklama"), text("-"), text("Fiyat"),
+                                          text("-"), text("Parça No")};
+
+// A numeric and a text barcode, a numeric and a comma price, an empty name.
+test::FixtureSheet menuSheet() {
+    return {QStringLiteral("Menü"),
+            {kHeader,
+             menuRow(8690000000017.0, text("Adana Kebap"), 185.5, text("P-1")),
+             menuRow(text("8691234567895"), text("Şiş Köfte ğüıçö"), text("12,50")),
+             menuRow({}, {}, text("7.25"))}};
+}
+
+class MenuImportTest : public test::JournaledDatabaseTest {
+protected:
+    QString sheetFile(const char* name, const std::vector<test::FixtureSheet>& sheets,
+                      bool xls = false) {
+        const QString path = m_folder.filePath(QString::fromLatin1(name));
+        if (xls)
+            test::writeXlsFixture(path, sheets);
+        else
+            test::writeXlsxFixture(path, sheets);
+        return path;
+    }
+
+    SheetPlan plan(const QString& path, int sheet = 0, bool hasHeader = true) {
+        return planSheet(path, sheet, hasHeader, m_runner, m_catalogue);
+    }
+
+    ImportResult import(const QString& path) {
+        const SheetPlan planned = plan(path);
+        EXPECT_EQ(planned.error, QString());
+        return insertPlanned(planned.plan, m_runner);
+    }
+
+    static TestDatabase::Rows imported() {
+        return TestDatabase::query(
+            "SELECT stcode,type,kdv,unit,barcode,stname,sellp1,partnum,sku FROM stocks.stckdef "
+            "WHERE stcode LIKE '777%' ORDER BY stcode");
+    }
+
+    QTemporaryDir m_folder;
+    std::vector<stock::StockDefinition> m_catalogue;
+};
+
+} // namespace
+
+TEST_F(MenuImportTest, rowsBecomeProductsOfThe777SeriesWithTheirBarcodesAndPrices) {
+    const ImportResult result = import(sheetFile("menu.xlsx", {menuSheet()}));
+    EXPECT_EQ(result.inserted, 3);
+    EXPECT_EQ(result.refused, 0);
+    const TestDatabase::Rows expected = {
+        {"7771", "777", "20.00", "ad", "8690000000017", "Adana Kebap", "185.5000", "P-1",
+         "869000007771"},
+        {"7772", "777", "20.00", "ad", "8691234567895", "Şiş Köfte ğüıçö", "12.5000", "",
+         "869123457772"},
+        // The insert takes an empty name as it takes any other.
+        {"7773", "777", "20.00", "ad", "", "", "7.2500", "", "7773"},
+    };
+    EXPECT_EQ(imported(), expected);
+    const std::vector<std::string> texts = m_journal.texts();
+    const std::string first =
+        "INSERT INTO stckdef(stcode,type,gra,grb,grc,brnd,model,specs2,barcode,serial,partnum,"
+        "stname,unit,curr,kdv,unitcost,sellp1,sellp2,sellp3,sellp4,sellp5,sellp6,crtqua,specs,"
+        "depart,azparam,sku,prcchange,is_weighed)VALUES(7771,777,0,0,0,_latin5'','',_latin5'',"
+        "'8690000000017','','P-1',_latin5'Adana Kebap','ad','',20.00,0.0000,185.5000,0.0000,"
+        "0.0000,0.0000,0.0000,0.0000,0.0000,_latin5'',0,0.00,'869000007771',0,0);";
+    EXPECT_NE(std::find(texts.begin(), texts.end(), first), texts.end());
+}
+
+TEST_F(MenuImportTest, aSecondImportMakesASecondSetUnderTheNextFreeCodes) {
+    test::addProduct({.stcode = 7772, .name = "Eski"});
+    const QString path = sheetFile("menu.xls", {menuSheet()}, true);
+    EXPECT_EQ(import(path).inserted, 3);
+    EXPECT_EQ(import(path).inserted, 3);
+    const TestDatabase::Rows codes =
+        TestDatabase::query("SELECT stcode FROM stocks.stckdef WHERE stcode LIKE '777%' "
+                            "AND stcode<>7772 ORDER BY stcode");
+    const TestDatabase::Rows expected = {{"7771"}, {"7773"}, {"7774"}, {"7775"},
+                                         {"7776"}, {"7777"}};
+    EXPECT_EQ(codes, expected);
+}
+
+TEST_F(MenuImportTest, theHeaderFlagAndTheSheetPositionChooseTheRows) {
+    const test::FixtureSheet second{QStringLiteral("Tatlılar"),
+                                    {menuRow(text("111"), text("Künefe"), 90.0),
+                                     menuRow(text("222"), text("Baklava"), 120.0)}};
+    for (const bool xls : {false, true}) {
+        const QString path = sheetFile(xls ? "two.xls" : "two.xlsx", {menuSheet(), second}, xls);
+        const SheetPlan withHeader = plan(path, 1, true);
+        ASSERT_EQ(withHeader.error, QString());
+        EXPECT_EQ(withHeader.sheetNames, QStringList({QStringLiteral("Menü"), second.name}));
+        ASSERT_EQ(withHeader.plan.products.size(), 1u);
+        EXPECT_EQ(withHeader.plan.products[0].row.product.stname, QStringLiteral("Baklava"));
+        EXPECT_EQ(withHeader.plan.products[0].row.sheetRow, 2);
+        const SheetPlan noHeader = plan(path, 1, false);
+        ASSERT_EQ(noHeader.plan.products.size(), 2u);
+        EXPECT_EQ(noHeader.plan.products[0].row.product.stname, QStringLiteral("Künefe"));
+        EXPECT_EQ(noHeader.plan.products[0].row.product.stcode, 7771);
+        // Without a header the first sheet's header row is a product too.
+        EXPECT_EQ(plan(path, 0, false).plan.products.size(), 4u);
+    }
+}
+
+TEST_F(MenuImportTest, thePreviewNamesRepeatedAndKnownBarcodesAndWritesNothing) {
+    stock::StockDefinition known;
+    known.stcode = 5;
+    known.barcode = "8690000000017";
+    m_catalogue.push_back(known);
+    const std::string longName(70, 'K');
+    test::FixtureSheet sheet = menuSheet();
+    sheet.rows.push_back(menuRow(text("8691234567895"), text(longName.c_str()), text("yok")));
+    const SheetPlan planned = plan(sheetFile("dup.xlsx", {sheet}));
+    ASSERT_EQ(planned.plan.products.size(), 4u);
+    EXPECT_TRUE(planned.plan.products[0].barcodeInCatalogue);
+    EXPECT_TRUE(planned.plan.products[1].barcodeRepeated);
+    EXPECT_TRUE(planned.plan.products[3].barcodeRepeated);
+    EXPECT_EQ(planned.plan.products[3].row.product.stname.size(), 59);
+    EXPECT_EQ(planTotalsText(planned.plan),
+              QStringLiteral("4 ürün eklenecek. 1 barkodu katalogda olan satır. 2 barkodu tabloda "
+                             "tekrarlanan satır. 1 adı boş satır. 1 adı kısalacak satır. 1 fiyatı "
+                             "okunamayan satır."));
+    EXPECT_EQ(warningsOf(planned.plan.products[3]),
+              QStringLiteral("barkod tabloda tekrarlanıyor, adı 59 harfe kısalacak, fiyat "
+                             "okunamadı, 0 olacak"));
+    EXPECT_TRUE(previewText(planned.plan)
+                    .startsWith(QStringLiteral("Satır\tKod\tBarkod\tFiyat\tAd\n"
+                                               "2\t7771\t8690000000017\t185.50\tAdana Kebap\t"
+                                               "(barkod katalogda var)\n")));
+    EXPECT_EQ(imported(), TestDatabase::Rows());
+}
+
+TEST_F(MenuImportTest, missingOrBrokenFilesAreToldWithTheirNameAndInsertNothing) {
+    QFile broken(m_folder.filePath(QStringLiteral("bozuk.xlsx")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("PK\x03\x04 not really a workbook");
+    broken.close();
+    for (const QString& path :
+         {m_folder.filePath(QStringLiteral("yok.xlsx")), broken.fileName()}) {
+        const SheetPlan planned = plan(path);
+        EXPECT_TRUE(planned.error.contains(QFileInfo(path).fileName())) << planned.error.toStdString();
+        EXPECT_TRUE(planned.plan.products.empty());
+    }
+    EXPECT_EQ(imported(), TestDatabase::Rows());
+}
+
+TEST_F(MenuImportTest, aFailedInsertEndsTheRunAndTheRowsBeforeItStay) {
+    const SheetPlan planned = plan(sheetFile("menu.xlsx", {menuSheet()}));
+    ImportResult result = insertPlanned(planned.plan, m_runner, [](int done) { return done < 1; });
+    EXPECT_EQ(result.inserted, 1);
+    EXPECT_EQ(result.notTried, 2);
+    {
+        const test::HiddenTable hidden("stocks.stckdef");
+        result = insertPlanned(planned.plan, m_runner);
+    }
+    EXPECT_EQ(result.inserted, 0);
+    EXPECT_EQ(result.refused, 1);
+    EXPECT_EQ(result.notTried, 2);
+    EXPECT_TRUE(m_boxes.shown().empty()) << "the reasons go to the closing box";
+    EXPECT_TRUE(resultText(result).startsWith(
+        QStringLiteral("0 ürün eklendi.\n1 satır eklenemedi:\n  Satır 2: ")));
+    EXPECT_TRUE(resultText(result).endsWith(QStringLiteral("\n2 satır denenmedi.")));
+    EXPECT_EQ(imported().size(), 1u);
+}
