@@ -27,6 +27,11 @@ QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
+WorkbookRead notWorkbook(const QString& path) {
+    return failure(QStringLiteral("\"%1\" dosyası bir Excel tablosu değil (.xls ya da .xlsx).")
+                       .arg(shown(path)));
+}
+
 // The first bytes of the file, or why they could not be read.
 std::optional<QByteArray> fileHead(const QString& path, QString& reason) {
     if (QFileInfo(path).isDir()) {
@@ -48,6 +53,8 @@ std::optional<QByteArray> fileHead(const QString& path, QString& reason) {
 
 WorkbookRead fromFormat(FormatRead&& format, const QString& path, int position) {
     switch (format.fault) {
+    case Fault::NotWorkbook:
+        return notWorkbook(path);
     case Fault::Damaged:
         return failure(QStringLiteral("\"%1\" dosyası okunamadı; tablo bozuk ya da eksik.\n%2")
                            .arg(shown(path), format.libraryMessage));

@@ -10,6 +10,7 @@ namespace parvela::spreadsheets::detail {
 // What went wrong inside a file; readWorkbook puts it in the user's words.
 enum class Fault {
     None,
+    NotWorkbook, // a container of that format holding no workbook
     Damaged,
     Password,
     NoSuchSheet,
@@ -26,9 +27,9 @@ struct FormatRead {
 FormatRead readXls(const QByteArray& path, int position);
 FormatRead readXlsx(const QByteArray& path, int position);
 
-inline FormatRead damaged(const QString& libraryMessage) {
+inline FormatRead faulty(Fault fault, const QString& libraryMessage = {}) {
     FormatRead read;
-    read.fault = Fault::Damaged;
+    read.fault = fault;
     read.libraryMessage = libraryMessage;
     return read;
 }

@@ -51,8 +51,6 @@ QString codeWords(int code) {
     case FREEXL_ILLEGAL_RK_VALUE:
     case FREEXL_CRAFTED_FILE:
         return QStringLiteral("tablo kayıtları bozuk");
-    case FREEXL_BIFF_WORKBOOK_NOT_FOUND:
-        return QStringLiteral("dosyada tablo yok");
     case FREEXL_INVALID_CHARACTER:
     case FREEXL_UNSUPPORTED_CHARSET:
         return QStringLiteral("karakter kümesi desteklenmiyor");
@@ -63,9 +61,10 @@ QString codeWords(int code) {
 
 FormatRead failedWith(int code) {
     const QString words = codeWords(code);
-    return damaged(words.isEmpty()
-                       ? QStringLiteral("FreeXL hata kodu %1").arg(code)
-                       : QStringLiteral("FreeXL: %1 (hata kodu %2)").arg(words).arg(code));
+    return faulty(Fault::Damaged,
+                  words.isEmpty()
+                      ? QStringLiteral("FreeXL hata kodu %1").arg(code)
+                      : QStringLiteral("FreeXL: %1 (hata kodu %2)").arg(words).arg(code));
 }
 
 Cell cellFrom(const FreeXL_CellValue& value) {
@@ -107,16 +106,16 @@ std::vector<SheetRow> activeSheetRows(const FreeXlBook& book, int& failure) {
 
 FormatRead readXls(const QByteArray& path, int position) {
     const FreeXlBook book(path);
+    if (book.status() == FREEXL_BIFF_WORKBOOK_NOT_FOUND) // another Office document
+        return faulty(Fault::NotWorkbook);
     if (book.status() != FREEXL_OK)
         return failedWith(book.status());
     FormatRead read;
     unsigned int info = 0;
     if (const int code = freexl_get_info(book.get(), FREEXL_BIFF_PASSWORD, &info))
         return failedWith(code);
-    if (info == FREEXL_BIFF_OBFUSCATED) {
-        read.fault = Fault::Password;
-        return read;
-    }
+    if (info == FREEXL_BIFF_OBFUSCATED)
+        return faulty(Fault::Password);
     if (const int code = freexl_get_info(book.get(), FREEXL_BIFF_SHEET_COUNT, &info))
         return failedWith(code);
     for (unsigned int sheet = 0; sheet < info; ++sheet) {

@@ -77,7 +77,9 @@ FormatRead loaded(const QByteArray& path, int position) {
     FormatRead read;
     for (size_t sheet = 0; sheet < document.get_sheet_count(); ++sheet)
         read.sheetNames.append(utf8(document.get_sheet_name(static_cast<ss::sheet_t>(sheet))));
-    if (!lacksSheet(read, position))
+    if (read.sheetNames.isEmpty()) // any other ZIP archive
+        read.fault = Fault::NotWorkbook;
+    else if (!lacksSheet(read, position))
         read.rows = sheetRows(document, position);
     return read;
 }
@@ -93,9 +95,9 @@ FormatRead readXlsx(const QByteArray& path, int position) {
     try {
         return loaded(path, position);
     } catch (const orcus::zip_error& error) {
-        return damaged(libraryWords("ZIP arşivi bozuk", error));
+        return faulty(Fault::Damaged, libraryWords("ZIP arşivi bozuk", error));
     } catch (const std::exception& error) {
-        return damaged(libraryWords("bilinmeyen hata", error));
+        return faulty(Fault::Damaged, libraryWords("bilinmeyen hata", error));
     }
 }
 

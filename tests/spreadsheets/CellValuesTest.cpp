@@ -1,5 +1,6 @@
 #include "spreadsheets/CellValues.h"
 
+#include "PrintQString.h"
 #include "TurkishLocale.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PrintQString.h"
 #include "SheetFixtures.h"
 
 #include <QFile>
@@ -22,6 +23,11 @@ inline const FixtureFormat kXlsxFormat{".xlsx", writeXlsxFixture, ".xls"};
 
 inline void PrintTo(const FixtureFormat& format, std::ostream* out) {
     *out << format.extension;
+}
+
+// "xls" and "xlsx" in the names of the tests run over both formats.
+inline std::string formatName(const ::testing::TestParamInfo<FixtureFormat>& info) {
+    return info.param.extension + 1;
 }
 
 // A test over both formats, writing its files into a folder of its own.

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QRandomGenerator>
+#include <gtest/gtest-spi.h>
 
 namespace parvela::spreadsheets {
 namespace {
@@ -55,7 +56,28 @@ TEST_P(WorkbookDamageTest, AnEmptyOrForeignFileIsNoWorkbook) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothFormats, WorkbookDamageTest,
-                         ::testing::Values(test::kXlsFormat, test::kXlsxFormat));
+                         ::testing::Values(test::kXlsFormat, test::kXlsxFormat), test::formatName);
+
+// A ZIP archive holding one empty file "a.txt": a container like .xlsx,
+// with no workbook in it.
+QByteArray emptyZip() {
+    return QByteArray::fromHex("504b03041400000000000000000000000000000000000000000005000000612e74"
+                               "7874504b0102140014000000000000000000000000000000000000000000050000"
+                               "000000000000000000000000000000612e747874504b05060000000001000100"
+                               "33000000230000000000");
+}
+
+TEST(WorkbookFileTest, AnOtherZipArchiveIsNoWorkbook) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("arsiv.xlsx"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(emptyZip());
+    file.close();
+    expectRefused(
+        readWorkbook(path, 0),
+        QStringLiteral("\"%1\" dosyası bir Excel tablosu değil (.xls ya da .xlsx).").arg(path));
+}
 
 TEST(WorkbookFileTest, AMissingFileOrAFolderIsNamedInTheError) {
     QTemporaryDir folder;
@@ -85,6 +107,13 @@ TEST(WorkbookFileTest, APasswordProtectedXlsIsRefused) {
                   QStringLiteral("\"%1\" dosyası parola ile korunuyor; parolasız kaydedip yeniden "
                                  "deneyin.")
                       .arg(path));
+}
+
+TEST(SheetFixturesTest, AWorkbookThatCannotBeWrittenFailsTheTest) {
+    EXPECT_NONFATAL_FAILURE(test::writeXlsxFixture(QStringLiteral("/yok/tablo.xlsx"), kSheet),
+                            "could not write /yok/tablo.xlsx");
+    EXPECT_NONFATAL_FAILURE(test::writeXlsFixture(QStringLiteral("/yok/tablo.xls"), kSheet),
+                            "make-xls could not write /yok/tablo.xls");
 }
 
 } // namespace

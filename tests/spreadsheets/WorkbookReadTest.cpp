@@ -82,7 +82,7 @@ TEST_P(WorkbookReadTest, TellsTheFormatByItsBytesNotItsName) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothFormats, WorkbookReadTest,
-                         ::testing::Values(test::kXlsFormat, test::kXlsxFormat));
+                         ::testing::Values(test::kXlsFormat, test::kXlsxFormat), test::formatName);
 
 // Formulas and truth values come only from .xlsx files other programs save.
 TEST(XlsxCellsTest, FormulasGiveTheirSavedResultTruthValuesTheirWord) {
