@@ -54,12 +54,13 @@ inline Cell otherCell(const QString& text) {
 
 // The rows 0 .. rowCount-1 of the used range, each without its trailing
 // empty cells: both libraries report the range's full width for every row.
+// Only `columns` (ascending) are looked at; the others hold nothing.
 template <typename CellAt>
-std::vector<SheetRow> collectRows(int rowCount, int columnCount, CellAt cellAt) {
+std::vector<SheetRow> collectRows(int rowCount, const std::vector<int>& columns, CellAt cellAt) {
     std::vector<SheetRow> rows(static_cast<size_t>(rowCount));
     for (int r = 0; r < rowCount; ++r) {
         SheetRow& row = rows[static_cast<size_t>(r)];
-        for (int c = 0; c < columnCount; ++c) {
+        for (const int c : columns) {
             Cell cell = cellAt(r, c);
             if (cell.kind == Cell::Kind::Empty)
                 continue;

@@ -1,6 +1,7 @@
 #include "spreadsheets/WorkbookFormats.h"
 
 #include <freexl.h>
+#include <numeric>
 
 namespace parvela::spreadsheets::detail {
 
@@ -92,7 +93,9 @@ std::vector<SheetRow> activeSheetRows(const FreeXlBook& book, int& failure) {
     failure = freexl_worksheet_dimensions(book.get(), &rowCount, &columnCount);
     if (failure != FREEXL_OK)
         return {};
-    return collectRows(static_cast<int>(rowCount), columnCount, [&](int r, int c) {
+    std::vector<int> columns(columnCount);
+    std::iota(columns.begin(), columns.end(), 0);
+    return collectRows(static_cast<int>(rowCount), columns, [&](int r, int c) {
         FreeXL_CellValue value{};
         const int code = freexl_get_cell_value(book.get(), static_cast<unsigned int>(r),
                                                static_cast<unsigned short>(c), &value);

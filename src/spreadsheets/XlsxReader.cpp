@@ -58,13 +58,35 @@ Cell cellAt(const ixion::model_context& model, const ixion::abs_address_t& at) {
     }
 }
 
+// Cells counted as empty in a column; a formula saved without its result
+// makes the library throw, and counts as a cell.
+double emptyCells(const ixion::model_context& model, const ixion::abs_range_t& column) {
+    try {
+        return model.count_range(column, ixion::values_t(ixion::value_empty));
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
+
+// The columns holding a cell. Counting goes by the model's blocks, so one
+// stray cell far out does not make the reader visit a million empty rows of
+// every column in between.
+std::vector<int> usedColumns(const ixion::model_context& model, const ixion::abs_range_t& range) {
+    const int rowCount = range.last.row + 1;
+    std::vector<int> columns;
+    for (int c = 0; c <= range.last.column; ++c)
+        if (emptyCells(model, ixion::abs_range_t(range.first.sheet, 0, c, rowCount, 1)) < rowCount)
+            columns.push_back(c);
+    return columns;
+}
+
 std::vector<SheetRow> sheetRows(const ss::document& document, int position) {
     const ixion::abs_range_t range =
         document.get_sheet(static_cast<ss::sheet_t>(position))->get_data_range();
     if (!range.valid())
         return {};
     const ixion::model_context& model = document.get_model_context();
-    return collectRows(range.last.row + 1, range.last.column + 1, [&](int r, int c) {
+    return collectRows(range.last.row + 1, usedColumns(model, range), [&](int r, int c) {
         return cellAt(model, ixion::abs_address_t(position, r, c));
     });
 }

@@ -2,6 +2,7 @@
 #include "spreadsheets/CellValues.h"
 #include "spreadsheets/Workbook.h"
 
+#include <QElapsedTimer>
 #include <xlsxwriter.h>
 
 namespace parvela::spreadsheets {
@@ -108,6 +109,29 @@ TEST(XlsxCellsTest, FormulasGiveTheirSavedResultTruthValuesTheirWord) {
     EXPECT_EQ(row[2].kind, Kind::Other);
     EXPECT_EQ(row[2].text, "TRUE");
     EXPECT_EQ(row[3].text, "FALSE");
+}
+
+// A value typed into the last cell of a sheet by mistake stretches the used
+// range over every row and column; reading must not visit all of them.
+TEST(XlsxCellsTest, AStrayCellInTheLastCornerIsReadQuickly) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("kose.xlsx"));
+    lxw_workbook* book = workbook_new(QFile::encodeName(path).constData());
+    lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
+    worksheet_write_string(sheet, 0, 0, "Barkod", nullptr);
+    worksheet_write_number(sheet, 1048575, 16383, 1, nullptr);
+    ASSERT_EQ(workbook_close(book), LXW_NO_ERROR);
+
+    QElapsedTimer timer;
+    timer.start();
+    const WorkbookRead read = readWorkbook(path, 0);
+    EXPECT_LT(timer.elapsed(), 20000);
+    ASSERT_EQ(read.error, QString());
+    ASSERT_EQ(read.rows.size(), 1048576u);
+    EXPECT_EQ(read.rows[0].size(), 1u);
+    EXPECT_TRUE(read.rows[1].empty());
+    ASSERT_EQ(read.rows.back().size(), 16384u);
+    EXPECT_EQ(read.rows.back().back().number, 1);
 }
 
 } // namespace
