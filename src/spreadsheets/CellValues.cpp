@@ -54,8 +54,33 @@ QString leadingNumber(QStringView text) {
     return number;
 }
 
+struct Marks {
+    QChar decimal;  // null when the number has none
+    QChar grouping; // null when the number has none
+};
+
+// "1.234,50" and "1,234.50" alike: when both marks appear the last one is
+// the decimal mark; a mark that appears once alone is decimal ("12.50"),
+// one that appears more often groups thousands ("1.234.567").
+std::optional<Marks> marksOf(const QString& number) {
+    const qsizetype lastDot = number.lastIndexOf(u'.');
+    const qsizetype lastComma = number.lastIndexOf(u',');
+    if (lastDot >= 0 && lastComma >= 0) {
+        const Marks marks = lastDot > lastComma ? Marks{u'.', u','} : Marks{u',', u'.'};
+        if (number.count(marks.decimal) > 1)
+            return std::nullopt;
+        return marks;
+    }
+    if (lastDot < 0 && lastComma < 0)
+        return Marks{};
+    const QChar mark = lastDot >= 0 ? u'.' : u',';
+    return number.count(mark) == 1 ? Marks{mark, {}} : Marks{{}, mark};
+}
+
 // Thousands groups after the first hold three digits each: "1.234.567".
-bool groupsValid(const QString& whole, QChar grouping) {
+bool groupsValid(QString whole, QChar grouping) {
+    if (whole.startsWith(u'-') || whole.startsWith(u'+'))
+        whole.remove(0, 1);
     const QStringList groups = whole.split(grouping);
     for (qsizetype g = 1; g < groups.size(); ++g)
         if (groups[g].size() != 3)
@@ -63,37 +88,19 @@ bool groupsValid(const QString& whole, QChar grouping) {
     return !groups.front().isEmpty() && groups.front().size() <= 3;
 }
 
-// "1.234,50" and "1,234.50" alike: when both marks appear the last one is
-// the decimal mark; a mark that appears once alone is decimal ("12.50"),
-// one that appears more often groups thousands ("1.234.567").
+// The number with a decimal point and without thousands marks.
 std::optional<std::string> dotted(QString number) {
-    const qsizetype lastDot = number.lastIndexOf(u'.');
-    const qsizetype lastComma = number.lastIndexOf(u',');
-    QChar decimal;
-    QChar grouping;
-    if (lastDot >= 0 && lastComma >= 0) {
-        decimal = lastDot > lastComma ? u'.' : u',';
-        grouping = lastDot > lastComma ? u',' : u'.';
-        if (number.count(decimal) > 1)
+    const std::optional<Marks> marks = marksOf(number);
+    if (!marks)
+        return std::nullopt;
+    if (!marks->grouping.isNull()) {
+        const qsizetype decimalAt = marks->decimal.isNull() ? -1 : number.indexOf(marks->decimal);
+        if (!groupsValid(decimalAt < 0 ? number : number.left(decimalAt), marks->grouping))
             return std::nullopt;
-    } else if (lastDot >= 0 || lastComma >= 0) {
-        const QChar mark = lastDot >= 0 ? u'.' : u',';
-        if (number.count(mark) == 1)
-            decimal = mark;
-        else
-            grouping = mark;
+        number.remove(marks->grouping);
     }
-    if (!grouping.isNull()) {
-        const qsizetype decimalAt = decimal.isNull() ? -1 : number.indexOf(decimal);
-        QString whole = decimalAt < 0 ? number : number.left(decimalAt);
-        if (whole.startsWith(u'-') || whole.startsWith(u'+'))
-            whole.remove(0, 1);
-        if (!groupsValid(whole, grouping))
-            return std::nullopt;
-        number.remove(grouping);
-    }
-    if (!decimal.isNull())
-        number.replace(decimal, u'.');
+    if (!marks->decimal.isNull())
+        number.replace(marks->decimal, u'.');
     if (number.startsWith(u'+'))
         number.remove(0, 1);
     return number.toStdString();
