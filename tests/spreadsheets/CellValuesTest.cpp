@@ -52,6 +52,8 @@ TEST(CellPriceTest, ReadsTextWithEitherDecimalMarkAndAUnit) {
         {"1.234,50", 1234.5},
         {"1,234.50", 1234.5},
         {"1.234.567", 1234567},
+        {"1.234", 1.234}, // one mark alone is decimal, as a typed "12.50" is
+        {"0,5", 0.5},
         {"1 234,50", 1234.5},
         {" 12,50 TL ", 12.5},
         {"12,50₺", 12.5},
@@ -64,7 +66,7 @@ TEST(CellPriceTest, ReadsTextWithEitherDecimalMarkAndAUnit) {
         EXPECT_EQ(cellPrice(text(c.text)), c.expected) << c.text;
 }
 
-TEST(CellPriceTest, GivesNothingWithoutANumberInFront) {
+TEST(CellPriceTest, GivesNothingWithoutAClearNumberInFront) {
     for (const char* refused :
          {"", "   ", "TL 12", ",50", "fiyat", "1.2,3.4", "12,50,00", "1..2", "₺"})
         EXPECT_EQ(cellPrice(text(refused)), std::nullopt) << refused;
