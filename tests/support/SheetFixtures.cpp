@@ -1,5 +1,7 @@
 #include "SheetFixtures.h"
 
+#include "platform/CLocaleScope.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -60,6 +62,7 @@ QByteArray xlsDescription(const std::vector<FixtureSheet>& sheets) {
 } // namespace
 
 void writeXlsxFixture(const QString& path, const std::vector<FixtureSheet>& sheets) {
+    const platform::CLocaleScope decimalPoint; // libxlsxwriter prints numbers with snprintf
     lxw_workbook* book = workbook_new(QFile::encodeName(path).constData());
     if (!book) {
         ADD_FAILURE() << "libxlsxwriter could not start " << path.toStdString();
