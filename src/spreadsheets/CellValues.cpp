@@ -27,11 +27,16 @@ bool isSeparator(QChar c) {
     return c == u'.' || c == u',';
 }
 
-// A blank that groups digits: "1 234,50" as some sheets write it.
+// A blank that groups thousands: "1 234,50" as some sheets write it.
 bool isGroupBlank(QStringView text, qsizetype i) {
     const QChar c = text[i];
-    const bool blank = c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F);
-    return blank && i > 0 && i + 1 < text.size() && isDigit(text[i - 1]) && isDigit(text[i + 1]);
+    if (!(c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F)) || i == 0 || !isDigit(text[i - 1]))
+        return false;
+    const QStringView group = text.mid(i + 1, 4);
+    qsizetype digits = 0;
+    while (digits < group.size() && isDigit(group[digits]))
+        ++digits;
+    return digits == 3;
 }
 
 // The number at the front of `text` (sign, digits, separators); what

@@ -55,6 +55,8 @@ TEST(CellPriceTest, ReadsTextWithEitherDecimalMarkAndAUnit) {
         {"1.234", 1.234}, // one mark alone is decimal, as a typed "12.50" is
         {"0,5", 0.5},
         {"1 234,50", 1234.5},
+        {"1 234 567", 1234567},
+        {"12 34", 12}, // a blank groups three digits only
         {" 12,50 TL ", 12.5},
         {"12,50₺", 12.5},
         {"₺ 12,50", 12.5},
