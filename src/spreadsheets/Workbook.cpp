@@ -62,10 +62,14 @@ WorkbookRead fromFormat(FormatRead&& format, const QString& path, int position) 
         return failure(QStringLiteral("\"%1\" dosyası parola ile korunuyor; parolasız kaydedip "
                                       "yeniden deneyin.")
                            .arg(shown(path)));
-    case Fault::NoSuchSheet:
-        return failure(QStringLiteral("\"%1\" dosyasında %2 sayfa var; %3. sayfa yok.")
-                           .arg(shown(path), QString::number(format.sheetNames.size()),
-                                QString::number(qint64(position) + 1)));
+    case Fault::NoSuchSheet: {
+        // The names stay, so that the caller can offer the sheets there are.
+        WorkbookRead read = failure(QStringLiteral("\"%1\" dosyasında %2 sayfa var; %3. sayfa yok.")
+                                        .arg(shown(path), QString::number(format.sheetNames.size()),
+                                             QString::number(qint64(position) + 1)));
+        read.sheetNames = std::move(format.sheetNames);
+        return read;
+    }
     case Fault::None:
         break;
     }

@@ -71,6 +71,7 @@ TEST_P(WorkbookReadTest, RefusesAPositionWithoutASheet) {
         const WorkbookRead read = readWorkbook(path, position);
         EXPECT_EQ(read.error, QStringLiteral("\"%1\" dosyasında 2 sayfa var; %2. sayfa yok.")
                                   .arg(path, QString::fromLatin1(asked)));
+        EXPECT_EQ(read.sheetNames, QStringList({"Ürünler", "İçecekler"}));
         EXPECT_TRUE(read.rows.empty());
     }
 }
