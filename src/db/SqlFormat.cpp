@@ -1,36 +1,14 @@
 #include "db/SqlFormat.h"
 
-#include <clocale>
+#include "platform/CLocaleScope.h"
+
 #include <cstdarg>
 #include <cstdio>
-#include <locale.h>
 
 namespace parvela::db {
 
-namespace {
-
-// Switches this thread to the C locale for its lifetime.
-class CLocaleScope {
-public:
-    CLocaleScope()
-        : m_previous(uselocale(cLocale())) {}
-    ~CLocaleScope() { uselocale(m_previous); }
-    CLocaleScope(const CLocaleScope&) = delete;
-    CLocaleScope& operator=(const CLocaleScope&) = delete;
-
-private:
-    static locale_t cLocale() {
-        static const locale_t locale = newlocale(LC_ALL_MASK, "C", nullptr);
-        return locale;
-    }
-
-    locale_t m_previous;
-};
-
-} // namespace
-
 std::string sqlf(const char* format, ...) {
-    const CLocaleScope cLocale;
+    const platform::CLocaleScope cLocale;
     va_list args;
     va_start(args, format);
     va_list again;
