@@ -1,6 +1,7 @@
 #include "spreadsheets/DeliverySheet.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/CLocaleScope.h"
 #include "stock/StockListReaders.h"
 
 #include <QDir>
@@ -114,6 +115,9 @@ QString writeDeliverySheet(const QString& path, const std::vector<DeliveryRow>& 
     const QString draft = scratch.filePath(QStringLiteral("draft.xlsx"));
     const std::string draftName = QFile::encodeName(draft).toStdString();
     {
+        // The library prints numbers with the C library's formatting, which
+        // writes a decimal comma under a Turkish locale: 12.5 would read as 12.
+        const platform::CLocaleScope cLocale;
         WorkbookHandle workbook(workbook_new(draftName.c_str()));
         if (!workbook)
             return failure(path, "çalışma kitabı açılamadı");

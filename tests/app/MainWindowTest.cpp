@@ -361,8 +361,10 @@ public:
     SheetChoice(const QString& path, std::function<void(QDialog&)> onPreview)
         : m_files([this, path, onPreview](QDialog& dialog) {
             auto& files = dynamic_cast<QFileDialog&>(dialog);
-            files.selectFile(path);
-            files.accept();
+            // Typed in, as a user would: a selection set while the dialog
+            // still lists its folder may be overtaken by that listing.
+            files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+            dialog.accept(); // QFileDialog's own, which takes the selection
             m_preview.emplace(onPreview);
         }) {}
 

@@ -25,15 +25,14 @@ std::vector<FixtureCell> menuRow(FixtureCell barcode, FixtureCell name, FixtureC
     return {barcode, text("x"), name, {}, {}, price, {}, partNumber};
 }
 
-const std::vector<FixtureCell> kHeader = {text("Barkod"), text("Kategori"), text("Ürün"),
-                                          text("Açıklama"), text("-"), text("Fiyat"),
-                                          text("-"), text("Parça No")};
+const std::vector<FixtureCell> kHeader = {text("Barkod"),   text("Kategori"), text("Ürün"),
+                                          text("Açıklama"), text("-"),        text("Fiyat"),
+                                          text("-"),        text("Parça No")};
 
 // A numeric and a text barcode, a numeric and a comma price, an empty name.
 test::FixtureSheet menuSheet() {
     return {QStringLiteral("Menü"),
-            {kHeader,
-             menuRow(8690000000017.0, text("Adana Kebap"), 185.5, text("P-1")),
+            {kHeader, menuRow(8690000000017.0, text("Adana Kebap"), 185.5, text("P-1")),
              menuRow(text("8691234567895"), text("Şiş Köfte ğüıçö"), text("12,50")),
              menuRow({}, {}, text("7.25"))}};
 }
@@ -103,15 +102,15 @@ TEST_F(MenuImportTest, aSecondImportMakesASecondSetUnderTheNextFreeCodes) {
     const TestDatabase::Rows codes =
         TestDatabase::query("SELECT stcode FROM stocks.stckdef WHERE stcode LIKE '777%' "
                             "AND stcode<>7772 ORDER BY stcode");
-    const TestDatabase::Rows expected = {{"7771"}, {"7773"}, {"7774"}, {"7775"},
-                                         {"7776"}, {"7777"}};
+    const TestDatabase::Rows expected = {{"7771"}, {"7773"}, {"7774"},
+                                         {"7775"}, {"7776"}, {"7777"}};
     EXPECT_EQ(codes, expected);
 }
 
 TEST_F(MenuImportTest, theHeaderFlagAndTheSheetPositionChooseTheRows) {
-    const test::FixtureSheet second{QStringLiteral("Tatlılar"),
-                                    {menuRow(text("111"), text("Künefe"), 90.0),
-                                     menuRow(text("222"), text("Baklava"), 120.0)}};
+    const test::FixtureSheet second{
+        QStringLiteral("Tatlılar"),
+        {menuRow(text("111"), text("Künefe"), 90.0), menuRow(text("222"), text("Baklava"), 120.0)}};
     for (const bool xls : {false, true}) {
         const QString path = sheetFile(xls ? "two.xls" : "two.xlsx", {menuSheet(), second}, xls);
         const SheetPlan withHeader = plan(path, 1, true);
@@ -162,10 +161,10 @@ TEST_F(MenuImportTest, missingOrBrokenFilesAreToldWithTheirNameAndInsertNothing)
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("PK\x03\x04 not really a workbook");
     broken.close();
-    for (const QString& path :
-         {m_folder.filePath(QStringLiteral("yok.xlsx")), broken.fileName()}) {
+    for (const QString& path : {m_folder.filePath(QStringLiteral("yok.xlsx")), broken.fileName()}) {
         const SheetPlan planned = plan(path);
-        EXPECT_TRUE(planned.error.contains(QFileInfo(path).fileName())) << planned.error.toStdString();
+        EXPECT_TRUE(planned.error.contains(QFileInfo(path).fileName()))
+            << planned.error.toStdString();
         EXPECT_TRUE(planned.plan.products.empty());
     }
     EXPECT_EQ(imported(), TestDatabase::Rows());
