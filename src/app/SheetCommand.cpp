@@ -34,8 +34,8 @@ int runImport(BatchRun& run) {
     if (catalog.readProducts() < 0)
         return kBatchFailed;
     const SheetPlan planned =
-        planSheet(run.file, run.options.value(kSheet).toInt(), !run.options.isSet(kNoHeader),
-                  catalog.runner(), catalog.stock().products);
+        planSheet(sheetReaderApart(), run.file, run.options.value(kSheet).toInt(),
+                  !run.options.isSet(kNoHeader), catalog.runner(), catalog.stock().products);
     if (!planned.error.isEmpty()) {
         run.boxes.tell(planned.error, QString());
         return kBatchFailed;

@@ -68,8 +68,9 @@ void SheetFeatures::importDeliveryMenu(QWidget* owner) {
         return;
     const db::StatementRunner& runner = m_parts.catalog.runner();
     const std::vector<stock::StockDefinition>& catalogue = m_parts.catalog.stock().products;
-    auto planner = [&path, &runner, &catalogue](int sheet, bool hasHeader) {
-        return planSheet(path, sheet, hasHeader, runner, catalogue);
+    auto planner = [&path, &runner, &catalogue, source = sheetReaderApart()](int sheet,
+                                                                             bool hasHeader) {
+        return planSheet(source, path, sheet, hasHeader, runner, catalogue);
     };
     SheetPlan first = planner(0, true);
     if (!first.error.isEmpty()) {

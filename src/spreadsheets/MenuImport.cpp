@@ -157,10 +157,10 @@ std::optional<ImportPlan> planImport(const db::StatementRunner& runner, std::vec
     return planImport(std::move(rows), stock::codeSetOf(codes), retired, catalogue);
 }
 
-SheetPlan planSheet(const QString& path, int sheet, bool hasHeader,
+SheetPlan planSheet(const SheetSource& source, const QString& path, int sheet, bool hasHeader,
                     const db::StatementRunner& runner,
                     const std::vector<stock::StockDefinition>& catalogue) {
-    WorkbookRead read = readWorkbook(path, sheet);
+    WorkbookRead read = source(path, sheet);
     SheetPlan result{std::move(read.sheetNames), {}, std::move(read.error)};
     if (!result.error.isEmpty())
         return result;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "records/StockDefinition.h"
-#include "spreadsheets/Workbook.h"
+#include "spreadsheets/WorkbookApart.h"
 #include "stock/NextCode.h"
 
 #include <QStringList>
@@ -69,7 +69,8 @@ struct SheetPlan {
     QString error;
 };
 
-SheetPlan planSheet(const QString& path, int sheet, bool hasHeader,
+// The sheet at position `sheet` read through `source`.
+SheetPlan planSheet(const SheetSource& source, const QString& path, int sheet, bool hasHeader,
                     const db::StatementRunner& runner,
                     const std::vector<stock::StockDefinition>& catalogue);
 
@@ -84,8 +85,8 @@ struct ImportResult {
 // Inserts the planned products one by one, each as the stock editor's new
 // product is. A refused row is counted and its reason kept rather than shown;
 // a statement the server failed ends the run, since the next would fail the
-// same way (and a dead server would cost a time-out per row). `afterEach` gets the number of rows done and answers whether to
-// go on.
+// same way (and a dead server would cost a time-out per row). `afterEach` gets the number of rows
+// done and answers whether to go on.
 ImportResult insertPlanned(const ImportPlan& plan, const db::StatementRunner& runner,
                            const std::function<bool(int done)>& afterEach = {});
 

@@ -50,7 +50,7 @@ protected:
     }
 
     SheetPlan plan(const QString& path, int sheet = 0, bool hasHeader = true) {
-        return planSheet(path, sheet, hasHeader, m_runner, m_catalogue);
+        return planSheet(readWorkbook, path, sheet, hasHeader, m_runner, m_catalogue);
     }
 
     ImportResult import(const QString& path) {
