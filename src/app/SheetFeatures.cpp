@@ -10,7 +10,9 @@
 #include "spreadsheets/MenuImportText.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -24,9 +26,19 @@ QString importCaption() {
     return QString::fromUtf8(kImportCaption);
 }
 
-QString chooseSheet(QWidget* owner) {
+// The folder of the last sheet, else the documents folder; a folder that is
+// not there would leave its name in the dialog's file field.
+QString startFolder(const QString& lastFolder) {
+    for (const QString& folder :
+         {lastFolder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)})
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder;
+    return QDir::homePath();
+}
+
+QString chooseSheet(QWidget* owner, const QString& lastFolder) {
     return QFileDialog::getOpenFileName(
-        owner, importCaption(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        owner, importCaption(), startFolder(lastFolder),
         QStringLiteral("Excel tabloları (*.xls *.xlsx);;Tüm dosyalar (*)"));
 }
 
@@ -63,9 +75,10 @@ platform::JobWork insertJob(std::shared_ptr<const ImportPlan> plan,
 } // namespace
 
 void SheetFeatures::importDeliveryMenu(QWidget* owner) {
-    const QString path = chooseSheet(owner);
+    const QString path = chooseSheet(owner, m_lastFolder);
     if (path.isEmpty())
         return;
+    m_lastFolder = QFileInfo(path).absolutePath();
     const db::StatementRunner& runner = m_parts.catalog.runner();
     const std::vector<stock::StockDefinition>& catalogue = m_parts.catalog.stock().products;
     auto planner = [&path, &runner, &catalogue, source = sheetReaderApart()](int sheet,

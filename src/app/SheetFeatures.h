@@ -2,6 +2,8 @@
 
 #include "app/MainFeatures.h"
 
+#include <QString>
+
 namespace parvela::platform {
 class BackgroundJobs;
 class MessageBoxes;
@@ -30,6 +32,8 @@ public:
 
 private:
     Parts m_parts;
+    // Where the open-file dialog starts next time.
+    QString m_lastFolder;
 };
 
 } // namespace parvela::app
