@@ -1,5 +1,6 @@
 #include "spreadsheets/DeliverySheet.h"
 
+#include "CatalogFixtures.h"
 #include "DatabaseTest.h"
 #include "TestSettings.h"
 #include "db/DbConnection.h"
@@ -18,9 +19,7 @@ using test::TestDatabase;
 namespace {
 
 stock::StockDefinition product(stock::StockCode code, const char* name, double price) {
-    stock::StockDefinition p;
-    p.stcode = code;
-    p.stname = QString::fromUtf8(name);
+    stock::StockDefinition p = test::productRecord(code, name, 0);
     p.sellp1 = price;
     return p;
 }
