@@ -3,6 +3,7 @@
 #include "app/ActiveUser.h"
 #include "app/CostReportCommand.h"
 #include "app/LabelCommand.h"
+#include "app/LintCommand.h"
 #include "app/Login.h"
 #include "app/PluCommand.h"
 #include "app/PublishCommand.h"
@@ -114,9 +115,9 @@ std::unique_ptr<QCoreApplication> applicationFor(const BatchCommand* command, in
 
 const std::vector<BatchCommand>& batchCommands() {
     static const std::vector<BatchCommand> commands = {
-        costReportCommand(),   pluCommand(),     labelCommand(),
-        labelPreviewCommand(), publishCommand(), menuCommand(),
-        priceListCommand(),    importCommand(),  exportCommand()};
+        costReportCommand(), pluCommand(),  labelCommand(),     labelPreviewCommand(),
+        publishCommand(),    menuCommand(), priceListCommand(), importCommand(),
+        exportCommand(),     lintCommand()};
     return commands;
 }
 

@@ -18,6 +18,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -445,4 +448,58 @@ TEST_F(SheetCommandTest, exportWritesTheTableToTheFileNamed) {
     ASSERT_EQ(read.rows.size(), 2u);
     EXPECT_EQ(read.rows[1].at(2).text, QStringLiteral("ŞİŞ KÖFTE"));
     EXPECT_EQ(read.rows[1].at(5).number, 12.5);
+}
+
+namespace {
+
+// The demo restaurant with its pictures in place.
+class LintCommandTest : public test::DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        test::loadDemoRestaurant();
+        const QDir images(m_root.filePath(QStringLiteral("Orvanta/images")));
+        ASSERT_TRUE(images.mkpath(QStringLiteral(".")));
+        const QDir demoImages(TestDatabase::repoRoot() + QStringLiteral("/sql/demo-images"));
+        for (const QString& name : demoImages.entryList(QDir::Files))
+            ASSERT_TRUE(QFile::copy(demoImages.filePath(name), images.filePath(name)));
+        setDefaults(
+            {{"Batch/user", "mudur"}, {"Batch/password", "123456"}, {"Paths/root", m_root.path()}});
+    }
+    void TearDown() override {
+        setDefaults({{"Batch/user", {}}, {"Batch/password", {}}, {"Paths/root", QDir::homePath()}});
+        DatabaseTest::TearDown();
+    }
+
+    QTemporaryDir m_root;
+};
+
+} // namespace
+
+TEST_F(LintCommandTest, theDemoRestaurantIsCleanAndThreePlantedFaultsAreListedAlone) {
+    Finished run = runProgram({"lint"});
+    EXPECT_EQ(run.exitCode, app::kBatchDone) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("Katalogda sorun bulunmadı.\n"));
+    // A mistyped barcode, a recipe that closes a circle and a weighed product
+    // that lost its scale code.
+    TestDatabase::exec("UPDATE stocks.stckdef SET barcode='8695234010012' "
+                       "WHERE barcode='8695234010011';");
+    const std::string cycle = TestDatabase::scalar(
+        "SELECT CONCAT(urun,' ',ingredient) FROM stocks.receipts WHERE urun<>ingredient "
+        "ORDER BY urun LIMIT 1");
+    const std::string product = cycle.substr(0, cycle.find(' '));
+    const std::string ingredient = cycle.substr(cycle.find(' ') + 1);
+    TestDatabase::exec("INSERT INTO stocks.receipts(urun,ingredient,qua) VALUES(" + ingredient +
+                       "," + product + ",1);");
+    TestDatabase::exec("UPDATE stocks.stckdef SET barcode='' WHERE is_weighed=1 "
+                       "ORDER BY stcode LIMIT 1;");
+    run = runProgram({"lint", "--json"});
+    EXPECT_EQ(run.exitCode, app::kBatchFailed) << run.err.toStdString();
+    const QJsonArray findings = QJsonDocument::fromJson(run.out.toUtf8()).array();
+    QStringList checks;
+    for (const QJsonValue& finding : findings)
+        checks << finding.toObject()[QStringLiteral("check")].toString();
+    EXPECT_EQ(checks, QStringList({QStringLiteral("bad-barcode"), QStringLiteral("recipe-cycle"),
+                                   QStringLiteral("weighed-without-scale-code")}))
+        << run.out.toStdString();
 }

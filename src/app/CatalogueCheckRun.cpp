@@ -1,0 +1,35 @@
+#include "app/CatalogueCheckRun.h"
+
+#include "app/CatalogData.h"
+#include "platform/MachineInfo.h"
+#include "recipes/StoredCostReader.h"
+#include "stock/StockListReaders.h"
+
+#include <QDir>
+
+namespace parvela::app {
+
+namespace {
+
+// One listing of the folder rather than a look-up per picture.
+QSet<QString> filesIn(const QString& folder) {
+    const QStringList names = QDir(folder).entryList(QDir::Files);
+    return {names.begin(), names.end()};
+}
+
+} // namespace
+
+std::optional<std::vector<checks::Finding>>
+checkCatalogueNow(CatalogData& catalog, const platform::MachineInfo& machine) {
+    recipes::StoredCosts stored;
+    std::vector<stock::ProductPicture> pictures;
+    if (recipes::readStoredCosts(catalog.runner(), stored) < 0 ||
+        stock::readPictures(catalog.runner(), pictures) < 0)
+        return std::nullopt;
+    const QSet<QString> files = filesIn(machine.imagesFolder());
+    const recipes::RecipeLists& lists = catalog.recipes();
+    return checks::checkCatalogue({catalog.stock().products, lists.recipeLines, lists.bundleLines,
+                                   lists.bundleSubstitutes, pictures, files, stored});
+}
+
+} // namespace parvela::app
