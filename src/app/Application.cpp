@@ -21,16 +21,18 @@ Application::Application(platform::MessageBoxes& boxes)
     , m_barcodes(m_catalog.runner(), boxes)
     , m_spooler(m_settings.printServer())
     , m_labelPrinter(m_catalog.runner(), m_spooler, boxes)
-    , m_labels(m_barcodes, m_labelPrinter, boxes)
+    , m_gate(m_catalog, m_machine, boxes)
+    , m_labels(m_barcodes, m_labelPrinter, boxes, m_gate)
     , m_stockGroups(m_stockContext)
     , m_stockAttributes(m_stockContext, m_machine)
     , m_recipes(m_stockContext, m_catalog.recipes(), costReportOpener(m_catalog, boxes),
                 [this] { m_catalog.rebuildWeighed(); })
     , m_ordering(m_catalog, boxes)
     , m_groupDialogs(m_catalog, boxes)
-    , m_scales({m_catalog, boxes, m_jobs, m_machine, m_settings})
-    , m_publish({m_catalog, boxes, m_jobs, m_machine, m_settings, m_user})
-    , m_sheets({m_catalog, boxes, m_jobs}) {}
+    , m_scales({m_catalog, boxes, m_jobs, m_machine, m_settings, m_gate})
+    , m_publish({m_catalog, boxes, m_jobs, m_machine, m_settings, m_user, m_gate})
+    , m_sheets({m_catalog, boxes, m_jobs})
+    , m_checks(m_catalog, m_machine) {}
 
 Application::~Application() {
     // The windows first: they may still wait for a job.
@@ -57,7 +59,7 @@ std::optional<int> Application::start(LoginPrompt& prompt) {
         return kNoMainWindow;
     m_mainWindow = std::make_unique<MainWindow>(
         m_catalog, m_user, m_boxes, m_messenger, m_machine, m_stockContext, stockFeatures(),
-        MainFeatures{m_groupDialogs, m_ordering, m_scales, m_publish, m_sheets});
+        MainFeatures{m_groupDialogs, m_ordering, m_scales, m_publish, m_sheets, m_checks});
     m_mainWindow->setGeometry(screen->geometry());
     m_mainWindow->showMaximized();
     m_mainWindow->update();

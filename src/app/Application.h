@@ -2,6 +2,8 @@
 
 #include "app/ActiveUser.h"
 #include "app/CatalogData.h"
+#include "app/CatalogueGate.h"
+#include "app/CheckFeatures.h"
 #include "app/GroupDialogOpener.h"
 #include "app/LabelFeatures.h"
 #include "app/OrderingFeatures.h"
@@ -72,6 +74,7 @@ private:
     labels::PrintSpooler m_spooler;
     // The label dialog's layout, printer and allocator, for the whole run.
     labels::LabelPrinter m_labelPrinter;
+    CatalogueGate m_gate;
     LabelFeatures m_labels;
     stock::StockGroupWindows m_stockGroups;
     stock::StockAttributeWindows m_stockAttributes;
@@ -81,6 +84,7 @@ private:
     ScaleFeatures m_scales;
     PublishFeatures m_publish;
     SheetFeatures m_sheets;
+    CheckFeatures m_checks;
     std::unique_ptr<MainWindow> m_mainWindow;
 };
 

@@ -1,5 +1,6 @@
 #include "app/LabelFeatures.h"
 
+#include "app/CatalogueGate.h"
 #include "labels/BarcodeAllocator.h"
 #include "labels/LabelPrintDialog.h"
 
@@ -14,7 +15,8 @@ std::optional<std::string> LabelFeatures::newBarcode(Barcode kind, QWidget* /*ow
 }
 
 void LabelFeatures::printLabel(const stock::StockDefinition& product, QWidget* owner) {
-    labels::LabelPrintDialog::open(m_printer, product, m_boxes, owner);
+    if (m_gate.goOn(QStringLiteral("BARCODE"), owner))
+        labels::LabelPrintDialog::open(m_printer, product, m_boxes, owner);
 }
 
 } // namespace parvela::app

@@ -63,12 +63,20 @@ public:
     virtual void exportDeliverySheet(QWidget* owner) = 0;
 };
 
+// "Katalog Kontrolü": what in the catalogue is wrong, before it goes out.
+class CheckCommands {
+public:
+    virtual ~CheckCommands() = default;
+    virtual void checkCatalogue(QWidget* owner) = 0;
+};
+
 struct MainFeatures {
     GroupDialogs& groups;
     OrderingWindows& ordering;
     ScaleCommands& scales;
     PublishCommands& publish;
     SheetCommands& sheets;
+    CheckCommands& checks;
 };
 
 } // namespace parvela::app

@@ -26,6 +26,7 @@ constexpr Check kTopButtons[] = {
     {MainButton::YayinGecmisi, MainAction::YayinGecmisi},
     {MainButton::YemekSepetiMenu, MainAction::YemekSepetiMenu},
     {MainButton::ExcelEAktar, MainAction::ExcelEAktar},
+    {MainButton::KatalogKontrolu, MainAction::KatalogKontrolu},
     {MainButton::MenuyuOlustur, MainAction::MenuyuOlustur},
     {MainButton::Hepsi, MainAction::Hepsi},
 };

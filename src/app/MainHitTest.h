@@ -31,6 +31,7 @@ enum class MainAction {
     SubelereGonder,
     YemekSepetiMenu,
     ExcelEAktar,
+    KatalogKontrolu,
     YayinGecmisi,
     MenuyuOlustur,
     Hepsi,

@@ -365,8 +365,13 @@ void ScreenPainter::paint(QSize client) {
            QStringLiteral("Menüyü Oluştur"), 16, QColor(255, 192, 203));
     button(MainButton::YemekSepetiMenu, {right - 400, 10, right - 280, 34},
            QStringLiteral("YemekSepeti Menü"), 10, QColor(0, 204, 204));
-    button(MainButton::ExcelEAktar, exportButtonRect(right), QStringLiteral("Excel'e Aktar"), 22,
+    const Rect exportRect = exportButtonRect(right);
+    button(MainButton::ExcelEAktar, exportRect, QStringLiteral("Excel'e Aktar"), 22,
            QColor(0, 204, 204));
+    // Below it, in the same free column.
+    button(MainButton::KatalogKontrolu,
+           {exportRect.left, exportRect.bottom + 6, exportRect.right, exportRect.bottom + 30},
+           QStringLiteral("Katalog Kontrolü"), 10, QColor(255, 215, 140));
     // Under the top buttons and left of the menus, where it covers nothing.
     text(10, 76, m_state.uploadStatus, m_fonts.button);
     bottomButtons();

@@ -18,6 +18,7 @@ enum class MainButton : std::size_t {
     MenuyuOlustur,
     YemekSepetiMenu,
     ExcelEAktar,
+    KatalogKontrolu,
     YayinGecmisi,
     UpA,
     DownA,

@@ -250,6 +250,8 @@ void MainWindow::dispatchClick(const MainHit& hit) {
         return m_features.sheets.importDeliveryMenu(this);
     case MainAction::ExcelEAktar:
         return m_features.sheets.exportDeliverySheet(this);
+    case MainAction::KatalogKontrolu:
+        return m_features.checks.checkCatalogue(this);
     case MainAction::YayinGecmisi:
         return m_features.publish.showHistory(this);
     case MainAction::MenuyuOlustur:

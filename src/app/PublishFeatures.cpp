@@ -2,6 +2,7 @@
 
 #include "app/ActiveUser.h"
 #include "app/CatalogData.h"
+#include "app/CatalogueGate.h"
 #include "app/PublishRuns.h"
 #include "db/DatabaseThread.h"
 #include "platform/BackgroundJobs.h"
@@ -32,6 +33,8 @@ void keepInHistory(const QString& folder, const publishing::HistoryRecord& recor
 } // namespace
 
 void PublishFeatures::sendToBranches(QWidget* owner) {
+    if (!m_parts.gate.goOn(QStringLiteral("Şubelere Gönder"), owner))
+        return;
     std::optional<publishing::CatalogueSnapshot> read = catalogueSnapshot(m_parts.catalog);
     if (!read) {
         platform::mailboxOf(owner)->post(platform::msg::kCataloguePublished, 0);

@@ -13,6 +13,7 @@ namespace parvela::app {
 
 class ActiveUser;
 class CatalogData;
+class CatalogueGate;
 
 // "Şubelere Gönder" (transfer files and their upload, on a worker behind a
 // progress dialog), "Menüyü Oluştur" and F1 (the digital menu, uploaded by
@@ -26,6 +27,7 @@ public:
         const platform::MachineInfo& machine;
         const platform::Settings& settings;
         const ActiveUser& user;
+        const CatalogueGate& gate;
     };
 
     explicit PublishFeatures(Parts parts)

@@ -1,6 +1,7 @@
 #include "app/ScaleFeatures.h"
 
 #include "app/CatalogData.h"
+#include "app/CatalogueGate.h"
 #include "platform/BackgroundJobs.h"
 #include "platform/MachineInfo.h"
 #include "scales/PluTransfer.h"
@@ -24,6 +25,8 @@ void ScaleFeatures::defineScales(QWidget* owner) {
 }
 
 void ScaleFeatures::sendToScales(QWidget* owner) {
+    if (!m_parts.gate.goOn(QStringLiteral("Teraziye Gönder"), owner))
+        return;
     const scales::ScaleStore& store = m_parts.catalog.scaleStore();
     std::optional<std::string> bytes =
         scales::writePluList(store, m_parts.machine.scalePluFile(), m_parts.boxes, owner);

@@ -12,6 +12,7 @@ class Settings;
 namespace parvela::app {
 
 class CatalogData;
+class CatalogueGate;
 
 // "Teraziler" edits the scales' addresses; "Teraziye Gönder" writes the PLU
 // file and delivers it to the scales on a worker, the main window showing
@@ -24,6 +25,7 @@ public:
         platform::BackgroundJobs& jobs;
         const platform::MachineInfo& machine;
         const platform::Settings& settings;
+        const CatalogueGate& gate;
     };
 
     explicit ScaleFeatures(Parts parts)

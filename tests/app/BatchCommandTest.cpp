@@ -171,7 +171,7 @@ TEST_F(CostReportTest, usageMistakesAreRefusedBeforeTheLogin) {
     EXPECT_EQ(unknown.exitCode, app::kBatchUsage);
     EXPECT_EQ(unknown.err.toStdString(),
               "Unknown command \"no-such-verb\"; the commands are: cost-report, plu, label, "
-              "label-preview, publish, menu, price-list, import, export\n");
+              "label-preview, publish, menu, price-list, import, export, lint\n");
 }
 
 // The recipe dialog's button, on the lists the start-up loaded.

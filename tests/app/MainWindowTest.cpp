@@ -453,3 +453,25 @@ TEST_F(MainWindowTest, excelButtonWritesTheCatalogueIntoTheDocumentsFolder) {
     EXPECT_EQ(read.rows[1].at(2).text, QStringLiteral("Künefe"));
     EXPECT_EQ(read.rows[1].at(5).number, 90.0);
 }
+
+TEST_F(MainWindowTest, katalogKontroluListsTheFindings) {
+    test::addUser(1, "mudur", "1234", true, true, true);
+    test::addProduct({.stcode = 7, .name = "Künefe", .sellp1 = 90});
+    TestDatabase::exec("UPDATE stocks.stckdef SET barcode='8690000000013' WHERE stcode=7;");
+    app::MainWindow& window = start("mudur");
+    const records::Rect check = window.screenState().button(MainButton::KatalogKontrolu);
+    EXPECT_EQ(check.top, window.screenState().button(MainButton::ExcelEAktar).bottom + 6);
+    test::ModalDriver driver([](QDialog& dialog) {
+        EXPECT_EQ(dialog.objectName(), QStringLiteral("catalogueCheck"));
+        auto* findings = dialog.findChild<QTreeWidget*>(QStringLiteral("findings"));
+        ASSERT_EQ(findings->topLevelItemCount(), 1);
+        EXPECT_EQ(findings->topLevelItem(0)->text(0), QStringLiteral("HATA"));
+        EXPECT_EQ(findings->topLevelItem(0)->text(2), QStringLiteral("Künefe"));
+        auto* label = dialog.findChild<QLabel*>(QStringLiteral("counts"));
+        EXPECT_EQ(label->text(), QStringLiteral("1 hata, 0 uyarı"));
+        dialog.grab().save(QStringLiteral("catalogue-check.png"));
+        dialog.reject();
+    });
+    click(window, centre(check));
+    EXPECT_TRUE(driver.seen);
+}

@@ -3,6 +3,7 @@
 #include "DatabaseTest.h"
 #include "TestSettings.h"
 #include "app/CatalogData.h"
+#include "app/CatalogueGate.h"
 #include "app/ScaleFeatures.h"
 #include "db/StatementJournal.h"
 #include "platform/BackgroundJobs.h"
@@ -29,7 +30,8 @@ protected:
     db::StatementJournal m_journal;
     // Before the catalog goes, its jobs end.
     platform::BackgroundJobs m_jobs{m_boxes};
-    app::ScaleFeatures m_features{{m_catalog, m_boxes, m_jobs, m_machine, m_settings}};
+    app::CatalogueGate m_gate{m_catalog, m_machine, m_boxes};
+    app::ScaleFeatures m_features{{m_catalog, m_boxes, m_jobs, m_machine, m_settings, m_gate}};
 };
 
 } // namespace parvela::test

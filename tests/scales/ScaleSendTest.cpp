@@ -1,6 +1,7 @@
 #include "CatalogFixtures.h"
 #include "RecordingListener.h"
 #include "ScaleFixture.h"
+#include "app/CatalogueGate.h"
 #include "platform/Settings.h"
 #include "platform/WindowMessages.h"
 #include "scales/PluList.h"
@@ -77,7 +78,7 @@ TEST_F(ScaleSendTest, theFileGoesWholeToEveryScaleAndADeadOneIsReported) {
     PanelLog panel;
 
     m_features.sendToScales(&panel);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return m_boxes.shown().size() == 2; }, 15000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return m_boxes.shown().size() == 3; }, 15000));
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return second.received.size() >= qsizetype(kPluBytes.size()); }));
     QTest::qWait(50);
@@ -86,11 +87,14 @@ TEST_F(ScaleSendTest, theFileGoesWholeToEveryScaleAndADeadOneIsReported) {
     EXPECT_EQ(writtenFile(), expected);
     EXPECT_EQ(first.received, expected);
     EXPECT_EQ(second.received, expected);
-    const QStringList texts = m_boxes.texts();
-    ASSERT_EQ(texts.size(), 2);
+    // Zeytin has no scale code: the manager is asked first, and goes on.
+    QStringList texts = m_boxes.texts();
+    ASSERT_EQ(texts.size(), 3);
+    EXPECT_EQ(texts.takeFirst(), app::errorsQuestion(1));
+    EXPECT_EQ(m_boxes.captions()[0], QStringLiteral("Teraziye Gönder"));
     EXPECT_EQ(texts[0], QStringLiteral(" 1,ŞİŞ  KÖFTE,1,1,7,12345,27,0,30,\r\n"
                                        " 0,Zeytin,0,0,7,29,27,0,30,\r\n"));
-    EXPECT_EQ(m_boxes.captions()[0], QStringLiteral("Terazi Ürünleri"));
+    EXPECT_EQ(m_boxes.captions()[1], QStringLiteral("Terazi Ürünleri"));
     const QStringList report = texts[1].split(u'\n');
     ASSERT_EQ(report.size(), 3);
     EXPECT_EQ(report[0], QStringLiteral("127.0.0.1 : OK"));
@@ -122,7 +126,24 @@ TEST_F(ScaleSendTest, anUnreachableScaleGivesUpAfterTheConnectTimeOut) {
     EXPECT_EQ(progress.size(), 3u);
 }
 
+TEST_F(ScaleSendTest, stoppingAtTheCatalogueErrorsWritesAndSendsNothing) {
+    Listener scale("127.0.0.1", 0);
+    m_settings.settings().setValue(QStringLiteral("Scales/port"), QString::number(scale.port()));
+    defineScales("('127.0.0.1')");
+    m_boxes.queueAnswer(platform::BoxAnswer::No);
+    PanelLog panel;
+    m_features.sendToScales(&panel);
+    QTest::qWait(300);
+    EXPECT_EQ(m_boxes.texts(), QStringList{app::errorsQuestion(1)});
+    EXPECT_EQ(m_boxes.shown()[0].owner, &panel);
+    EXPECT_FALSE(QFile::exists(pluPath()));
+    EXPECT_TRUE(scale.received.isEmpty());
+}
+
 TEST_F(ScaleSendTest, noScaleOrAnUnwritableFileSendsNothing) {
+    // Zeytin gets its scale code: the catalogue has no error to ask about.
+    TestDatabase::exec("UPDATE stocks.stckdef SET barcode='2700002' WHERE stcode=2;");
+    m_catalog.readProducts();
     PanelLog panel;
     m_features.sendToScales(&panel);
     EXPECT_EQ(m_boxes.texts(), QStringList{QStringLiteral("Tanımlı bir terazi yok..")});

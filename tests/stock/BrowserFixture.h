@@ -4,6 +4,7 @@
 #include "DatabaseTest.h"
 #include "TestSettings.h"
 #include "app/CatalogData.h"
+#include "app/CatalogueGate.h"
 #include "app/LabelFeatures.h"
 #include "app/StartupLoad.h"
 #include "db/StatementJournal.h"
@@ -11,6 +12,7 @@
 #include "labels/LabelPrinter.h"
 #include "labels/PrintSpooler.h"
 #include "platform/BackgroundJobs.h"
+#include "platform/MachineInfo.h"
 #include "platform/ProgramMessenger.h"
 #include "stock/NotBuiltStockFeatures.h"
 #include "stock/ProductFilters.h"
@@ -20,6 +22,7 @@
 #include "stock/StockWindows.h"
 
 #include <QPoint>
+#include <QTemporaryDir>
 
 namespace parvela::test {
 
@@ -110,7 +113,10 @@ protected:
     // A spooler address where nothing answers: the label dialog cannot open.
     labels::PrintSpooler m_spooler{QStringLiteral("127.0.0.1:9")};
     labels::LabelPrinter m_labelPrinter{m_catalog.runner(), m_spooler, m_boxes};
-    app::LabelFeatures m_labels{m_allocator, m_labelPrinter, m_boxes};
+    QTemporaryDir m_root;
+    platform::MachineInfo m_machine{QStringLiteral("KASA1"), m_root.path()};
+    app::CatalogueGate m_gate{m_catalog, m_machine, m_boxes};
+    app::LabelFeatures m_labels{m_allocator, m_labelPrinter, m_boxes, m_gate};
 };
 
 } // namespace parvela::test

@@ -1,0 +1,31 @@
+#include "app/CatalogueGate.h"
+
+#include "app/CatalogueCheckRun.h"
+#include "platform/MessageBoxes.h"
+
+namespace parvela::app {
+
+QString errorsQuestion(int errors) {
+    return QStringLiteral("Katalog Kontrolü %1 hata buldu; bunlar kasalara, terazilere ve "
+                          "şubelere de gider.\n\"Katalog Kontrolü\" düğmesi hepsini listeler.\n\n"
+                          "Yine de devam edilsin mi?")
+        .arg(errors);
+}
+
+bool CatalogueGate::goOn(const QString& caption, QObject* owner) const {
+    const std::optional<std::vector<checks::Finding>> findings =
+        checkCatalogueNow(m_catalog, m_machine);
+    const int errors = findings ? checks::errorCount(*findings) : 0;
+    if (errors == 0)
+        return true;
+    platform::BoxRequest box;
+    box.text = errorsQuestion(errors);
+    box.caption = caption;
+    box.icon = platform::BoxIcon::Question;
+    box.buttons = platform::BoxButtons::YesNo;
+    box.defaultAnswer = platform::BoxAnswer::Yes;
+    box.owner = owner;
+    return m_boxes.show(box) == platform::BoxAnswer::Yes;
+}
+
+} // namespace parvela::app
