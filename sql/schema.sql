@@ -117,9 +117,10 @@ CREATE TABLE hizli_satis_stok (
   PRIMARY KEY (stcode)
 ) ENGINE=InnoDB;
 
--- colors, indirim_tablosu and images are re-coded with the product; a plain
--- (non-unique) index keeps a code change from failing on rows left behind by
--- an earlier delete of the target code.
+-- One colours row and one discount row per product: two stations saving the
+-- same new product at once must not leave two. (A code change never targets
+-- a code whose rows another table still holds; the code rule skips those.)
+-- images keeps a plain index: it is re-coded with the product as well.
 CREATE TABLE colors (
   Id       INT    NOT NULL AUTO_INCREMENT,
   stcode   BIGINT NOT NULL,
@@ -130,7 +131,7 @@ CREATE TABLE colors (
   greenfnt INT    NOT NULL DEFAULT 0,
   bluefnt  INT    NOT NULL DEFAULT 0,
   PRIMARY KEY (Id),
-  KEY ix_colors_stcode (stcode)
+  UNIQUE KEY ix_colors_stcode (stcode)
 ) ENGINE=InnoDB;
 
 CREATE TABLE indirim_tablosu (
@@ -140,7 +141,7 @@ CREATE TABLE indirim_tablosu (
   peraken DECIMAL(16,2) NOT NULL DEFAULT 0,
   yuzde   DECIMAL(9,3)  NOT NULL DEFAULT 0,
   PRIMARY KEY (id),
-  KEY ix_indirim_stcode (stcode)
+  UNIQUE KEY ix_indirim_stcode (stcode)
 ) ENGINE=InnoDB;
 
 -- Two windows per product (prcid 1 and 2); always rewritten as delete + insert.

@@ -32,9 +32,17 @@ bool upsert(const db::StatementRunner& runner, const RowUpsert& row) {
     const Existing existing = rowExists(runner, row.queryOp, row.query);
     if (existing == Existing::Unknown)
         return false;
-    const bool update = existing == Existing::Yes;
-    return runner.execute(update ? row.updateOp : row.insertOp, db::schema::stocks,
-                          update ? row.update : row.insert) != db::Outcome::Failed;
+    if (existing == Existing::Yes)
+        return runner.execute(row.updateOp, db::schema::stocks, row.update) != db::Outcome::Failed;
+    if (runner.executeQuietly(row.insertOp, db::schema::stocks, row.insert) != db::Outcome::Failed)
+        return true;
+    // Another station saving the same product may have inserted its row
+    // since the query: the table keeps one row per product, so this insert
+    // lost and the row is there to update.
+    if (rowExists(runner, row.queryOp, row.query) == Existing::Yes)
+        return runner.execute(row.updateOp, db::schema::stocks, row.update) != db::Outcome::Failed;
+    // Not that: the insert again, to say why it fails.
+    return runner.execute(row.insertOp, db::schema::stocks, row.insert) != db::Outcome::Failed;
 }
 
 bool upsertColours(const db::StatementRunner& runner, const StockDefinition& p) {

@@ -84,7 +84,28 @@ TEST_F(ProductReaderTest, readsEveryColumnByItsPosition) {
     EXPECT_EQ(p.codeClass, 9099);
 }
 
+namespace {
+
+// A server from before the one-colours-row rule, for the length of a test:
+// its rows may repeat a code.
+class ColoursWithoutOneRowRule {
+public:
+    ColoursWithoutOneRowRule() {
+        TestDatabase::exec("ALTER TABLE stocks.colors DROP INDEX ix_colors_stcode, "
+                           "ADD INDEX ix_colors_stcode (stcode);");
+    }
+    ~ColoursWithoutOneRowRule() {
+        TestDatabase::exec("DELETE FROM stocks.colors; ALTER TABLE stocks.colors DROP INDEX "
+                           "ix_colors_stcode, ADD UNIQUE INDEX ix_colors_stcode (stcode);");
+    }
+    ColoursWithoutOneRowRule(const ColoursWithoutOneRowRule&) = delete;
+    ColoursWithoutOneRowRule& operator=(const ColoursWithoutOneRowRule&) = delete;
+};
+
+} // namespace
+
 TEST_F(ProductReaderTest, joinsTheListsByCodeWithFirstMatch) {
+    const ColoursWithoutOneRowRule olderServer;
     test::addGroupA(3331, "Yiyecekler");
     test::addGroupB(3331, 33312, "Izgaralar");
     test::addProduct({33311, "Adana Kebap", 3331, 33312, 999});
