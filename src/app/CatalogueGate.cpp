@@ -12,6 +12,13 @@ QString errorsQuestion(int errors) {
         .arg(errors);
 }
 
+QString errorsNotice(int errors, bool stopping) {
+    return QStringLiteral("Katalog Kontrolü %1 hata buldu (parvela-yonetim lint listeler); %2")
+        .arg(errors)
+        .arg(stopping ? QStringLiteral("--stop-on-errors: durduruldu.")
+                      : QStringLiteral("devam ediliyor."));
+}
+
 bool CatalogueGate::goOn(const QString& caption, QObject* owner) const {
     const std::optional<std::vector<checks::Finding>> findings =
         checkCatalogueNow(m_catalog, m_machine);

@@ -37,5 +37,7 @@ private:
 
 // The question, with the count.
 QString errorsQuestion(int errors);
+// What a run without a window says instead, on standard error.
+QString errorsNotice(int errors, bool stopping);
 
 } // namespace parvela::app

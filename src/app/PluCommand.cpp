@@ -1,5 +1,6 @@
 #include "app/PluCommand.h"
 
+#include "app/BatchGate.h"
 #include "app/CatalogData.h"
 #include "app/StartupLoad.h"
 #include "platform/MachineInfo.h"
@@ -24,6 +25,8 @@ int runPlu(BatchRun& run) {
     // Every box of the load reports a failed read.
     if (run.boxes.shownCount() != boxesBefore)
         return kBatchFailed;
+    if (!catalogueGoOn(run, catalog, QStringLiteral("Teraziye Gönder")))
+        return kBatchFailed;
     const scales::ScaleStore& store = catalog.scaleStore();
     const platform::MachineInfo machine = platform::MachineInfo::ofThisComputer(run.settings);
     const std::optional<std::string> bytes =
@@ -43,7 +46,7 @@ BatchCommand pluCommand() {
     return {QStringLiteral("plu"),
             QStringLiteral("Writes the weighed products' PLU file for the scales; with --send "
                            "also delivers it to every scale."),
-            {kSend},
+            {kSend, kStopOnErrors},
             [](const QCommandLineParser&) { return QString(); },
             runPlu};
 }

@@ -1,5 +1,6 @@
 #include "app/PublishCommand.h"
 
+#include "app/BatchGate.h"
 #include "app/CatalogData.h"
 #include "app/PublishRuns.h"
 #include "app/StartupLoad.h"
@@ -38,6 +39,8 @@ void keepInHistory(BatchRun& run, const QString& folder, const publishing::Histo
 int runPublish(BatchRun& run) {
     CatalogData catalog(run.settings, run.boxes);
     if (!loaded(run, catalog))
+        return kBatchFailed;
+    if (!catalogueGoOn(run, catalog, QStringLiteral("Şubelere Gönder")))
         return kBatchFailed;
     const std::optional<publishing::CatalogueSnapshot> snapshot = catalogueSnapshot(catalog);
     if (!snapshot)
@@ -107,7 +110,7 @@ BatchCommand publishCommand() {
     return {QStringLiteral("publish"),
             QStringLiteral("Writes the transfer files for the branches and uploads them to the "
                            "web server, as \"Şubelere Gönder\" does."),
-            {kNoUpload},
+            {kNoUpload, kStopOnErrors},
             [](const QCommandLineParser&) { return QString(); },
             runPublish};
 }

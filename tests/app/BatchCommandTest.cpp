@@ -8,6 +8,7 @@
 #include "UserFixtures.h"
 #include "app/BatchCommands.h"
 #include "app/CatalogData.h"
+#include "app/CatalogueGate.h"
 #include "app/CostReportOpener.h"
 #include "app/StartupLoad.h"
 #include "db/StatementJournal.h"
@@ -502,4 +503,19 @@ TEST_F(LintCommandTest, theDemoRestaurantIsCleanAndThreePlantedFaultsAreListedAl
     EXPECT_EQ(checks, QStringList({QStringLiteral("bad-barcode"), QStringLiteral("recipe-cycle"),
                                    QStringLiteral("weighed-without-scale-code")}))
         << run.out.toStdString();
+}
+
+TEST_F(PublishCommandTest, catalogueErrorsAreToldAndStopTheRunOnlyWhenAskedTo) {
+    // ŞİŞ KÖFTE is weighed but has no scale code: one error.
+    Finished run = runProgram({"publish", "--no-upload", "--stop-on-errors"});
+    EXPECT_EQ(run.exitCode, app::kBatchFailed);
+    EXPECT_EQ(run.err,
+              QStringLiteral("Şubelere Gönder: ") + app::errorsNotice(1, true) + QLatin1Char('\n'));
+    EXPECT_EQ(written("Orvanta/transfer/stokdef.dat"), QByteArray("<none>"));
+    run = runProgram({"publish", "--no-upload"});
+    EXPECT_EQ(run.exitCode, app::kBatchDone);
+    EXPECT_TRUE(
+        run.err.startsWith(QStringLiteral("Şubelere Gönder: ") + app::errorsNotice(1, false)))
+        << run.err.toStdString();
+    EXPECT_EQ(written("Orvanta/transfer/stokdef.dat").size(), 536);
 }

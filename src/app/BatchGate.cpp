@@ -1,0 +1,27 @@
+#include "app/BatchGate.h"
+
+#include "app/CatalogueCheckRun.h"
+#include "app/CatalogueGate.h"
+#include "platform/MachineInfo.h"
+#include "platform/StreamMessageBoxes.h"
+
+#include <QCommandLineParser>
+
+namespace parvela::app {
+
+const QCommandLineOption
+    kStopOnErrors(QStringLiteral("stop-on-errors"),
+                  QStringLiteral("Do nothing when the catalogue check finds an error (see lint)."));
+
+bool catalogueGoOn(BatchRun& run, CatalogData& catalog, const QString& caption) {
+    const std::optional<std::vector<checks::Finding>> findings =
+        checkCatalogueNow(catalog, platform::MachineInfo::ofThisComputer(run.settings));
+    const int errors = findings ? checks::errorCount(*findings) : 0;
+    if (errors == 0)
+        return true;
+    const bool stopping = run.options.isSet(kStopOnErrors);
+    run.boxes.tell(errorsNotice(errors, stopping), caption);
+    return !stopping;
+}
+
+} // namespace parvela::app
