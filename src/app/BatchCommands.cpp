@@ -8,6 +8,7 @@
 #include "app/PluCommand.h"
 #include "app/PublishCommand.h"
 #include "app/SheetCommand.h"
+#include "app/StartupLoad.h"
 #include "platform/MachineInfo.h"
 #include "platform/Settings.h"
 #include "platform/StreamMessageBoxes.h"
@@ -112,6 +113,12 @@ std::unique_ptr<QCoreApplication> applicationFor(const BatchCommand* command, in
 }
 
 } // namespace
+
+bool loadedForBatch(BatchRun& run, CatalogData& catalog) {
+    const int boxesBefore = run.boxes.shownCount();
+    loadSharedLists(catalog);
+    return run.boxes.shownCount() == boxesBefore;
+}
 
 const std::vector<BatchCommand>& batchCommands() {
     static const std::vector<BatchCommand> commands = {

@@ -50,6 +50,12 @@ struct BatchCommand {
     enum class FileArgument { None, Optional, Required } file = FileArgument::None;
 };
 
+class CatalogData;
+
+// Every shared list, as the window loads them; false when a read failed (it
+// said so).
+bool loadedForBatch(BatchRun& run, CatalogData& catalog);
+
 // Every verb; a new one adds itself here.
 const std::vector<BatchCommand>& batchCommands();
 // Their names, separated by commas.

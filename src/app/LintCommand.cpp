@@ -2,7 +2,6 @@
 
 #include "app/CatalogData.h"
 #include "app/CatalogueCheckRun.h"
-#include "app/StartupLoad.h"
 #include "checks/CheckReport.h"
 #include "platform/MachineInfo.h"
 #include "platform/StreamMessageBoxes.h"
@@ -18,9 +17,7 @@ const QCommandLineOption kJson(QStringLiteral("json"),
 
 int runLint(BatchRun& run) {
     CatalogData catalog(run.settings, run.boxes);
-    const int boxesBefore = run.boxes.shownCount();
-    loadSharedLists(catalog);
-    if (run.boxes.shownCount() != boxesBefore)
+    if (!loadedForBatch(run, catalog))
         return kBatchFailed;
     const std::optional<std::vector<checks::Finding>> findings =
         checkCatalogueNow(catalog, platform::MachineInfo::ofThisComputer(run.settings));

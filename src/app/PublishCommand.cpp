@@ -24,13 +24,6 @@ const QCommandLineOption kGroupB(QStringLiteral("group-b"),
                                                 "weighed products."),
                                  QStringLiteral("code"));
 
-// Every shared list; false when a read failed (it said so).
-bool loaded(BatchRun& run, CatalogData& catalog) {
-    const int boxesBefore = run.boxes.shownCount();
-    loadSharedLists(catalog);
-    return run.boxes.shownCount() == boxesBefore;
-}
-
 void keepInHistory(BatchRun& run, const QString& folder, const publishing::HistoryRecord& record) {
     if (const QString reason = publishing::appendHistory(folder, record); !reason.isEmpty())
         run.boxes.tell(reason, QStringLiteral("Yayın Geçmişi"));
@@ -38,7 +31,7 @@ void keepInHistory(BatchRun& run, const QString& folder, const publishing::Histo
 
 int runPublish(BatchRun& run) {
     CatalogData catalog(run.settings, run.boxes);
-    if (!loaded(run, catalog))
+    if (!loadedForBatch(run, catalog))
         return kBatchFailed;
     if (!catalogueGoOn(run, catalog, QStringLiteral("Şubelere Gönder")))
         return kBatchFailed;
@@ -59,7 +52,7 @@ int runPublish(BatchRun& run) {
 
 int runMenu(BatchRun& run) {
     CatalogData catalog(run.settings, run.boxes);
-    if (!loaded(run, catalog))
+    if (!loadedForBatch(run, catalog))
         return kBatchFailed;
     const platform::MachineInfo machine = platform::MachineInfo::ofThisComputer(run.settings);
     const std::optional<QString> page =
