@@ -3,6 +3,7 @@
 #include "app/CatalogData.h"
 #include "app/CatalogueGate.h"
 #include "platform/BackgroundJobs.h"
+#include "platform/JobProgressDialog.h"
 #include "platform/MachineInfo.h"
 #include "scales/PluTransfer.h"
 #include "scales/ScaleDialog.h"
@@ -33,9 +34,7 @@ void ScaleFeatures::sendToScales(QWidget* owner) {
     if (!bytes)
         return;
     // The panel lives in the window; once it is gone the steps go nowhere.
-    auto panel = std::make_shared<platform::JobMailbox>(owner);
-    if (owner != nullptr)
-        QObject::connect(owner, &QObject::destroyed, [panel] { panel->detach(); });
+    auto panel = platform::mailboxOf(owner);
     m_parts.jobs.start(
         [bytes = std::move(*bytes), scaleList = store.scales(),
          options = scales::sendOptionsOf(m_parts.settings), panel](platform::JobReport& report) {
