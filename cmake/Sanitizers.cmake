@@ -5,11 +5,6 @@ option(PARVELA_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSaniti
 
 set(PARVELA_SANITIZE_FLAGS
   -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-# GCC's manual warns that the sanitizers' extra code raises false
-# -Wmaybe-uninitialized warnings; the normal build keeps that warning.
-if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-  set(PARVELA_SANITIZE_COMPILE_ONLY -Wno-maybe-uninitialized)
-endif()
 
 # Walks the folders below `dir` and instruments each target built from our
 # sources; called once at the end of the top-level CMakeLists.txt, so a new
@@ -20,8 +15,7 @@ function(parvela_sanitize_targets dir)
   foreach(target IN LISTS targets)
     get_target_property(type ${target} TYPE)
     if(type MATCHES "^(EXECUTABLE|STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|OBJECT_LIBRARY)$")
-      target_compile_options(${target} PRIVATE ${PARVELA_SANITIZE_FLAGS}
-        ${PARVELA_SANITIZE_COMPILE_ONLY})
+      target_compile_options(${target} PRIVATE ${PARVELA_SANITIZE_FLAGS})
       target_link_options(${target} PRIVATE ${PARVELA_SANITIZE_FLAGS})
     endif()
   endforeach()
