@@ -31,7 +31,9 @@ WorkbookRead readWorkbookApart(const QString& program, const QString& path, int 
     QProcess process;
     process.setProgram(program);
     process.setArguments({path, QString::number(position)});
-    process.setProcessChannelMode(QProcess::SeparateChannels);
+    // The answer comes on standard output; what the reader says on standard
+    // error (a library's complaint, a sanitizer's report) reaches ours.
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(QIODevice::ReadOnly);
     if (!process.waitForStarted())
         return failure(QStringLiteral("Tablo okuyucu program (%1) başlatılamadı: %2")

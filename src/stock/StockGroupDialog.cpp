@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTreeWidget>
+#include <functional>
 
 namespace parvela::stock {
 
@@ -58,7 +59,9 @@ StockGroupDialog::StockGroupDialog(StockGroupPick& pick, platform::MessageBoxes&
             const QList<QTreeWidgetItem*> selected = list->selectedItems();
             if (selected.isEmpty())
                 return;
-            (m_pick.*choose)(list->indexOfTopLevelItem(selected.front()));
+            // Not `(m_pick.*choose)(…)`: in a nested lambda GCC 12's UBSan
+            // build reads `this` from the outer lambda's dead frame there.
+            std::invoke(choose, m_pick, list->indexOfTopLevelItem(selected.front()));
             showLists();
         });
     };

@@ -7,7 +7,9 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace parvela::spreadsheets {
 namespace {
@@ -73,6 +75,32 @@ TEST_F(WorkbookApartTest, aReaderThatCrashesHangsOrMumblesLeavesADamagedFileNoti
     }
     EXPECT_EQ(readWorkbookApart({}, m_sheet, 0).error,
               QStringLiteral("Tablo okuyucu program (parvela-sheet-reader) bulunamadı."));
+}
+
+// What this program writes on standard error while `work` runs.
+template <typename Work> QByteArray standardErrorOf(const QString& file, Work work) {
+    std::fflush(stderr);
+    const int saved = dup(STDERR_FILENO);
+    QFile sink(file);
+    EXPECT_TRUE(sink.open(QIODevice::WriteOnly));
+    dup2(sink.handle(), STDERR_FILENO);
+    work();
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    sink.close();
+    EXPECT_TRUE(sink.open(QIODevice::ReadOnly));
+    return sink.readAll();
+}
+
+// A sanitizer's report or a library's complaint in the reader is not lost.
+TEST_F(WorkbookApartTest, whatTheReaderSaysOnStandardErrorReachesOurs) {
+    const QString reader = fakeReader("complain", "echo 'kötü kayıt 7' >&2; exit 1");
+    WorkbookRead read;
+    const QByteArray said = standardErrorOf(m_folder.filePath(QStringLiteral("stderr.txt")),
+                                            [&] { read = readWorkbookApart(reader, m_sheet, 0); });
+    EXPECT_EQ(QString::fromUtf8(said), QStringLiteral("kötü kayıt 7\n"));
+    EXPECT_TRUE(read.error.endsWith(QStringLiteral("Okuyan kitaplık dosyada çöktü.")))
+        << read.error.toStdString();
 }
 
 TEST(WorkbookCodecTest, aCutOrForeignAnswerIsRefused) {

@@ -102,6 +102,13 @@ protected:
         m_catalog.runner().setJournal(&m_journal);
         m_boxes.clear();
     }
+    // A save's jobs (costs, the product list's re-read) write to the journal:
+    // they end before it goes, as the program ends them before its data.
+    void TearDown() override {
+        m_jobs.shutdown();
+        m_catalog.runner().setJournal(nullptr);
+        StockTestBase::TearDown();
+    }
 
     stock::StockFeatures withBarcodes() {
         const stock::StockFeatures rest = m_notBuilt.features();
