@@ -22,9 +22,15 @@ QString executableIn(const QString& folder, const QString& name) {
 } // namespace
 
 QString helperProgram(const QString& name) {
-    if (QString beside = executableIn(QCoreApplication::applicationDirPath(), name);
-        !beside.isEmpty())
+    const QString programDir = QCoreApplication::applicationDirPath();
+    if (QString beside = executableIn(programDir, name); !beside.isEmpty())
         return beside;
+#ifdef PARVELA_HELPERS_FROM_BIN
+    if (QString installed =
+            executableIn(QDir(programDir).filePath(QStringLiteral(PARVELA_HELPERS_FROM_BIN)), name);
+        !installed.isEmpty())
+        return installed;
+#endif
 #ifdef PARVELA_BUILD_PROGRAMS
     return executableIn(QStringLiteral(PARVELA_BUILD_PROGRAMS), name);
 #else
