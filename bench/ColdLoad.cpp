@@ -16,16 +16,6 @@
 
 namespace parvela::bench {
 
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-} // namespace
-
 LoadRun programLoadOnce(const platform::Settings& settings, bool emptyCatalogue) {
     // As the program's main does before anything else.
     platform::keepFreedMemoryForReuse();

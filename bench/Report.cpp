@@ -1,10 +1,20 @@
 #include "Report.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
 
 namespace parvela::bench {
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? -1 : values[values.size() / 2];
+}
 
 void printComparison(const Comparison& c) {
     const double ratio = c.baseline > 0 ? c.figure / c.baseline : -1;

@@ -1,6 +1,15 @@
 #pragma once
 
+#include <chrono>
+#include <vector>
+
 namespace parvela::bench {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start);
+// The middle value; -1 for none.
+double median(std::vector<double> values);
 
 // One line per benchmark: the program's figure, the baseline measured in the
 // same run, their ratio and whether the goal was met. A goal is either on the

@@ -63,11 +63,6 @@ std::vector<db::IssuedStatement> selectsOfOneLoad(const platform::Settings& sett
     return selects;
 }
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 // One child run of one side, or a run with a negative time.
 bench::LoadRun runChild(const QString& side, const QString& selectsFile,
                         const QString& configFolder) {
@@ -137,7 +132,7 @@ void printMemory(const std::vector<bench::LoadRun>& program,
         for (const bench::LoadRun& run : runs)
             peaks.push_back(static_cast<double>(run.peakKb - emptyKb) * 1024.0 /
                             static_cast<double>(products));
-        return median(peaks);
+        return bench::median(peaks);
     };
     if (empty.program < 0)
         std::cout << "(no --empty-peaks-from: the peaks below include the empty process)\n";
@@ -196,7 +191,7 @@ int compare(int runs, const Peaks& empty) {
         std::vector<double> values;
         for (const bench::LoadRun& load : loads)
             values.push_back(load.ms);
-        return median(values);
+        return bench::median(values);
     };
     std::printf("medians of %d fresh processes a side, taking turns\n", runs);
     bench::printComparison(

@@ -2,6 +2,7 @@
 
 #include "BaselineFetch.h"
 #include "RecordingBoxes.h"
+#include "Report.h"
 #include "app/CatalogData.h"
 #include "app/StartupLoad.h"
 #include "db/DbConnection.h"
@@ -25,17 +26,6 @@
 namespace parvela::bench {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? -1 : values[values.size() / 2];
-}
 
 // The texts a manager types, one letter more at each step, from two letters
 // on (one letter does not search).
