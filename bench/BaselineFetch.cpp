@@ -10,11 +10,8 @@ namespace parvela::bench {
 
 namespace {
 
-std::size_t fetchOne(const db::DbConnection& connection, const db::IssuedStatement& statement) {
-    const std::unique_ptr<sql::Connection> link = db::openConnection(connection);
-    link->setSchema(sql::SQLString(statement.schema));
-    const std::unique_ptr<sql::Statement> query(link->createStatement());
-    const std::unique_ptr<sql::ResultSet> rows(query->executeQuery(statement.text));
+std::size_t readAll(sql::Statement& query, const std::string& text) {
+    const std::unique_ptr<sql::ResultSet> rows(query.executeQuery(text));
     const unsigned int columns = rows->getMetaData()->getColumnCount();
     std::size_t bytes = 0;
     while (rows->next()) {
@@ -22,6 +19,13 @@ std::size_t fetchOne(const db::DbConnection& connection, const db::IssuedStateme
             bytes += rows->getString(column).length();
     }
     return bytes;
+}
+
+std::size_t fetchOne(const db::DbConnection& connection, const db::IssuedStatement& statement) {
+    const std::unique_ptr<sql::Connection> link = db::openConnection(connection);
+    link->setSchema(sql::SQLString(statement.schema));
+    const std::unique_ptr<sql::Statement> query(link->createStatement());
+    return readAll(*query, statement.text);
 }
 
 } // namespace
@@ -32,6 +36,21 @@ std::size_t fetchAsText(const db::DbConnection& connection,
     for (const db::IssuedStatement& statement : statements)
         bytes += fetchOne(connection, statement);
     return bytes;
+}
+
+void executeOnOneConnection(const db::DbConnection& connection,
+                            const std::vector<db::IssuedStatement>& statements) {
+    const std::unique_ptr<sql::Connection> link = db::openConnection(connection);
+    const std::unique_ptr<sql::Statement> statement(link->createStatement());
+    std::string schema;
+    for (const db::IssuedStatement& issued : statements) {
+        if (issued.schema != schema)
+            link->setSchema(sql::SQLString(schema = issued.schema));
+        if (issued.text.starts_with("SELECT"))
+            readAll(*statement, issued.text);
+        else
+            db::executeAll(*statement, issued.text);
+    }
 }
 
 } // namespace parvela::bench

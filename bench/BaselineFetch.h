@@ -17,4 +17,10 @@ namespace parvela::bench {
 std::size_t fetchAsText(const db::DbConnection& connection,
                         const std::vector<db::IssuedStatement>& statements);
 
+// What the client library alone costs for the statements of one save: one
+// connection with the program's options, each statement sent as the program
+// sends it and every result fetched. Throws sql::SQLException.
+void executeOnOneConnection(const db::DbConnection& connection,
+                            const std::vector<db::IssuedStatement>& statements);
+
 } // namespace parvela::bench

@@ -2,6 +2,7 @@
 
 #include "BaselineFetch.h"
 #include "RecordingBoxes.h"
+#include "Report.h"
 #include "app/CatalogData.h"
 #include "app/StartupLoad.h"
 #include "db/DbConnection.h"
@@ -15,17 +16,7 @@
 
 namespace parvela::bench {
 
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-} // namespace
-
-double programLoadOnce(const platform::Settings& settings) {
+LoadRun programLoadOnce(const platform::Settings& settings, bool emptyCatalogue) {
     // As the program's main does before anything else.
     platform::keepFreedMemoryForReuse();
     RecordingBoxes boxes;
@@ -33,26 +24,25 @@ double programLoadOnce(const platform::Settings& settings) {
     const Clock::time_point start = Clock::now();
     app::loadSharedLists(*catalog);
     const double elapsed = millisecondsSince(start);
-    if (!boxes.empty() || catalog->stock().products.empty()) {
+    if (!emptyCatalogue && (!boxes.empty() || catalog->stock().products.empty())) {
         std::cerr << "the load showed a box or read no products\n";
-        return -1;
+        return {};
     }
     // The process ends here; freeing the lists is not part of the load.
     static_cast<void>(catalog.release());
-    return elapsed;
+    return {elapsed, peakKilobytes()};
 }
 
-double baselineLoadOnce(const platform::Settings& settings,
-                        const std::vector<db::IssuedStatement>& selects) {
+LoadRun baselineLoadOnce(const platform::Settings& settings,
+                         const std::vector<db::IssuedStatement>& selects) {
     const db::DbConnection connection(settings);
     try {
         const Clock::time_point start = Clock::now();
-        const std::size_t bytes = fetchAsText(connection, selects);
-        const double elapsed = millisecondsSince(start);
-        return bytes > 0 ? elapsed : -1;
+        fetchAsText(connection, selects);
+        return {millisecondsSince(start), peakKilobytes()};
     } catch (const sql::SQLException& e) {
         std::cerr << e.what() << "\n";
-        return -1;
+        return {};
     }
 }
 

@@ -1,12 +1,16 @@
 #include "UserTimings.h"
 
+#include "BaselineFetch.h"
 #include "RecordingBoxes.h"
+#include "Report.h"
 #include "app/CatalogData.h"
 #include "app/StartupLoad.h"
+#include "db/DbConnection.h"
 #include "db/Row.h"
 #include "platform/BackgroundJobs.h"
 #include "platform/LargeMemory.h"
 #include "platform/ProgramMessenger.h"
+#include "platform/TurkishText.h"
 #include "stock/CostPropagation.h"
 #include "stock/ProductFilters.h"
 #include "stock/StockContext.h"
@@ -15,22 +19,13 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <chrono>
+#include <cppconn/exception.h>
 #include <iostream>
+#include <numeric>
 
 namespace parvela::bench {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? -1 : values[values.size() / 2];
-}
 
 // The texts a manager types, one letter more at each step, from two letters
 // on (one letter does not search).
@@ -43,9 +38,15 @@ std::vector<QString> typings() {
     return steps;
 }
 
+double mean(const std::vector<double>& values) {
+    return std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
+}
+
+constexpr int kRounds = 5;
+
 std::vector<double> keystrokes(const stock::StockCatalog& stock) {
     std::vector<double> times;
-    for (int round = 0; round < 5; ++round) {
+    for (int round = 0; round < kRounds; ++round) {
         stock::StockBrowserState browser;
         for (const QString& text : typings()) {
             const Clock::time_point start = Clock::now();
@@ -54,6 +55,39 @@ std::vector<double> keystrokes(const stock::StockCatalog& stock) {
         }
     }
     return times;
+}
+
+// Every name scanned again at each keystroke, with the names folded beforehand.
+std::vector<double> plainScans(const stock::StockCatalog& stock) {
+    std::vector<QString> names;
+    for (const stock::StockDefinition& product : stock.products)
+        names.push_back(platform::TurkishText::fold(product.stname));
+    std::vector<double> times;
+    for (int round = 0; round < kRounds; ++round) {
+        for (const QString& text : typings()) {
+            const Clock::time_point start = Clock::now();
+            const QString wanted = platform::TurkishText::fold(text);
+            std::vector<std::uint32_t> hits;
+            for (std::uint32_t i = 0; i < names.size(); ++i)
+                if (names[i].contains(wanted))
+                    hits.push_back(i);
+            times.push_back(millisecondsSince(start));
+        }
+    }
+    return times;
+}
+
+// The same statements through the bare client on one connection, or -1.
+double replayed(const db::DbConnection& connection,
+                const std::vector<db::IssuedStatement>& statements) {
+    try {
+        const Clock::time_point start = Clock::now();
+        executeOnOneConnection(connection, statements);
+        return millisecondsSince(start);
+    } catch (const sql::SQLException& e) {
+        std::cerr << "replaying the save: " << e.what() << "\n";
+        return -1;
+    }
 }
 
 // The ingredient that most recipes use: the save whose costs take longest.
@@ -70,6 +104,8 @@ stock::StockCode busiestIngredient(const std::vector<recipes::RecipeLine>& lines
 
 UserTimings measureUserTimings(const platform::Settings& settings) {
     platform::keepFreedMemoryForReuse();
+    // Outlives the jobs, which copy the runner that records into it.
+    db::StatementJournal journal;
     RecordingBoxes boxes;
     app::CatalogData catalog(settings, boxes);
     app::loadSharedLists(catalog);
@@ -78,16 +114,21 @@ UserTimings measureUserTimings(const platform::Settings& settings) {
     stock::StockContext context = catalog.stockContext(boxes, messenger, jobs);
     UserTimings timings;
     const std::vector<double> typed = keystrokes(catalog.stock());
-    timings.keystroke = median(typed);
+    timings.keystroke = mean(typed);
     timings.slowestKeystroke = *std::max_element(typed.begin(), typed.end());
+    timings.keystrokes = static_cast<int>(typed.size());
+    timings.keystrokeBaseline = mean(plainScans(catalog.stock()));
+    const db::DbConnection connection(settings);
 
     const stock::StockCode ingredient = busiestIngredient(catalog.recipes().recipeLines);
     std::vector<double> saves;
     std::vector<double> statements;
+    std::vector<double> replays;
+    std::vector<db::IssuedStatement> lastSave;
     std::vector<double> costs;
     std::vector<double> rereads;
     std::vector<double> listsBack;
-    for (int round = 0; round < 5; ++round) {
+    for (int round = 0; round <= kRounds + 1; ++round) {
         const auto found =
             std::find_if(catalog.stock().products.begin(), catalog.stock().products.end(),
                          [&](const stock::StockDefinition& p) { return p.stcode == ingredient; });
@@ -97,10 +138,22 @@ UserTimings measureUserTimings(const platform::Settings& settings) {
         stock::EditedProduct edited = stock::openForEdit(context, *found);
         stock::StockEditorForm form = stock::formOf(edited, context);
         form.unitcost = QString::number(10 + round);
+        journal.clear();
+        catalog.runner().setJournal(&journal);
         const Clock::time_point start = Clock::now();
         if (stock::saveEdited(editor, edited, form).result != stock::EditSaveResult::Saved)
             break;
-        statements.push_back(millisecondsSince(start));
+        const double saveTime = millisecondsSince(start);
+        catalog.runner().setJournal(nullptr);
+        // The first save inserts the side rows that later ones update: it is
+        // neither counted nor replayed. A replay sends the last round's save,
+        // values that differ from the stored ones as the program's save had.
+        if (round > 0)
+            statements.push_back(saveTime);
+        if (round > 1)
+            replays.push_back(replayed(connection, lastSave));
+        lastSave = journal.entries();
+        timings.saveStatementCount = static_cast<int>(lastSave.size());
         const Clock::time_point costStart = Clock::now();
         auto mailbox = std::make_shared<platform::JobMailbox>(nullptr);
         platform::JobReport report(mailbox, std::make_shared<std::atomic<bool>>(false), boxes);
@@ -120,6 +173,7 @@ UserTimings measureUserTimings(const platform::Settings& settings) {
     }
     timings.editSave = median(saves);
     timings.saveStatements = median(statements);
+    timings.saveReplay = median(replays);
     timings.costs = median(costs);
     timings.reread = median(rereads);
     timings.listBack = median(listsBack);
