@@ -1,0 +1,71 @@
+#include "platform/AtomicFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using namespace parvela;
+
+namespace {
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Whether the writer holds a file open in `folder`, other than `target`,
+// that already has bytes in it. The temporary file may have no name (Linux
+// O_TMPFILE), so it is looked for among the writer's open files.
+bool writingStarted(qint64 pid, const QString& folder, const QString& target) {
+    const QDir open(QStringLiteral("/proc/%1/fd").arg(pid));
+    for (const QFileInfo& entry : open.entryInfoList(QDir::System | QDir::Files)) {
+        const QString file = entry.symLinkTarget();
+        struct stat facts {};
+        if (file.startsWith(folder) && file != target &&
+            ::stat(entry.filePath().toLocal8Bit().constData(), &facts) == 0 && facts.st_size > 0)
+            return true;
+    }
+    return false;
+}
+
+// Starts the writer on `path` and kills it once its bytes are on their way.
+// False when the writer finished before it could be caught.
+bool killWriterMidway(const QString& path, int mebibytes) {
+    QProcess writer;
+    writer.start(QStringLiteral(PARVELA_ATOMIC_WRITER), {path, QString::number(mebibytes)});
+    if (!writer.waitForStarted())
+        return false;
+    const QString folder = QFileInfo(path).absolutePath() + QLatin1Char('/');
+    // Waiting a millisecond at a time also notices the writer's end.
+    while (!writer.waitForFinished(1)) {
+        if (writingStarted(writer.processId(), folder, path)) {
+            ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
+            writer.waitForFinished();
+            return writer.exitStatus() == QProcess::CrashExit;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+// A writer killed in the middle leaves the old file as it was; the next
+// write replaces it whole.
+TEST(AtomicFile, aWriterKilledMidwayLeavesTheOldFileIntact) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("stok.txt"));
+    ASSERT_TRUE(platform::writeFileAtomically(path, "eski içerik\n").isEmpty());
+
+    bool killed = false;
+    for (int mebibytes = 256; !killed && mebibytes <= 2048; mebibytes *= 2)
+        killed = killWriterMidway(path, mebibytes);
+    ASSERT_TRUE(killed) << "the writer always finished before it could be killed";
+    EXPECT_EQ(contentsOf(path), QByteArray("eski içerik\n"));
+
+    ASSERT_TRUE(platform::writeFileAtomically(path, "yeni içerik\n").isEmpty());
+    EXPECT_EQ(contentsOf(path), QByteArray("yeni içerik\n"));
+}
