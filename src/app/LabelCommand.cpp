@@ -1,5 +1,6 @@
 #include "app/LabelCommand.h"
 
+#include "app/BatchGate.h"
 #include "app/CatalogData.h"
 #include "app/StartupLoad.h"
 #include "labels/LabelFieldText.h"
@@ -100,11 +101,14 @@ using LabelWork =
     std::function<bool(labels::LabelPrinter& printer, const stock::StockDefinition& product)>;
 
 // Runs `work` on the product of --stcode with the stored layout and the
-// options' copies and weight.
-int onProductLabel(BatchRun& run, const QString& verb, const LabelWork& work) {
+// options' copies and weight; `printing` first tells the catalogue check's
+// error count, as the label dialog does.
+int onProductLabel(BatchRun& run, const QString& verb, bool printing, const LabelWork& work) {
     CatalogData catalog(run.settings, run.boxes);
     const std::optional<stock::StockDefinition> product = productOf(run, catalog, verb);
     if (!product)
+        return kBatchFailed;
+    if (printing && !catalogueGoOn(run, catalog, QStringLiteral("BARCODE")))
         return kBatchFailed;
     const labels::PrintSpooler spooler(run.settings.printServer());
     labels::LabelPrinter printer(catalog.runner(), spooler, run.boxes);
@@ -114,7 +118,7 @@ int onProductLabel(BatchRun& run, const QString& verb, const LabelWork& work) {
 
 int runLabel(BatchRun& run) {
     return onProductLabel(
-        run, kLabelVerb, [&run](labels::LabelPrinter& printer, const auto& product) {
+        run, kLabelVerb, true, [&run](labels::LabelPrinter& printer, const auto& product) {
             printer.choosePrinter(run.options.isSet(kPrinter) ? run.options.value(kPrinter)
                                                               : printer.spooler().defaultPrinter());
             return printer.printProductLabel(product);
@@ -123,7 +127,7 @@ int runLabel(BatchRun& run) {
 
 int runPreview(BatchRun& run) {
     return onProductLabel(
-        run, kPreviewVerb, [&run](labels::LabelPrinter& printer, const auto& product) {
+        run, kPreviewVerb, false, [&run](labels::LabelPrinter& printer, const auto& product) {
             const int dots =
                 run.options.isSet(kDotsPerMm) ? run.options.value(kDotsPerMm).toInt() : 8;
             const QImage image = labels::renderLabelPreview(
@@ -144,7 +148,7 @@ BatchCommand labelCommand() {
     return {kLabelVerb,
             QStringLiteral("Prints a product's label on the label printer with the stored "
                            "layout."),
-            {kCode, kPrinter, kCopies, kWeight},
+            {kCode, kPrinter, kCopies, kWeight, kStopOnErrors},
             misuseOfLabel,
             runLabel};
 }

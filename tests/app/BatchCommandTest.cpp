@@ -312,6 +312,21 @@ TEST_F(LabelCommandTest, labelPrintsTheSameBytesAsTheDialogWithTheStoredLayout) 
                        "P2\r\n");
 }
 
+TEST_F(LabelCommandTest, catalogueErrorsAreToldBeforePrintingAndStopItOnlyWhenAskedTo) {
+    // A barcode whose check digit is wrong: one error.
+    test::addProduct({.stcode = 16, .name = "AYRAN"});
+    TestDatabase::exec("UPDATE stocks.stckdef SET barcode='8690000000018' WHERE stcode=16;");
+    const QString notice = QStringLiteral("BARCODE: ") + app::errorsNotice(1, true) + '\n';
+    Finished run =
+        runProgram({"label", "--stcode", "15", "--printer", "ETIKET", "--stop-on-errors"});
+    EXPECT_EQ(run.exitCode, app::kBatchFailed);
+    EXPECT_EQ(run.err, notice);
+    run = runProgram({"label", "--stcode", "15", "--printer", "ETIKET"});
+    EXPECT_EQ(run.exitCode, app::kBatchDone) << run.err.toStdString();
+    EXPECT_EQ(run.err, QStringLiteral("BARCODE: ") + app::errorsNotice(1, false) + '\n');
+    EXPECT_EQ(m_jobs.waitFor(1, std::chrono::seconds(10)).size(), 1U);
+}
+
 TEST_F(LabelCommandTest, previewWritesThePictureAndFailuresEndTheRun) {
     QTemporaryDir folder;
     const QString picture = folder.filePath(QStringLiteral("etiket.png"));
