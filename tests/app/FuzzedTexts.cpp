@@ -65,6 +65,13 @@ QString TextGenerator::text(TextRoom room) {
     QString out;
     if (shape < 2)
         return out;
+    if (shape < 5 && room != TextRoom::Folder) {
+        // Pairs end to end, after an odd start or not: limits fall inside some.
+        out = QString(below(2), u'a');
+        for (int n = 20 + below(50); n > 0; --n)
+            out += QString::fromUtf16(kPieces[kPieces.size() - 1 - size_t(below(2))]);
+        return out;
+    }
     const qsizetype limit = room == TextRoom::Folder ? kLongestFolder
                             : shape < 90             ? 1 + below(12)
                             : shape < 96             ? 1 + below(120)
