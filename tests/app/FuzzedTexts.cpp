@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <type_traits>
 
 namespace parvela::test {
 
@@ -119,32 +120,33 @@ int fuzzCaseCount() {
     return kDefaultCases;
 }
 
-std::string shown(const QString& text) {
+namespace {
+
+// Printable ASCII as it is, any other unit as \\x.. (bytes) or \\u.... (UTF-16).
+template <typename Units>
+std::string shownUnits(const Units& units, const char* prefix, int digits) {
     std::string out = "\"";
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u >= 0x20 && u < 0x7F && u != u'\\') {
+    for (auto unit : units) {
+        const auto u =
+            static_cast<unsigned>(static_cast<std::make_unsigned_t<decltype(unit)>>(unit));
+        if (u >= 0x20 && u < 0x7F && u != '\\') {
             out.push_back(static_cast<char>(u));
         } else {
-            out += "\\u";
-            appendHex(out, u, 4);
+            out += prefix;
+            appendHex(out, u, digits);
         }
     }
     return out + "\"";
 }
 
+} // namespace
+
+std::string shown(const QString& text) {
+    return shownUnits(text.toStdU16String(), "\\u", 4);
+}
+
 std::string shownBytes(const std::string& bytes) {
-    std::string out = "\"";
-    for (const char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
-        if (b >= 0x20 && b < 0x7F && b != '\\') {
-            out.push_back(byte);
-        } else {
-            out += "\\x";
-            appendHex(out, b, 2);
-        }
-    }
-    return out + "\"";
+    return shownUnits(bytes, "\\x", 2);
 }
 
 std::string hexLiteral(const std::string& bytes) {

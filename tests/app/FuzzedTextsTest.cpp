@@ -211,20 +211,33 @@ protected:
         return {name, false, {groups::kFinished}, QString::number(code)};
     }
 
-    // A group case: the name as the dialogs clean it is stored, a blank one
-    // is refused with the level's box.
-    Expected groupCase(CaseTally& tally, const QString& typed, const char* emptyBox,
-                       const std::function<bool(const groups::GroupForm&)>& save, int code,
-                       std::string key = {}) {
-        tally.startCase(test::shown(typed));
-        const QString cleaned = groups::cleanedGroupName(typed);
-        const bool saved = save(groupForm(typed, code));
-        if (cleaned.trimmed().isEmpty()) {
-            tally.check(!saved, "a blank name was saved");
-            return {std::nullopt, {}, {QString::fromUtf8(emptyBox)}};
-        }
-        tally.check(saved, "the save answered false");
-        return {utf8(cleaned), std::move(key), {}};
+    // One group dialog's save, as its button runs it.
+    struct GroupOperation {
+        const char* name;
+        Target target;
+        const char* emptyBox;
+        std::function<bool(const groups::GroupForm&)> save;
+        int formCode;         // the code field: the parent's, or the group's own
+        std::string key = {}; // the row a rename writes
+    };
+
+    // The name as the dialogs clean it is stored; a blank one is refused with
+    // the level's box.
+    void groupCases(GroupOperation operation) {
+        CaseTally tally(operation.name);
+        runCases(tally, operation.target, {}, share(), [&](CaseTally& t) {
+            const QString typed = m_texts.text();
+            t.startCase(test::shown(typed));
+            const QString cleaned = groups::cleanedGroupName(typed);
+            const bool saved = operation.save(groupForm(typed, operation.formCode));
+            if (cleaned.trimmed().isEmpty()) {
+                t.check(!saved, "a blank name was saved");
+                return Expected{std::nullopt, {}, {QString::fromUtf8(operation.emptyBox)}};
+            }
+            t.check(saved, "the save answered false");
+            return Expected{utf8(cleaned), operation.key, {}};
+        });
+        EXPECT_EQ(tally.faults(), 0);
     }
 
     stock::StockDefinition* catalogProduct(stock::StockCode code) {
@@ -316,101 +329,64 @@ TEST_F(FuzzedTextsTest, groupNamesOfNewGroupsAtEachLevel) {
     const groups::GroupDialogContext context = groupContext();
     const groups::GroupA parentA = current<groups::GroupA>(kGroupA);
     const groups::GroupB parentB = current<groups::GroupB>(kGroupB);
-    {
-        CaseTally tally("group A add");
-        Target target{"groups.classa",
-                      "acode",
-                      "groupname",
-                      {},
-                      "DELETE FROM `groups`.classa WHERE acode<>3331"};
-        runCases(tally, target, {}, share(), [&](CaseTally& t) {
-            return groupCase(
-                t, m_texts.text(), kEmptyNewName,
-                [&](const groups::GroupForm& form) { return saveNewGroupA(context, form); }, 0);
-        });
-        EXPECT_EQ(tally.faults(), 0);
-    }
-    {
-        CaseTally tally("group B add");
-        Target target{"groups.classb",
-                      "bcode",
-                      "groupname",
-                      {},
-                      "DELETE FROM `groups`.classb WHERE bcode<>33312"};
-        runCases(tally, target, {}, share(), [&](CaseTally& t) {
-            return groupCase(
-                t, m_texts.text(), kEmptyNewName,
-                [&](const groups::GroupForm& form) {
-                    return saveNewGroupB(context, form, parentA);
-                },
-                kGroupA);
-        });
-        EXPECT_EQ(tally.faults(), 0);
-    }
-    {
-        CaseTally tally("group C add");
-        Target target{"groups.classc",
-                      "ccode",
-                      "groupname",
-                      {},
-                      "DELETE FROM `groups`.classc WHERE ccode<>333122"};
-        runCases(tally, target, {}, share(), [&](CaseTally& t) {
-            return groupCase(
-                t, m_texts.text(), kEmptyNewName,
-                [&](const groups::GroupForm& form) {
-                    return saveNewGroupC(context, form, parentB);
-                },
-                kGroupB);
-        });
-        EXPECT_EQ(tally.faults(), 0);
-    }
+    groupCases({"group A add",
+                {"groups.classa",
+                 "acode",
+                 "groupname",
+                 {},
+                 "DELETE FROM `groups`.classa WHERE acode<>3331"},
+                kEmptyNewName,
+                [&](const groups::GroupForm& form) { return saveNewGroupA(context, form); },
+                0});
+    groupCases(
+        {"group B add",
+         {"groups.classb",
+          "bcode",
+          "groupname",
+          {},
+          "DELETE FROM `groups`.classb WHERE bcode<>33312"},
+         kEmptyNewName,
+         [&](const groups::GroupForm& form) { return saveNewGroupB(context, form, parentA); },
+         kGroupA});
+    groupCases(
+        {"group C add",
+         {"groups.classc",
+          "ccode",
+          "groupname",
+          {},
+          "DELETE FROM `groups`.classc WHERE ccode<>333122"},
+         kEmptyNewName,
+         [&](const groups::GroupForm& form) { return saveNewGroupC(context, form, parentB); },
+         kGroupB});
 }
 
 TEST_F(FuzzedTextsTest, groupNamesOfRenamedGroupsAtEachLevel) {
     plantCatalogue();
     const groups::GroupDialogContext context = groupContext();
-    {
-        CaseTally tally("group A rename");
-        Target target{"groups.classa", "acode", "groupname", {}};
-        runCases(tally, target, {}, share(), [&](CaseTally& t) {
-            const groups::GroupA edited = current<groups::GroupA>(kGroupA);
-            return groupCase(
-                t, m_texts.text(), kEmptyNewName,
+    groupCases({"group A rename",
+                {"groups.classa", "acode", "groupname", {}},
+                kEmptyNewName,
                 [&](const groups::GroupForm& form) {
-                    return saveEditedGroupA(context, form, edited);
+                    return saveEditedGroupA(context, form, current<groups::GroupA>(kGroupA));
                 },
-                kGroupA, std::to_string(kGroupA));
-        });
-        EXPECT_EQ(tally.faults(), 0);
-    }
-    {
-        CaseTally tally("group B rename");
-        Target target{"groups.classb", "bcode", "groupname", {}};
-        runCases(tally, target, {}, share(), [&](CaseTally& t) {
-            const groups::GroupB edited = current<groups::GroupB>(kGroupB);
-            return groupCase(
-                t, m_texts.text(), "üzenlenecek grup adı boş bırakıldı..!",
+                kGroupA,
+                std::to_string(kGroupA)});
+    groupCases({"group B rename",
+                {"groups.classb", "bcode", "groupname", {}},
+                "üzenlenecek grup adı boş bırakıldı..!",
                 [&](const groups::GroupForm& form) {
-                    return saveEditedGroupB(context, form, edited, {});
+                    return saveEditedGroupB(context, form, current<groups::GroupB>(kGroupB), {});
                 },
-                kGroupA, std::to_string(kGroupB));
-        });
-        EXPECT_EQ(tally.faults(), 0);
-    }
-    {
-        CaseTally tally("group C rename");
-        Target target{"groups.classc", "ccode", "groupname", {}};
-        runCases(tally, target, {}, share(), [&](CaseTally& t) {
-            const groups::GroupC edited = current<groups::GroupC>(kGroupC);
-            return groupCase(
-                t, m_texts.text(), "Düzenlenecek grup adı boş bırakıldı..!",
+                kGroupA,
+                std::to_string(kGroupB)});
+    groupCases({"group C rename",
+                {"groups.classc", "ccode", "groupname", {}},
+                "Düzenlenecek grup adı boş bırakıldı..!",
                 [&](const groups::GroupForm& form) {
-                    return saveEditedGroupC(context, form, edited);
+                    return saveEditedGroupC(context, form, current<groups::GroupC>(kGroupC));
                 },
-                kGroupB, std::to_string(kGroupC));
-        });
-        EXPECT_EQ(tally.faults(), 0);
-    }
+                kGroupB,
+                std::to_string(kGroupC)});
 }
 
 // The editor keeps what was shown unchanged as read, and cleans what was typed.
