@@ -19,6 +19,18 @@ void blankCharacters(QString& text, std::u16string_view set) {
     }
 }
 
+// Half a surrogate pair has no UTF-8: the conversion would make it a '?',
+// which the cleaning takes out when the stored text is sent again.
+void replaceLoneSurrogates(QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            text[i] = QChar(QChar::ReplacementCharacter);
+    }
+}
+
 bool isUtf8Continuation(char byte) {
     return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
@@ -86,6 +98,7 @@ std::string escapeLiteral(std::string_view text) {
 
 std::string wideToEscapedUtf8(QString& text) {
     sanitizeText(text);
+    replaceLoneSurrogates(text);
     std::string escaped = escapeLiteral(toUtf8Bounded(text, kUtf8ConversionMax));
     trimPartialCharacter(escaped);
     return escaped;
@@ -104,6 +117,10 @@ QString sanitizeWideRoundTrip(QString& text) {
     }
     return QString::fromUtf8(stored.data(), static_cast<qsizetype>(stored.size()))
         .left(kRoundTripMax);
+}
+
+std::string validUtf8(std::string_view bytes) {
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toStdString();
 }
 
 std::string decimalCommaToDot(std::string_view text) {

@@ -24,12 +24,16 @@ void sanitizeTransferText(QString& text);
 // Bytes for inside a quoted literal: a set of punctuation becomes spaces,
 // " ' \ get a backslash. At most 231 bytes; an escape pair is never split.
 std::string escapeLiteral(std::string_view text);
-// sanitizeText (in place), UTF-8, escapeLiteral; never ends inside a character.
+// sanitizeText (in place, where half a surrogate pair also becomes U+FFFD),
+// UTF-8, escapeLiteral; never ends inside a character.
 std::string wideToEscapedUtf8(QString& text);
 // The text exactly as the server stores it when sent as wideToEscapedUtf8
 // makes it (cleaned, bounded, unescaped), at most 60 characters.
 // Sanitizes `text` in place, as wideToEscapedUtf8 does.
 QString sanitizeWideRoundTrip(QString& text);
+// Bytes for a text column: a sequence that is not UTF-8 becomes U+FFFD,
+// so that the server does not refuse the whole row for one byte of it.
+std::string validUtf8(std::string_view bytes);
 // Replaces every decimal comma by a dot; at most 11 characters are taken.
 std::string decimalCommaToDot(std::string_view text);
 

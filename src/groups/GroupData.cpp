@@ -57,10 +57,19 @@ void readName(const db::Row& row, int column, std::string& name, QString& wideNa
 }
 
 // Cleaned and escaped again on the way out: a name read back from the server
-// may hold a quote.
-std::string escapedName(const QString& wideName) {
+// may hold a quote. Joined rather than formatted, so that a NUL of the name
+// cannot end the statement there. A character beyond three UTF-8 bytes (an
+// emoji) is refused in a _utf8 literal: such a name goes as _utf8mb4.
+std::string nameLiteral(const QString& wideName) {
     QString copy = wideName;
-    return db::wideToEscapedUtf8(copy);
+    const std::string escaped = db::wideToEscapedUtf8(copy);
+    const bool fourByte = std::any_of(escaped.begin(), escaped.end(), [](char byte) {
+        return static_cast<unsigned char>(byte) >= 0xF0;
+    });
+    std::string literal = fourByte ? "_utf8mb4'" : "_utf8'";
+    literal += escaped;
+    literal += '\'';
+    return literal;
 }
 
 int flag(bool value) {
@@ -174,72 +183,57 @@ int GroupData::readGroupC() {
 }
 
 int GroupData::insertGroupA(const GroupA& group) const {
-    return issue(m_runner, kInsertA,
-                 db::sqlf("INSERT INTO classa(acode,groupname,posmenu,tur)VALUES("
-                          "%d,_utf8'%s',%d,%d);",
-                          group.acode, escapedName(group.wideName).c_str(), flag(group.posmenu),
-                          group.tur),
-                 group.acode);
+    return issue(
+        m_runner, kInsertA,
+        db::sqlf("INSERT INTO classa(acode,groupname,posmenu,tur)VALUES(%d,", group.acode) +
+            nameLiteral(group.wideName) + db::sqlf(",%d,%d);", flag(group.posmenu), group.tur),
+        group.acode);
 }
 
 int GroupData::insertGroupB(const GroupB& group) const {
     return issue(m_runner, kInsertB,
-                 db::sqlf("INSERT INTO classb(acode,bcode,groupname,posmenu,tur)VALUES("
-                          "%d,%d,_utf8'%s',%d,%d);",
-                          group.acode, group.bcode, escapedName(group.wideName).c_str(),
-                          flag(group.posmenu), group.tur),
+                 db::sqlf("INSERT INTO classb(acode,bcode,groupname,posmenu,tur)VALUES(%d,%d,",
+                          group.acode, group.bcode) +
+                     nameLiteral(group.wideName) +
+                     db::sqlf(",%d,%d);", flag(group.posmenu), group.tur),
                  group.bcode);
 }
 
 int GroupData::insertGroupC(const GroupC& group) const {
     return issue(m_runner, kInsertC,
                  db::sqlf("INSERT INTO classc(acode,bcode,ccode,groupname,posmenu,tur)VALUES("
-                          "%d,%d,%d,_utf8'%s',%d,%d);",
-                          group.acode, group.bcode, group.ccode,
-                          escapedName(group.wideName).c_str(), flag(group.posmenu), group.tur),
+                          "%d,%d,%d,",
+                          group.acode, group.bcode, group.ccode) +
+                     nameLiteral(group.wideName) +
+                     db::sqlf(",%d,%d);", flag(group.posmenu), group.tur),
                  group.ccode);
 }
 
 int GroupData::updateGroupA(const GroupA& group) const {
     return issue(m_runner, kUpdateA,
-                 db::sqlf("UPDATE classa "
-                          " SET groupname=_utf8'%s',"
-                          " posmenu=%d,"
-                          " tur=%d "
-                          " WHERE classa.id=%d "
-                          ";",
-                          escapedName(group.wideName).c_str(), flag(group.posmenu), group.tur,
-                          group.Id),
+                 "UPDATE classa  SET groupname=" + nameLiteral(group.wideName) +
+                     db::sqlf(", posmenu=%d, tur=%d  WHERE classa.id=%d ;", flag(group.posmenu),
+                              group.tur, group.Id),
                  group.acode);
 }
 
 int GroupData::updateGroupB(const GroupB& group) const {
     return issue(m_runner, kUpdateB,
-                 db::sqlf("UPDATE classb "
-                          "SET acode=%d,"
-                          "groupname=_utf8'%s',"
-                          "posmenu=%d,"
-                          "tur=%d "
-                          " WHERE classb.id=%d "
-                          ";",
-                          group.acode, escapedName(group.wideName).c_str(), flag(group.posmenu),
-                          group.tur, group.Id),
+                 db::sqlf("UPDATE classb SET acode=%d,groupname=", group.acode) +
+                     nameLiteral(group.wideName) +
+                     db::sqlf(",posmenu=%d,tur=%d  WHERE classb.id=%d ;", flag(group.posmenu),
+                              group.tur, group.Id),
                  group.bcode);
 }
 
 int GroupData::updateGroupC(const GroupC& group) const {
-    return issue(m_runner, kUpdateC,
-                 db::sqlf("UPDATE classc "
-                          "SET acode=%d,"
-                          "bcode=%d,"
-                          "groupname=_utf8'%s',"
-                          "posmenu=%d,"
-                          "tur=%d "
-                          " WHERE classc.id=%d "
-                          ";",
-                          group.acode, group.bcode, escapedName(group.wideName).c_str(),
-                          flag(group.posmenu), group.tur, group.Id),
-                 group.ccode);
+    return issue(
+        m_runner, kUpdateC,
+        db::sqlf("UPDATE classc SET acode=%d,bcode=%d,groupname=", group.acode, group.bcode) +
+            nameLiteral(group.wideName) +
+            db::sqlf(",posmenu=%d,tur=%d  WHERE classc.id=%d ;", flag(group.posmenu), group.tur,
+                     group.Id),
+        group.ccode);
 }
 
 int GroupData::removeById(const char* tag, const char* table, int Id, int code) const {

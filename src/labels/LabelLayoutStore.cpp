@@ -1,5 +1,6 @@
 #include "labels/LabelLayoutStore.h"
 
+#include "db/FixedField.h"
 #include "db/OperationTag.h"
 #include "db/Row.h"
 #include "db/SqlFormat.h"
@@ -103,7 +104,8 @@ bool saveLabelLayout(const db::StatementRunner& runner, const LabelLayout& l) {
 }
 
 bool saveLabelLayoutExtra(const db::StatementRunner& runner, const LabelLayout& l) {
-    const QByteArray special = l.specialCode.left(kSpecialCodeCharacters).toUtf8();
+    // Cut before an emoji rather than through it: its half would be stored as '?'.
+    const QByteArray special = db::fitField(l.specialCode, kSpecialCodeCharacters + 1).toUtf8();
     const std::string text =
         db::sqlf("UPDATE barcode.print_settings_x SET  stok_adi_dikey=%d, barkod_dikey=%d,"
                  " fiyat_dikey=%d, pkt_tarih_dikey=%d, tuk_tarih_dikey=%d, tarih_fontsize=%d,",

@@ -1,8 +1,10 @@
 #include "stock/ProductWriter.h"
 
+#include "db/FixedField.h"
 #include "db/SqlFormat.h"
 #include "db/SqlLiteral.h"
 #include "db/StatementRunner.h"
+#include "db/TextPreparation.h"
 #include "platform/MessageBoxes.h"
 #include "recipes/RecipeStatements.h"
 #include "stock/ProductChecks.h"
@@ -15,6 +17,12 @@ const db::Operation kInsert("INSERT_NEW_STOCK_DEFINITION");
 
 int run(const db::StatementRunner& runner, const db::Operation& op, const std::string& text) {
     return runner.execute(op, db::schema::stocks, text) == db::Outcome::Failed ? -1 : 1;
+}
+
+// A byte field of the record, as long as the record keeps it: only UTF-8
+// reaches the text column, and never more than it holds.
+std::string bytesLiteral(const std::string& bytes, size_t fieldSize) {
+    return db::quotedLiteral(db::validUtf8(db::fitField(std::string_view(bytes), fieldSize)));
 }
 
 void refuseInsert(platform::MessageBoxes& boxes, const QString& text) {
@@ -32,15 +40,18 @@ std::string insertStatement(const StockDefinition& p) {
            "partnum,stname,unit,curr,kdv,unitcost,sellp1,sellp2,sellp3,sellp4,sellp5,sellp6,"
            "crtqua,specs,depart,azparam,sku,prcchange,is_weighed)VALUES(" +
            db::sqlf("%lld,%d,%d,%d,%d,", code64(p.stcode), p.type, p.gra, p.grb, p.grc) +
-           db::latin5Literal(p.brnd, field::kBrandLiteral) + "," + db::quotedLiteral(p.model) +
-           "," + db::latin5Literal(p.specs2, field::kSpecs2Literal) + "," +
-           db::quotedLiteral(p.barcode) + "," + db::quotedLiteral(p.serial) + "," +
-           db::quotedLiteral(p.partnum) + "," + db::latin5Literal(p.stname, field::kNameLiteral) +
-           "," + db::quotedLiteral(p.unit) + "," + db::quotedLiteral(p.curr) + "," +
+           db::latin5Literal(p.brnd, field::kBrandLiteral) + "," +
+           bytesLiteral(p.model, field::kModel) + "," +
+           db::latin5Literal(p.specs2, field::kSpecs2Literal) + "," +
+           bytesLiteral(p.barcode, field::kCodeText) + "," +
+           bytesLiteral(p.serial, field::kCodeText) + "," +
+           bytesLiteral(p.partnum, field::kCodeText) + "," +
+           db::latin5Literal(p.stname, field::kNameLiteral) + "," +
+           bytesLiteral(p.unit, field::kUnit) + "," + bytesLiteral(p.curr, field::kCurrency) + "," +
            db::sqlf("%.2f,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,", p.kdv, p.unitcost, p.sellp1,
                     p.sellp2, p.sellp3, p.sellp4, p.sellp5, p.sellp6, p.crtqua) +
            db::latin5Literal(p.specs, field::kSpecsLiteral) + "," +
-           db::sqlf("%d,%.2f,", p.depart, p.azparam) + db::quotedLiteral(p.sku) + "," +
+           db::sqlf("%d,%.2f,", p.depart, p.azparam) + bytesLiteral(p.sku, field::kSku) + "," +
            db::sqlf("%d,%d", p.prcchange ? 1 : 0, p.is_weighed ? 1 : 0) + ");";
 }
 
@@ -50,12 +61,14 @@ std::string updateStatement(const StockDefinition& p) {
     return db::sqlf("UPDATE stckdef SET type=%d,gra=%d,grb=%d,grc=%d,grd=%d,gre=%d,grf=%d,", p.type,
                     p.gra, p.grb, p.grc, p.grd, p.gre, p.grf) +
            "brnd=" + db::latin5Literal(p.brnd, field::kBrand) +
-           ",model=" + db::quotedLiteral(p.model) +
+           ",model=" + bytesLiteral(p.model, field::kModel) +
            ",specs2=" + db::latin5Literal(p.specs2, field::kSpecs2Literal) +
-           ",barcode=" + db::quotedLiteral(p.barcode) + ",serial=" + db::quotedLiteral(p.serial) +
-           ",partnum=" + db::quotedLiteral(p.partnum) +
+           ",barcode=" + bytesLiteral(p.barcode, field::kCodeText) +
+           ",serial=" + bytesLiteral(p.serial, field::kCodeText) +
+           ",partnum=" + bytesLiteral(p.partnum, field::kCodeText) +
            ",stname=" + db::latin5Literal(p.stname, field::kNameLiteral) +
-           ",unit=" + db::quotedLiteral(p.unit) + ",curr=" + db::quotedLiteral(p.curr) + "," +
+           ",unit=" + bytesLiteral(p.unit, field::kUnit) +
+           ",curr=" + bytesLiteral(p.curr, field::kCurrency) + "," +
            db::sqlf("kdv=%.2f,unitcost=%.3f,sellp1=%.2f,sellp2=%.2f,sellp3=%.2f,sellp4=%.2f,"
                     "sellp5=%.2f,qua1=%.2f,sellp6=%.2f,qua2=%.2f,crtqua=%.2f,",
                     p.kdv, p.unitcost, p.sellp1, p.sellp2, p.sellp3, p.sellp4, p.sellp5, p.qua1,

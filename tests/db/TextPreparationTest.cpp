@@ -74,3 +74,26 @@ TEST(DecimalCommaToDot, replacesCommasAndKeepsAtMostElevenCharacters) {
     EXPECT_EQ(decimalCommaToDot("12.50"), "12.50");
     EXPECT_EQ(decimalCommaToDot("1234567,8901234"), "1234567.890");
 }
+
+// Half a surrogate pair would become a '?' in UTF-8, which the cleaning takes
+// out when the stored text is sent again: it is U+FFFD from the start.
+TEST(WideToEscapedUtf8, halfASurrogatePairBecomesTheReplacementCharacter) {
+    QString text =
+        QStringLiteral("a") + QChar(0xD83D) + QStringLiteral("b\U0001F600") + QChar(0xDE00);
+    EXPECT_EQ(wideToEscapedUtf8(text), "a\xEF\xBF\xBD"
+                                       "b\xF0\x9F\x98\x80\xEF\xBF\xBD");
+    QString shown = QStringLiteral("x") + QChar(0xDC00) + QStringLiteral("?");
+    const QString stored = sanitizeWideRoundTrip(shown);
+    EXPECT_EQ(stored, QStringLiteral("x\uFFFD "));
+    QString again = stored;
+    EXPECT_EQ(sanitizeWideRoundTrip(again), stored);
+}
+
+TEST(ValidUtf8, replacesWhatIsNotUtf8AndKeepsTheRest) {
+    EXPECT_EQ(validUtf8("Şiş \xE2\x82\xAC"), "Şiş \xE2\x82\xAC");
+    EXPECT_EQ(validUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
+    EXPECT_EQ(validUtf8("a\xFF"
+                        "b\xC3"),
+              "a\xEF\xBF\xBD"
+              "b\xEF\xBF\xBD");
+}

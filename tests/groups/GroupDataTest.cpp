@@ -106,6 +106,34 @@ TEST_F(GroupDataTest, unsafeCharactersCannotLeaveTheLiteral) {
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
+// A _utf8 literal refuses four-byte characters, and a NUL once ended the
+// statement inside its literal.
+TEST_F(GroupDataTest, emojiNamesGoAsUtf8mb4AndANulStaysInTheLiteral) {
+    const QString emoji = QStringLiteral("Pizza \U0001F355");
+    const QString withNul = QStringLiteral("Çay") + QChar(0) + QStringLiteral("'1");
+    ASSERT_EQ(m_data.insertGroupA(groupA(3331, emoji)), 3331);
+    ASSERT_EQ(m_data.insertGroupC(groupC(3331, 33312, 333122, withNul)), 333122);
+    EXPECT_EQ(m_journal.texts(),
+              (Texts{"INSERT INTO classa(acode,groupname,posmenu,tur)VALUES(3331,"
+                     "_utf8mb4'Pizza \xF0\x9F\x8D\x95',0,0);",
+                     std::string("INSERT INTO classc(acode,bcode,ccode,groupname,posmenu,tur)"
+                                 "VALUES(3331,33312,333122,_utf8'Çay") +
+                         '\0' + "\\'1',0,0);"}));
+    ASSERT_EQ(m_data.readGroupA(), 1);
+    ASSERT_EQ(m_data.readGroupC(), 1);
+    EXPECT_EQ(m_data.allGroupA()[0].wideName, emoji);
+    EXPECT_EQ(m_data.allGroupC()[0].wideName, withNul);
+    GroupA renamed = m_data.allGroupA()[0];
+    renamed.wideName = QStringLiteral("\U0001F600");
+    EXPECT_EQ(m_data.updateGroupA(renamed), 3331);
+    EXPECT_EQ(m_journal.texts().back(),
+              "UPDATE classa  SET groupname=_utf8mb4'\xF0\x9F\x98\x80', posmenu=0, tur=0  "
+              "WHERE classa.id=" +
+                  std::to_string(renamed.Id) + " ;");
+    EXPECT_EQ(TestDatabase::scalar("SELECT groupname FROM groups.classa"), "\xF0\x9F\x98\x80");
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
+
 TEST_F(GroupDataTest, updatesAndDeletesGoByIdAndReturnTheCode) {
     TestDatabase::exec(
         "INSERT INTO groups.classa(Id,acode,groupname) VALUES(4,3331,'x');"

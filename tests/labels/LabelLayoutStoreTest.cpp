@@ -129,6 +129,15 @@ TEST_F(LabelLayoutStoreTest, specialCodeIsSavedToItsFiftyCharacters) {
               layout.specialCode.left(labels::kSpecialCodeCharacters));
 }
 
+TEST_F(LabelLayoutStoreTest, specialCodeIsCutBeforeAnEmojiNotThroughIt) {
+    LabelLayout layout = everyFieldSet();
+    layout.specialCode = QString(49, QLatin1Char('a')) + QStringLiteral("\U0001F600");
+    EXPECT_TRUE(labels::saveLabelLayoutExtra(m_runner, layout));
+    EXPECT_EQ(TestDatabase::scalar("SELECT ozel_seri_alan FROM barcode.print_settings_x;"),
+              std::string(49, 'a'));
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
+
 TEST_F(LabelLayoutStoreTest, emptyTablesKeepTheDefaultsAndTheUpdatesChangeNothing) {
     TestDatabase::exec("DELETE FROM barcode.print_settings; DELETE FROM barcode.print_settings_x;");
     LabelLayout layout;

@@ -125,6 +125,24 @@ TEST_F(ProductWriterTest, textsAreStoredAsTypedAndNeverChangeTheStatement) {
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
+// A byte field that is no UTF-8, or longer than the record keeps, would make
+// the server refuse the whole row.
+TEST_F(ProductWriterTest, byteFieldsReachTheirColumnsAsUtf8WithinTheirSizes) {
+    stock::StockDefinition p = sampleProduct();
+    p.serial = "SN\xFF" + std::string(50, '7');
+    p.barcode = "869\xC3";
+    p.unit = "adet\xE2\x82\xAC";
+    EXPECT_EQ(stock::insertProduct(m_runner, m_boxes, p), 1);
+    EXPECT_NE(m_journal.texts().back().find(",'869\xEF\xBF\xBD','SN\xEF\xBF\xBD" +
+                                            std::string(36, '7') + "',"),
+              std::string::npos);
+    EXPECT_EQ(TestDatabase::query("SELECT serial,barcode,unit FROM stocks.stckdef")[0],
+              (std::vector<std::string>{"SN\xEF\xBF\xBD" + std::string(36, '7'), "869\xEF\xBF\xBD",
+                                        "adet"}));
+    EXPECT_EQ(stock::updateProduct(m_runner, p), 1);
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
+
 TEST_F(ProductWriterTest, saveRunsItsStepsInOrderAndSkipsAZeroRegionPrice) {
     stock::StockDefinition p = sampleProduct();
     test::addProduct({p.stcode, "eski"});
