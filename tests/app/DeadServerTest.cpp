@@ -12,6 +12,7 @@
 #include "db/Connector.h"
 #include "db/DatabaseThread.h"
 #include "db/DbConnection.h"
+#include "db/Row.h"
 #include "db/StatementJournal.h"
 #include "db/StatementRunner.h"
 #include "groups/GroupSave.h"
@@ -32,6 +33,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <thread>
 
 using namespace parvela;
 using Clock = std::chrono::steady_clock;
@@ -336,6 +338,29 @@ TEST_F(DeadServerTest, serverFrozenAfterTheProgramConnected) {
 
 TEST_F(DeadServerTest, serverFrozenWhileAStatementIsOnItsWay) {
     runEvery(State::FrozenMidStatement);
+}
+
+// The server stops in the middle of a statement it would answer in 0.6 s,
+// as a hung machine does: only the time-out ends the wait.
+TEST_F(DeadServerTest, aServerThatStopsAnsweringFailsTheStatementWithinTheTimeOut) {
+    std::unique_ptr<World> world = enter(State::FrozenMidStatement);
+    std::thread stopper([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        s_server->freeze();
+    });
+    const Clock::time_point started = Clock::now();
+    const db::Outcome outcome =
+        world->catalog.runner().query(db::Operation("READ_BIRIMLER"), db::schema::stocks,
+                                      "SELECT SLEEP(0.6);", [](const db::Row&) {});
+    const auto waited = Clock::now() - started;
+    stopper.join();
+
+    EXPECT_EQ(outcome, db::Outcome::Failed);
+    EXPECT_LE(waited, kBound);
+    ASSERT_EQ(world->boxes.shown().size(), 1u);
+    EXPECT_EQ(world->boxes.captions()[0], QStringLiteral("READ_BIRIMLER"));
+    EXPECT_TRUE(world->boxes.texts()[0].contains(QStringLiteral("Lost connection")))
+        << world->boxes.texts()[0].toStdString();
 }
 
 // A job behind the progress dialog: the dialog closes by itself and the
