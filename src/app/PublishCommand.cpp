@@ -55,8 +55,10 @@ int runMenu(BatchRun& run) {
     if (!loadedForBatch(run, catalog))
         return kBatchFailed;
     const platform::MachineInfo machine = platform::MachineInfo::ofThisComputer(run.settings);
-    const std::optional<QString> page =
-        publishing::writeDigitalMenu(menuContentOf(catalog), machine, run.boxes);
+    const std::optional<publishing::MenuContent> content = menuContentOf(catalog);
+    if (!content)
+        return kBatchFailed;
+    const std::optional<QString> page = publishing::writeDigitalMenu(*content, machine, run.boxes);
     if (!page)
         return kBatchFailed;
     platform::writeText(run.out, QDir::toNativeSeparators(*page) + QLatin1Char('\n'));

@@ -63,8 +63,10 @@ void PublishFeatures::sendToBranches(QWidget* owner) {
 }
 
 std::optional<QString> PublishFeatures::writeMenu() {
-    return publishing::writeDigitalMenu(menuContentOf(m_parts.catalog), m_parts.machine,
-                                        m_parts.boxes);
+    const std::optional<publishing::MenuContent> content = menuContentOf(m_parts.catalog);
+    if (!content)
+        return std::nullopt;
+    return publishing::writeDigitalMenu(*content, m_parts.machine, m_parts.boxes);
 }
 
 void PublishFeatures::writeDigitalMenu(QWidget* /*owner*/) {

@@ -1,6 +1,7 @@
 #include "app/PublishRuns.h"
 
 #include "app/CatalogData.h"
+#include "db/StatementRunner.h"
 #include "platform/MachineInfo.h"
 #include "stock/StockListReaders.h"
 
@@ -17,11 +18,14 @@ std::optional<publishing::CatalogueSnapshot> catalogueSnapshot(CatalogData& cata
                                          catalog.recipes().recipeLines};
 }
 
-publishing::MenuContent menuContentOf(CatalogData& catalog) {
+std::optional<publishing::MenuContent> menuContentOf(CatalogData& catalog) {
     publishing::MenuContent content;
     content.companyName = catalog.company().name;
-    catalog.groups().readGroupBById(content.groups);
-    stock::readPictures(catalog.runner(), content.pictures);
+    const db::ServerLossScope scope(catalog.runner());
+    // A page without its menus or pictures must not replace the one online.
+    if (catalog.groups().readGroupBById(content.groups) < 0 ||
+        stock::readPictures(catalog.runner(), content.pictures) < 0)
+        return std::nullopt;
     content.products = catalog.stock().products;
     return content;
 }

@@ -21,8 +21,9 @@ class CatalogData;
 // company as they are in memory; nothing when a group read failed (reported).
 std::optional<publishing::CatalogueSnapshot> catalogueSnapshot(CatalogData& catalog);
 
-// Group B by id and the pictures read again, with the products in memory.
-publishing::MenuContent menuContentOf(CatalogData& catalog);
+// Group B by id and the pictures read again, with the products in memory;
+// nothing when a read failed (reported).
+std::optional<publishing::MenuContent> menuContentOf(CatalogData& catalog);
 
 // Where a run writes and, unless only writing, the server it uploads to.
 struct PublishTargetParts {

@@ -1,6 +1,7 @@
 #include "app/StartupLoad.h"
 
 #include "app/CatalogData.h"
+#include "db/StatementRunner.h"
 #include "groups/GroupLookups.h"
 #include "recipes/CostRollup.h"
 
@@ -34,6 +35,8 @@ void loadGroups(groups::GroupData& groups) {
 } // namespace
 
 void loadSharedLists(CatalogData& catalog) {
+    // A dead server is reported by the first read, not by each of them.
+    const db::ServerLossScope scope(catalog.runner());
     catalog.readCompany();
     catalog.readOwnBranch();
     catalog.readBranches();
@@ -42,12 +45,14 @@ void loadSharedLists(CatalogData& catalog) {
 }
 
 void reloadProducts(CatalogData& catalog) {
+    const db::ServerLossScope scope(catalog.runner());
     catalog.readProductSideLists();
     catalog.readProducts();
     recipes::rollUpStartupCosts(catalog.stock().products, catalog.recipes().recipeLines);
 }
 
 void loadStockData(CatalogData& catalog) {
+    const db::ServerLossScope scope(catalog.runner());
     reloadProducts(catalog);
     catalog.readScales();
     // A reload judges every group afresh.

@@ -13,8 +13,6 @@ namespace parvela::db {
 
 namespace {
 
-constexpr int kConnectTimeoutSeconds = 5;
-
 // The driver cannot tell an answered statement from the end of the results,
 // so the drain asks a bounded number of times: a text yields at most one
 // result per statement, plus one for each CALL (and the count of ';' bounds
@@ -37,19 +35,16 @@ std::uint64_t executeAll(sql::Statement& statement, const std::string& text) {
     return matched;
 }
 
-std::unique_ptr<sql::Connection> openConnection(const DbConnection& connection) {
-    // The client library would take an empty host for the local socket and
-    // might reach another server than the one configured.
-    if (connection.host().empty())
-        throw sql::SQLException("Unknown server host '' (no server address is set)", "HY000",
-                                kUnknownHostError);
+sql::ConnectOptionsMap connectOptions(const DbConnection& connection) {
     sql::ConnectOptionsMap options;
     options["hostName"] = sql::SQLString(connection.url());
     options["userName"] = sql::SQLString(DbConnection::kUser);
     options["password"] = sql::SQLString(connection.password());
     options["CLIENT_MULTI_STATEMENTS"] = true;
     options["OPT_CHARSET_NAME"] = sql::SQLString("utf8mb4");
-    options["OPT_CONNECT_TIMEOUT"] = kConnectTimeoutSeconds;
+    // The greeting of a server that accepted the connection but is frozen
+    // is waited for this long (libmariadb waits once, without retrying).
+    options["OPT_CONNECT_TIMEOUT"] = connection.connectTimeout();
     // A server that stops answering (or a row lock held elsewhere) fails the
     // operation instead of freezing the window.
     options["OPT_READ_TIMEOUT"] = connection.readTimeout();
@@ -57,6 +52,16 @@ std::unique_ptr<sql::Connection> openConnection(const DbConnection& connection) 
     // UPDATE counts the rows it matched, so that an unchanged save still
     // tells a vanished row from a present one.
     options["CLIENT_FOUND_ROWS"] = true;
+    return options;
+}
+
+std::unique_ptr<sql::Connection> openConnection(const DbConnection& connection) {
+    // The client library would take an empty host for the local socket and
+    // might reach another server than the one configured.
+    if (connection.host().empty())
+        throw sql::SQLException("Unknown server host '' (no server address is set)", "HY000",
+                                kUnknownHostError);
+    sql::ConnectOptionsMap options = connectOptions(connection);
     return std::unique_ptr<sql::Connection>(
         sql::mysql::get_mysql_driver_instance()->connect(options));
 }

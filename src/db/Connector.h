@@ -16,6 +16,10 @@ class DbConnection;
 inline constexpr int kUnknownHostError = 2005;
 inline constexpr int kAccessDeniedError = 1045;
 
+// What openConnection hands the driver: server, user, password, options and
+// the connect and read/write time-outs.
+sql::ConnectOptionsMap connectOptions(const DbConnection& connection);
+
 // A new connection to the server of `connection` with its password, several
 // statements per execute allowed and utf8mb4 text. Throws sql::SQLException.
 std::unique_ptr<sql::Connection> openConnection(const DbConnection& connection);

@@ -12,7 +12,8 @@ constexpr size_t kUrlTextMax = 127;
 }
 
 DbConnection::DbConnection(const platform::Settings& settings)
-    : m_readTimeout(settings.readTimeoutSeconds()) {
+    : m_readTimeout(settings.readTimeoutSeconds())
+    , m_connectTimeout(settings.connectTimeoutSeconds()) {
     readServerAddress(settings);
     buildUrl();
     choosePassword(settings);

@@ -30,6 +30,8 @@ public:
     const std::string& password() const { return m_password; }
     // Seconds a statement may wait for the server before it fails.
     int readTimeout() const { return m_readTimeout; }
+    // Seconds a new connection waits for the server's greeting.
+    int connectTimeout() const { return m_connectTimeout; }
 
 private:
     void choosePassword(const platform::Settings& settings);
@@ -38,6 +40,7 @@ private:
     std::string m_url;
     std::string m_password;
     int m_readTimeout = 30;
+    int m_connectTimeout = 5;
 };
 
 } // namespace parvela::db

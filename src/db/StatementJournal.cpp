@@ -3,8 +3,20 @@
 namespace parvela::db {
 
 void StatementJournal::record(std::string schema, std::string text) {
+    IssuedStatement entry{std::move(schema), std::move(text)};
+    Listener listener;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_entries.push_back(entry);
+        listener = m_listener;
+    }
+    if (listener)
+        listener(entry);
+}
+
+void StatementJournal::setListener(Listener listener) {
     const std::lock_guard lock(m_mutex);
-    m_entries.push_back({std::move(schema), std::move(text)});
+    m_listener = std::move(listener);
 }
 
 std::vector<IssuedStatement> StatementJournal::entries() const {

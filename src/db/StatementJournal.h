@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -14,7 +15,12 @@ struct IssuedStatement {
 // What a runner issued, in order; tests read it to check statement texts.
 class StatementJournal {
 public:
+    // Called from the issuing thread after each record: the statement is
+    // about to go to the server on a connection that is already open.
+    using Listener = std::function<void(const IssuedStatement&)>;
+
     void record(std::string schema, std::string text);
+    void setListener(Listener listener);
     std::vector<IssuedStatement> entries() const;
     std::vector<std::string> texts() const;
     void clear();
@@ -22,6 +28,7 @@ public:
 private:
     mutable std::mutex m_mutex;
     std::vector<IssuedStatement> m_entries;
+    Listener m_listener;
 };
 
 } // namespace parvela::db

@@ -25,7 +25,24 @@ platform::BoxRequest failureBox(const Operation& op, const sql::SQLException& e)
     return box;
 }
 
+// The client library's own errors (2000-2999): no connection, a lost one,
+// an unknown host, a time-out.
+bool isServerLoss(int errorCode) {
+    return errorCode >= 2000 && errorCode < 3000;
+}
+
 } // namespace
+
+ServerLossScope::ServerLossScope(const StatementRunner& runner)
+    : m_loss(runner.m_loss) {
+    if (m_loss->scopes++ == 0)
+        m_loss->lost = false;
+}
+
+ServerLossScope::~ServerLossScope() {
+    if (--m_loss->scopes == 0)
+        m_loss->lost = false;
+}
 
 Outcome StatementRunner::execute(const Operation& op, std::string_view schemaName,
                                  const std::string& text) const {
@@ -101,6 +118,8 @@ void StatementRunner::readRows(sql::Statement& statement, std::string_view schem
 Outcome StatementRunner::run(const Operation& op, std::string_view schemaName,
                              const std::function<void(sql::Statement&)>& work,
                              bool showFailure) const {
+    if (m_loss->scopes > 0 && m_loss->lost)
+        return Outcome::Failed;
     try {
         const std::unique_ptr<sql::Connection> connection = openConnection(m_connection);
         connection->setSchema(sql::SQLString(schemaName.data(), schemaName.size()));
@@ -110,6 +129,8 @@ Outcome StatementRunner::run(const Operation& op, std::string_view schemaName,
     } catch (const sql::SQLException& e) {
         if (e.getErrorCode() == 0)
             return Outcome::Interrupted;
+        if (m_loss->scopes > 0 && isServerLoss(e.getErrorCode()))
+            m_loss->lost = true;
         if (showFailure)
             m_boxes.show(failureBox(op, e));
         return Outcome::Failed;

@@ -2,8 +2,10 @@
 
 #include "db/OperationTag.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -85,9 +87,33 @@ private:
     void readRows(sql::Statement& statement, std::string_view schemaName, const std::string& text,
                   const RowHandler& onRow, bool firstOnly) const;
 
+    friend class ServerLossScope;
+    struct LossState {
+        std::atomic<int> scopes{0};
+        std::atomic<bool> lost{false};
+    };
+
     const DbConnection& m_connection;
     platform::MessageBoxes& m_boxes;
     StatementJournal* m_journal = nullptr;
+    std::shared_ptr<LossState> m_loss = std::make_shared<LossState>();
+};
+
+// Held over an operation of several steps: once a step finds the server
+// unreachable (refused, gone, or silent past the time-out), the later steps
+// of the runner fail at once without a box, so a dead server is reported
+// once and waited for once.
+class ServerLossScope {
+public:
+    explicit ServerLossScope(const StatementRunner& runner);
+    ~ServerLossScope();
+    ServerLossScope(const ServerLossScope&) = delete;
+    ServerLossScope& operator=(const ServerLossScope&) = delete;
+
+    bool serverLost() const { return m_loss->lost; }
+
+private:
+    std::shared_ptr<StatementRunner::LossState> m_loss;
 };
 
 } // namespace parvela::db

@@ -162,6 +162,7 @@ bool saveNewChild(const GroupDialogContext& context, const GroupForm& form,
     }
     // The lists show what the server holds either way; a refused insert
     // keeps the dialog as typed.
+    const db::ServerLossScope scope(context.runner);
     const bool inserted = insertGroup(context.groups, child) != GroupData::kFailed;
     rereadLevel(context, child);
     return inserted;
@@ -259,6 +260,7 @@ bool saveNewGroupA(const GroupDialogContext& context, const GroupForm& form) {
         return false;
     }
     // A refused insert keeps the dialog as typed; the lists show the server.
+    const db::ServerLossScope scope(context.runner);
     const bool inserted = context.groups.insertGroupA(group) != GroupData::kFailed;
     rereadLevel(context, group);
     return inserted;
@@ -289,6 +291,7 @@ bool saveEditedGroupA(const GroupDialogContext& context, const GroupForm& form,
              kTexts<GroupA>.codeCaption);
         return false;
     }
+    const db::ServerLossScope scope(context.runner);
     const bool written = context.groups.updateGroupA(changed) != GroupData::kFailed;
     rereadLevel(context, changed);
     return written;
@@ -296,6 +299,8 @@ bool saveEditedGroupA(const GroupDialogContext& context, const GroupForm& form,
 
 bool saveEditedGroupB(const GroupDialogContext& context, const GroupForm& form,
                       const GroupB& edited, const ChosenColours& colours) {
+    // A dead server is reported by the update, not again by each reread.
+    const db::ServerLossScope scope(context.runner);
     std::optional<Updated<GroupB>> updated = updateChild(context, form, edited);
     if (!updated)
         return false;
@@ -315,6 +320,8 @@ bool saveEditedGroupB(const GroupDialogContext& context, const GroupForm& form,
 
 bool saveEditedGroupC(const GroupDialogContext& context, const GroupForm& form,
                       const GroupC& edited) {
+    // A dead server is reported by the update, not again by each reread.
+    const db::ServerLossScope scope(context.runner);
     std::optional<Updated<GroupC>> updated = updateChild(context, form, edited);
     if (!updated)
         return false;

@@ -7,6 +7,12 @@ namespace parvela::platform {
 
 namespace {
 const QString kServerGroup = QStringLiteral("Server");
+
+int positiveSeconds(const QSettings& settings, const QString& key, int fallback) {
+    bool ok = false;
+    const int seconds = settings.value(key, fallback).toInt(&ok);
+    return ok && seconds > 0 ? seconds : fallback;
+}
 } // namespace
 
 Settings::Settings()
@@ -39,11 +45,11 @@ std::string Settings::secondDatabasePassword() const {
 }
 
 int Settings::readTimeoutSeconds() const {
-    constexpr int kDefault = 30;
-    bool ok = false;
-    const int seconds =
-        m_settings->value(QStringLiteral("Server/readTimeout"), kDefault).toInt(&ok);
-    return ok && seconds > 0 ? seconds : kDefault;
+    return positiveSeconds(*m_settings, QStringLiteral("Server/readTimeout"), 30);
+}
+
+int Settings::connectTimeoutSeconds() const {
+    return positiveSeconds(*m_settings, QStringLiteral("Server/connectTimeout"), 5);
 }
 
 QStringList Settings::developerMachines() const {

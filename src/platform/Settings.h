@@ -34,6 +34,8 @@ public:
     std::string secondDatabasePassword() const;
     // Seconds a statement waits for an answer before it fails (30 unless set).
     int readTimeoutSeconds() const;
+    // Seconds a connection waits for the server's greeting (5 unless set).
+    int connectTimeoutSeconds() const;
     // Computer names on which the login is skipped.
     QStringList developerMachines() const;
     // The folder that stands for the system drive of the original platform.

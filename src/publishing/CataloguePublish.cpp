@@ -69,6 +69,12 @@ private:
 
     void announce(int companyId) {
         const int number = nextSynchNumber(m_runner);
+        // Without its number the notice would name another run; the box of
+        // the failed call said why.
+        if (number < 0) {
+            m_result.success = false;
+            return;
+        }
         m_result.synchId = synchIdOf(companyId, number);
         m_result.uploadNotice = sendWebRequest(
             *m_target.server,

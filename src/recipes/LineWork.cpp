@@ -1,5 +1,6 @@
 #include "recipes/LineWork.h"
 
+#include "db/StatementRunner.h"
 #include "platform/MessageBoxes.h"
 #include "recipes/LineEdits.h"
 #include "recipes/MenuStatements.h"
@@ -121,46 +122,51 @@ void LineWork::linesChanged() {
         computeRecipeCost(m_product, m_lines, m_index);
 }
 
-void LineWork::save() {
+bool LineWork::save() {
+    // A dead server fails the first step; the rest would only wait again.
+    const db::ServerLossScope scope(m_context.runner);
     if (m_kind == LineKind::Recipe)
-        saveRecipe();
-    else if (m_kind == LineKind::Bundle)
-        saveBundle();
-    else
-        saveOptions();
+        return saveRecipe();
+    if (m_kind == LineKind::Bundle)
+        return saveBundle();
+    return saveOptions();
 }
 
 // Each step runs even when the one before failed: the lines read back show
 // what the server holds.
-void LineWork::saveRecipe() {
+bool LineWork::saveRecipe() {
     const db::StatementRunner& runner = m_context.runner;
-    deleteRecipe(runner, m_product.stcode);
+    bool written = deleteRecipe(runner, m_product.stcode) > 0;
     for (const RecipeLine& line : m_lines)
-        insertRecipeLine(runner, m_product.stcode, line.ingredient, line.qua);
-    writeUnitCost(runner, m_product.stcode, m_product.unitcost);
+        written =
+            insertRecipeLine(runner, m_product.stcode, line.ingredient, line.qua) > 0 && written;
+    written = writeUnitCost(runner, m_product.stcode, m_product.unitcost) > 0 && written;
     readRecipeLines(runner, m_context.lists.recipeLines);
     m_product.hasRecipe = hasLineOf(m_context.lists.recipeLines, m_product.stcode);
     putBack();
+    return written;
 }
 
-void LineWork::saveBundle() {
+bool LineWork::saveBundle() {
     const db::StatementRunner& runner = m_context.runner;
-    deleteBundle(runner, m_product.stcode);
-    insertBundleLines(runner, m_product.stcode, m_lines);
-    writeUnitCost(runner, m_product.stcode, m_product.unitcost);
+    bool written = deleteBundle(runner, m_product.stcode) > 0;
+    written = insertBundleLines(runner, m_product.stcode, m_lines) > 0 && written;
+    written = writeUnitCost(runner, m_product.stcode, m_product.unitcost) > 0 && written;
     readBundleLines(runner, m_context.lists.bundleLines);
     // As the product read marks it: a product with menu lines is a menu.
     if (hasLineOf(m_context.lists.bundleLines, m_product.stcode))
         m_product.bundle = true;
     putBack();
+    return written;
 }
 
-void LineWork::saveOptions() {
+bool LineWork::saveOptions() {
     const db::StatementRunner& runner = m_context.runner;
-    deleteOptions(runner, m_product.stcode);
-    insertOptions(runner, m_product.stcode, m_lines);
+    bool written = deleteOptions(runner, m_product.stcode) > 0;
+    written = insertOptions(runner, m_product.stcode, m_lines) > 0 && written;
     readOptionLines(runner, m_context.lists.optionLines);
     putBack();
+    return written;
 }
 
 bool LineWork::deleteAll(QObject* owner) {

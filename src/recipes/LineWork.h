@@ -44,16 +44,17 @@ public:
     // Only an exchangeable line has substitutes.
     bool mayExchange(std::size_t line) const;
 
-    void save();
+    // True when every statement of the save went through.
+    bool save();
     // Asks first; true when the user said yes and the lines were deleted.
     bool deleteAll(QObject* owner);
 
 private:
     void addLine(RecipeLine line);
     void linesChanged();
-    void saveRecipe();
-    void saveBundle();
-    void saveOptions();
+    bool saveRecipe();
+    bool saveBundle();
+    bool saveOptions();
     bool confirmDelete(QObject* owner) const;
     // The product's copy goes back into the product list.
     void putBack();

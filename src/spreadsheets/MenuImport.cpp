@@ -147,6 +147,7 @@ std::optional<ImportPlan> planImport(const db::StatementRunner& runner, std::vec
     std::vector<stock::StockCode> codes;
     std::vector<stock::StockCode> deleted;
     std::vector<stock::StockCode> owning;
+    const db::ServerLossScope scope(runner);
     if (stock::readStockCodes(runner, codes, deleted) < 0 ||
         stock::readCodesOwningRows(runner, owning) < 0)
         return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "db/ListReader.h"
 #include "db/SqlFormat.h"
+#include "db/StatementRunner.h"
 
 #include <string>
 #include <vector>
@@ -42,6 +43,7 @@ void recodeKettleTables(const db::StatementRunner& runner, long long oldCode, lo
 int changeProductCode(const db::StatementRunner& runner, StockCode oldCode, StockCode newCode) {
     const auto from = static_cast<long long>(oldCode);
     const auto to = static_cast<long long>(newCode);
+    const db::ServerLossScope scope(runner);
     recodeKettleTables(runner, from, to);
 
     const auto step = [&](const char* tag, std::string_view schemaName, const std::string& text) {

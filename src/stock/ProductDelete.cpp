@@ -1,5 +1,6 @@
 #include "stock/ProductDelete.h"
 
+#include "db/StatementRunner.h"
 #include "platform/MessageBoxes.h"
 #include "stock/ProductChecks.h"
 #include "stock/ProductWriter.h"
@@ -32,6 +33,22 @@ void refuse(platform::MessageBoxes& boxes, const StockDefinition& product, const
     boxes.tell(aboutProduct(product, reason), kCannotDelete, platform::BoxIcon::Information, owner);
 }
 
+// What keeps a product, checked in this order.
+struct Blocker {
+    bool (*applies)(const db::StatementRunner&, StockCode);
+    const char* reason; // UTF-8
+    DeleteResult result;
+};
+
+constexpr Blocker kBlockers[] = {
+    {isOnOpenBill, "stogu hesaplarda açık gözüküyor.\n\nBu stok silinemez.",
+     DeleteResult::OnOpenBill},
+    {hasStockMovements, "stoga ait stok hareketi mevcut.\n\nBu stok silinemez.",
+     DeleteResult::HasMovements},
+    {hasSalesHistory, "stoga ait satış hareketi mevcut.\n\nBu stok silinemez.",
+     DeleteResult::HasSales},
+};
+
 } // namespace
 
 DeleteResult deleteProduct(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
@@ -44,20 +61,16 @@ DeleteResult deleteProduct(const db::StatementRunner& runner, platform::MessageB
     const StockDefinition& product = *current;
     if (!confirmed(boxes, product, owner))
         return DeleteResult::NotConfirmed;
-    if (isOnOpenBill(runner, product.stcode)) {
-        refuse(boxes, product,
-               QStringLiteral("stogu hesaplarda açık gözüküyor.\n\nBu stok silinemez."), owner);
-        return DeleteResult::OnOpenBill;
-    }
-    if (hasStockMovements(runner, product.stcode)) {
-        refuse(boxes, product,
-               QStringLiteral("stoga ait stok hareketi mevcut.\n\nBu stok silinemez."), owner);
-        return DeleteResult::HasMovements;
-    }
-    if (hasSalesHistory(runner, product.stcode)) {
-        refuse(boxes, product,
-               QStringLiteral("stoga ait satış hareketi mevcut.\n\nBu stok silinemez."), owner);
-        return DeleteResult::HasSales;
+    // A check that found no server must not let the delete wait again.
+    const db::ServerLossScope scope(runner);
+    for (const Blocker& blocker : kBlockers) {
+        if (!blocker.applies(runner, product.stcode))
+            continue;
+        // The check found no server, not a reason: its box said so.
+        if (scope.serverLost())
+            return DeleteResult::Failed;
+        refuse(boxes, product, QString::fromUtf8(blocker.reason), owner);
+        return blocker.result;
     }
     return deleteProductRow(runner, product.stcode) > 0 ? DeleteResult::Deleted
                                                         : DeleteResult::Failed;

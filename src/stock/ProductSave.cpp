@@ -1,5 +1,6 @@
 #include "stock/ProductSave.h"
 
+#include "db/StatementRunner.h"
 #include "stock/ProductUpserts.h"
 #include "stock/ProductWriter.h"
 
@@ -9,7 +10,9 @@ namespace parvela::stock {
 
 ProductSaved saveProduct(const db::StatementRunner& runner, const StockDefinition& product,
                          std::vector<StockDefinition>& products) {
-    // Every step runs, whatever the one before did.
+    // Every step runs, whatever the one before did, unless the server is
+    // gone: then the first step reports it.
+    const db::ServerLossScope scope(runner);
     const bool region = writeRegionPrice(runner, product);
     const bool colours = upsertColours(runner, product);
     const bool discount = upsertDiscount(runner, product);

@@ -6,11 +6,7 @@
 #include "db/Row.h"
 #include "db/StatementJournal.h"
 
-#include <chrono>
 #include <cppconn/exception.h>
-#include <csignal>
-#include <fstream>
-#include <thread>
 
 using namespace parvela;
 using platform::BoxIcon;
@@ -173,37 +169,4 @@ TEST_F(StatementRunnerTest, journalKeepsSchemaAndTextInOrder) {
     EXPECT_EQ(entries[0].text, "DELETE FROM units;");
     EXPECT_EQ(entries[1].schema, "subetransfer");
     EXPECT_EQ(entries[2].text, "SELECT @islemNo AS _reply");
-}
-
-TEST_F(StatementRunnerTest, aServerThatStopsAnsweringFailsTheOperationWithinTheTimeOut) {
-    test::TestSettings quick({{QStringLiteral("Server/ipno"), QStringLiteral("127.0.0.1")},
-                              {QStringLiteral("Server/readTimeout"), QStringLiteral("1")}});
-    const db::DbConnection connection(quick);
-    const db::StatementRunner runner(connection, m_boxes);
-    const std::string pidFile = TestDatabase::scalar("SELECT @@pid_file;");
-    std::ifstream pidStream(pidFile);
-    pid_t server = 0;
-    pidStream >> server;
-    ASSERT_GT(server, 0) << pidFile;
-
-    // The server stops in the middle of a statement it would answer in
-    // 0.6 s, as a hung machine does: only the time-out ends the wait.
-    std::thread stopper([server] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        ::kill(server, SIGSTOP);
-    });
-    const auto started = std::chrono::steady_clock::now();
-    const db::Outcome outcome = runner.query(db::Operation("READ_BIRIMLER"), db::schema::stocks,
-                                             "SELECT SLEEP(0.6);", [](const db::Row&) {});
-    const auto waited = std::chrono::steady_clock::now() - started;
-    stopper.join();
-    ::kill(server, SIGCONT);
-
-    EXPECT_EQ(outcome, db::Outcome::Failed);
-    EXPECT_LT(waited, std::chrono::seconds(10));
-    ASSERT_EQ(m_boxes.shown().size(), 1u);
-    EXPECT_EQ(m_boxes.captions()[0], QStringLiteral("READ_BIRIMLER"));
-    EXPECT_TRUE(m_boxes.texts()[0].contains(QStringLiteral("Lost connection")) ||
-                m_boxes.texts()[0].contains(QStringLiteral("timeout")))
-        << m_boxes.texts()[0].toStdString();
 }

@@ -13,6 +13,17 @@ TEST(Settings, defaultsWhenNothingIsSet) {
     EXPECT_EQ(empty.settings().secondDatabasePassword(), "mT42_ravel!");
     EXPECT_TRUE(empty.settings().developerMachines().isEmpty());
     EXPECT_EQ(empty.settings().dataRoot(), QDir::homePath());
+    EXPECT_EQ(empty.settings().connectTimeoutSeconds(), 5);
+    EXPECT_EQ(empty.settings().readTimeoutSeconds(), 30);
+}
+
+TEST(Settings, timeOutsTakeOnlyPositiveWholeSeconds) {
+    TestSettings set({{"Server/connectTimeout", "2"}, {"Server/readTimeout", "9"}});
+    EXPECT_EQ(set.settings().connectTimeoutSeconds(), 2);
+    EXPECT_EQ(set.settings().readTimeoutSeconds(), 9);
+    TestSettings unusable({{"Server/connectTimeout", "0"}, {"Server/readTimeout", "abc"}});
+    EXPECT_EQ(unusable.settings().connectTimeoutSeconds(), 5);
+    EXPECT_EQ(unusable.settings().readTimeoutSeconds(), 30);
 }
 
 TEST(Settings, readsTheDeveloperMachineList) {

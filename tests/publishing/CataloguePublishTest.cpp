@@ -129,6 +129,22 @@ TEST_F(CataloguePublishTest, aCompanyFolderMissingOnTheServerFailsTheRunWithoutA
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
+TEST_F(CataloguePublishTest, noSynchNumberFromADeadServerFailsTheRunWithoutANotice) {
+    // The files go up, then the database server is gone.
+    test::TestSettings deadServer({{QStringLiteral("Server/ipno"), QStringLiteral("127.0.0.7")}});
+    const db::DbConnection connection(deadServer);
+    const PublishTarget target{m_root.path(), transferFolder(), &m_server};
+    const CataloguePublishResult result =
+        publishCatalogue(m_snapshot, target, db::StatementRunner(connection, m_boxes), m_boxes);
+    EXPECT_FALSE(result.success);
+    EXPECT_EQ(result.statusText(), kNotPublishedStatus);
+    EXPECT_EQ(m_web.remoteFile(QStringLiteral("rest1/") + kStockFile), local(kStockFile));
+    EXPECT_FALSE(result.uploadNotice.has_value());
+    EXPECT_EQ(m_web.requests().size(), 1U);
+    ASSERT_EQ(m_boxes.shown().size(), 1U);
+    EXPECT_EQ(m_boxes.captions()[0], QStringLiteral("GET_SYNCH_ID"));
+}
+
 TEST_F(CataloguePublishTest, aFolderThatCannotBeWrittenUploadsNothingAndFails) {
     // A file where the transfer folder should be.
     ASSERT_TRUE(QDir().mkpath(m_root.filePath(QStringLiteral("Orvanta"))));
