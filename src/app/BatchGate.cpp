@@ -14,9 +14,8 @@ const QCommandLineOption
                   QStringLiteral("Do nothing when the catalogue check finds an error (see lint)."));
 
 bool catalogueGoOn(BatchRun& run, CatalogData& catalog, const QString& caption) {
-    const std::optional<std::vector<checks::Finding>> findings =
-        checkCatalogueNow(catalog, platform::MachineInfo::ofThisComputer(run.settings));
-    const int errors = findings ? checks::errorCount(*findings) : 0;
+    const int errors =
+        catalogueErrorsNow(catalog, platform::MachineInfo::ofThisComputer(run.settings));
     if (errors == 0)
         return true;
     const bool stopping = run.options.isSet(kStopOnErrors);

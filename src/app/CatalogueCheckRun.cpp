@@ -32,4 +32,10 @@ checkCatalogueNow(CatalogData& catalog, const platform::MachineInfo& machine) {
                                    lists.bundleSubstitutes, pictures, files, stored});
 }
 
+int catalogueErrorsNow(CatalogData& catalog, const platform::MachineInfo& machine) {
+    const std::optional<std::vector<checks::Finding>> findings =
+        checkCatalogueNow(catalog, machine);
+    return findings ? checks::errorCount(*findings) : 0;
+}
+
 } // namespace parvela::app

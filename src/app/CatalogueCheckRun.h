@@ -17,5 +17,8 @@ class CatalogData;
 // read failed (it said so).
 std::optional<std::vector<checks::Finding>> checkCatalogueNow(CatalogData& catalog,
                                                               const platform::MachineInfo& machine);
+// The errors of that check; 0 when a read failed, which was told already and
+// is no reason to hold the catalogue back.
+int catalogueErrorsNow(CatalogData& catalog, const platform::MachineInfo& machine);
 
 } // namespace parvela::app

@@ -20,9 +20,7 @@ QString errorsNotice(int errors, bool stopping) {
 }
 
 bool CatalogueGate::goOn(const QString& caption, QObject* owner) const {
-    const std::optional<std::vector<checks::Finding>> findings =
-        checkCatalogueNow(m_catalog, m_machine);
-    const int errors = findings ? checks::errorCount(*findings) : 0;
+    const int errors = catalogueErrorsNow(m_catalog, m_machine);
     if (errors == 0)
         return true;
     platform::BoxRequest box;
