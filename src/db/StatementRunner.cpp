@@ -33,15 +33,39 @@ bool isServerLoss(int errorCode) {
 
 } // namespace
 
+void StatementRunner::LossState::enter() {
+    const std::lock_guard lock(m_mutex);
+    ++m_threads[std::this_thread::get_id()].depth;
+}
+
+void StatementRunner::LossState::leave() {
+    const std::lock_guard lock(m_mutex);
+    const auto scopes = m_threads.find(std::this_thread::get_id());
+    if (scopes != m_threads.end() && --scopes->second.depth == 0)
+        m_threads.erase(scopes);
+}
+
+bool StatementRunner::LossState::lost() {
+    const std::lock_guard lock(m_mutex);
+    const auto scopes = m_threads.find(std::this_thread::get_id());
+    return scopes != m_threads.end() && scopes->second.lost;
+}
+
+// Only inside a scope: outside one, every call tries the server afresh.
+void StatementRunner::LossState::markLost() {
+    const std::lock_guard lock(m_mutex);
+    const auto scopes = m_threads.find(std::this_thread::get_id());
+    if (scopes != m_threads.end())
+        scopes->second.lost = true;
+}
+
 ServerLossScope::ServerLossScope(const StatementRunner& runner)
     : m_loss(runner.m_loss) {
-    if (m_loss->scopes++ == 0)
-        m_loss->lost = false;
+    m_loss->enter();
 }
 
 ServerLossScope::~ServerLossScope() {
-    if (--m_loss->scopes == 0)
-        m_loss->lost = false;
+    m_loss->leave();
 }
 
 Outcome StatementRunner::execute(const Operation& op, std::string_view schemaName,
@@ -118,7 +142,7 @@ void StatementRunner::readRows(sql::Statement& statement, std::string_view schem
 Outcome StatementRunner::run(const Operation& op, std::string_view schemaName,
                              const std::function<void(sql::Statement&)>& work,
                              bool showFailure) const {
-    if (m_loss->scopes > 0 && m_loss->lost)
+    if (m_loss->lost())
         return Outcome::Failed;
     try {
         const std::unique_ptr<sql::Connection> connection = openConnection(m_connection);
@@ -129,8 +153,8 @@ Outcome StatementRunner::run(const Operation& op, std::string_view schemaName,
     } catch (const sql::SQLException& e) {
         if (e.getErrorCode() == 0)
             return Outcome::Interrupted;
-        if (m_loss->scopes > 0 && isServerLoss(e.getErrorCode()))
-            m_loss->lost = true;
+        if (isServerLoss(e.getErrorCode()))
+            m_loss->markLost();
         if (showFailure)
             m_boxes.show(failureBox(op, e));
         return Outcome::Failed;

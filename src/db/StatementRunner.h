@@ -2,12 +2,14 @@
 
 #include "db/OperationTag.h"
 
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <thread>
+#include <unordered_map>
 
 namespace sql {
 class Statement;
@@ -88,9 +90,22 @@ private:
                   const RowHandler& onRow, bool firstOnly) const;
 
     friend class ServerLossScope;
-    struct LossState {
-        std::atomic<int> scopes{0};
-        std::atomic<bool> lost{false};
+    // Per thread: a worker's lost server must not silence a save the
+    // window makes at the same time.
+    class LossState {
+    public:
+        void enter();
+        void leave();
+        bool lost();
+        void markLost();
+
+    private:
+        struct Scopes {
+            int depth = 0;
+            bool lost = false;
+        };
+        std::mutex m_mutex;
+        std::unordered_map<std::thread::id, Scopes> m_threads;
     };
 
     const DbConnection& m_connection;
@@ -110,7 +125,7 @@ public:
     ServerLossScope(const ServerLossScope&) = delete;
     ServerLossScope& operator=(const ServerLossScope&) = delete;
 
-    bool serverLost() const { return m_loss->lost; }
+    bool serverLost() const { return m_loss->lost(); }
 
 private:
     std::shared_ptr<StatementRunner::LossState> m_loss;

@@ -6,7 +6,9 @@
 #include "db/Row.h"
 #include "db/StatementJournal.h"
 
+#include <barrier>
 #include <cppconn/exception.h>
+#include <thread>
 
 using namespace parvela;
 using platform::BoxIcon;
@@ -70,6 +72,35 @@ TEST_F(StatementRunnerTest, failuresAtConnectAndSchemaAreReportedToo) {
     EXPECT_TRUE(m_boxes.shown()[0].text.startsWith(QStringLiteral("Can't connect to server")));
     EXPECT_EQ(m_boxes.shown()[0].caption, QStringLiteral("UPDATE_GRUP_A"));
     EXPECT_EQ(m_boxes.shown()[1].text, QStringLiteral("Unknown database 'no_such_schema'"));
+}
+
+// Within a scope the first lost server is told and waited for once; the
+// scope is the thread's own, so a call of another thread still tries and
+// tells, and so does a call after the scope.
+TEST_F(StatementRunnerTest, aLostServerIsToldOncePerScopeAndOnlyToItsThread) {
+    test::TestSettings unreachable({{"Server/ipno", "127.0.0.2"}});
+    const db::DbConnection nowhere(unreachable);
+    const db::StatementRunner runner(nowhere, m_boxes);
+    auto tryOnce = [&runner] {
+        return runner.execute(db::Operation("UPDATE_GRUP_A"), db::schema::groups, "SELECT 1;");
+    };
+    std::barrier step(2);
+    std::thread worker([&] {
+        const db::ServerLossScope scope(runner);
+        EXPECT_EQ(tryOnce(), db::Outcome::Failed);
+        EXPECT_EQ(tryOnce(), db::Outcome::Failed);
+        EXPECT_TRUE(scope.serverLost());
+        step.arrive_and_wait(); // the other thread's call runs now
+        step.arrive_and_wait();
+    });
+    step.arrive_and_wait();
+    EXPECT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_EQ(tryOnce(), db::Outcome::Failed);
+    EXPECT_EQ(m_boxes.shown().size(), 2u);
+    step.arrive_and_wait();
+    worker.join();
+    EXPECT_EQ(tryOnce(), db::Outcome::Failed);
+    EXPECT_EQ(m_boxes.shown().size(), 3u);
 }
 
 TEST_F(StatementRunnerTest, errorCodeZeroShowsNothingAndSaysItWasInterrupted) {
