@@ -11,10 +11,10 @@
 #include "platform/LargeMemory.h"
 #include "platform/ProgramMessenger.h"
 #include "platform/TurkishText.h"
-#include "stock/CostPropagation.h"
-#include "stock/ProductFilters.h"
-#include "stock/StockContext.h"
-#include "stock/StockEditorSave.h"
+#include "stock/catalogue/CostPropagation.h"
+#include "stock/browser/ProductFilters.h"
+#include "stock/catalogue/StockContext.h"
+#include "stock/editor/StockEditorSave.h"
 
 #include <QCoreApplication>
 #include <algorithm>

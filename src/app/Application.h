@@ -18,9 +18,9 @@
 #include "platform/MachineInfo.h"
 #include "platform/ProgramMessenger.h"
 #include "platform/Settings.h"
-#include "stock/StockAttributeWindows.h"
-#include "stock/StockContext.h"
-#include "stock/StockGroupWindows.h"
+#include "stock/attributes/StockAttributeWindows.h"
+#include "stock/catalogue/StockContext.h"
+#include "stock/groupsettings/StockGroupWindows.h"
 
 #include <memory>
 #include <optional>

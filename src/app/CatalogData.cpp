@@ -5,9 +5,9 @@
 #include "ordering/StokOrderReader.h"
 #include "platform/BackgroundJobs.h"
 #include "recipes/RecipeListReaders.h"
-#include "stock/ProductJoins.h"
-#include "stock/ProductReader.h"
-#include "stock/StockListReaders.h"
+#include "stock/catalogue/ProductJoins.h"
+#include "stock/catalogue/ProductReader.h"
+#include "stock/catalogue/StockListReaders.h"
 
 #include <QMetaObject>
 

@@ -7,8 +7,8 @@
 #include "records/Company.h"
 #include "records/StokOrderRow.h"
 #include "scales/ScaleStore.h"
-#include "stock/StockCatalog.h"
-#include "stock/StockContext.h"
+#include "stock/catalogue/StockCatalog.h"
+#include "stock/catalogue/StockContext.h"
 
 #include <QObject>
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include "app/CatalogData.h"
 #include "platform/MachineInfo.h"
 #include "recipes/StoredCostReader.h"
-#include "stock/StockListReaders.h"
+#include "stock/catalogue/StockListReaders.h"
 
 #include <QDir>
 

@@ -5,7 +5,7 @@
 #include "groups/GroupDialogFlows.h"
 #include "groups/SetMenuDialog.h"
 #include "platform/WindowMessages.h"
-#include "stock/StockGroupWindows.h"
+#include "stock/groupsettings/StockGroupWindows.h"
 
 #include <QCoreApplication>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stock/StockFeatures.h"
+#include "stock/catalogue/StockFeatures.h"
 
 namespace parvela::labels {
 class BarcodeAllocator;

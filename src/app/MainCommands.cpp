@@ -10,8 +10,8 @@
 #include "ordering/OrderSaves.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Notifications.h"
-#include "stock/NameRepair.h"
-#include "stock/ProductFilters.h"
+#include "stock/catalogue/NameRepair.h"
+#include "stock/browser/ProductFilters.h"
 
 namespace parvela::app {
 

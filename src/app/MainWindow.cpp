@@ -9,7 +9,7 @@
 #include "platform/WindowMessages.h"
 #include "publishing/CataloguePublish.h"
 #include "spreadsheets/MenuImportText.h"
-#include "stock/ProductFilters.h"
+#include "stock/browser/ProductFilters.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

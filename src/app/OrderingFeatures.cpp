@@ -8,7 +8,7 @@
 #include "ordering/StockOrderEntry.h"
 #include "ordering/StokOrderReader.h"
 #include "platform/MessageBoxes.h"
-#include "stock/StockGroupWindows.h"
+#include "stock/groupsettings/StockGroupWindows.h"
 
 namespace parvela::app {
 

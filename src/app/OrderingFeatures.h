@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/MainFeatures.h"
-#include "stock/StockFeatures.h"
+#include "stock/catalogue/StockFeatures.h"
 
 namespace parvela::platform {
 class MessageBoxes;

@@ -3,7 +3,7 @@
 #include "app/CatalogData.h"
 #include "db/StatementRunner.h"
 #include "platform/MachineInfo.h"
-#include "stock/StockListReaders.h"
+#include "stock/catalogue/StockListReaders.h"
 
 namespace parvela::app {
 

@@ -5,8 +5,8 @@
 #include "recipes/OwnRecipes.h"
 #include "recipes/QuantityDialog.h"
 #include "recipes/RecipeDialog.h"
-#include "stock/StockContext.h"
-#include "stock/StockGroupWindows.h"
+#include "stock/catalogue/StockContext.h"
+#include "stock/groupsettings/StockGroupWindows.h"
 
 #include <algorithm>
 

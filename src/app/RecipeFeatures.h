@@ -2,7 +2,7 @@
 
 #include "recipes/LineWork.h"
 #include "recipes/RecipeContext.h"
-#include "stock/StockFeatures.h"
+#include "stock/catalogue/StockFeatures.h"
 
 namespace parvela::stock {
 struct StockContext;

@@ -1,9 +1,9 @@
 #include "app/StockWindowOpener.h"
 
-#include "stock/ProductFilters.h"
-#include "stock/StockBrowserWindow.h"
-#include "stock/StockContext.h"
-#include "stock/StockEditorWindow.h"
+#include "stock/browser/ProductFilters.h"
+#include "stock/browser/StockBrowserWindow.h"
+#include "stock/catalogue/StockContext.h"
+#include "stock/editor/StockEditorWindow.h"
 
 namespace parvela::app {
 

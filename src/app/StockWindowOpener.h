@@ -1,8 +1,8 @@
 #pragma once
 
-#include "stock/StockBrowserState.h"
-#include "stock/StockFeatures.h"
-#include "stock/StockWindows.h"
+#include "stock/browser/StockBrowserState.h"
+#include "stock/catalogue/StockFeatures.h"
+#include "stock/catalogue/StockWindows.h"
 
 #include <QPointer>
 #include <QWidget>

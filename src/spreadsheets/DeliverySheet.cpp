@@ -2,7 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/CLocaleScope.h"
-#include "stock/StockListReaders.h"
+#include "stock/catalogue/StockListReaders.h"
 
 #include <QDir>
 #include <QFile>

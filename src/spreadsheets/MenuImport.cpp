@@ -5,8 +5,8 @@
 #include "db/StatementRunner.h"
 #include "platform/MessageBoxes.h"
 #include "spreadsheets/CellValues.h"
-#include "stock/ProductWriter.h"
-#include "stock/StockListReaders.h"
+#include "stock/catalogue/ProductWriter.h"
+#include "stock/catalogue/StockListReaders.h"
 
 #include <unordered_map>
 #include <unordered_set>

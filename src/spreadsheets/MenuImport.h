@@ -2,7 +2,7 @@
 
 #include "records/StockDefinition.h"
 #include "spreadsheets/WorkbookApart.h"
-#include "stock/NextCode.h"
+#include "stock/catalogue/NextCode.h"
 
 #include <QStringList>
 #include <functional>

@@ -22,10 +22,10 @@
 #include "recipes/RecipeContext.h"
 #include "recipes/RecipeListReaders.h"
 #include "spreadsheets/MenuImport.h"
-#include "stock/CodeChange.h"
-#include "stock/ProductDelete.h"
-#include "stock/ProductSave.h"
-#include "stock/ProductUpserts.h"
+#include "stock/catalogue/CodeChange.h"
+#include "stock/catalogue/ProductDelete.h"
+#include "stock/catalogue/ProductSave.h"
+#include "stock/catalogue/ProductUpserts.h"
 
 #include <QApplication>
 #include <QTimer>

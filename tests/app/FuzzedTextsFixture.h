@@ -25,11 +25,11 @@
 #include "platform/MachineInfo.h"
 #include "platform/ProgramMessenger.h"
 #include "spreadsheets/MenuImport.h"
-#include "stock/ProductNotes.h"
-#include "stock/ProductPictures.h"
-#include "stock/ProductWriter.h"
-#include "stock/StockContext.h"
-#include "stock/StockEditorSave.h"
+#include "stock/attributes/ProductNotes.h"
+#include "stock/attributes/ProductPictures.h"
+#include "stock/catalogue/ProductWriter.h"
+#include "stock/catalogue/StockContext.h"
+#include "stock/editor/StockEditorSave.h"
 
 #include <QFile>
 #include <QStringDecoder>

@@ -13,7 +13,7 @@
 #include "publishing/CataloguePublish.h"
 #include "spreadsheets/DeliverySheet.h"
 #include "spreadsheets/Workbook.h"
-#include "stock/StockBrowserState.h"
+#include "stock/browser/StockBrowserState.h"
 
 #include <QApplication>
 #include <QCheckBox>

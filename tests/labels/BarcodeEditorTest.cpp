@@ -1,6 +1,6 @@
 #include "BrowserFixture.h"
 #include "ServerChange.h"
-#include "stock/StockEditorWindow.h"
+#include "stock/editor/StockEditorWindow.h"
 
 #include <QLineEdit>
 #include <QPointer>

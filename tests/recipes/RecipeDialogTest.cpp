@@ -3,7 +3,7 @@
 #include "RecipeFixture.h"
 #include "app/RecipeFeatures.h"
 #include "platform/NotBuiltYet.h"
-#include "stock/StockBrowserModel.h"
+#include "stock/browser/StockBrowserModel.h"
 
 #include <QApplication>
 #include <QCheckBox>

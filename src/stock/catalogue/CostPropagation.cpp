@@ -1,0 +1,54 @@
+#include "stock/catalogue/CostPropagation.h"
+
+#include "db/DatabaseThread.h"
+#include "db/Row.h"
+#include "db/SqlFormat.h"
+#include "db/StatementRunner.h"
+#include "platform/BackgroundJobs.h"
+#include "stock/catalogue/ProductWriter.h"
+
+namespace parvela::stock {
+
+namespace {
+
+std::vector<StockCode> productsUsing(const db::StatementRunner& runner, StockCode ingredient,
+                                     bool& failed) {
+    std::vector<StockCode> codes;
+    const db::Outcome outcome = runner.query(
+        db::Operation("RETRIEVE_BAGLI_URUNLER"), db::schema::stocks,
+        db::sqlf("SELECT urun FROM receipts WHERE receipts.ingredient=%lld;", code64(ingredient)),
+        [&](const db::Row& row) { codes.push_back(row.int64(1)); });
+    failed = outcome == db::Outcome::Failed;
+    return codes;
+}
+
+} // namespace
+
+int propagateCost(const db::StatementRunner& runner, StockCode saved,
+                  const recipes::CostIndex& costs, platform::JobReport& report) {
+    bool failed = false;
+    const std::vector<StockCode> users = productsUsing(runner, saved, failed);
+    if (failed)
+        return -1;
+    const int count = static_cast<int>(users.size());
+    report.setRange(count);
+    int done = 0;
+    for (const StockCode code : users) {
+        if (report.cancelled())
+            break;
+        updateCost(runner, code, costs.recipeCost(code));
+        report.step(++done);
+    }
+    return count;
+}
+
+std::function<void(platform::JobReport&)>
+costPropagationJob(const db::StatementRunner& runner, StockCode saved,
+                   std::shared_ptr<const recipes::CostIndex> costs) {
+    return [&runner, saved, costs = std::move(costs)](platform::JobReport& report) {
+        const db::DatabaseThread databaseThread;
+        propagateCost(runner.withBoxes(report.boxes()), saved, *costs, report);
+    };
+}
+
+} // namespace parvela::stock

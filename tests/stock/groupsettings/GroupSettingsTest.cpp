@@ -1,0 +1,398 @@
+#include "stock/groupsettings/GroupSettings.h"
+
+#include "BrowserFixture.h"
+#include "CatalogFixtures.h"
+#include "ModalDriver.h"
+#include "app/StartupLoad.h"
+#include "db/StatementJournal.h"
+#include "groups/GroupLookups.h"
+#include "stock/catalogue/EditedProduct.h"
+#include "stock/groupsettings/StockGroupPick.h"
+#include "stock/groupsettings/StockGroupWindows.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QTreeWidget>
+
+using namespace parvela;
+using test::TestDatabase;
+using Texts = std::vector<std::string>;
+
+namespace {
+
+// Group A 1 holds B 11 (products 101, 102) and B 12 (product 103); Group A
+// 2 holds B 21 with C 211 (product 201).
+class GroupSettingsTest : public test::StockTestBase {
+protected:
+    void SetUp() override {
+        StockTestBase::SetUp();
+        test::addGroupA(1, "Yiyecekler");
+        test::addGroupA(2, "İçecekler");
+        test::addGroupB(1, 11, "Çorbalar");
+        test::addGroupB(1, 12, "Tatlılar");
+        test::addGroupB(2, 21, "Sıcaklar");
+        test::addGroupC(2, 21, 211, "Çaylar");
+        test::addProduct({101, "Mercimek", 1, 11});
+        test::addProduct({102, "Ezogelin", 1, 11});
+        test::addProduct({103, "Sütlaç", 1, 12});
+        test::addProduct({201, "Demli Çay", 2, 21, 211});
+        app::loadSharedLists(m_catalog);
+        m_catalog.runner().setJournal(&m_journal);
+    }
+
+    // The context of the main screen's "Ayarla" for a group of level B.
+    void contextOfB(int bcode) {
+        std::vector<groups::GroupB>& screen = m_catalog.groups().screenB();
+        groups::groupBOfA(screen, m_catalog.groups().allGroupB(), 1);
+        for (groups::GroupB& group : screen)
+            group.selected = group.bcode == bcode;
+        m_catalog.groupContext() =
+            *groups::selectedContext(groups::GroupLevel::B, m_catalog.groups().screenA(),
+                                     m_catalog.groups().screenB(), m_catalog.groups().screenC());
+    }
+    void listGroupB(int bcode) { stock::showGroup(m_browser, m_catalog.stock(), 0, bcode, 0); }
+    void mark(stock::StockCode code) {
+        for (stock::BrowserRow& row : m_browser.displayed)
+            if (m_catalog.stock().products[row.product].stcode == code)
+                row.marked = true;
+    }
+    Texts issued() const { return m_journal.texts(); }
+
+    db::StatementJournal m_journal;
+    int m_told = 0;
+    stock::GroupSettings m_settings{m_context, m_browser, [this] {
+                                        ++m_told;
+                                    }};
+};
+
+std::string colours(stock::StockCode code) {
+    const auto rows = TestDatabase::query(
+        "SELECT red,green,blue,redfnt,greenfnt,bluefnt FROM stocks.colors WHERE stcode=" +
+        std::to_string(code) + ";");
+    std::string all;
+    for (const auto& row : rows)
+        for (const auto& value : row)
+            all += value + " ";
+    return all;
+}
+
+} // namespace
+
+TEST_F(GroupSettingsTest, theContextNamesItsLevelAndItsGroup) {
+    contextOfB(11);
+    EXPECT_EQ(m_settings.levelName(), QStringLiteral("Grup B"));
+    EXPECT_EQ(m_settings.groupName(), QStringLiteral("Çorbalar"));
+    const groups::GroupC& context = m_catalog.groupContext();
+    EXPECT_EQ(context.acode, 1);
+    EXPECT_EQ(context.aWideName, QStringLiteral("Yiyecekler"));
+    EXPECT_EQ(context.bcode, 11);
+    EXPECT_FALSE(groups::selectedContext(groups::GroupLevel::C, {}, {}, {}).has_value());
+}
+
+TEST_F(GroupSettingsTest, dayMenuGoesToTheMarkedProductsInOneCallElseToTheGroup) {
+    TestDatabase::exec("UPDATE stocks.stckdef SET gunmenu=0;");
+    contextOfB(11);
+    listGroupB(11);
+    mark(101);
+    mark(102);
+    m_settings.setDayMenu(true);
+    // One call, the marked products in list order (by name).
+    EXPECT_EQ(issued().front(), "UPDATE stckdef SET stckdef.gunmenu=1 WHERE stckdef.stcode=102;\n"
+                                "UPDATE stckdef SET stckdef.gunmenu=1 WHERE stckdef.stcode=101;\n");
+    EXPECT_EQ(TestDatabase::scalar("SELECT SUM(gunmenu) FROM stocks.stckdef;"), "2");
+    EXPECT_EQ(m_told, 1);
+
+    m_journal.clear();
+    listGroupB(11); // the list built again: no marks
+    m_settings.setDayMenu(false);
+    EXPECT_EQ(issued().front(), "UPDATE stckdef SET stckdef.gunmenu=0 WHERE stckdef.grb=11;");
+    EXPECT_EQ(TestDatabase::scalar("SELECT SUM(gunmenu) FROM stocks.stckdef;"), "0");
+
+    // No level: the group statements issue nothing.
+    m_catalog.groupContext() = {};
+    m_journal.clear();
+    m_settings.setStockType(111);
+    m_settings.setDepartment(3);
+    const Texts texts = issued();
+    EXPECT_TRUE(std::none_of(texts.begin(), texts.end(),
+                             [](const std::string& t) { return t.starts_with("UPDATE"); }));
+}
+
+TEST_F(GroupSettingsTest, backColourRewritesTheGroupsRowsWithBlackTextAndLeavesOthers) {
+    TestDatabase::exec("INSERT INTO stocks.colors(stcode,red,green,blue,redfnt,greenfnt,bluefnt) "
+                       "VALUES(101,1,2,3,200,200,200),(103,4,5,6,100,100,100);");
+    contextOfB(11);
+    m_settings.setBackColour(records::rgb(10, 20, 30));
+    const Texts texts = issued();
+    ASSERT_GE(texts.size(), 2u);
+    // The group's products in list order (by name).
+    EXPECT_EQ(texts[0], "DELETE FROM stocks.colors  WHERE stocks.colors.stcode=102;"
+                        "DELETE FROM stocks.colors  WHERE stocks.colors.stcode=101;");
+    EXPECT_EQ(texts[1], "INSERT INTO stocks.colors(stcode,red,green,blue,redfnt,greenfnt,bluefnt)"
+                        "VALUES(102,10,20,30,0,0,0);"
+                        "INSERT INTO stocks.colors(stcode,red,green,blue,redfnt,greenfnt,bluefnt)"
+                        "VALUES(101,10,20,30,0,0,0);");
+    EXPECT_EQ(colours(101), "10 20 30 0 0 0 ");
+    EXPECT_EQ(colours(102), "10 20 30 0 0 0 ");
+    EXPECT_EQ(colours(103), "4 5 6 100 100 100 ");
+    // The list read again shows the new colour.
+    const stock::StockDefinition* reread = product(102);
+    EXPECT_EQ(reread ? reread->backColor : 0U, records::rgb(10, 20, 30));
+
+    m_journal.clear();
+    m_settings.setFontColour(records::rgb(255, 255, 0));
+    EXPECT_EQ(issued().front(),
+              "UPDATE stocks.colors SET redfnt=255,greenfnt=255,bluefnt=0  WHERE stcode=102;"
+              "UPDATE stocks.colors SET redfnt=255,greenfnt=255,bluefnt=0  WHERE stcode=101;");
+    EXPECT_EQ(colours(101), "10 20 30 255 255 0 ");
+}
+
+TEST_F(GroupSettingsTest, kdvRunsBothOrderLineUpdatesEvenForAnEmptyGroup) {
+    TestDatabase::exec("INSERT INTO oturum.orderitems(stcode,kdv) VALUES(201,8);"
+                       "INSERT INTO oturum.orddetails(stcode,kdv) VALUES(201,8);");
+    test::addGroupB(1, 13, "Boş Grup");
+    m_catalog.groups().readGroupB();
+    contextOfB(13);
+    TestDatabase::exec("UPDATE stocks.stckdef SET kdv=10 WHERE stcode=201;");
+    m_journal.clear();
+    m_settings.setKdv(QStringLiteral("20"), nullptr);
+    Texts texts = issued();
+    // The products read again after the group's statement are not the point here.
+    std::erase_if(texts, [](const std::string& t) { return t.starts_with("SELECT"); });
+    EXPECT_EQ(texts,
+              (Texts{"UPDATE stckdef SET stckdef.kdv=20 WHERE stckdef.grb=13;",
+                     "UPDATE oturum.orderitems AS O INNER JOIN stocks.stckdef AS S ON O.stcode = "
+                     "S.stcode   SET O.kdv = S.kdv; ",
+                     "UPDATE oturum.orddetails AS O INNER JOIN stocks.stckdef AS S ON O.stcode = "
+                     "S.stcode   SET O.kdv = S.kdv; "}));
+    EXPECT_EQ(std::stod(TestDatabase::scalar("SELECT kdv FROM oturum.orderitems;")), 10.0);
+    EXPECT_EQ(std::stod(TestDatabase::scalar("SELECT kdv FROM oturum.orddetails;")), 10.0);
+
+    // A rate that is no whole number writes nothing.
+    m_journal.clear();
+    m_settings.setKdv(QStringLiteral("8,5"), nullptr);
+    m_settings.setKdv(QStringLiteral("on"), nullptr);
+    EXPECT_TRUE(issued().empty());
+    EXPECT_EQ(m_boxes.captions(),
+              (QStringList{QStringLiteral("SAYI HATALI"), QStringLiteral("SAYI HATALI")}));
+}
+
+TEST_F(GroupSettingsTest, discountAndPriceTimesActOnTheListedProducts) {
+    contextOfB(11);
+    listGroupB(11);
+    m_settings.setDiscount(QStringLiteral("12,5"), nullptr);
+    EXPECT_EQ(
+        TestDatabase::query("SELECT stcode,yuzde FROM stocks.indirim_tablosu ORDER BY stcode;"),
+        (TestDatabase::Rows{{"101", "12.500"}, {"102", "12.500"}}));
+    EXPECT_EQ(m_boxes.texts(),
+              QStringList{QStringLiteral("Urunlere iskonto guncellemesi yapıldı.")});
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("IDC_BUTTON_ISKON_ATA")});
+
+    // A refused row is said under its tag and the work is not called done.
+    TestDatabase::exec("RENAME TABLE stocks.indirim_tablosu TO stocks.indirim_away;");
+    m_boxes.clear();
+    m_settings.setDiscount(QStringLiteral("5"), nullptr);
+    TestDatabase::exec("RENAME TABLE stocks.indirim_away TO stocks.indirim_tablosu;");
+    EXPECT_FALSE(m_boxes.captions().contains(QStringLiteral("IDC_BUTTON_ISKON_ATA")));
+    EXPECT_FALSE(m_boxes.captions().isEmpty());
+    m_boxes.clear();
+
+    TestDatabase::exec("UPDATE stocks.stckdef SET sellp3=5,sellp4=6;"
+                       "INSERT INTO stocks.prctimes(stcode,day1,hour1x,hour1y,day7) "
+                       "VALUES(101,2,8,12,1),(103,2,8,12,1);");
+    m_journal.clear();
+    m_settings.resetPriceTimes();
+    const Texts texts = issued();
+    ASSERT_GE(texts.size(), 2u);
+    EXPECT_EQ(texts[0], "UPDATE stckdef SET sellp3=0,sellp4=0  WHERE  stckdef.stcode=102;"
+                        "UPDATE stckdef SET sellp3=0,sellp4=0  WHERE  stckdef.stcode=101;");
+    EXPECT_TRUE(texts[1].starts_with(
+        "UPDATE prctimes SET prctimes.day1=0, prctimes.hour1x=0, prctimes.hour1y=0, "
+        "prctimes.day2=0, "));
+    EXPECT_NE(texts[1].find("prctimes.day7=0, prctimes.hour7x=0, prctimes.hour7y=0  WHERE  "
+                            "prctimes.stcode=102;UPDATE prctimes SET "),
+              std::string::npos);
+    EXPECT_EQ(TestDatabase::query("SELECT stcode,day1,day7 FROM stocks.prctimes ORDER BY stcode;"),
+              (TestDatabase::Rows{{"101", "0", "0"}, {"103", "2", "1"}}));
+    EXPECT_EQ(TestDatabase::scalar("SELECT SUM(sellp3)+SUM(sellp4) FROM stocks.stckdef;"),
+              "22.0000");
+
+    // Deleting every discount asks first; only Yes empties the table.
+    m_boxes.queueAnswer(platform::BoxAnswer::Cancel);
+    m_settings.deleteAllDiscounts(nullptr);
+    EXPECT_EQ(TestDatabase::scalar("SELECT COUNT(*) FROM stocks.indirim_tablosu;"), "2");
+    m_boxes.queueAnswer(platform::BoxAnswer::Yes);
+    m_settings.deleteAllDiscounts(nullptr);
+    EXPECT_EQ(TestDatabase::scalar("SELECT COUNT(*) FROM stocks.indirim_tablosu;"), "0");
+}
+
+TEST_F(GroupSettingsTest, unitAndTypeGoToTheWholeGroup) {
+    contextOfB(11);
+    EXPECT_TRUE(m_settings.setUnit(QStringLiteral("kg")));
+    m_settings.setStockType(111);
+    EXPECT_EQ(issued()[0], "UPDATE stckdef SET stckdef.unit='kg' WHERE stckdef.grb=11;");
+    EXPECT_EQ(TestDatabase::query("SELECT stcode,unit,type FROM stocks.stckdef ORDER BY stcode;"),
+              (TestDatabase::Rows{
+                  {"101", "kg", "111"}, {"102", "kg", "111"}, {"103", "", "0"}, {"201", "", "0"}}));
+}
+
+TEST_F(GroupSettingsTest, thePickerFollowsThePicksAndFilesTheProducts) {
+    stock::StockGroupPick pick(m_catalog.groups());
+    EXPECT_FALSE(pick.mayFile(m_boxes, nullptr));
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("GRUP SECILMEDI")});
+    pick.startFrom(2, 21, 211);
+    EXPECT_EQ(pick.names(),
+              (std::array<QString, 3>{QStringLiteral("İçecekler"), QStringLiteral("Sıcaklar"),
+                                      QStringLiteral("Çaylar")}));
+    // Another A forgets the B and C picked, and lists its own B rows.
+    pick.pickA(1); // by name: Yiyecekler after İçecekler
+    EXPECT_EQ(pick.acode(), 1);
+    EXPECT_EQ(pick.bcode(), 0);
+    EXPECT_EQ(pick.ccode(), 0);
+    ASSERT_EQ(pick.listB().size(), 2u);
+    EXPECT_TRUE(pick.listC().empty());
+    pick.pickB(1);
+    EXPECT_EQ(pick.bcode(), 12);
+
+    stock::EditedProduct edited;
+    stock::fileUnder(edited, pick);
+    EXPECT_EQ(edited.product.grb, 12);
+    EXPECT_EQ(edited.groupNames[1], QStringLiteral("Tatlılar"));
+
+    EXPECT_TRUE(stock::fileUnder(m_catalog.runner(), {101, 201}, pick));
+    EXPECT_EQ(issued(),
+              Texts{"UPDATE stocks.stckdef SET gra=1,grb=12,grc=0 WHERE stckdef.stcode=101;"
+                    "UPDATE stocks.stckdef SET gra=1,grb=12,grc=0 WHERE stckdef.stcode=201;"});
+    EXPECT_EQ(TestDatabase::query("SELECT stcode,gra,grb,grc FROM stocks.stckdef ORDER BY stcode;"),
+              (TestDatabase::Rows{{"101", "1", "12", "0"},
+                                  {"102", "1", "11", "0"},
+                                  {"103", "1", "12", "0"},
+                                  {"201", "1", "12", "0"}}));
+}
+
+// The dialogs themselves, as the stock windows open them.
+
+namespace {
+
+void pickRow(QWidget* dialog, const char* list, const QString& name) {
+    auto* view = dialog->findChild<QTreeWidget*>(QString::fromLatin1(list));
+    ASSERT_NE(view, nullptr);
+    const QList<QTreeWidgetItem*> found = view->findItems(name, Qt::MatchExactly, 2);
+    ASSERT_EQ(found.size(), 1);
+    view->setCurrentItem(found.front());
+}
+
+void click(QWidget* dialog, const char* id) {
+    if (auto* button = dialog->findChild<QAbstractButton*>(QString::fromLatin1(id)))
+        button->click();
+    else
+        ADD_FAILURE() << "no button " << id;
+}
+
+QString textOf(QWidget* dialog, const char* id) {
+    const auto* label = dialog->findChild<QLabel*>(QString::fromLatin1(id));
+    return label ? label->text() : QString();
+}
+
+} // namespace
+
+TEST_F(GroupSettingsTest, markedProductsAreFiledWhereTheDialogSays) {
+    stock::StockGroupWindows windows(m_context);
+    windows.assignGroup({}, nullptr);
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("STOGUN GRUBU")});
+
+    QStringList picked;
+    const test::ModalDriver driver1([&](QDialog& modal) {
+        QWidget* dialog = &modal;
+        EXPECT_EQ(dialog->objectName(), QStringLiteral("133"));
+        // The list taking the focus picks nothing: Kaydet is refused.
+        auto* groupsA = dialog->findChild<QTreeWidget*>(QStringLiteral("1027"));
+        groupsA->setFocus();
+        groupsA->selectionModel()->setCurrentIndex(groupsA->model()->index(0, 0),
+                                                   QItemSelectionModel::NoUpdate);
+        click(dialog, "1");
+        EXPECT_TRUE(dialog->isVisible());
+        pickRow(dialog, "1027", QStringLiteral("İçecekler"));
+        pickRow(dialog, "1029", QStringLiteral("Sıcaklar"));
+        pickRow(dialog, "1031", QStringLiteral("Çaylar"));
+        picked = {textOf(dialog, "1033"), textOf(dialog, "1035"), textOf(dialog, "1037")};
+        click(dialog, "1");
+    });
+    windows.assignGroup({101, 102}, nullptr);
+    EXPECT_EQ(m_boxes.captions(),
+              (QStringList{QStringLiteral("STOGUN GRUBU"), QStringLiteral("GRUP SECILMEDI")}));
+    EXPECT_EQ(picked, (QStringList{QStringLiteral("İçecekler"), QStringLiteral("Sıcaklar"),
+                                   QStringLiteral("Çaylar")}));
+    EXPECT_EQ(TestDatabase::query("SELECT gra,grb,grc FROM stocks.stckdef WHERE stcode<=102;"),
+              (TestDatabase::Rows{{"2", "21", "211"}, {"2", "21", "211"}}));
+    const stock::StockDefinition* moved = product(101);
+    EXPECT_EQ(moved ? moved->grc : 0, 211); // read again
+
+    // "İptal" files nothing.
+    const test::ModalDriver driver2([&](QDialog& modal) {
+        QWidget* dialog = &modal;
+        pickRow(dialog, "1027", QStringLiteral("Yiyecekler"));
+        click(dialog, "2");
+    });
+    windows.assignGroup({101}, nullptr);
+    EXPECT_EQ(TestDatabase::scalar("SELECT gra FROM stocks.stckdef WHERE stcode=101;"), "2");
+}
+
+TEST_F(GroupSettingsTest, theEditedProductStartsFromItsGroupsAndTakesThePicked) {
+    stock::StockGroupWindows windows(m_context);
+    stock::EditedProduct edited;
+    edited.product.stcode = 201;
+    edited.product.gra = 2;
+    edited.product.grb = 21;
+    edited.product.grc = 211;
+    QString shownC;
+    const test::ModalDriver driver3([&](QDialog& modal) {
+        QWidget* dialog = &modal;
+        shownC = textOf(dialog, "1037");
+        pickRow(dialog, "1027", QStringLiteral("Yiyecekler"));
+        pickRow(dialog, "1029", QStringLiteral("Çorbalar"));
+        click(dialog, "1");
+    });
+    windows.chooseGroup(edited, nullptr);
+    EXPECT_EQ(shownC, QStringLiteral("Çaylar"));
+    EXPECT_EQ(edited.product.gra, 1);
+    EXPECT_EQ(edited.product.grb, 11);
+    EXPECT_EQ(edited.product.grc, 0);
+    EXPECT_EQ(edited.groupNames[1], QStringLiteral("Çorbalar"));
+    // Nothing is written until the editor saves.
+    EXPECT_EQ(TestDatabase::scalar("SELECT gra FROM stocks.stckdef WHERE stcode=201;"), "2");
+}
+
+TEST_F(GroupSettingsTest, theSettingsDialogActsAtOnceOnTheContextsGroup) {
+    TestDatabase::exec("UPDATE stocks.stckdef SET gunmenu=0;"
+                       "INSERT INTO stocks.units(name,type) VALUES('kg',3),('ad',1);");
+    m_catalog.readProductSideLists();
+    contextOfB(11);
+    stock::StockGroupWindows windows(m_context);
+    QStringList heading;
+    const test::ModalDriver driver4([&](QDialog& modal) {
+        QWidget* dialog = &modal;
+        heading = {dialog->windowTitle(), textOf(dialog, "1069"), textOf(dialog, "1060")};
+        // Whole on the smallest screen the program is made for.
+        EXPECT_LE(dialog->width(), 1024);
+        EXPECT_LE(dialog->height(), 740);
+        EXPECT_TRUE(dialog->grab().save(QStringLiteral("group-settings.png")));
+        click(dialog, "1061");
+        auto* units = dialog->findChild<QTreeWidget*>(QStringLiteral("1065"));
+        if (units) {
+            const QList<QTreeWidgetItem*> kg =
+                units->findItems(QStringLiteral("kg"), Qt::MatchExactly, 1);
+            if (!kg.isEmpty())
+                units->setCurrentItem(kg.front());
+        }
+        click(dialog, "1067");
+        click(dialog, "2");
+    });
+    windows.groupSettings(m_browser, nullptr);
+    EXPECT_EQ(heading, (QStringList{QStringLiteral("Grup/Menü Ayarları"), QStringLiteral("Grup B"),
+                                    QStringLiteral("Çorbalar")}));
+    EXPECT_EQ(
+        TestDatabase::query("SELECT stcode,gunmenu,unit FROM stocks.stckdef ORDER BY stcode;"),
+        (TestDatabase::Rows{
+            {"101", "1", "kg"}, {"102", "1", "kg"}, {"103", "0", ""}, {"201", "0", ""}}));
+}
