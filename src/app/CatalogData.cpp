@@ -1,12 +1,10 @@
 #include "app/CatalogData.h"
 
 #include "db/FixedField.h"
+#include "db/ListReader.h"
 #include "db/Row.h"
-#include "ordering/StokOrderReader.h"
 #include "platform/BackgroundJobs.h"
-#include "recipes/RecipeListReaders.h"
-#include "stock/catalogue/ProductJoins.h"
-#include "stock/catalogue/ProductReader.h"
+#include "stock/catalogue/CatalogueReads.h"
 #include "stock/catalogue/StockListReaders.h"
 
 #include <QMetaObject>
@@ -64,87 +62,59 @@ int CatalogData::readBranches() {
 }
 
 void CatalogData::readProductSideLists() {
-    stock::readQuickSaleCodes(m_runner, m_stock.quickSaleCodes);
-    recipes::readOptionLines(m_runner, m_recipes.optionLines);
-    recipes::readBundleLines(m_runner, m_recipes.bundleLines);
-    recipes::readBundleSubstitutes(m_runner, m_recipes.bundleSubstitutes);
-    recipes::readRecipeLines(m_runner, m_recipes.recipeLines);
-    stock::readSizes(m_runner, m_stock.sizes);
-    recipes::readCostComponents(m_runner, m_recipes.costComponents);
-    stock::readColours(m_runner, m_stock.colours);
-    stock::readCurrencies(m_runner, m_stock.currencies);
-    stock::readUnits(m_runner, m_stock.units);
-    stock::readDepartments(m_runner, m_stock.departments);
-    stock::readRegionPrices(m_runner, m_stock.regionPrices);
-    ordering::readAllStokOrder(m_runner, m_orderRows);
+    stock::Catalogue next = *m_catalogue.current();
+    stock::readSideLists(m_runner, next);
+    m_catalogue.publish(std::make_shared<const stock::Catalogue>(std::move(next)));
 }
 
 int CatalogData::readProducts() {
-    const stock::ProductJoins joins(stock::JoinSources{
-        m_stock.colours, m_recipes.recipeLines, m_recipes.bundleLines, m_stock.quickSaleCodes,
-        m_stock.regionPrices, m_stock.sizes, m_orderRows});
-    const int count = stock::readProducts(m_runner, joins, m_stock.products);
-    ++m_stock.generation;
-    rebuildWeighed();
+    stock::Catalogue next = *m_catalogue.current();
+    const int count = stock::readCatalogueProducts(m_runner, next);
+    m_catalogue.publish(std::make_shared<const stock::Catalogue>(std::move(next)));
     return count;
 }
 
-// What a read on a worker works on and brings back: its own copies of the
-// joined lists, so that the windows may change theirs meanwhile.
+int CatalogData::readCatalogue() {
+    stock::Catalogue next = *m_catalogue.current();
+    stock::readSideLists(m_runner, next);
+    const int count = stock::readCatalogueProducts(m_runner, next);
+    m_catalogue.publish(std::make_shared<const stock::Catalogue>(std::move(next)));
+    return count;
+}
+
+// What a read on a worker starts from and brings back.
 struct CatalogData::LaterRead {
     std::uint64_t ticket = 0;
-    std::uint64_t generation = 0;
-    std::vector<stock::StockColour> colours;
-    std::vector<recipes::RecipeLine> recipeLines;
-    std::vector<recipes::RecipeLine> bundleLines;
-    std::vector<stock::StockCode> quickSaleCodes;
-    std::vector<stock::RegionPrice> regionPrices;
-    std::vector<stock::SizePrices> sizes;
-    std::vector<ordering::StokOrderRow> orderRows;
-    std::vector<stock::StockDefinition> products;
-    bool read = false;
+    std::uint64_t revision = 0;
+    stock::CatalogueRef base;
+    stock::CatalogueRef read; // null when the read failed
 };
 
-void CatalogData::readProductsLater(platform::BackgroundJobs& jobs,
-                                    std::function<void()> whenReplaced) {
-    auto later = std::make_shared<LaterRead>(LaterRead{++m_lastLaterRead,
-                                                       m_stock.generation,
-                                                       {},
-                                                       m_recipes.recipeLines,
-                                                       m_recipes.bundleLines,
-                                                       m_stock.quickSaleCodes,
-                                                       m_stock.regionPrices,
-                                                       m_stock.sizes,
-                                                       m_orderRows,
-                                                       {},
-                                                       false});
+void CatalogData::readProductsLater(platform::BackgroundJobs& jobs) {
+    auto later = std::make_shared<LaterRead>(
+        LaterRead{++m_lastLaterRead, m_catalogue.revision(), m_catalogue.current(), nullptr});
     jobs.start(
-        [this, later, whenReplaced = std::move(whenReplaced)](platform::JobReport& report) {
+        [this, later, &jobs](platform::JobReport& report) {
             const db::StatementRunner runner = m_runner.withBoxes(report.boxes());
-            if (stock::readColours(runner, later->colours) >= 0) {
-                const stock::ProductJoins joins(stock::JoinSources{
-                    later->colours, later->recipeLines, later->bundleLines, later->quickSaleCodes,
-                    later->regionPrices, later->sizes, later->orderRows});
-                later->read = stock::readProducts(runner, joins, later->products) >= 0;
-            }
+            stock::Catalogue next = *later->base;
+            if (db::readShared(next.colours, stock::readColours, runner) >= 0 &&
+                stock::readCatalogueProducts(runner, next) >= 0)
+                later->read = std::make_shared<const stock::Catalogue>(std::move(next));
             QMetaObject::invokeMethod(
-                &m_laterReads,
-                [this, later, whenReplaced] { placeLaterRead(*later, whenReplaced); },
+                &m_laterReads, [this, later, &jobs] { placeLaterRead(*later, jobs); },
                 Qt::QueuedConnection);
         },
         std::make_shared<platform::JobMailbox>(nullptr));
 }
 
-void CatalogData::placeLaterRead(LaterRead& read, const std::function<void()>& whenReplaced) {
-    // A later read, or one made here meanwhile, knows more than this one.
-    if (!read.read || read.ticket != m_lastLaterRead || read.generation != m_stock.generation)
+void CatalogData::placeLaterRead(const LaterRead& read, platform::BackgroundJobs& jobs) {
+    // A later read knows more than this one.
+    if (!read.read || read.ticket != m_lastLaterRead)
         return;
-    m_stock.colours = std::move(read.colours);
-    m_stock.products = std::move(read.products);
-    ++m_stock.generation;
-    rebuildWeighed();
-    if (whenReplaced)
-        whenReplaced();
+    // Something published meanwhile may be newer than what the server gave.
+    if (read.revision != m_catalogue.revision())
+        return readProductsLater(jobs);
+    m_catalogue.publish(read.read);
 }
 
 stock::StockContext CatalogData::stockContext(platform::MessageBoxes& boxes,
@@ -154,22 +124,15 @@ stock::StockContext CatalogData::stockContext(platform::MessageBoxes& boxes,
             boxes,
             messenger,
             jobs,
-            m_stock,
+            m_catalogue,
             m_groups,
             m_groupContext,
-            m_recipes.recipeLines,
-            [this] { return readProducts(); },
-            [this, &jobs](std::function<void()> whenReplaced) {
-                readProductsLater(jobs, std::move(whenReplaced));
-            }};
+            [this] { return readCatalogue(); },
+            [this, &jobs] { readProductsLater(jobs); }};
 }
 
 int CatalogData::readScales() {
     return m_scaleStore.read(m_runner);
-}
-
-void CatalogData::rebuildWeighed() {
-    m_scaleStore.rebuildWeighed(m_stock.products);
 }
 
 } // namespace parvela::app

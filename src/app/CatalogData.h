@@ -3,11 +3,9 @@
 #include "db/DbConnection.h"
 #include "db/StatementRunner.h"
 #include "groups/GroupData.h"
-#include "recipes/RecipeLists.h"
+#include "records/Catalogue.h"
 #include "records/Company.h"
-#include "records/StokOrderRow.h"
 #include "scales/ScaleStore.h"
-#include "stock/catalogue/StockCatalog.h"
 #include "stock/catalogue/StockContext.h"
 
 #include <QObject>
@@ -26,6 +24,9 @@ class Settings;
 namespace parvela::app {
 
 // Owns every shared list the program shows, and reads them from the server.
+// The products and the lists read with them are published as one catalogue
+// that never changes: a read makes a new one, and the windows hold the one
+// they show.
 class CatalogData {
 public:
     static constexpr int kFailed = -1;
@@ -38,28 +39,28 @@ public:
     // The number of branches, or -1 after a reported failure.
     int readBranches();
 
-    // Everything the product read joins, in the order the start-up reads it.
+    // Everything the products join, in the order the start-up reads it,
+    // published with the products as they are.
     void readProductSideLists();
-    // The products by name, joined with the lists in memory; rebuilds the
-    // weighed products. The count, or -1 after a reported failure (the list
-    // read before then stays).
+    // The products by name, joined with the newest catalogue's lists, and
+    // published. The count, or -1 after a reported failure (the products
+    // read before then stay).
     int readProducts();
-    // The same read on a worker of `jobs`, over copies of the joined lists;
-    // the list read is put in place (and `whenReplaced` runs) on this thread,
-    // only when it is the last one asked for and no read came after it.
-    void readProductsLater(platform::BackgroundJobs& jobs, std::function<void()> whenReplaced);
+    // Both in one catalogue, published once.
+    int readCatalogue();
+    // The products read on a worker of `jobs`, joined with the lists of the
+    // catalogue newest when it starts; published on this thread when it is
+    // the last read asked for and nothing was published since it started
+    // (then it reads again, since what came may be newer than what it read).
+    void readProductsLater(platform::BackgroundJobs& jobs);
     int readScales();
-    // The weighed products follow the product list.
-    void rebuildWeighed();
 
     const records::Company& company() const { return m_company; }
     records::Company& company() { return m_company; }
     groups::GroupData& groups() { return m_groups; }
     const groups::GroupData& groups() const { return m_groups; }
-    stock::StockCatalog& stock() { return m_stock; }
-    const stock::StockCatalog& stock() const { return m_stock; }
-    recipes::RecipeLists& recipes() { return m_recipes; }
-    std::vector<ordering::StokOrderRow>& orderRows() { return m_orderRows; }
+    stock::CatalogueFeed& catalogue() { return m_catalogue; }
+    const stock::CatalogueRef& current() const { return m_catalogue.current(); }
     const std::vector<scales::ScaleEntry>& scales() const { return m_scaleStore.scales(); }
     scales::ScaleStore& scaleStore() { return m_scaleStore; }
     const scales::ScaleStore& scaleStore() const { return m_scaleStore; }
@@ -74,15 +75,13 @@ public:
 
 private:
     struct LaterRead;
-    void placeLaterRead(LaterRead& read, const std::function<void()>& whenReplaced);
+    void placeLaterRead(const LaterRead& read, platform::BackgroundJobs& jobs);
 
     db::DbConnection m_connection;
     db::StatementRunner m_runner;
     records::Company m_company;
     groups::GroupData m_groups;
-    stock::StockCatalog m_stock;
-    recipes::RecipeLists m_recipes;
-    std::vector<ordering::StokOrderRow> m_orderRows;
+    stock::CatalogueFeed m_catalogue;
     scales::ScaleStore m_scaleStore;
     groups::GroupC m_groupContext;
     std::uint64_t m_lastLaterRead = 0;

@@ -27,8 +27,9 @@ checkCatalogueNow(CatalogData& catalog, const platform::MachineInfo& machine) {
         stock::readPictures(catalog.runner(), pictures) < 0)
         return std::nullopt;
     const QSet<QString> files = filesIn(machine.imagesFolder());
-    const recipes::RecipeLists& lists = catalog.recipes();
-    return checks::checkCatalogue({catalog.stock().products, lists.recipeLines, lists.bundleLines,
+    const stock::CatalogueRef catalogue = catalog.current();
+    const recipes::RecipeLists& lists = catalogue->recipes;
+    return checks::checkCatalogue({catalogue->products, lists.recipeLines, lists.bundleLines,
                                    lists.bundleSubstitutes, pictures, files, stored});
 }
 

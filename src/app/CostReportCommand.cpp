@@ -55,7 +55,8 @@ std::optional<recipes::CostReport> costReportOf(CatalogData& catalog) {
     recipes::StoredCosts stored;
     if (recipes::readStoredCosts(catalog.runner(), stored) < 0)
         return std::nullopt;
-    return recipes::CostReport(catalog.stock().products, catalog.recipes().recipeLines, stored);
+    const stock::CatalogueRef catalogue = catalog.current();
+    return recipes::CostReport(catalogue->products, catalogue->recipes.recipeLines, stored);
 }
 
 BatchCommand costReportCommand() {

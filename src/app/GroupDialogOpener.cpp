@@ -1,11 +1,9 @@
 #include "app/GroupDialogOpener.h"
 
 #include "app/CatalogData.h"
-#include "app/StartupLoad.h"
 #include "groups/GroupDialogFlows.h"
 #include "groups/SetMenuDialog.h"
 #include "platform/WindowMessages.h"
-#include "stock/groupsettings/StockGroupWindows.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -30,8 +28,8 @@ groups::GroupDialogContext GroupDialogOpener::context(QWidget* owner) {
             owner,
             [owner] { redraw(owner); },
             [this] {
-                reloadProducts(m_catalog);
-                stock::tellStockWindow();
+                if (m_readProductsLater)
+                    m_readProductsLater();
             }};
 }
 

@@ -3,6 +3,8 @@
 #include "app/MainFeatures.h"
 #include "groups/GroupForm.h"
 
+#include <functional>
+
 namespace parvela::platform {
 class MessageBoxes;
 }
@@ -15,9 +17,12 @@ class CatalogData;
 // the main window redrawn when each is closed.
 class GroupDialogOpener : public GroupDialogs {
 public:
-    GroupDialogOpener(CatalogData& catalog, platform::MessageBoxes& boxes)
+    // `readProductsLater` reads the products again after a group moved.
+    GroupDialogOpener(CatalogData& catalog, platform::MessageBoxes& boxes,
+                      std::function<void()> readProductsLater)
         : m_catalog(catalog)
-        , m_boxes(boxes) {}
+        , m_boxes(boxes)
+        , m_readProductsLater(std::move(readProductsLater)) {}
 
     void addGroup(GroupLevel level, QWidget* owner) override;
     void editGroup(GroupLevel level, QWidget* owner) override;
@@ -28,6 +33,7 @@ private:
 
     CatalogData& m_catalog;
     platform::MessageBoxes& m_boxes;
+    std::function<void()> m_readProductsLater;
     // The Group B editor's last colours, for the whole program run.
     groups::LastGroupColours m_colours;
 };

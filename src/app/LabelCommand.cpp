@@ -77,10 +77,8 @@ std::optional<stock::StockDefinition> productOf(BatchRun& run, CatalogData& cata
     if (run.boxes.shownCount() != boxesBefore)
         return std::nullopt;
     const stock::StockCode code = run.options.value(kCode).toLongLong();
-    const std::vector<stock::StockDefinition>& products = catalog.stock().products;
-    const auto found = std::find_if(products.begin(), products.end(),
-                                    [code](const auto& p) { return p.stcode == code; });
-    if (found == products.end()) {
+    const stock::StockDefinition* found = catalog.current()->find(code);
+    if (found == nullptr) {
         run.boxes.tell(QStringLiteral("Stok kodu %1 olan ürün yok.").arg(code), verb);
         return std::nullopt;
     }

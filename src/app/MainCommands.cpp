@@ -39,6 +39,17 @@ template <typename Group> void followSelection(groups::GroupData& groups, const 
     }
 }
 
+// After a delete the level shows what it showed: every A, the B groups of
+// the deleted B's A, the C groups of the deleted C's B.
+template <typename Group> void showAfterDelete(groups::GroupData& groups, const Group& deleted) {
+    if constexpr (std::is_same_v<Group, groups::GroupA>)
+        groups.resetScreenA();
+    else if constexpr (std::is_same_v<Group, groups::GroupB>)
+        groups::groupBOfA(groups.screenB(), groups.allGroupB(), deleted.acode);
+    else
+        groups::groupCOfB(groups.screenC(), groups.allGroupC(), deleted.bcode);
+}
+
 } // namespace
 
 int& MainCommands::page(GroupLevel level) {
@@ -113,7 +124,7 @@ void MainCommands::deleteSelectedGroup(GroupLevel level, QObject* owner) {
         }
         groups.remove(chosen);
         groups.read<Group>();
-        groups.resetScreen<Group>();
+        showAfterDelete(groups, chosen);
     });
 }
 
@@ -129,7 +140,7 @@ void MainCommands::rewriteProductNames() {
     // What the server holds now, so that a rename made elsewhere is kept.
     if (m_catalog.readProducts() < 0)
         return;
-    stock::rewriteProductNames(m_catalog.runner(), m_boxes, m_catalog.stock().products);
+    stock::rewriteProductNames(m_catalog.runner(), m_boxes, m_catalog.current()->products);
 }
 
 bool MainCommands::showGroupProducts(GroupLevel level, stock::StockBrowserState& browser) {
@@ -141,7 +152,7 @@ bool MainCommands::showGroupProducts(GroupLevel level, stock::StockBrowserState&
     });
     if (code < 0)
         return false;
-    stock::showGroup(browser, m_catalog.stock(), level == GroupLevel::A ? code : 0,
+    stock::showGroup(browser, m_catalog.current(), level == GroupLevel::A ? code : 0,
                      level == GroupLevel::B ? code : 0, level == GroupLevel::C ? code : 0);
     browser.firstRow = 0;
     return true;

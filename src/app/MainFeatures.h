@@ -1,7 +1,7 @@
 #pragma once
 
 #include "groups/GroupLevel.h"
-#include "records/StockDefinition.h"
+#include "records/ProductList.h"
 
 #include <vector>
 
@@ -47,7 +47,7 @@ public:
     virtual void writeDigitalMenu(QWidget* owner) = 0;
     virtual void writeAndUploadMenu(QWidget* owner) = 0;
     // The price list of what the stock window lists.
-    virtual void writeWeighedPriceList(const std::vector<stock::StockDefinition>& listed,
+    virtual void writeWeighedPriceList(const stock::ProductList& listed,
                                        QWidget* owner) = 0;
     // The publishing runs so far.
     virtual void showHistory(QWidget* owner) = 0;

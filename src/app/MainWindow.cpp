@@ -70,7 +70,10 @@ void MainWindow::listenForMessages() {
     m_listener = new platform::MessageListener(
         QString::fromLatin1(kTitle),
         [this](int message) {
-            QCoreApplication::postEvent(this, new QEvent(platform::msg::eventType(message)));
+            // Only what another program may ask of this window: never the
+            // events of this program's own jobs, which carry more than a number.
+            if (platform::msg::acceptedFromOtherPrograms(message))
+                QCoreApplication::postEvent(this, new QEvent(platform::msg::eventType(message)));
         },
         this);
     m_listener->listen();
@@ -90,14 +93,14 @@ void MainWindow::showPublished(bool success) {
     repaint();
 }
 
-std::vector<stock::StockDefinition> MainWindow::listedProducts() {
+stock::ProductList MainWindow::listedProducts() {
     stock::StockBrowserState& browser = m_stockWindows.browserState();
-    stock::refreshIfStale(browser, m_catalog.stock());
-    std::vector<stock::StockDefinition> listed;
+    stock::refreshIfStale(browser, m_catalog.current());
+    std::vector<stock::ProductPtr> listed;
     listed.reserve(browser.displayed.size());
-    for (std::size_t row = 0; row < browser.displayed.size(); ++row)
-        listed.push_back(stock::productOf(browser, m_catalog.stock(), row));
-    return listed;
+    for (const stock::BrowserRow& row : browser.displayed)
+        listed.push_back(browser.shown->products.shared(row.product));
+    return stock::ProductList(std::move(listed));
 }
 
 void MainWindow::setChildWindow(ChildWindow kind, QWidget* window) {
@@ -125,12 +128,15 @@ bool MainWindow::event(QEvent* event) {
         m_features.publish.sendToBranches(this);
         return true;
     case platform::msg::kCataloguePublished:
-        showPublished(static_cast<platform::JobEvent*>(event)->value() == 1);
+        if (const auto* job = dynamic_cast<const platform::JobEvent*>(event))
+            showPublished(job->value() == 1);
         return true;
     case platform::msg::kSheetRead:
-        m_state.uploadStatus = spreadsheets::readStatusText(
-            static_cast<std::size_t>(static_cast<platform::JobEvent*>(event)->value()));
-        repaint();
+        if (const auto* job = dynamic_cast<const platform::JobEvent*>(event)) {
+            m_state.uploadStatus =
+                spreadsheets::readStatusText(static_cast<std::size_t>(job->value()));
+            repaint();
+        }
         return true;
     case platform::msg::kSheetImported:
         m_commands.reloadEverything();
@@ -149,7 +155,7 @@ bool MainWindow::event(QEvent* event) {
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     MainScreenContent content{m_catalog.groups(), m_catalog.company().branches,
-                              m_catalog.stock().products.size()};
+                              m_catalog.current()->products.size()};
     paintMainScreen(painter, size(), m_state, content, m_arrows);
 }
 
@@ -218,7 +224,9 @@ void MainWindow::openGroupProducts(GroupLevel level) {
 void MainWindow::openGroupSettings(GroupLevel level) {
     if (!m_commands.takeGroupContext(level))
         return;
-    m_stockFeatures.groups.groupSettings(m_stockWindows.browserState(), this);
+    // From the main screen the settings act on the group's own products,
+    // whatever the stock window listed last.
+    m_stockFeatures.groups.groupSettings({}, this);
     repaint();
 }
 

@@ -72,7 +72,7 @@ private:
     // The status line and the counter after a publishing run.
     void showPublished(bool success);
     // What the stock window lists now.
-    std::vector<stock::StockDefinition> listedProducts();
+    stock::ProductList listedProducts();
 
     CatalogData& m_catalog;
     platform::MessageBoxes& m_boxes;

@@ -8,7 +8,8 @@
 #include "ordering/StockOrderEntry.h"
 #include "ordering/StokOrderReader.h"
 #include "platform/MessageBoxes.h"
-#include "stock/groupsettings/StockGroupWindows.h"
+
+#include <QWidget>
 
 namespace parvela::app {
 
@@ -17,7 +18,8 @@ QWidget* OrderingFeatures::openMenuOrdering(QWidget* owner) {
     std::vector<groups::GroupB> list = groups.allGroupB();
     if (const groups::GroupA* chosen = groups::selectedOf(groups.screenA()))
         groups::groupBOfA(list, groups.allGroupB(), chosen->acode);
-    auto* window = new ordering::MenuOrderingWindow(m_catalog.runner(), m_boxes, list, owner);
+    auto* window = new ordering::MenuOrderingWindow(m_catalog.runner(), m_boxes, list, owner,
+                                                    [this, owner] { showSavedMenuOrder(owner); });
     window->show();
     return window;
 }
@@ -25,8 +27,8 @@ QWidget* OrderingFeatures::openMenuOrdering(QWidget* owner) {
 QWidget* OrderingFeatures::openProductOrdering(QWidget* owner) {
     const groups::GroupData& groups = m_catalog.groups();
     auto* window = new ordering::ProductOrderingWindow({m_catalog.runner(), m_boxes,
-                                                        m_catalog.stock().products,
-                                                        groups.allGroupA(), groups.allGroupB()},
+                                                        m_catalog.catalogue(), groups.allGroupA(),
+                                                        groups.allGroupB()},
                                                        owner);
     window->show();
     return window;
@@ -38,14 +40,30 @@ void OrderingFeatures::productOrder(const stock::StockDefinition& product, QWidg
                      QStringLiteral("STOK SECILMEDI"), platform::BoxIcon::Information, owner);
         return;
     }
-    ordering::StockOrderEntry entry(m_catalog.runner(), m_boxes, product,
-                                    m_catalog.stock().products);
+    const stock::CatalogueRef catalogue = m_catalog.current();
+    ordering::StockOrderEntry entry(m_catalog.runner(), m_boxes, product, catalogue->products);
     ordering::StockOrderDialog dialog(entry, owner);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    ordering::readAllStokOrder(m_catalog.runner(), m_catalog.orderRows());
-    m_catalog.readProducts();
-    stock::tellStockWindow();
+    std::vector<ordering::StokOrderRow> rows;
+    if (ordering::readAllStokOrder(m_catalog.runner(), rows) >= 0)
+        m_catalog.catalogue().change(
+            [&rows](stock::Catalogue& next) { next.orderRows = std::move(rows); });
+    if (m_readProductsLater)
+        m_readProductsLater();
+}
+
+// The main screen and the next ordering window show the order just saved.
+void OrderingFeatures::showSavedMenuOrder(QWidget* mainWindow) {
+    groups::GroupData& groups = m_catalog.groups();
+    if (groups.readGroupB() < 0)
+        return;
+    if (const groups::GroupA* chosen = groups::selectedOf(groups.screenA()))
+        groups::groupBOfA(groups.screenB(), groups.allGroupB(), chosen->acode);
+    else
+        groups.resetScreenB();
+    if (mainWindow != nullptr)
+        mainWindow->update();
 }
 
 } // namespace parvela::app

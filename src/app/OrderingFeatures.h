@@ -3,6 +3,8 @@
 #include "app/MainFeatures.h"
 #include "stock/catalogue/StockFeatures.h"
 
+#include <functional>
+
 namespace parvela::platform {
 class MessageBoxes;
 }
@@ -15,20 +17,26 @@ class CatalogData;
 // dialog of the stock window, on the program's catalog.
 class OrderingFeatures : public OrderingWindows, public stock::OrderWindows {
 public:
-    OrderingFeatures(CatalogData& catalog, platform::MessageBoxes& boxes)
+    // `readProductsLater` reads the products again after an order changed.
+    OrderingFeatures(CatalogData& catalog, platform::MessageBoxes& boxes,
+                     std::function<void()> readProductsLater = {})
         : m_catalog(catalog)
-        , m_boxes(boxes) {}
+        , m_boxes(boxes)
+        , m_readProductsLater(std::move(readProductsLater)) {}
 
     // The Group B menus of the selected Group A, or all of them.
     QWidget* openMenuOrdering(QWidget* owner) override;
     QWidget* openProductOrdering(QWidget* owner) override;
-    // After a save the order rows, the products and the stock window's list
-    // are read again.
+    // After a save the order rows are read again at once and the products
+    // in the background.
     void productOrder(const stock::StockDefinition& product, QWidget* owner) override;
 
 private:
+    void showSavedMenuOrder(QWidget* mainWindow);
+
     CatalogData& m_catalog;
     platform::MessageBoxes& m_boxes;
+    std::function<void()> m_readProductsLater;
 };
 
 } // namespace parvela::app

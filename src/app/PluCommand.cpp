@@ -29,8 +29,8 @@ int runPlu(BatchRun& run) {
         return kBatchFailed;
     const scales::ScaleStore& store = catalog.scaleStore();
     const platform::MachineInfo machine = platform::MachineInfo::ofThisComputer(run.settings);
-    const std::optional<std::string> bytes =
-        scales::writePluList(store, machine.scalePluFile(), run.boxes, nullptr);
+    const std::optional<std::string> bytes = scales::writePluList(
+        store, catalog.current()->weighed, machine.scalePluFile(), run.boxes, nullptr);
     if (!bytes)
         return kBatchFailed;
     if (!run.options.isSet(kSend))

@@ -88,10 +88,11 @@ int runPriceList(BatchRun& run) {
         return kBatchFailed;
     const bool byGroup = run.options.isSet(kGroupB);
     const int groupB = run.options.value(kGroupB).toInt();
-    std::vector<stock::StockDefinition> listed;
-    for (const stock::StockDefinition& product : catalog.stock().products)
-        if (byGroup ? product.grb == groupB : product.is_weighed)
-            listed.push_back(product);
+    const stock::ProductList& products = catalog.current()->products;
+    stock::ProductList listed;
+    for (auto product = products.begin(); product != products.end(); ++product)
+        if (byGroup ? product->grb == groupB : product->is_weighed)
+            listed.push_back(product.shared());
     if (!publishing::writePriceList(listed, run.boxes, nullptr))
         return kBatchFailed;
     platform::writeText(run.out,

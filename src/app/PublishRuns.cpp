@@ -13,9 +13,10 @@ std::optional<publishing::CatalogueSnapshot> catalogueSnapshot(CatalogData& cata
     // the branches' categories.
     if (groups.readGroupA() < 0 || groups.readGroupB() < 0)
         return std::nullopt;
-    return publishing::CatalogueSnapshot{catalog.company(), catalog.stock().products,
+    const stock::CatalogueRef catalogue = catalog.current();
+    return publishing::CatalogueSnapshot{catalog.company(), catalogue->products,
                                          groups.allGroupA(), groups.allGroupB(),
-                                         catalog.recipes().recipeLines};
+                                         catalogue->recipes.recipeLines};
 }
 
 std::optional<publishing::MenuContent> menuContentOf(CatalogData& catalog) {
@@ -26,7 +27,7 @@ std::optional<publishing::MenuContent> menuContentOf(CatalogData& catalog) {
     if (catalog.groups().readGroupBById(content.groups) < 0 ||
         stock::readPictures(catalog.runner(), content.pictures) < 0)
         return std::nullopt;
-    content.products = catalog.stock().products;
+    content.products = catalog.current()->products;
     return content;
 }
 

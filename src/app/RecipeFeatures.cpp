@@ -6,27 +6,13 @@
 #include "recipes/QuantityDialog.h"
 #include "recipes/RecipeDialog.h"
 #include "stock/catalogue/StockContext.h"
-#include "stock/groupsettings/StockGroupWindows.h"
 
-#include <algorithm>
 
 namespace parvela::app {
 
-RecipeFeatures::RecipeFeatures(stock::StockContext& stock, recipes::RecipeLists& lists,
-                               recipes::CostReportOpen costReport,
-                               std::function<void()> weighedFollow)
-    : m_context{stock.runner,
-                stock.boxes,
-                stock.stock.products,
-                stock.stock.units,
-                stock.groups,
-                lists,
-                [weighedFollow = std::move(weighedFollow)] {
-                    if (weighedFollow)
-                        weighedFollow();
-                    stock::tellStockWindow();
-                },
-                stock.rereadProducts}
+RecipeFeatures::RecipeFeatures(stock::StockContext& stock, recipes::CostReportOpen costReport)
+    : m_context{stock.runner, stock.boxes, stock.catalogue, stock.groups,
+                [&stock] { stock::readAgainLater(stock); }}
     , m_costReport(std::move(costReport)) {}
 
 void RecipeFeatures::openRecipe(const stock::StockDefinition& product, QWidget* owner) {
@@ -41,16 +27,15 @@ void RecipeFeatures::openOptions(const stock::StockDefinition& product, QWidget*
     openLines(recipes::LineKind::Options, product, owner);
 }
 
-// The dialog works on the product as the list holds it now: the stock
-// window's copy may be older than the last save.
+// The dialog works on the product as the newest catalogue holds it: the
+// stock window's copy may be older than the last save.
 void RecipeFeatures::openLines(recipes::LineKind kind, const stock::StockDefinition& product,
                                QWidget* owner) {
     if (!recipes::LineWork::maySelect(product, m_context.boxes, owner))
         return;
-    const std::vector<stock::StockDefinition>& products = m_context.products;
-    const auto listed = std::find_if(products.begin(), products.end(),
-                                     [&](const auto& p) { return p.stcode == product.stcode; });
-    recipes::LineWork work(m_context, kind, listed == products.end() ? product : *listed);
+    const stock::CatalogueRef catalogue = m_context.catalogue.current();
+    const stock::StockDefinition* listed = catalogue->find(product.stcode);
+    recipes::LineWork work(m_context, kind, listed == nullptr ? product : *listed);
     recipes::RecipeDialog dialog(m_context, work, m_costReport, owner);
     dialog.exec();
 }

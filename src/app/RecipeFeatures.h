@@ -11,14 +11,10 @@ struct StockContext;
 namespace parvela::app {
 
 // The recipe, menu and option windows the stock windows open, over the
-// program's product and line lists. A save puts the product back into the
-// product list and tells the stock window.
+// program's catalogue. A save publishes what it changed there.
 class RecipeFeatures : public stock::RecipeWindows {
 public:
-    // `weighedFollow` rebuilds the weighed products after a save changed the list.
-    RecipeFeatures(stock::StockContext& stock, recipes::RecipeLists& lists,
-                   recipes::CostReportOpen costReport = {},
-                   std::function<void()> weighedFollow = {});
+    explicit RecipeFeatures(stock::StockContext& stock, recipes::CostReportOpen costReport = {});
 
     void openRecipe(const stock::StockDefinition& product, QWidget* owner) override;
     void openBundle(const stock::StockDefinition& product, QWidget* owner) override;

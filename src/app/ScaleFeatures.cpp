@@ -29,8 +29,9 @@ void ScaleFeatures::sendToScales(QWidget* owner) {
     if (!m_parts.gate.goOn(QStringLiteral("Teraziye Gönder"), owner))
         return;
     const scales::ScaleStore& store = m_parts.catalog.scaleStore();
-    std::optional<std::string> bytes =
-        scales::writePluList(store, m_parts.machine.scalePluFile(), m_parts.boxes, owner);
+    const stock::CatalogueRef catalogue = m_parts.catalog.current();
+    std::optional<std::string> bytes = scales::writePluList(
+        store, catalogue->weighed, m_parts.machine.scalePluFile(), m_parts.boxes, owner);
     if (!bytes)
         return;
     // The panel lives in the window; once it is gone the steps go nowhere.

@@ -35,7 +35,7 @@ int runImport(BatchRun& run) {
         return kBatchFailed;
     const SheetPlan planned =
         planSheet(sheetReaderApart(), run.file, run.options.value(kSheet).toInt(),
-                  !run.options.isSet(kNoHeader), catalog.runner(), catalog.stock().products);
+                  !run.options.isSet(kNoHeader), catalog.runner(), catalog.current()->products);
     if (!planned.error.isEmpty()) {
         run.boxes.tell(planned.error, QString());
         return kBatchFailed;
@@ -55,12 +55,13 @@ int runExport(BatchRun& run) {
         return kBatchFailed;
     const QString path = run.file.isEmpty() ? deliverySheetPath() : run.file;
     const QString caption = QString::fromUtf8(kExportCaption);
-    if (const QString failure = exportCatalogue(catalog.runner(), catalog.stock().products, path);
+    const stock::CatalogueRef catalogue = catalog.current();
+    if (const QString failure = exportCatalogue(catalog.runner(), catalogue->products, path);
         !failure.isEmpty()) {
         run.boxes.tell(failure, caption);
         return kBatchFailed;
     }
-    run.boxes.tell(exportDoneText(catalog.stock().products.size()), caption);
+    run.boxes.tell(exportDoneText(catalogue->products.size()), caption);
     platform::writeText(run.out, QDir::toNativeSeparators(path) + QLatin1Char('\n'));
     return kBatchDone;
 }

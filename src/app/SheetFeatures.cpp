@@ -80,10 +80,12 @@ void SheetFeatures::importDeliveryMenu(QWidget* owner) {
         return;
     m_lastFolder = QFileInfo(path).absolutePath();
     const db::StatementRunner& runner = m_parts.catalog.runner();
-    const std::vector<stock::StockDefinition>& catalogue = m_parts.catalog.stock().products;
+    // The catalogue newest at each planning: the preview may stay open while it changes.
+    const stock::CatalogueFeed& catalogue = m_parts.catalog.catalogue();
     auto planner = [&path, &runner, &catalogue, source = sheetReaderApart()](int sheet,
                                                                              bool hasHeader) {
-        return planSheet(source, path, sheet, hasHeader, runner, catalogue);
+        const stock::CatalogueRef newest = catalogue.current();
+        return planSheet(source, path, sheet, hasHeader, runner, newest->products);
     };
     SheetPlan first = planner(0, true);
     if (!first.error.isEmpty()) {
@@ -101,7 +103,8 @@ void SheetFeatures::importDeliveryMenu(QWidget* owner) {
 
 void SheetFeatures::exportDeliverySheet(QWidget* owner) {
     const QString path = deliverySheetPath();
-    const std::vector<stock::StockDefinition>& products = m_parts.catalog.stock().products;
+    const stock::CatalogueRef catalogue = m_parts.catalog.current();
+    const stock::ProductList& products = catalogue->products;
     const QString failure = exportCatalogue(m_parts.catalog.runner(), products, path);
     const QString caption = QString::fromUtf8(kExportCaption);
     if (!failure.isEmpty()) {

@@ -3,7 +3,6 @@
 #include "app/CatalogData.h"
 #include "db/StatementRunner.h"
 #include "groups/GroupLookups.h"
-#include "recipes/CostRollup.h"
 
 #include <unordered_map>
 
@@ -11,8 +10,7 @@ namespace parvela::app {
 
 namespace {
 
-std::unordered_map<int, groups::StockTally>
-tallyByGroupA(const std::vector<stock::StockDefinition>& products) {
+std::unordered_map<int, groups::StockTally> tallyByGroupA(const stock::ProductList& products) {
     std::unordered_map<int, groups::StockTally> tally;
     for (const stock::StockDefinition& product : products) {
         groups::StockTally& group = tally[product.gra];
@@ -46,9 +44,7 @@ void loadSharedLists(CatalogData& catalog) {
 
 void reloadProducts(CatalogData& catalog) {
     const db::ServerLossScope scope(catalog.runner());
-    catalog.readProductSideLists();
-    catalog.readProducts();
-    recipes::rollUpStartupCosts(catalog.stock().products, catalog.recipes().recipeLines);
+    catalog.readCatalogue();
 }
 
 void loadStockData(CatalogData& catalog) {
@@ -58,9 +54,8 @@ void loadStockData(CatalogData& catalog) {
     // A reload judges every group afresh.
     for (groups::GroupA& group : catalog.groups().screenA())
         group.weighedMarker = 0;
-    groups::markWeighedGroups(catalog.groups().screenA(), tallyByGroupA(catalog.stock().products));
-    // The weighed products are the scale transfer list; readProducts keeps
-    // them in name order.
+    const stock::CatalogueRef catalogue = catalog.current();
+    groups::markWeighedGroups(catalog.groups().screenA(), tallyByGroupA(catalogue->products));
 }
 
 } // namespace parvela::app

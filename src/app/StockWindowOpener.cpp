@@ -1,6 +1,5 @@
 #include "app/StockWindowOpener.h"
 
-#include "stock/browser/ProductFilters.h"
 #include "stock/browser/StockBrowserWindow.h"
 #include "stock/catalogue/StockContext.h"
 #include "stock/editor/StockEditorWindow.h"
@@ -8,8 +7,9 @@
 namespace parvela::app {
 
 std::function<void()> StockWindowOpener::reapply() {
+    // The stock window takes the newer catalogue itself, when no action of
+    // its own is under way.
     return [this] {
-        stock::reapplyFilter(m_browserState, m_context.stock);
         if (m_afterChange)
             m_afterChange();
     };

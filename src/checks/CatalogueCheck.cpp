@@ -15,6 +15,7 @@ namespace parvela::checks {
 
 namespace {
 
+using stock::ProductList;
 using stock::StockCode;
 using stock::StockDefinition;
 
@@ -77,7 +78,7 @@ bool isScaleCode(const std::string& barcode) {
     return barcode.size() == 7 && isDigits(barcode) && labels::isWeighedCode(barcode);
 }
 
-void checkBarcodes(const std::vector<StockDefinition>& products, Findings& out) {
+void checkBarcodes(const ProductList& products, Findings& out) {
     std::unordered_map<std::string, std::vector<const StockDefinition*>> byBarcode;
     for (const StockDefinition& product : products) {
         if (product.barcode.empty())
@@ -107,7 +108,7 @@ void checkBarcodes(const std::vector<StockDefinition>& products, Findings& out) 
     }
 }
 
-void checkNamesAndPrices(const std::vector<StockDefinition>& products, Findings& out) {
+void checkNamesAndPrices(const ProductList& products, Findings& out) {
     for (const StockDefinition& product : products) {
         const std::optional<std::string> bytes = db::Cp1254::encode(product.stname);
         if (!bytes)

@@ -2,7 +2,7 @@
 
 #include "recipes/CostReport.h"
 #include "records/RecipeLine.h"
-#include "records/StockDefinition.h"
+#include "records/ProductList.h"
 #include "records/StockRecords.h"
 
 #include <QSet>
@@ -41,7 +41,7 @@ struct Finding {
 // What the check looks at: the lists as the program holds them, the picture
 // rows of the server and the names of the files in the pictures folder.
 struct CatalogueFacts {
-    const std::vector<stock::StockDefinition>& products;
+    const stock::ProductList& products;
     const std::vector<recipes::RecipeLine>& recipeLines;
     const std::vector<recipes::RecipeLine>& bundleLines;
     const std::vector<recipes::BundleSubstitute>& bundleSubstitutes;

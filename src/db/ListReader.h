@@ -2,6 +2,7 @@
 
 #include "db/Row.h"
 #include "db/StatementRunner.h"
+#include "records/SharedList.h"
 
 #include <string>
 #include <string_view>
@@ -37,6 +38,19 @@ int readList(const StatementRunner& runner, const Operation& op, std::string_vie
         read.push_back(makeRecord(row));
     });
     return replaceList(outcome, target, std::move(read));
+}
+
+// A list read into a list that catalogues share, by one of the list reads:
+// it takes the place of the old one as replaceList says.
+template <typename Record>
+int readShared(records::SharedList<Record>& list,
+               int (*read)(const StatementRunner&, std::vector<Record>&),
+               const StatementRunner& runner) {
+    std::vector<Record> fresh;
+    const int count = read(runner, fresh);
+    if (count >= 0 || list.empty())
+        list = std::move(fresh);
+    return count;
 }
 
 } // namespace parvela::db

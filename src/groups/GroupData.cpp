@@ -84,6 +84,14 @@ int valueUnlessFailed(db::Outcome outcome, int value) {
     return outcome == db::Outcome::Failed ? GroupData::kFailed : value;
 }
 
+template <typename Group>
+int keepUnlessFailed(db::Outcome outcome, std::vector<Group>& list, std::vector<Group>&& read) {
+    if (outcome == db::Outcome::Failed)
+        return GroupData::kFailed;
+    list = std::move(read);
+    return countOf(list);
+}
+
 int issue(const db::StatementRunner& runner, const db::Operation& op, const std::string& text,
           int code) {
     return valueUnlessFailed(runner.execute(op, db::schema::groups, text), code);
@@ -113,26 +121,33 @@ std::string linkedStocksStatement(int code, int level) {
 
 } // namespace
 
+// Each read fills a list aside and takes its place only when it went
+// through: a window may be showing the old one, and a failed read must not
+// leave a cut list behind.
 int GroupData::readGroupA() {
-    m_allA.clear();
+    std::vector<GroupA> read;
     const db::Outcome outcome = m_runner.query(
         kReadA, db::schema::groups,
         "SELECT Id,acode,groupname,posmenu,tur FROM groups.classa ORDER by groupname;",
-        [this](const db::Row& row) {
+        [&read](const db::Row& row) {
             GroupA group;
             group.Id = row.integer(1);
             group.acode = row.integer(2);
             readName(row, 3, group.name, group.wideName);
             group.posmenu = row.flag(4);
             group.tur = row.integer(5);
-            m_allA.push_back(std::move(group));
+            read.push_back(std::move(group));
         });
-    return valueUnlessFailed(outcome, countOf(m_allA));
+    return keepUnlessFailed(outcome, m_allA, std::move(read));
 }
 
 int GroupData::readGroupB() {
-    return readGroupBInto(m_allB, "SELECT Id,acode,bcode,groupname,posmenu,tur,index_sira FROM "
-                                  "groups.classb ORDER BY index_sira;");
+    std::vector<GroupB> read;
+    const int count = readGroupBInto(read, "SELECT Id,acode,bcode,groupname,posmenu,tur,index_sira "
+                                           "FROM groups.classb ORDER BY index_sira;");
+    if (count >= 0)
+        m_allB = std::move(read);
+    return count;
 }
 
 int GroupData::readGroupBById(std::vector<GroupB>& target) const {
@@ -160,7 +175,7 @@ int GroupData::readGroupBInto(std::vector<GroupB>& target, const std::string& st
 }
 
 int GroupData::readGroupC() {
-    m_allC.clear();
+    std::vector<GroupC> read;
     const NamesByCode aNames = namesByCode(m_allA, &GroupA::acode);
     const NamesByCode bNames = namesByCode(m_allB, &GroupB::bcode);
     const db::Outcome outcome = m_runner.query(
@@ -177,9 +192,9 @@ int GroupData::readGroupC() {
             group.tur = row.integer(7);
             group.aWideName = nameOf(aNames, group.acode);
             group.bWideName = nameOf(bNames, group.bcode);
-            m_allC.push_back(std::move(group));
+            read.push_back(std::move(group));
         });
-    return valueUnlessFailed(outcome, countOf(m_allC));
+    return keepUnlessFailed(outcome, m_allC, std::move(read));
 }
 
 int GroupData::insertGroupA(const GroupA& group) const {

@@ -4,6 +4,7 @@
 #include "db/StatementRunner.h"
 #include "groups/GroupCodes.h"
 #include "groups/GroupData.h"
+#include "groups/GroupLevels.h"
 #include "groups/GroupLookups.h"
 #include "groups/StockType.h"
 #include "platform/MessageBoxes.h"
@@ -200,13 +201,27 @@ std::optional<Updated<Child>> updateChild(const GroupDialogContext& context, con
     return Updated<Child>{std::move(changed), true};
 }
 
+// The main screen selects the group's parents, where it now lies.
+template <typename Group> void selectByCode(std::vector<Group>& screen, int code) {
+    const auto found = std::find_if(screen.begin(), screen.end(),
+                                    [code](const Group& group) { return codeOf(group) == code; });
+    if (found != screen.end())
+        selectOnly(screen, static_cast<int>(found - screen.begin()));
+}
+
 template <typename Child>
 void rereadAfterMove(const GroupDialogContext& context, const Child& changed) {
     if (context.rereadProducts)
         context.rereadProducts();
+    selectByCode(context.groups.screenA(), changed.acode);
+    if constexpr (std::is_same_v<Child, GroupC>) {
+        groupBOfA(context.groups.screenB(), context.groups.allGroupB(), changed.acode);
+        selectByCode(context.groups.screenB(), changed.bcode);
+    }
     rereadLevel(context, changed);
     // After the B rows: the C rows take their B's name from them.
     if constexpr (std::is_same_v<Child, GroupB>) {
+        selectByCode(context.groups.screenB(), changed.bcode);
         context.groups.readGroupC();
         groupCOfB(context.groups.screenC(), context.groups.allGroupC(), changed.bcode);
     }

@@ -88,12 +88,19 @@ std::string validateWeighedBarcode(const db::StatementRunner& runner, platform::
 }
 
 void assignWeighedBarcodes(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
-                           const std::vector<stock::StockDefinition>& products) {
+                           stock::ProductList products,
+                           const std::function<void(const std::vector<AssignedCode>&)>& assigned) {
     int barcode = kFirstWeighedCode;
+    std::vector<AssignedCode> taken;
     for (const stock::StockDefinition& product : products) {
-        if (product.is_weighed)
-            setWeighedCode(runner, product.stcode, barcode++);
+        if (!product.is_weighed)
+            continue;
+        const int code = barcode++;
+        if (setWeighedCode(runner, product.stcode, code) > 0)
+            taken.push_back({product.stcode, std::to_string(code)});
     }
+    if (assigned)
+        assigned(taken);
     boxes.tell(QStringLiteral("SET_PLU_OTOMATIK_BARCODE finished.."),
                QStringLiteral("SET_PLU_OTOMATIK_BARCODE"));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "db/OperationTag.h"
-#include "records/StockDefinition.h"
+#include "records/ProductList.h"
 
 #include <functional>
 #include <string>
@@ -36,9 +36,17 @@ std::string validateWeighedBarcode(const db::StatementRunner& runner, platform::
                                    const std::string& barcode,
                                    const std::function<void(const std::string&)>& showNewCode);
 
+// A weighed product's new code, as the server took it.
+struct AssignedCode {
+    stock::StockCode product = 0;
+    std::string barcode;
+};
+
 // "SET_PLU_OTOMATIK_BARCODE": consecutive codes from 2700001 for the weighed
-// products of `products`, in list order, then the closing box.
+// products of `products` (held for the run), in list order. `assigned`
+// hears the codes the server took before the closing box shows.
 void assignWeighedBarcodes(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
-                           const std::vector<stock::StockDefinition>& products);
+                           stock::ProductList products,
+                           const std::function<void(const std::vector<AssignedCode>&)>& assigned);
 
 } // namespace parvela::labels

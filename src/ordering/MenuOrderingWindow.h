@@ -3,6 +3,8 @@
 #include "groups/GroupRecords.h"
 #include "ordering/OrderingWindow.h"
 
+#include <functional>
+
 namespace parvela::db {
 class StatementRunner;
 }
@@ -17,8 +19,10 @@ class MenuOrderingWindow : public OrderingWindow {
 public:
     static constexpr const char* kClassName = "mdiclient_menu_siralama";
 
+    // `saved` runs after the order went to the server.
     MenuOrderingWindow(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
-                       const std::vector<groups::GroupB>& list, QWidget* owner);
+                       const std::vector<groups::GroupB>& list, QWidget* owner,
+                       std::function<void()> saved = {});
 
 protected:
     void save() override;
@@ -26,6 +30,7 @@ protected:
 private:
     const db::StatementRunner& m_runner;
     platform::MessageBoxes& m_boxes;
+    std::function<void()> m_saved;
 };
 
 } // namespace parvela::ordering

@@ -33,7 +33,7 @@ std::vector<OrderCell> menuCells(const std::vector<groups::GroupB>& list) {
 }
 
 std::vector<OrderCell> productCells(const db::StatementRunner& runner,
-                                    const std::vector<stock::StockDefinition>& products,
+                                    const stock::ProductList& products,
                                     const ProductScope& scope) {
     std::vector<StokOrderRow> rows;
     readScopeOrder(runner, scope, rows);

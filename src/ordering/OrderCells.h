@@ -2,7 +2,7 @@
 
 #include "groups/GroupRecords.h"
 #include "ordering/OrderSaves.h"
-#include "records/StockDefinition.h"
+#include "records/ProductList.h"
 
 #include <vector>
 
@@ -14,7 +14,7 @@ std::vector<OrderCell> menuCells(const std::vector<groups::GroupB>& list);
 // The product board of a scope: its products, in their stored order first
 // (read from the server), none placed yet.
 std::vector<OrderCell> productCells(const db::StatementRunner& runner,
-                                    const std::vector<stock::StockDefinition>& products,
+                                    const stock::ProductList& products,
                                     const ProductScope& scope);
 
 } // namespace parvela::ordering

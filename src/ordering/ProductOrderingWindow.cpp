@@ -35,7 +35,8 @@ void ProductOrderingWindow::chooseScope(int item) {
     if (item < 0 || item >= static_cast<int>(m_scopes.size()))
         return;
     m_scope = m_scopes[static_cast<std::size_t>(item)];
-    setCells(productCells(m_source.runner, m_source.products, m_scope));
+    const stock::CatalogueRef catalogue = m_source.catalogue.current();
+    setCells(productCells(m_source.runner, catalogue->products, m_scope));
 }
 
 void ProductOrderingWindow::save() {

@@ -3,18 +3,18 @@
 #include "groups/GroupRecords.h"
 #include "ordering/OrderSaves.h"
 #include "ordering/OrderingWindow.h"
-#include "records/StockDefinition.h"
+#include "records/Catalogue.h"
 
 class QComboBox;
 
 namespace parvela::ordering {
 
-// What the product ordering window reads: the runner, the products and the
-// groups its scope choice offers.
+// What the product ordering window reads: the runner, the newest catalogue
+// (taken at each choice of scope) and the groups its scope choice offers.
 struct ProductOrderingSource {
     const db::StatementRunner& runner;
     platform::MessageBoxes& boxes;
-    const std::vector<stock::StockDefinition>& products;
+    const stock::CatalogueFeed& catalogue;
     const std::vector<groups::GroupA>& groupA;
     const std::vector<groups::GroupB>& groupB;
 };

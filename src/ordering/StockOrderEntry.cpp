@@ -26,7 +26,7 @@ std::optional<int> position(const QString& text, const char* caption, platform::
 
 StockOrderEntry::StockOrderEntry(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                                  const stock::StockDefinition& product,
-                                 const std::vector<stock::StockDefinition>& products)
+                                 const stock::ProductList& products)
     : m_runner(runner)
     , m_boxes(boxes)
     , m_product(product) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/StockDefinition.h"
+#include "records/ProductList.h"
 
 #include <QString>
 
@@ -27,7 +27,7 @@ class StockOrderEntry {
 public:
     StockOrderEntry(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                     const stock::StockDefinition& product,
-                    const std::vector<stock::StockDefinition>& products);
+                    const stock::ProductList& products);
 
     const stock::StockDefinition& product() const { return m_product; }
     // The last position within the product's Group B.

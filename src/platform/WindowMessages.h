@@ -48,6 +48,22 @@ inline constexpr int kDataReloaded = 1109;
 inline constexpr const char* kRestaurantProgram = "yonetim_rest";
 inline constexpr const char* kMobileServer = "Android_Server";
 
+// The main window's messages another program may send it: its own jobs'
+// messages carry a value and never come from outside.
+inline constexpr bool acceptedFromOtherPrograms(int message) {
+    switch (message) {
+    case kRedrawNow:
+    case kScaleBusy:
+    case kScaleIdle:
+    case kScaleItemSent:
+    case kStartBranchTransfer:
+    case kBringToFront:
+        return true;
+    default:
+        return false;
+    }
+}
+
 inline QEvent::Type eventType(int message) {
     return static_cast<QEvent::Type>(message);
 }

@@ -3,7 +3,8 @@
 #include "groups/GroupRecords.h"
 #include "records/Company.h"
 #include "records/RecipeLine.h"
-#include "records/StockDefinition.h"
+#include "records/ProductList.h"
+#include "records/SharedList.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,14 +29,15 @@ inline const QString kPublishedStatus =
 inline const QString kNotPublishedStatus =
     QStringLiteral("Stok Tanımları Web Server'a yüklenemedi. : FAILED");
 
-// What one run publishes, copied from the lists in memory so the run can go
-// on off the user-interface thread.
+// What one run publishes: the catalogue's lists it shares (they never
+// change) and copies of the rest, so the run can go on off the
+// user-interface thread.
 struct CatalogueSnapshot {
     records::Company company;
-    std::vector<stock::StockDefinition> products;
+    stock::ProductList products;
     std::vector<groups::GroupA> groupsA;
     std::vector<groups::GroupB> groupsB;
-    std::vector<recipes::RecipeLine> recipeLines;
+    records::SharedList<recipes::RecipeLine> recipeLines;
 };
 
 struct PublishedFile {

@@ -95,7 +95,7 @@ std::string item(const stock::StockDefinition& product, const QString* picture) 
     return out + line("<div class=\"clearfix\"></div>") + line("</li>");
 }
 
-std::string box(const groups::GroupB& group, const std::vector<stock::StockDefinition>& products,
+std::string box(const groups::GroupB& group, const stock::ProductList& products,
                 const std::vector<stock::ProductPicture>& pictures) {
     std::string out = line("<div class=\"col-md-12 col-lg-6 menu-box\">") +
                       line(db::sqlf("<h3 id=\"grupMenuId_%d\">", group.bcode) +
@@ -123,7 +123,7 @@ std::string pageEnd() {
 } // namespace
 
 std::string digitalMenuPage(const QString& companyName, const std::vector<groups::GroupB>& groups,
-                            const std::vector<stock::StockDefinition>& products,
+                            const stock::ProductList& products,
                             const std::vector<stock::ProductPicture>& pictures) {
     std::string page = pageHead(companyName);
     for (const groups::GroupB& group : groups)

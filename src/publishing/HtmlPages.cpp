@@ -66,7 +66,7 @@ std::string priceListRow(const stock::StockDefinition& product) {
 
 } // namespace
 
-std::string priceListPage(const std::vector<stock::StockDefinition>& products) {
+std::string priceListPage(const stock::ProductList& products) {
     std::string page = priceListHead() + "<tbody>";
     for (const stock::StockDefinition& product : products)
         page += priceListRow(product);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "groups/GroupRecords.h"
-#include "records/StockDefinition.h"
+#include "records/ProductList.h"
 #include "records/StockRecords.h"
 
 #include <QString>
@@ -19,12 +19,12 @@ inline const QString kPriceListFile = QStringLiteral("urun_list.html");
 inline const QString kDigitalMenuFile = QStringLiteral("index.html");
 
 // The price list of `products` (code page 1254, one line).
-std::string priceListPage(const std::vector<stock::StockDefinition>& products);
+std::string priceListPage(const stock::ProductList& products);
 
 // The guests' menu: a button and a box per Group B with its products, their
 // prices, descriptions and pictures (UTF-8, CR LF).
 std::string digitalMenuPage(const QString& companyName, const std::vector<groups::GroupB>& groups,
-                            const std::vector<stock::StockDefinition>& products,
+                            const stock::ProductList& products,
                             const std::vector<stock::ProductPicture>& pictures);
 
 // <desktop>/urun_list.html

@@ -21,7 +21,7 @@ void tellNotWritten(platform::MessageBoxes& boxes, const QString& reason, const 
 
 } // namespace
 
-bool writePriceList(const std::vector<stock::StockDefinition>& products,
+bool writePriceList(const stock::ProductList& products,
                     platform::MessageBoxes& boxes, QObject* owner) {
     const QString caption = QStringLiteral("EXport Tartılan Ürünler");
     // A home without its desktop folder yet gets one.

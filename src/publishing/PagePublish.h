@@ -2,7 +2,7 @@
 
 #include "groups/GroupRecords.h"
 #include "records/Company.h"
-#include "records/StockDefinition.h"
+#include "records/ProductList.h"
 #include "records/StockRecords.h"
 
 #include <QString>
@@ -24,13 +24,13 @@ struct WebServer;
 // "DışaVer Tartılan": the price list of `products` on the desktop, then the
 // box saying so. False, after a box naming the file and the reason, when it
 // could not be written.
-bool writePriceList(const std::vector<stock::StockDefinition>& products,
+bool writePriceList(const stock::ProductList& products,
                     platform::MessageBoxes& boxes, QObject* owner);
 
 struct MenuContent {
     QString companyName;
     std::vector<groups::GroupB> groups;
-    std::vector<stock::StockDefinition> products;
+    stock::ProductList products;
     std::vector<stock::ProductPicture> pictures;
 };
 

@@ -80,11 +80,11 @@ void putGroupBlock(RecordBytes& record, std::size_t offset, const QString& name,
     record.putInt32(offset + kGroupNameBytes + 4, tur);
 }
 
-template <typename Item, typename MakeRecord>
-std::string joined(const std::vector<Item>& items, std::size_t recordSize, MakeRecord make) {
+template <typename Items, typename MakeRecord>
+std::string joined(const Items& items, std::size_t recordSize, MakeRecord make) {
     std::string bytes;
     bytes.reserve(items.size() * recordSize);
-    for (const Item& item : items)
+    for (const auto& item : items)
         bytes += make(item);
     return bytes;
 }
@@ -123,7 +123,7 @@ std::string recipeRecord(const recipes::RecipeLine& line) {
     return record.bytes();
 }
 
-std::string stockFile(const std::vector<stock::StockDefinition>& products, int companyId) {
+std::string stockFile(const stock::ProductList& products, int companyId) {
     return joined(products, kStockRecordSize, [companyId](const stock::StockDefinition& p) {
         return stockRecord(p, companyId);
     });

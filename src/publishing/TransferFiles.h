@@ -3,7 +3,7 @@
 #include "groups/GroupRecords.h"
 #include "records/Company.h"
 #include "records/RecipeLine.h"
-#include "records/StockDefinition.h"
+#include "records/ProductList.h"
 
 #include <QString>
 #include <string>
@@ -32,7 +32,7 @@ std::string groupBRecord(const groups::GroupB& group);
 std::string recipeRecord(const recipes::RecipeLine& line);
 
 // The records of each list one after the other.
-std::string stockFile(const std::vector<stock::StockDefinition>& products, int companyId);
+std::string stockFile(const stock::ProductList& products, int companyId);
 std::string groupAFile(const std::vector<groups::GroupA>& groups);
 std::string groupBFile(const std::vector<groups::GroupB>& groups);
 std::string recipeFile(const std::vector<recipes::RecipeLine>& lines);
@@ -40,7 +40,7 @@ std::string recipeFile(const std::vector<recipes::RecipeLine>& lines);
 // taken from each product's record. Barcode, serial, name and unit pass the
 // transfer sanitiser with line breaks blanked, so no text can add a "|",
 // "," or line; the records keep them as stored.
-std::string keyList(const std::vector<stock::StockDefinition>& products, int companyId);
+std::string keyList(const stock::ProductList& products, int companyId);
 
 // 0 when `<root>/Orvanta/transfer` is there or was made; -1 when
 // `<root>/Orvanta` is missing and cannot be made, -2 when `transfer` cannot.

@@ -39,7 +39,7 @@ std::string keysOf(std::string_view record) {
 
 } // namespace
 
-std::string keyList(const std::vector<stock::StockDefinition>& products, int companyId) {
+std::string keyList(const stock::ProductList& products, int companyId) {
     std::string text;
     for (const stock::StockDefinition& product : products) {
         if (!text.empty())

@@ -25,11 +25,12 @@ QComboBox* idCombo(QWidget* parent, const char* id) {
 
 } // namespace
 
-CandidatePicker::CandidatePicker(const std::vector<stock::StockDefinition>& products,
-                                 const groups::GroupData& groups, QWidget* parent)
+CandidatePicker::CandidatePicker(stock::CatalogueFeed& catalogue, const groups::GroupData& groups,
+                                 QWidget* parent)
     : QWidget(parent)
-    , m_products(products)
-    , m_groups(groups) {
+    , m_shownFrom(catalogue.current())
+    , m_groups(groups)
+    , m_listA(groups.allGroupA()) {
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_groupA = idCombo(this, "1038");
@@ -48,7 +49,7 @@ CandidatePicker::CandidatePicker(const std::vector<stock::StockDefinition>& prod
     layout->addWidget(m_search, 2, 1);
     layout->addWidget(m_list, 3, 0, 1, 2);
 
-    groups::fillGroupCombo(*m_groupA, groups.allGroupA());
+    groups::fillGroupCombo(*m_groupA, m_listA);
     m_groupA->insertItem(0, kEveryGroup);
     m_groupA->setCurrentIndex(0);
     groupAChosen(0);
@@ -66,13 +67,30 @@ CandidatePicker::CandidatePicker(const std::vector<stock::StockDefinition>& prod
         if (row >= 0)
             Q_EMIT picked(m_list->topLevelItem(row)->text(1));
     });
+    m_newer = catalogue.subscribe([this](const stock::CatalogueRef& newer) { follow(newer); });
+}
+
+void CandidatePicker::follow(stock::CatalogueRef newer) {
+    const std::optional<std::int64_t> picked = selected();
+    m_shownFrom = std::move(newer);
+    const QSignalBlocker quiet(m_list);
+    showCandidates();
+    if (!picked)
+        return;
+    const stock::ProductList& products = m_shownFrom->products;
+    for (std::size_t row = 0; row < m_shown.size(); ++row) {
+        if (products[m_shown[row]].stcode == *picked) {
+            m_list->setCurrentItem(m_list->topLevelItem(static_cast<int>(row)));
+            return;
+        }
+    }
 }
 
 // Group B offers the groups of the Group A chosen, or all of them.
 void CandidatePicker::groupAChosen(int index) {
     std::vector<groups::GroupB> listB;
     if (index > 0) {
-        m_filter.gra = m_groups.allGroupA()[static_cast<std::size_t>(index - 1)].acode;
+        m_filter.gra = m_listA[static_cast<std::size_t>(index - 1)].acode;
         groups::groupBOfA(listB, m_groups.allGroupB(), m_filter.gra);
     } else {
         m_filter.gra = 0;
@@ -92,11 +110,12 @@ void CandidatePicker::groupAChosen(int index) {
 }
 
 void CandidatePicker::showCandidates() {
-    m_shown = candidatesOf(m_products, m_filter);
+    const stock::ProductList& products = m_shownFrom->products;
+    m_shown = candidatesOf(products, m_filter);
     std::vector<QStringList> rows;
     rows.reserve(m_shown.size());
     for (const std::uint32_t position : m_shown) {
-        const stock::StockDefinition& product = m_products[position];
+        const stock::StockDefinition& product = products[position];
         rows.push_back({QString::number(product.stcode), product.stname,
                         QString::fromStdString(product.unit),
                         QString::asprintf("%.3f", product.unitcost)});
@@ -108,7 +127,7 @@ std::optional<std::int64_t> CandidatePicker::selected() const {
     const int row = selectedRow(*m_list);
     if (row < 0)
         return std::nullopt;
-    return m_products[m_shown[static_cast<std::size_t>(row)]].stcode;
+    return m_shownFrom->products[m_shown[static_cast<std::size_t>(row)]].stcode;
 }
 
 } // namespace parvela::recipes

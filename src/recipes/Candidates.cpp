@@ -9,7 +9,7 @@ namespace {
 constexpr qsizetype kShortestSearch = 2;
 
 template <typename Matches>
-std::vector<std::uint32_t> positionsWhere(const std::vector<stock::StockDefinition>& products,
+std::vector<std::uint32_t> positionsWhere(const stock::ProductList& products,
                                           Matches matches) {
     std::vector<std::uint32_t> positions;
     for (std::size_t i = 0; i < products.size(); ++i)
@@ -20,7 +20,7 @@ std::vector<std::uint32_t> positionsWhere(const std::vector<stock::StockDefiniti
 
 } // namespace
 
-std::vector<std::uint32_t> candidatesOf(const std::vector<stock::StockDefinition>& products,
+std::vector<std::uint32_t> candidatesOf(const stock::ProductList& products,
                                         const CandidateFilter& filter) {
     const QString wanted = platform::TurkishText::fold(filter.name.trimmed());
     if (wanted.size() >= kShortestSearch)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/StockDefinition.h"
+#include "records/ProductList.h"
 
 #include <QString>
 #include <cstdint>
@@ -19,7 +19,7 @@ struct CandidateFilter {
 };
 
 // Positions in `products`, in list order.
-std::vector<std::uint32_t> candidatesOf(const std::vector<stock::StockDefinition>& products,
+std::vector<std::uint32_t> candidatesOf(const stock::ProductList& products,
                                         const CandidateFilter& filter);
 
 } // namespace parvela::recipes

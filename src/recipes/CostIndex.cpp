@@ -4,7 +4,7 @@
 
 namespace parvela::recipes {
 
-CostIndex::CostIndex(const std::vector<stock::StockDefinition>& products,
+CostIndex::CostIndex(const stock::ProductList& products,
                      const std::vector<RecipeLine>& recipeLines) {
     m_unitcost.reserve(products.size());
     for (const stock::StockDefinition& product : products)

@@ -14,7 +14,7 @@ struct CostReport::Frame {
     Expansion sum;
 };
 
-CostReport::CostReport(const std::vector<stock::StockDefinition>& products,
+CostReport::CostReport(const stock::ProductList& products,
                        const std::vector<RecipeLine>& recipeLines, const StoredCosts& stored) {
     m_nodes.reserve(products.size());
     m_order.reserve(products.size());

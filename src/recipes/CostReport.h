@@ -1,7 +1,7 @@
 #pragma once
 
 #include "records/RecipeLine.h"
-#include "records/StockDefinition.h"
+#include "records/ProductList.h"
 
 #include <QString>
 #include <QStringList>
@@ -68,7 +68,7 @@ struct StaleList {
 class CostReport {
 public:
     // `stored` overrides the products' unitcost where it has the code.
-    CostReport(const std::vector<stock::StockDefinition>& products,
+    CostReport(const stock::ProductList& products,
                const std::vector<RecipeLine>& recipeLines, const StoredCosts& stored = {});
 
     // Nothing for a code that is not in the product list.

@@ -6,30 +6,26 @@
 
 namespace parvela::recipes {
 
-namespace {
-
-void copyIngredientFacts(const std::vector<stock::StockDefinition>& products,
-                         std::vector<RecipeLine>& lines) {
-    const ProductIndex byCode = indexByCode(products);
-    for (RecipeLine& line : lines) {
-        if (const auto found = byCode.find(line.ingredient); found != byCode.end())
-            takeIngredientFacts(line, *found->second);
-    }
-}
-
-} // namespace
-
-void rollUpStartupCosts(std::vector<stock::StockDefinition>& products,
-                        std::vector<RecipeLine>& recipeLines) {
-    copyIngredientFacts(products, recipeLines);
+void rollUpStartupCosts(stock::Catalogue& catalogue) {
+    std::vector<RecipeLine> lines = catalogue.recipes.recipeLines;
     std::unordered_map<stock::StockCode, double> costOf;
-    for (const RecipeLine& line : recipeLines)
+    for (RecipeLine& line : lines) {
+        if (const stock::StockDefinition* ingredient = catalogue.find(line.ingredient))
+            takeIngredientFacts(line, *ingredient);
         costOf[line.urun] += line.qua * line.unitcost;
-    for (stock::StockDefinition& product : products) {
-        if (!product.hasRecipe)
+    }
+    catalogue.recipes.recipeLines = std::move(lines);
+    stock::ProductList& products = catalogue.products;
+    for (std::size_t i = 0; i < products.size(); ++i) {
+        if (!products[i].hasRecipe)
             continue;
-        const auto found = costOf.find(product.stcode);
-        product.unitcost = found == costOf.end() ? 0.0 : found->second;
+        const auto found = costOf.find(products[i].stcode);
+        const double cost = found == costOf.end() ? 0.0 : found->second;
+        if (cost == products[i].unitcost)
+            continue;
+        stock::StockDefinition costed = products[i];
+        costed.unitcost = cost;
+        products.replace(i, std::move(costed));
     }
 }
 

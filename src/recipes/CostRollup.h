@@ -1,17 +1,14 @@
 #pragma once
 
-#include "records/RecipeLine.h"
-#include "records/StockDefinition.h"
-
-#include <vector>
+#include "records/Catalogue.h"
 
 namespace parvela::recipes {
 
-// At start-up: every recipe line takes its ingredient's name, unit, type,
+// After a read: every recipe line takes its ingredient's name, unit, type,
 // currency and stored cost; then every product with a recipe costs the sum
 // of its lines. One pass: an ingredient with a recipe of its own counts at
-// its stored cost. Nothing is written to the server.
-void rollUpStartupCosts(std::vector<stock::StockDefinition>& products,
-                        std::vector<RecipeLine>& recipeLines);
+// its stored cost. Nothing is written to the server. Only the products whose
+// cost moves become new records; the catalogue must be indexed.
+void rollUpStartupCosts(stock::Catalogue& catalogue);
 
 } // namespace parvela::recipes

@@ -59,8 +59,8 @@ int optionsOf(const stock::StockDefinition& product, const std::vector<RecipeLin
 
 void takeIngredientFacts(std::vector<RecipeLine>& lines, const ProductIndex& index) {
     for (RecipeLine& line : lines)
-        if (const auto found = index.find(line.ingredient); found != index.end())
-            takeIngredientFacts(line, *found->second);
+        if (const stock::StockDefinition* ingredient = index.find(line.ingredient))
+            takeIngredientFacts(line, *ingredient);
 }
 
 int substitutesOf(std::int64_t menu, std::int64_t lineProduct,
@@ -73,9 +73,9 @@ int substitutesOf(std::int64_t menu, std::int64_t lineProduct,
         if (substitute.menu_stcode != menu || substitute.urun_code != lineProduct)
             continue;
         BundleSubstitute& shown = target.emplace_back(substitute);
-        if (const auto found = index.find(substitute.sub_urun_code); found != index.end()) {
-            shown.substituteName = found->second->stname;
-            shown.substituteUnit = found->second->unit;
+        if (const stock::StockDefinition* product = index.find(substitute.sub_urun_code)) {
+            shown.substituteName = product->stname;
+            shown.substituteUnit = product->unit;
         }
     }
     return static_cast<int>(target.size());

@@ -6,6 +6,7 @@
 #include "recipes/MenuStatements.h"
 #include "recipes/RecipeListReaders.h"
 #include "recipes/RecipeStatements.h"
+#include "records/CatalogueEdits.h"
 
 #include <algorithm>
 
@@ -27,8 +28,8 @@ LineWork::LineWork(RecipeContext& context, LineKind kind, const stock::StockDefi
     : m_context(context)
     , m_kind(kind)
     , m_product(product)
-    , m_index(indexByCode(context.products)) {
-    const RecipeLists& lists = context.lists;
+    , m_index(context.catalogue.current()) {
+    const RecipeLists& lists = m_index.catalogue()->recipes;
     if (kind == LineKind::Recipe)
         recipeOf(m_product, lists.recipeLines, m_index, m_lines);
     else if (kind == LineKind::Bundle)
@@ -72,7 +73,8 @@ QString LineWork::costText() const {
 QString LineWork::quantityText(const RecipeLine& line) const {
     if (m_kind == LineKind::Recipe)
         return QString::asprintf("%.4f", line.qua);
-    return menuQuantityText(line.qua, unitSetting(m_context.units, line.unit));
+    return menuQuantityText(line.qua,
+                            unitSetting(m_context.catalogue.current()->units, line.unit));
 }
 
 bool LineWork::add(std::int64_t ingredient, const QString& typed, QObject* owner) {
@@ -117,9 +119,15 @@ bool LineWork::mayExchange(std::size_t line) const {
 void LineWork::linesChanged() {
     m_linesChanged = true;
     if (m_kind == LineKind::Options)
-        takeIngredientFacts(m_lines, m_index);
+        takeIngredientFacts(m_lines, index());
     else
-        computeRecipeCost(m_product, m_lines, m_index);
+        computeRecipeCost(m_product, m_lines, index());
+}
+
+const ProductIndex& LineWork::index() {
+    if (m_index.catalogue() != m_context.catalogue.current())
+        m_index = ProductIndex(m_context.catalogue.current());
+    return m_index;
 }
 
 bool LineWork::save() {
@@ -141,8 +149,11 @@ bool LineWork::saveRecipe() {
         written =
             insertRecipeLine(runner, m_product.stcode, line.ingredient, line.qua) > 0 && written;
     written = writeUnitCost(runner, m_product.stcode, m_product.unitcost) > 0 && written;
-    readRecipeLines(runner, m_context.lists.recipeLines);
-    m_product.hasRecipe = hasLineOf(m_context.lists.recipeLines, m_product.stcode);
+    std::vector<RecipeLine> stored;
+    if (readRecipeLines(runner, stored) >= 0) {
+        m_product.hasRecipe = hasLineOf(stored, m_product.stcode);
+        stock::putRecipeLines(m_context.catalogue, std::move(stored));
+    }
     putBack();
     return written;
 }
@@ -152,10 +163,13 @@ bool LineWork::saveBundle() {
     bool written = deleteBundle(runner, m_product.stcode) > 0;
     written = insertBundleLines(runner, m_product.stcode, m_lines) > 0 && written;
     written = writeUnitCost(runner, m_product.stcode, m_product.unitcost) > 0 && written;
-    readBundleLines(runner, m_context.lists.bundleLines);
-    // As the product read marks it: a product with menu lines is a menu.
-    if (hasLineOf(m_context.lists.bundleLines, m_product.stcode))
-        m_product.bundle = true;
+    std::vector<RecipeLine> stored;
+    if (readBundleLines(runner, stored) >= 0) {
+        // As the product read marks it: a product with menu lines is a menu.
+        if (hasLineOf(stored, m_product.stcode))
+            m_product.bundle = true;
+        publishLines(&RecipeLists::bundleLines, std::move(stored));
+    }
     putBack();
     return written;
 }
@@ -164,7 +178,9 @@ bool LineWork::saveOptions() {
     const db::StatementRunner& runner = m_context.runner;
     bool written = deleteOptions(runner, m_product.stcode) > 0;
     written = insertOptions(runner, m_product.stcode, m_lines) > 0 && written;
-    readOptionLines(runner, m_context.lists.optionLines);
+    std::vector<RecipeLine> stored;
+    if (readOptionLines(runner, stored) >= 0)
+        publishLines(&RecipeLists::optionLines, std::move(stored));
     putBack();
     return written;
 }
@@ -173,20 +189,24 @@ bool LineWork::deleteAll(QObject* owner) {
     if (m_kind == LineKind::Options || !confirmDelete(owner))
         return false;
     const db::StatementRunner& runner = m_context.runner;
+    std::vector<RecipeLine> stored;
     if (m_kind == LineKind::Recipe) {
         deleteRecipe(runner, m_product.stcode);
-        readRecipeLines(runner, m_context.lists.recipeLines);
+        if (readRecipeLines(runner, stored) >= 0)
+            stock::putRecipeLines(m_context.catalogue, std::move(stored));
         m_product.hasRecipe = false;
     } else {
         deleteBundle(runner, m_product.stcode);
-        readBundleLines(runner, m_context.lists.bundleLines);
+        if (readBundleLines(runner, stored) >= 0)
+            publishLines(&RecipeLists::bundleLines, std::move(stored));
     }
     // The dialog shows what is left, and what a later save would write;
-    // the product keeps its cost on the server and in the list.
+    // the product keeps its cost on the server and in the catalogue.
     m_lines.clear();
     linesChanged();
     const bool hasRecipe = m_product.hasRecipe;
-    forEachListed([hasRecipe](stock::StockDefinition& listed) { listed.hasRecipe = hasRecipe; });
+    stock::changeProducts(m_context.catalogue, {m_product.stcode},
+                          [hasRecipe](stock::StockDefinition& listed) { listed.hasRecipe = hasRecipe; });
     return true;
 }
 
@@ -209,17 +229,22 @@ bool LineWork::confirmDelete(QObject* owner) const {
     return m_context.boxes.show(box) == platform::BoxAnswer::Yes;
 }
 
+// Only what the save wrote: the rest of the product may have been saved
+// elsewhere since the dialog opened.
 void LineWork::putBack() {
-    forEachListed([this](stock::StockDefinition& listed) { listed = m_product; });
+    const stock::StockDefinition& saved = m_product;
+    stock::changeProducts(m_context.catalogue, {saved.stcode},
+                          [&saved](stock::StockDefinition& listed) {
+                              listed.unitcost = saved.unitcost;
+                              listed.hasRecipe = saved.hasRecipe;
+                              listed.bundle = saved.bundle;
+                          });
 }
 
-void LineWork::forEachListed(const std::function<void(stock::StockDefinition&)>& change) {
-    for (stock::StockDefinition& listed : m_context.products)
-        if (listed.stcode == m_product.stcode)
-            change(listed);
-    if (m_context.productsChanged)
-        m_context.productsChanged();
-    m_index = indexByCode(m_context.products);
+void LineWork::publishLines(records::SharedList<RecipeLine> RecipeLists::*list,
+                            std::vector<RecipeLine> lines) {
+    m_context.catalogue.change(
+        [&](stock::Catalogue& next) { next.recipes.*list = std::move(lines); });
 }
 
 } // namespace parvela::recipes

@@ -14,9 +14,10 @@ namespace parvela::recipes {
 enum class LineKind { Recipe, Bundle, Options };
 
 // What the line dialog works on: a copy of the product and its working list
-// of recipe, menu or option lines. Nothing reaches the server before save()
-// or a confirmed deleteAll(); both then read the lines again and put the
-// product's copy back into the product list.
+// of recipe, menu or option lines, by code. Costs are taken from the newest
+// catalogue whenever the lines change. Nothing reaches the server before
+// save() or a confirmed deleteAll(); both then read the lines again and
+// publish what they changed of the product.
 class LineWork {
 public:
     LineWork(RecipeContext& context, LineKind kind, const stock::StockDefinition& product);
@@ -56,10 +57,12 @@ private:
     bool saveBundle();
     bool saveOptions();
     bool confirmDelete(QObject* owner) const;
-    // The product's copy goes back into the product list.
+    // The product's cost and marks, as the save left them, in the catalogue.
     void putBack();
-    // Changes the product's entries of the product list, then says so.
-    void forEachListed(const std::function<void(stock::StockDefinition&)>& change);
+    void publishLines(records::SharedList<RecipeLine> RecipeLists::*list,
+                      std::vector<RecipeLine> lines);
+    // The index follows the newest catalogue.
+    const ProductIndex& index();
 
     RecipeContext& m_context;
     LineKind m_kind;

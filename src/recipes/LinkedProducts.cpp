@@ -10,20 +10,19 @@ std::optional<std::vector<LinkedProduct>> linkedProducts(const RecipeContext& co
     std::vector<Use> uses;
     if (productsUsing(context.runner, ingredient, uses) < 0)
         return std::nullopt;
-    const ProductIndex index = indexByCode(context.products);
-    const auto ingredientFound = index.find(ingredient);
+    const ProductIndex index(context.catalogue.current());
     const stock::StockDefinition none;
-    const stock::StockDefinition& used =
-        ingredientFound == index.end() ? none : *ingredientFound->second;
+    const stock::StockDefinition* found = index.find(ingredient);
+    const stock::StockDefinition& used = found == nullptr ? none : *found;
     std::vector<LinkedProduct> rows;
     rows.reserve(uses.size());
     for (const Use& use : uses) {
         LinkedProduct& row = rows.emplace_back();
         row.code = use.product;
-        if (const auto found = index.find(use.product); found != index.end()) {
-            row.name = found->second->stname;
-            row.unitcost = found->second->unitcost;
-            row.quantity = found->second->quantity;
+        if (const stock::StockDefinition* product = index.find(use.product)) {
+            row.name = product->stname;
+            row.unitcost = product->unitcost;
+            row.quantity = product->quantity;
         }
         row.ingredient = used.stname;
         row.lineQuantity = use.quantity;

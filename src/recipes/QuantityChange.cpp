@@ -4,6 +4,7 @@
 #include "recipes/LineEdits.h"
 #include "recipes/RecipeListReaders.h"
 #include "recipes/RecipeStatements.h"
+#include "records/CatalogueEdits.h"
 
 #include <algorithm>
 
@@ -27,16 +28,12 @@ std::optional<double> valueOf(const QString& typed, const QString& shown, double
 QuantityChange::QuantityChange(RecipeContext& context, const RecipeLine& line)
     : m_context(context)
     , m_line(line) {
-    const std::vector<stock::StockDefinition>& products = context.products;
-    const auto found =
-        std::find_if(products.begin(), products.end(), [&](const stock::StockDefinition& product) {
-            return product.stcode == line.ingredient;
-        });
-    if (found != products.end())
-        takeIngredientFacts(m_line, *found);
+    const stock::CatalogueRef catalogue = context.catalogue.current();
+    if (const stock::StockDefinition* ingredient = catalogue->find(line.ingredient))
+        takeIngredientFacts(m_line, *ingredient);
     m_shown.ingredient =
         QStringLiteral("%1 - %2").arg(QString::number(m_line.ingredient), m_line.ingredientName);
-    m_shown.quantity = recipeQuantityText(m_line.qua, unitSetting(context.units, m_line.unit));
+    m_shown.quantity = recipeQuantityText(m_line.qua, unitSetting(catalogue->units, m_line.unit));
     m_shown.unitcost = QString::asprintf("%.3f", m_line.unitcost);
 }
 
@@ -51,12 +48,18 @@ bool QuantityChange::apply(const QuantityForm& typed, QObject* owner) {
     if (!unitcost)
         return false;
     writeLineQuantity(m_context.runner, m_line.Id, *quantity);
-    writeUnitCost(m_context.runner, m_line.ingredient, *unitcost);
-    if (m_context.rereadProducts)
-        m_context.rereadProducts();
-    readRecipeLines(m_context.runner, m_context.lists.recipeLines);
-    if (m_context.productsChanged)
-        m_context.productsChanged();
+    const bool costWritten = writeUnitCost(m_context.runner, m_line.ingredient, *unitcost) > 0;
+    if (costWritten) {
+        const double cost = *unitcost;
+        stock::changeProducts(m_context.catalogue, {m_line.ingredient},
+                              [cost](stock::StockDefinition& p) { p.unitcost = cost; });
+    }
+    std::vector<RecipeLine> lines;
+    if (readRecipeLines(m_context.runner, lines) >= 0)
+        stock::putRecipeLines(m_context.catalogue, std::move(lines));
+    // The recipes that use the ingredient cost anew with the next read.
+    if (m_context.rereadLater)
+        m_context.rereadLater();
     return true;
 }
 

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "recipes/RecipeLists.h"
-#include "records/StockDefinition.h"
+#include "records/Catalogue.h"
 
 #include <functional>
-#include <vector>
 
 namespace parvela::db {
 class StatementRunner;
@@ -24,20 +22,16 @@ namespace parvela::recipes {
 using CostReportOpen = std::function<void(const stock::StockDefinition&, QWidget*)>;
 
 // What the recipe, menu and option windows reach of the program: the one
-// runner and boxes, the product list (whose entries a save replaces in
-// place), the units, the groups and the line lists.
+// runner and boxes, the newest catalogue (a save publishes what it changed
+// there), and the groups.
 struct RecipeContext {
     const db::StatementRunner& runner;
     platform::MessageBoxes& boxes;
-    std::vector<stock::StockDefinition>& products;
-    const std::vector<stock::Unit>& units;
+    stock::CatalogueFeed& catalogue;
     const groups::GroupData& groups;
-    RecipeLists& lists;
-    // After the product entries changed in place: the program brings the
-    // lists built from them up to date and tells the windows that show them.
-    std::function<void()> productsChanged;
-    // Reads the products again from the server (their count, or -1).
-    std::function<int()> rereadProducts;
+    // Reads the products again off the window thread, after a change whose
+    // effects reach further than the rows it changed; may be empty.
+    std::function<void()> rereadLater;
 };
 
 } // namespace parvela::recipes

@@ -16,22 +16,21 @@ void takeIngredientFacts(RecipeLine& line, const stock::StockDefinition& ingredi
     line.unitcost = ingredient.unitcost;
 }
 
-ProductIndex indexByCode(const std::vector<stock::StockDefinition>& products) {
-    ProductIndex index;
-    index.reserve(products.size());
-    for (const stock::StockDefinition& product : products)
-        index.try_emplace(product.stcode, &product); // the first of a code wins
-    return index;
+ProductIndex indexByCode(const stock::ProductList& products) {
+    auto catalogue = std::make_shared<stock::Catalogue>();
+    catalogue->products = products;
+    catalogue->reindex();
+    return ProductIndex(std::move(catalogue));
 }
 
 void computeRecipeCost(stock::StockDefinition& product, std::vector<RecipeLine>& lines,
                        const ProductIndex& index) {
     product.unitcost = 0;
     for (RecipeLine& line : lines) {
-        const auto found = index.find(line.ingredient);
-        if (found == index.end())
+        const stock::StockDefinition* ingredient = index.find(line.ingredient);
+        if (ingredient == nullptr)
             continue;
-        takeIngredientFacts(line, *found->second);
+        takeIngredientFacts(line, *ingredient);
         // Its own cost was just set to 0, so the product adds nothing to itself.
         if (line.ingredient == product.stcode)
             line.unitcost = 0;

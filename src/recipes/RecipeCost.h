@@ -1,18 +1,35 @@
 #pragma once
 
+#include "records/Catalogue.h"
 #include "records/RecipeLine.h"
 #include "records/StockDefinition.h"
 
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 namespace parvela::recipes {
 
-// Products by code, built once for as many cost computations as follow.
-using ProductIndex = std::unordered_map<stock::StockCode, const stock::StockDefinition*>;
+// Products by code in a catalogue it keeps alive, so that what it finds
+// stays valid however often the program reads the products meanwhile.
+class ProductIndex {
+public:
+    ProductIndex()
+        : ProductIndex(std::make_shared<const stock::Catalogue>()) {}
+    explicit ProductIndex(stock::CatalogueRef catalogue)
+        : m_catalogue(std::move(catalogue)) {}
 
-ProductIndex indexByCode(const std::vector<stock::StockDefinition>& products);
+    // The first product of the code, or null.
+    const stock::StockDefinition* find(stock::StockCode code) const {
+        return m_catalogue->find(code);
+    }
+    const stock::CatalogueRef& catalogue() const { return m_catalogue; }
+
+private:
+    stock::CatalogueRef m_catalogue;
+};
+
+// An index of a list that is not a catalogue (it shares the list's records).
+ProductIndex indexByCode(const stock::ProductList& products);
 
 // What one recipe line adds to its product's cost: the ingredient's cost
 // times the quantity, nothing when the product is its own ingredient.

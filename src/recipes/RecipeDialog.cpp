@@ -42,7 +42,7 @@ RecipeDialog::RecipeDialog(RecipeContext& context, LineWork& work, CostReportOpe
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(createHeading());
     auto* middle = new QHBoxLayout;
-    m_candidates = new CandidatePicker(context.products, context.groups, this);
+    m_candidates = new CandidatePicker(context.catalogue, context.groups, this);
     middle->addWidget(m_candidates, 4);
     middle->addWidget(createAdding());
     middle->addWidget(createLines(), 5);

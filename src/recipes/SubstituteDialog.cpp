@@ -28,7 +28,7 @@ SubstituteDialog::SubstituteDialog(RecipeContext& context, SubstituteWork& work,
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(createHeading());
     auto* middle = new QHBoxLayout;
-    m_candidates = new CandidatePicker(context.products, context.groups, this);
+    m_candidates = new CandidatePicker(context.catalogue, context.groups, this);
     middle->addWidget(m_candidates, 4);
     auto* adding = new QVBoxLayout;
     adding->addStretch();

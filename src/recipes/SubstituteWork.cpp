@@ -19,15 +19,22 @@ SubstituteWork::SubstituteWork(RecipeContext& context, const stock::StockDefinit
     : m_context(context)
     , m_menu(menu)
     , m_lineProduct(lineProduct)
-    , m_index(indexByCode(context.products)) {
-    readBundleSubstitutes(context.runner, context.lists.bundleSubstitutes);
-    substitutesOf(m_menu.stcode, m_lineProduct, context.lists.bundleSubstitutes, m_index,
-                  m_substitutes);
+    , m_index(context.catalogue.current()) {
+    std::vector<BundleSubstitute> all;
+    if (readBundleSubstitutes(context.runner, all) >= 0)
+        publish(std::move(all));
+    substitutesOf(m_menu.stcode, m_lineProduct, m_context.catalogue.current()->recipes.bundleSubstitutes,
+                  m_index, m_substitutes);
+}
+
+void SubstituteWork::publish(std::vector<BundleSubstitute> all) {
+    m_context.catalogue.change(
+        [&all](stock::Catalogue& next) { next.recipes.bundleSubstitutes = std::move(all); });
 }
 
 QString SubstituteWork::lineProductText() const {
-    const auto found = m_index.find(m_lineProduct);
-    const QString name = found == m_index.end() ? QString() : found->second->stname;
+    const stock::StockDefinition* product = m_index.find(m_lineProduct);
+    const QString name = product == nullptr ? QString() : product->stname;
     return QStringLiteral("%1 - %2").arg(QString::number(m_lineProduct), name);
 }
 
@@ -41,9 +48,10 @@ bool SubstituteWork::add(std::int64_t replacement, const QString& typedPrice, QO
     substitute.urun_code = m_lineProduct;
     substitute.sub_urun_code = replacement;
     substitute.prc_diff = static_cast<float>(*price);
-    if (const auto found = m_index.find(replacement); found != m_index.end()) {
-        substitute.substituteName = found->second->stname;
-        substitute.substituteUnit = found->second->unit;
+    // By code in the newest catalogue: the picker may show an older one.
+    if (const stock::StockDefinition* product = m_context.catalogue.current()->find(replacement)) {
+        substitute.substituteName = product->stname;
+        substitute.substituteUnit = product->unit;
     }
     m_substitutes.push_back(substitute);
     return true;
@@ -58,7 +66,9 @@ void SubstituteWork::save() {
     const db::StatementRunner& runner = m_context.runner;
     deleteSubstitutes(runner, m_menu.stcode, m_lineProduct);
     insertSubstitutes(runner, m_substitutes);
-    readBundleSubstitutes(runner, m_context.lists.bundleSubstitutes);
+    std::vector<BundleSubstitute> all;
+    if (readBundleSubstitutes(runner, all) >= 0)
+        publish(std::move(all));
 }
 
 } // namespace parvela::recipes

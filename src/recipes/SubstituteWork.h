@@ -30,6 +30,8 @@ public:
     void save();
 
 private:
+    void publish(std::vector<BundleSubstitute> all);
+
     RecipeContext& m_context;
     stock::StockDefinition m_menu;
     std::int64_t m_lineProduct;

@@ -42,7 +42,7 @@ std::string pluLineOf(const stock::StockDefinition& product) {
                     hundredthsOf(product.sellp1), kPluField7, 0, kPluField9);
 }
 
-std::string pluListOf(const std::vector<stock::StockDefinition>& weighed) {
+std::string pluListOf(const stock::ProductList& weighed) {
     std::string text;
     for (const stock::StockDefinition& product : weighed)
         text += pluLineOf(product);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/StockDefinition.h"
+#include "records/ProductList.h"
 
 #include <QString>
 #include <string>
@@ -29,7 +29,7 @@ int hundredthsOf(double price);
 std::string pluNameOf(const QString& name);
 // One line, code page 1254 bytes ending in CR LF.
 std::string pluLineOf(const stock::StockDefinition& product);
-std::string pluListOf(const std::vector<stock::StockDefinition>& weighed);
+std::string pluListOf(const stock::ProductList& weighed);
 
 // Writes the file whole or not at all; a failure is told with the path and
 // the reason. False then.

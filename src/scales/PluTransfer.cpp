@@ -7,14 +7,15 @@
 
 namespace parvela::scales {
 
-std::optional<std::string> writePluList(const ScaleStore& store, const QString& path,
-                                        platform::MessageBoxes& boxes, QObject* owner) {
+std::optional<std::string> writePluList(const ScaleStore& store, const stock::ProductList& weighed,
+                                        const QString& path, platform::MessageBoxes& boxes,
+                                        QObject* owner) {
     if (store.scales().empty()) {
         boxes.tell(QStringLiteral("Tanımlı bir terazi yok.."), QStringLiteral("rcTERAZIYE_GONDER"),
                    platform::BoxIcon::None, owner);
         return std::nullopt;
     }
-    std::string bytes = pluListOf(store.weighedProducts());
+    std::string bytes = pluListOf(weighed);
     boxes.tell(db::Cp1254::decode(bytes), QStringLiteral("Terazi Ürünleri"));
     if (!writePluFile(path, bytes, boxes))
         return std::nullopt;

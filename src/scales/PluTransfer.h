@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/ProductList.h"
+
 #include <QString>
 #include <optional>
 #include <string>
@@ -15,9 +17,10 @@ namespace parvela::scales {
 class ScaleStore;
 
 // "Teraziye Gönder" up to the file: stops with a box when no scale is
-// defined, shows the list, writes it to `path`. The bytes written, or
-// nothing when there is nothing to send.
-std::optional<std::string> writePluList(const ScaleStore& store, const QString& path,
-                                        platform::MessageBoxes& boxes, QObject* owner);
+// defined, shows the list of `weighed` products, writes it to `path`. The
+// bytes written, or nothing when there is nothing to send.
+std::optional<std::string> writePluList(const ScaleStore& store, const stock::ProductList& weighed,
+                                        const QString& path, platform::MessageBoxes& boxes,
+                                        QObject* owner);
 
 } // namespace parvela::scales

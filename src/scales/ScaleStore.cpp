@@ -54,10 +54,4 @@ std::vector<QString> ScaleStore::addresses() const {
     return shown;
 }
 
-void ScaleStore::rebuildWeighed(const std::vector<stock::StockDefinition>& products) {
-    m_weighed.clear();
-    std::copy_if(products.begin(), products.end(), std::back_inserter(m_weighed),
-                 [](const stock::StockDefinition& p) { return p.is_weighed; });
-}
-
 } // namespace parvela::scales

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/StockDefinition.h"
+#include "records/ProductList.h"
 #include "scales/ScaleEntry.h"
 
 #include <QString>
@@ -30,15 +30,11 @@ public:
     bool save(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
               const std::vector<QString>& addresses);
 
-    void rebuildWeighed(const std::vector<stock::StockDefinition>& products);
-
     const std::vector<ScaleEntry>& scales() const { return m_scales; }
     std::vector<QString> addresses() const;
-    const std::vector<stock::StockDefinition>& weighedProducts() const { return m_weighed; }
 
 private:
     std::vector<ScaleEntry> m_scales;
-    std::vector<stock::StockDefinition> m_weighed;
 };
 
 } // namespace parvela::scales

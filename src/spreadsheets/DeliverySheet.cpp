@@ -82,7 +82,7 @@ QString failure(const QString& path, const char* why) {
 
 } // namespace
 
-std::vector<DeliveryRow> deliveryRows(const std::vector<stock::StockDefinition>& products,
+std::vector<DeliveryRow> deliveryRows(const stock::ProductList& products,
                                       const std::vector<stock::ProductPicture>& pictures) {
     std::unordered_map<stock::StockCode, QString> pictureOf;
     pictureOf.reserve(pictures.size());
@@ -135,7 +135,7 @@ QString writeDeliverySheet(const QString& path, const std::vector<DeliveryRow>& 
 }
 
 QString exportCatalogue(const db::StatementRunner& runner,
-                        const std::vector<stock::StockDefinition>& products, const QString& path) {
+                        const stock::ProductList& products, const QString& path) {
     std::vector<stock::ProductPicture> pictures;
     if (stock::readPictures(runner, pictures) < 0)
         return failure(path, "resimler okunamadı");

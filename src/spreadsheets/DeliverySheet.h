@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/StockDefinition.h"
+#include "records/ProductList.h"
 #include "records/StockRecords.h"
 
 #include <QString>
@@ -29,7 +29,7 @@ struct DeliveryRow {
     QString partner;    // the serial number
 };
 
-std::vector<DeliveryRow> deliveryRows(const std::vector<stock::StockDefinition>& products,
+std::vector<DeliveryRow> deliveryRows(const stock::ProductList& products,
                                       const std::vector<stock::ProductPicture>& pictures);
 
 // Writes the rows under the table's header as the one sheet "YmkSptStok" of
@@ -40,7 +40,7 @@ QString writeDeliverySheet(const QString& path, const std::vector<DeliveryRow>& 
 // The products with their pictures read again, written to `path`. Empty when
 // written, else why not; a failed picture read has said so already.
 QString exportCatalogue(const db::StatementRunner& runner,
-                        const std::vector<stock::StockDefinition>& products, const QString& path);
+                        const stock::ProductList& products, const QString& path);
 
 // "excelstok.xlsx" in the user's documents folder.
 QString deliverySheetPath();

@@ -76,7 +76,7 @@ void fileUnder(stock::StockDefinition& product, stock::StockCode code) {
                                stock::field::kSku);
 }
 
-void markBarcodes(ImportPlan& plan, const std::vector<stock::StockDefinition>& catalogue) {
+void markBarcodes(ImportPlan& plan, const stock::ProductList& catalogue) {
     std::unordered_set<std::string> known;
     known.reserve(catalogue.size());
     for (const stock::StockDefinition& product : catalogue)
@@ -124,7 +124,7 @@ std::vector<ImportRow> rowsOfSheet(const std::vector<SheetRow>& rows, bool hasHe
 
 ImportPlan planImport(std::vector<ImportRow> rows, stock::CodeSet taken,
                       const stock::CodeSet& retired,
-                      const std::vector<stock::StockDefinition>& catalogue) {
+                      const stock::ProductList& catalogue) {
     ImportPlan plan;
     plan.products.reserve(rows.size());
     int counter = 1;
@@ -143,7 +143,7 @@ ImportPlan planImport(std::vector<ImportRow> rows, stock::CodeSet taken,
 }
 
 std::optional<ImportPlan> planImport(const db::StatementRunner& runner, std::vector<ImportRow> rows,
-                                     const std::vector<stock::StockDefinition>& catalogue) {
+                                     const stock::ProductList& catalogue) {
     std::vector<stock::StockCode> codes;
     std::vector<stock::StockCode> deleted;
     std::vector<stock::StockCode> owning;
@@ -160,7 +160,7 @@ std::optional<ImportPlan> planImport(const db::StatementRunner& runner, std::vec
 
 SheetPlan planSheet(const SheetSource& source, const QString& path, int sheet, bool hasHeader,
                     const db::StatementRunner& runner,
-                    const std::vector<stock::StockDefinition>& catalogue) {
+                    const stock::ProductList& catalogue) {
     WorkbookRead read = source(path, sheet);
     SheetPlan result{std::move(read.sheetNames), {}, std::move(read.error)};
     if (!result.error.isEmpty())

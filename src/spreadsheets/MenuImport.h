@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/StockDefinition.h"
+#include "records/ProductList.h"
 #include "spreadsheets/WorkbookApart.h"
 #include "stock/catalogue/NextCode.h"
 
@@ -53,12 +53,12 @@ struct ImportPlan {
 // given counts as taken for the rows after it.
 ImportPlan planImport(std::vector<ImportRow> rows, stock::CodeSet taken,
                       const stock::CodeSet& retired,
-                      const std::vector<stock::StockDefinition>& catalogue);
+                      const stock::ProductList& catalogue);
 
 // The same with the codes in use read from the server now; nothing when a
 // read failed (it said so).
 std::optional<ImportPlan> planImport(const db::StatementRunner& runner, std::vector<ImportRow> rows,
-                                     const std::vector<stock::StockDefinition>& catalogue);
+                                     const stock::ProductList& catalogue);
 
 // A sheet read and its import planned.
 struct SheetPlan {
@@ -72,7 +72,7 @@ struct SheetPlan {
 // The sheet at position `sheet` read through `source`.
 SheetPlan planSheet(const SheetSource& source, const QString& path, int sheet, bool hasHeader,
                     const db::StatementRunner& runner,
-                    const std::vector<stock::StockDefinition>& catalogue);
+                    const stock::ProductList& catalogue);
 
 struct ImportResult {
     int inserted = 0;

@@ -120,12 +120,12 @@ bool storePicture(const PictureStore& store, StockDefinition& product, const QSt
     return true;
 }
 
-void deletePicture(const db::StatementRunner& runner, std::vector<ProductPicture>& pictures,
-                   StockDefinition& product) {
+void deletePicture(const db::StatementRunner& runner, StockDefinition& product) {
     (void)runner.execute(db::Operation("DELETE_Stok_Resmi"), db::schema::stocks,
                          db::sqlf("DELETE FROM stocks.images WHERE stocks.images.stcode=%lld;",
                                   code64(product.stcode)));
     product.imagePath.clear();
+    std::vector<ProductPicture> pictures;
     readPictures(runner, pictures);
     product.imagePath = pictureOf(pictures, product.stcode);
 }

@@ -41,7 +41,6 @@ bool storePicture(const PictureStore& store, StockDefinition& product, const QSt
 
 // Deletes the product's picture rows (the files stay) and takes its path
 // from the picture list read again.
-void deletePicture(const db::StatementRunner& runner, std::vector<ProductPicture>& pictures,
-                   StockDefinition& product);
+void deletePicture(const db::StatementRunner& runner, StockDefinition& product);
 
 } // namespace parvela::stock

@@ -56,7 +56,7 @@ void StockAttributeWindows::sizes(EditedProduct& edited, QWidget* owner) {
 
 void StockAttributeWindows::region(EditedProduct& edited, QWidget* owner) {
     RegionDialog dialog(
-        m_context.stock.regions,
+        edited.regions,
         [&edited](const Region& region) { chooseRegion(edited.product, region); }, owner);
     dialog.exec();
 }
@@ -93,7 +93,7 @@ void StockAttributeWindows::choosePicture(EditedProduct& edited, QWidget* owner)
 }
 
 void StockAttributeWindows::deletePicture(EditedProduct& edited, QWidget* /*owner*/) {
-    stock::deletePicture(m_context.runner, m_context.stock.pictures, edited.product);
+    stock::deletePicture(m_context.runner, edited.product);
 }
 
 } // namespace parvela::stock

@@ -3,6 +3,7 @@
 #include "labels/WeighedBarcodes.h"
 #include "platform/MessageBoxes.h"
 #include "recipes/RecipeListReaders.h"
+#include "records/CatalogueEdits.h"
 #include "stock/catalogue/ProductDelete.h"
 #include "stock/browser/ProductFilters.h"
 #include "stock/catalogue/ProductWriter.h"
@@ -14,6 +15,7 @@
 #include "stock/catalogue/WeighedProducts.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace parvela::stock {
 
@@ -38,18 +40,25 @@ void StockBrowserModel::open() {
     // The list shows the group it was opened for, so no platform box is
     // ticked: a ticked box over an unfiltered list would tell the user wrong.
     m_state.yemekSepeti = false;
+    std::vector<recipes::RecipeLine> lines;
+    if (recipes::readRecipeLines(m_context.runner, lines) >= 0)
+        putRecipeLines(m_context.catalogue, std::move(lines));
     refresh();
-    recipes::readRecipeLines(m_context.runner, m_context.recipeLines);
+}
+
+const CatalogueRef& StockBrowserModel::newest() const {
+    return m_context.catalogue.current();
 }
 
 void StockBrowserModel::refresh() {
-    if (refreshIfStale(m_state, m_context.stock) && m_setBar)
+    if (m_acting == 0 && refreshIfStale(m_state, newest()) && m_setBar)
         m_setBar(m_state.firstRow);
 }
 
 // Clicks.
 
 void StockBrowserModel::ctrlClick(QPoint point) {
+    const Acting acting(*this);
     const int row = rowAt(m_state, point);
     if (row < 0)
         return;
@@ -59,6 +68,7 @@ void StockBrowserModel::ctrlClick(QPoint point) {
 }
 
 void StockBrowserModel::leftClick(QPoint point) {
+    const Acting acting(*this);
     if (toggleMarkerAt(point))
         return;
     toggleDeletedAt(point);
@@ -86,15 +96,20 @@ void StockBrowserModel::toggleDeletedAt(QPoint point) {
     const int row = rowAt(m_state, point, &RowCells::deletedCell);
     if (row < 0)
         return;
-    StockDefinition& product = productOf(m_state, m_context.stock, static_cast<std::size_t>(row));
+    const StockDefinition& product = productOf(m_state, static_cast<std::size_t>(row));
+    const StockCode code = product.stcode;
     // The mark follows what the server did, not what was asked.
+    std::int16_t mark = -1;
     if (product.deletedMark <= 0) {
-        if (retireProduct(m_context.runner, product.stcode) > 0)
-            product.deletedMark = 1;
-    } else if (restoreProduct(m_context.runner, product.stcode) > 0) {
-        product.deletedMark = 0;
+        if (retireProduct(m_context.runner, code) > 0)
+            mark = 1;
+    } else if (restoreProduct(m_context.runner, code) > 0) {
+        mark = 0;
     }
-    followRow(product);
+    if (mark >= 0)
+        changeProducts(m_context.catalogue, {code},
+                       [mark](StockDefinition& p) { p.deletedMark = mark; });
+    followCurrent();
 }
 
 void StockBrowserModel::selectRowAt(QPoint point) {
@@ -108,11 +123,13 @@ void StockBrowserModel::toggleDayMenuAt(QPoint point) {
     const int row = rowAt(m_state, point, &RowCells::dayMenuCell);
     if (row < 0)
         return;
-    StockDefinition& product = productOf(m_state, m_context.stock, static_cast<std::size_t>(row));
+    const StockDefinition& product = productOf(m_state, static_cast<std::size_t>(row));
+    const StockCode code = product.stcode;
     const std::int16_t wanted = product.gunmenu == 1 ? 0 : 1;
-    if (updateDayMenu(m_context.runner, product.stcode, wanted, true) > 0)
-        product.gunmenu = wanted;
-    followRow(product);
+    if (updateDayMenu(m_context.runner, code, wanted, true) > 0)
+        changeProducts(m_context.catalogue, {code},
+                       [wanted](StockDefinition& p) { p.gunmenu = wanted; });
+    followCurrent();
 }
 
 void StockBrowserModel::selectRecipeLineAt(QPoint point) {
@@ -121,9 +138,10 @@ void StockBrowserModel::selectRecipeLineAt(QPoint point) {
 }
 
 void StockBrowserModel::doubleClick(QPoint point) {
+    const Acting acting(*this);
     const int row = rowAt(m_state, point);
     const auto index = static_cast<std::size_t>(row);
-    if (row >= 0 && productOf(m_state, m_context.stock, index).stcode > 0) {
+    if (row >= 0 && productOf(m_state, index).stcode > 0) {
         selectRow(index);
         // The tag cell right of the bundle tag takes no double click.
         if (hitsCell(m_state, index, &RowCells::bundleCell, point))
@@ -143,6 +161,7 @@ void StockBrowserModel::doubleClick(QPoint point) {
 }
 
 void StockBrowserModel::rightClick(QPoint point) {
+    const Acting acting(*this);
     const int row = rowAt(m_state, point);
     if (row < 0)
         return;
@@ -157,8 +176,11 @@ void StockBrowserModel::rightClick(QPoint point) {
 // Buttons, in the order the window tests them.
 
 void StockBrowserModel::dispatchButtons(QPoint point) {
-    if (hitsButton(m_state, BrowserButton::Ayarla, point))
-        m_features.groups.groupSettings(m_state, m_owner.window);
+    if (hitsButton(m_state, BrowserButton::Ayarla, point)) {
+        // Asked for when each setting runs: the list may be built anew meanwhile.
+        m_features.groups.groupSettings(
+            [this] { return ListedCodes{listedCodes(), markedCodes()}; }, m_owner.window);
+    }
     if (inDeadBand(point) || dispatchFixedButtons(point))
         return;
     dispatchProductButtons(point);
@@ -171,7 +193,7 @@ bool StockBrowserModel::dispatchFixedButtons(QPoint point) {
         m_windows.openNewProduct(m_owner.window);
     } else if (hitsButton(m_state, BrowserButton::Oku, point)) {
         rereadLists();
-        showCurrentGroup(m_state, m_context.stock);
+        showCurrentGroup(m_state, newest());
     } else if (hitsButton(m_state, BrowserButton::Hepsi, point)) {
         showEverything();
     } else {
@@ -211,7 +233,7 @@ bool StockBrowserModel::takeHighlighted() {
     if (found == m_state.displayed.end())
         return false;
     found->isCurrent = true;
-    m_state.current = m_context.stock.products[found->product];
+    m_state.current = m_state.shown->products[found->product];
     return true;
 }
 
@@ -228,7 +250,7 @@ StockBrowserModel::codesOfRows(const std::function<bool(const BrowserRow&)>& wan
     std::vector<StockCode> codes;
     for (const BrowserRow& row : m_state.displayed) {
         if (wanted(row))
-            codes.push_back(m_context.stock.products[row.product].stcode);
+            codes.push_back(m_state.shown->products[row.product].stcode);
     }
     return codes;
 }
@@ -237,8 +259,7 @@ void StockBrowserModel::quickSale(bool add) {
     const StockDefinition& current = m_state.current;
     const bool highlighted =
         std::any_of(m_state.displayed.begin(), m_state.displayed.end(), [&](const BrowserRow& row) {
-            return row.highlighted &&
-                   m_context.stock.products[row.product].stcode == current.stcode;
+            return row.highlighted && m_state.shown->products[row.product].stcode == current.stcode;
         });
     if (current.stcode <= 0 || !highlighted) {
         m_context.boxes.tell(
@@ -246,10 +267,15 @@ void StockBrowserModel::quickSale(bool add) {
             QStringLiteral("STOK SECILMEDI"), platform::BoxIcon::None, m_owner.object);
         return;
     }
+    const StockCode code = current.stcode;
     const int done = add ? addQuickSale(m_context.runner, m_context.boxes, current, m_owner.object)
-                         : removeQuickSale(m_context.runner, current.stcode);
-    if (done > 0)
-        readQuickSaleCodes(m_context.runner, m_context.stock.quickSaleCodes);
+                         : removeQuickSale(m_context.runner, code);
+    if (done <= 0)
+        return;
+    std::vector<StockCode> codes;
+    if (readQuickSaleCodes(m_context.runner, codes) >= 0)
+        m_context.catalogue.change([&codes](Catalogue& next) { next.quickSaleCodes = std::move(codes); });
+    changeProducts(m_context.catalogue, {code}, [add](StockDefinition& p) { p.isQuickSale = add; });
 }
 
 void StockBrowserModel::deleteCurrent() {
@@ -258,20 +284,16 @@ void StockBrowserModel::deleteCurrent() {
     if (result != DeleteResult::Deleted)
         return;
     // The deleted product is gone: no button may act on it any more.
+    const StockCode deleted = m_state.current.stcode;
     m_state.current = StockDefinition{};
-    m_context.rereadProducts();
-    reapplyFilter(m_state, m_context.stock);
+    removeProduct(m_context.catalogue, deleted);
+    readAgainLater(m_context);
+    refreshIfStale(m_state, newest());
     listChanged();
 }
 
+// The products and every list read with them, as the server has them now.
 void StockBrowserModel::rereadLists() {
-    const db::StatementRunner& runner = m_context.runner;
-    StockCatalog& stock = m_context.stock;
-    recipes::readRecipeLines(runner, m_context.recipeLines);
-    readColours(runner, stock.colours);
-    readCurrencies(runner, stock.currencies);
-    readUnits(runner, stock.units);
-    readDepartments(runner, stock.departments);
     m_context.rereadProducts();
 }
 
@@ -280,7 +302,7 @@ void StockBrowserModel::showEverything() {
     m_state.grb = 0;
     m_state.grc = 0;
     rereadLists();
-    showAll(m_state, m_context.stock);
+    showAll(m_state, newest());
     listChanged();
     m_state.yemekSepeti = false;
     m_state.getirYemek = false;
@@ -289,42 +311,64 @@ void StockBrowserModel::showEverything() {
 // Keys.
 
 void StockBrowserModel::functionKey(Qt::Key key, HeldKeys held) {
+    const Acting acting(*this);
     if (key == Qt::Key_F2) {
         const groups::GroupData& groups = m_context.groups;
+        bool moved = false;
         if (held.ctrl)
-            moveWeighedToSelectedGroup(m_context.runner, m_context.boxes, groups, false,
-                                       m_owner.object);
+            moved = moveWeighedToSelectedGroup(m_context.runner, m_context.boxes, groups, false,
+                                               m_owner.object) ||
+                    moved;
         if (held.shift)
-            moveWeighedToSelectedGroup(m_context.runner, m_context.boxes, groups, true,
-                                       m_owner.object);
+            moved = moveWeighedToSelectedGroup(m_context.runner, m_context.boxes, groups, true,
+                                               m_owner.object) ||
+                    moved;
+        if (moved)
+            readAgainLater(m_context);
     } else if (key == Qt::Key_F3 && held.leftCtrl) {
         m_features.recipes.insertBulkRecipes(listedCodes(), m_owner.window);
     } else if (key == Qt::Key_F4 && held.leftCtrl) {
-        labels::assignWeighedBarcodes(m_context.runner, m_context.boxes, m_context.stock.products);
+        // The weighed list, and so the scales' file, follows the new codes at once.
+        labels::assignWeighedBarcodes(
+            m_context.runner, m_context.boxes, newest()->products,
+            [this](const std::vector<labels::AssignedCode>& assigned) {
+                std::unordered_map<StockCode, std::string> codeOf;
+                std::vector<StockCode> codes;
+                for (const labels::AssignedCode& a : assigned) {
+                    codeOf.emplace(a.product, a.barcode);
+                    codes.push_back(a.product);
+                }
+                changeProducts(m_context.catalogue, codes,
+                               [&codeOf](StockDefinition& p) { p.barcode = codeOf.at(p.stcode); });
+            });
     }
+    followCurrent();
 }
 
 // Searches and switches.
 
 void StockBrowserModel::nameSearchChanged(const QString& text) {
+    const Acting acting(*this);
     const QString wanted = text.left(kNameSearchLength);
     if (wanted.size() >= 2)
-        showByName(m_state, m_context.stock, wanted);
+        showByName(m_state, newest(), wanted);
     else if (wanted.isEmpty())
-        showCurrentGroup(m_state, m_context.stock);
+        showCurrentGroup(m_state, newest());
     listChanged();
 }
 
 void StockBrowserModel::barcodeEntered(const QString& text) {
+    const Acting acting(*this);
     const QString wanted = QString::fromUtf8(text.toUtf8().left(kBarcodeSearchBytes));
-    showByBarcode(m_state, m_context.stock, wanted);
+    showByBarcode(m_state, newest(), wanted);
 }
 
 void StockBrowserModel::platformFilterChanged(int codeClass, bool checked) {
+    const Acting acting(*this);
     if (checked)
-        showCodeClass(m_state, m_context.stock, codeClass);
+        showCodeClass(m_state, newest(), codeClass);
     else
-        showCurrentGroup(m_state, m_context.stock);
+        showCurrentGroup(m_state, newest());
     m_state.trendyol = checked && codeClass == kTrendyolClass;
     m_state.getirYemek = checked && codeClass == kGetirYemekClass;
     m_state.yemekSepeti = checked && codeClass == kYemekSepetiClass;
@@ -355,14 +399,10 @@ void StockBrowserModel::scrollBarStep(ScrollStep step, int thumb) {
 void StockBrowserModel::listChanged() {
     resetScroll(m_state);
     resetScrollBar();
+    m_state.notice.clear();
     // A save elsewhere (a recipe's cost, say) may have changed the product
     // the buttons and the recipe panel show.
-    const std::vector<StockDefinition>& products = m_context.stock.products;
-    const auto listed = std::find_if(products.begin(), products.end(), [&](const auto& product) {
-        return product.stcode == m_state.current.stcode;
-    });
-    if (m_state.current.stcode != 0 && listed != products.end())
-        m_state.current = *listed;
+    followCurrent();
 }
 
 void StockBrowserModel::resetScrollBar() {
@@ -377,7 +417,7 @@ void StockBrowserModel::selectRow(std::size_t row) {
     BrowserRow& flags = m_state.displayed[row];
     flags.highlighted = true;
     flags.isCurrent = true;
-    m_state.current = m_context.stock.products[flags.product];
+    m_state.current = m_state.shown->products[flags.product];
     m_state.selectedRecipeLine = 0;
 }
 
@@ -396,11 +436,11 @@ void StockBrowserModel::selectRecipeLine(std::size_t line) {
     m_state.currentRecipeLine = picked;
 }
 
-void StockBrowserModel::followRow(const StockDefinition& product) {
-    if (m_state.current.stcode == product.stcode) {
-        m_state.current.gunmenu = product.gunmenu;
-        m_state.current.deletedMark = product.deletedMark;
-    }
+void StockBrowserModel::followCurrent() {
+    if (m_state.current.stcode == 0)
+        return;
+    if (const StockDefinition* listed = newest()->find(m_state.current.stcode))
+        m_state.current = *listed;
 }
 
 } // namespace parvela::stock

@@ -35,6 +35,9 @@ struct HeldKeys {
 // The stock window's rules: what its clicks, keys, searches, check boxes
 // and scroll bar do to the list and the current product, and which action
 // they start. The window moves events in and repaints after each call.
+// While one of them runs (a box or a dialog may be up) the list stays built
+// on the catalogue it shows; a newer one is taken in when none runs, and
+// every action finds its products by code in the newest catalogue.
 class StockBrowserModel {
 public:
     StockBrowserModel(StockContext& context, StockBrowserState& state, StockWindows& windows,
@@ -44,8 +47,8 @@ public:
     void setScrollBarSetter(std::function<void(int)> setter) { m_setBar = std::move(setter); }
     // The switches as a new window starts them; the recipes are read.
     void open();
-    // Builds the list again when the products were read since; call before
-    // painting or handling an event.
+    // Builds the list again, by code, when a newer catalogue came; call
+    // before painting or handling an event. Does nothing while an action runs.
     void refresh();
 
     void ctrlClick(QPoint point);
@@ -71,6 +74,21 @@ public:
     StockBrowserState& browser() { return m_state; }
 
 private:
+    // Marks an action under way: the list is not rebuilt under it.
+    class Acting {
+    public:
+        explicit Acting(StockBrowserModel& model)
+            : m_model(model) {
+            ++m_model.m_acting;
+        }
+        ~Acting() { --m_model.m_acting; }
+        Acting(const Acting&) = delete;
+        Acting& operator=(const Acting&) = delete;
+
+    private:
+        StockBrowserModel& m_model;
+    };
+
     bool toggleMarkerAt(QPoint point);
     void toggleDeletedAt(QPoint point);
     void selectRowAt(QPoint point);
@@ -93,8 +111,9 @@ private:
     void deleteCurrent();
     void rereadLists();
     void showEverything();
-    // The current product follows a change made on its row.
-    void followRow(const StockDefinition& product);
+    // The current product follows what the newest catalogue holds of it.
+    void followCurrent();
+    const CatalogueRef& newest() const;
     void resetScrollBar();
 
     StockContext& m_context;
@@ -103,6 +122,7 @@ private:
     StockFeatures m_features;
     BrowserOwner m_owner;
     std::function<void(int)> m_setBar;
+    int m_acting = 0;
 };
 
 } // namespace parvela::stock

@@ -43,24 +43,16 @@ QFont font(int pixels, bool bold = false) {
 }
 
 // A freshly read recipe line knows its ingredient by code only; the few
-// lines of the panel take the name, unit and cost in one pass.
-void joinIngredients(std::vector<RecipePanelLine>& lines,
-                     const std::vector<StockDefinition>& products) {
-    std::vector<StockCode> wanted;
-    for (const RecipePanelLine& panelLine : lines)
-        wanted.push_back(panelLine.line.ingredient);
-    std::sort(wanted.begin(), wanted.end());
-    for (const StockDefinition& product : products) {
-        if (!std::binary_search(wanted.begin(), wanted.end(), product.stcode))
+// lines of the panel take the name, unit and cost by code.
+void joinIngredients(std::vector<RecipePanelLine>& lines, const Catalogue& catalogue) {
+    for (RecipePanelLine& panelLine : lines) {
+        recipes::RecipeLine& line = panelLine.line;
+        const StockDefinition* product = catalogue.find(line.ingredient);
+        if (product == nullptr || !line.ingredientName.isEmpty())
             continue;
-        for (RecipePanelLine& panelLine : lines) {
-            recipes::RecipeLine& line = panelLine.line;
-            if (line.ingredient != product.stcode || !line.ingredientName.isEmpty())
-                continue;
-            line.ingredientName = product.stname;
-            line.unit = product.unit;
-            line.unitcost = product.unitcost;
-        }
+        line.ingredientName = product->stname;
+        line.unit = product->unit;
+        line.unitcost = product->unitcost;
     }
 }
 
@@ -149,10 +141,13 @@ void BrowserPainter::listFrame() {
     m_p.setBrush(Qt::NoBrush);
     m_p.drawRect(area);
     const int top = kListArea.top + 2;
-    text(QRect(6, top, 190, 16), QStringLiteral("KAYITLI STOK : %1").arg(m_c.stock.products.size()),
+    text(QRect(6, top, 190, 16), QStringLiteral("KAYITLI STOK : %1").arg(m_state.shown->products.size()),
          m_small, kGrey);
     text(QRect(200, top, 190, 16), QStringLiteral("SONUÇLAR : %1").arg(m_state.displayed.size()),
          m_small, kGrey);
+    // What a newer catalogue took off the list the user was working on.
+    if (!m_state.notice.isEmpty())
+        text(QRect(400, top, kListArea.right - 406, 16), m_state.notice, m_small, kTag);
     headerRow(top + 18);
     rows();
 }
@@ -197,7 +192,7 @@ RowCells cellsOfRow(int top) {
 
 void BrowserPainter::row(std::size_t index, int top) {
     const BrowserRow& flags = m_state.displayed[index];
-    const StockDefinition& product = m_c.stock.products[flags.product];
+    const StockDefinition& product = m_state.shown->products[flags.product];
     const RowCells cells = cellsOfRow(top);
     m_state.drawnRows.push_back({index, cells});
     rowBand(product, flags, cells, top);
@@ -254,7 +249,7 @@ void BrowserPainter::rowCells(const StockDefinition& p, const RowCells& cells, i
     cell(Column::Order, top, money(p.sellp6), ink, true);
     cell(Column::Time1, top, money(p.sellp3), ink, true);
     cell(Column::Vat, top, QString::asprintf("%.0f", p.kdv), ink, true);
-    cell(Column::Department, top, departmentName(m_c.stock.departments, p.depart), ink, false);
+    cell(Column::Department, top, departmentName(m_state.shown->departments, p.depart), ink, false);
     cell(Column::OrderA, top, orderText(p.sira_gra), ink, true);
     cell(Column::OrderB, top, orderText(p.sira_grb), ink, true);
     cell(Column::OrderAll, top, orderText(p.index_sira), ink, true);
@@ -304,11 +299,11 @@ void BrowserPainter::recipePanel(const Rect& panel) {
     const int lastTop = panel.bottom - 2 * kPanelLineHeight;
     const int firstTop = panel.top + 2 + kPanelLineHeight;
     const auto room = static_cast<std::size_t>((lastTop - firstTop) / kPanelLineHeight + 1);
-    for (const recipes::RecipeLine& line : m_c.recipeLines) {
+    for (const recipes::RecipeLine& line : m_state.shown->recipes.recipeLines) {
         if (current.stcode != 0 && line.urun == current.stcode && m_state.panelLines.size() < room)
             m_state.panelLines.push_back({line, {}, {}});
     }
-    joinIngredients(m_state.panelLines, m_c.stock.products);
+    joinIngredients(m_state.panelLines, *m_state.shown);
     int top = firstTop;
     for (RecipePanelLine& line : m_state.panelLines) {
         recipeLine(line, top, panel);

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "records/RecipeLine.h"
 #include "stock/browser/StockBrowserState.h"
-#include "stock/catalogue/StockCatalog.h"
 
 #include <QSize>
 #include <QString>
@@ -18,12 +16,11 @@ class GroupData;
 
 namespace parvela::stock {
 
-// What one paint of the stock window shows; the paint writes the rectangles
-// of the rows, cells, recipe lines and buttons it draws back into `browser`.
+// What one paint of the stock window shows (the list over the catalogue it
+// holds); the paint writes the rectangles of the rows, cells, recipe lines
+// and buttons it draws back into `browser`.
 struct StockBrowserContent {
     StockBrowserState& browser;
-    const StockCatalog& stock;
-    const std::vector<recipes::RecipeLine>& recipeLines;
     // Names of the Group A, B and C the list was opened for.
     std::array<QString, 3> headings;
 };

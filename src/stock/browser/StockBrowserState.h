@@ -1,8 +1,8 @@
 #pragma once
 
+#include "records/Catalogue.h"
 #include "records/Geometry.h"
 #include "records/RecipeLine.h"
-#include "records/StockDefinition.h"
 
 #include <QPoint>
 #include <QString>
@@ -62,8 +62,8 @@ inline constexpr int visibleRows(bool showRecipes) {
     return fit < kMaxRows ? fit : kMaxRows;
 }
 
-// One entry of the displayed list: a product of the product list, by its
-// position there, and how the user marked its row.
+// One entry of the displayed list: a product of the catalogue the list was
+// built from, by its position there, and how the user marked its row.
 struct BrowserRow {
     std::uint32_t product = 0;
     bool marked = false;
@@ -97,17 +97,19 @@ struct RecipePanelLine {
 // The folded names the name search matches against, and the hits of the
 // last search, so that a longer text only narrows them.
 struct NameSearch {
-    std::uint64_t generation = ~std::uint64_t{0};
+    // The catalogue the names were folded from.
+    CatalogueRef foldedFrom;
     std::vector<QString> folded;
     QString lastText;
     std::vector<std::uint32_t> lastHits;
 };
 
 // What the stock window shows and remembers; it survives closing the window.
+// The list is built from a catalogue it holds, so its rows stay valid until
+// it is built again from a newer one, by code.
 struct StockBrowserState {
     std::vector<BrowserRow> displayed;
-    // The generation of the product list the displayed rows point into.
-    std::uint64_t builtFrom = 0;
+    CatalogueRef shown = std::make_shared<const Catalogue>();
     ListFilter filter = ListFilter::Group;
     QString filterText;
     int filterCodeClass = 0;
@@ -129,6 +131,8 @@ struct StockBrowserState {
     // The Id of the selected recipe line of the panel, 0 when none.
     int selectedRecipeLine = 0;
     NameSearch nameSearch;
+    // What the last rebuild from a newer catalogue dropped, for the status line.
+    QString notice;
 
     // Written by the last paint: the rows it drew, the recipe lines of its
     // detail panel and its buttons.

@@ -62,6 +62,8 @@ StockBrowserWindow::StockBrowserWindow(StockContext& context, StockBrowserState&
     m_model.open();
     syncSwitches();
     fitScrollBar();
+    // A newer catalogue shows at the next paint, once no action is under way.
+    m_newer = context.catalogue.subscribe([this](const CatalogueRef&) { update(); });
 }
 
 StockBrowserWindow::~StockBrowserWindow() = default;
@@ -214,8 +216,7 @@ void StockBrowserWindow::paintEvent(QPaintEvent*) {
     // Whatever changed the list, the bar fits it before the user sees it.
     fitScrollBar();
     QPainter painter(this);
-    StockBrowserContent content{m_state, m_context.stock, m_context.recipeLines,
-                                browserHeadings(m_context.groups, m_state)};
+    StockBrowserContent content{m_state, browserHeadings(m_context.groups, m_state)};
     paintStockBrowser(painter, size(), content);
 }
 

@@ -65,6 +65,7 @@ private:
     QCheckBox* m_getirYemek = nullptr;
     QCheckBox* m_showRecipes = nullptr;
     QScrollBar* m_scrollBar = nullptr;
+    CatalogueFeed::Subscription m_newer;
 };
 
 } // namespace parvela::stock

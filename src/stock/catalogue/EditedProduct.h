@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <vector>
 
 namespace parvela::stock {
 
@@ -17,6 +18,8 @@ struct EditedProduct {
     std::array<int, 21> priceTimesB{};
     // The names of its Group A, B and C, as the form shows them.
     std::array<QString, 3> groupNames;
+    // The delivery regions its region dialog offers, read when it opened.
+    std::vector<Region> regions;
     // A new product that is not saved yet.
     bool isNew = false;
 };

@@ -60,7 +60,7 @@ void writeBatch(const db::StatementRunner& runner, const std::vector<const Stock
 } // namespace
 
 NamesRewritten rewriteProductNames(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
-                                   const std::vector<StockDefinition>& products) {
+                                   ProductList products) {
     NamesRewritten tally;
     std::vector<const StockDefinition*> batch;
     for (const StockDefinition& product : products) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/StockDefinition.h"
+#include "records/ProductList.h"
 
 #include <string>
 #include <vector>
@@ -31,8 +31,9 @@ struct NamesRewritten {
 // fails is reported, then its names are written one by one so that only the
 // names that cannot be written stay as they were; their number is told in
 // one box at the end. Pass the products as just read from the server, so
-// that names changed elsewhere are not undone.
+// that names changed elsewhere are not undone. The list is held for the
+// run, whatever is read meanwhile.
 NamesRewritten rewriteProductNames(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
-                                   const std::vector<StockDefinition>& products);
+                                   ProductList products);
 
 } // namespace parvela::stock

@@ -34,7 +34,7 @@ CodeSet codeSetOf(const std::vector<StockCode>& codes) {
     return CodeSet(codes.begin(), codes.end());
 }
 
-CodeSet codeSetOf(const std::vector<StockDefinition>& products) {
+CodeSet codeSetOf(const ProductList& products) {
     CodeSet codes;
     codes.reserve(products.size());
     for (const StockDefinition& product : products)
@@ -55,7 +55,7 @@ StockCode firstFreeCode(int prefix, int startCounter, const CodeSet& taken,
     }
 }
 
-StockCode nextCodeFromProducts(int gra, const std::vector<StockDefinition>& products,
+StockCode nextCodeFromProducts(int gra, const ProductList& products,
                                const std::vector<StockCode>& deletedCodes) {
     return firstFreeCode(gra, 1, codeSetOf(products), codeSetOf(deletedCodes));
 }

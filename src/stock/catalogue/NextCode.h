@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/StockDefinition.h"
+#include "records/ProductList.h"
 
 #include <unordered_set>
 #include <vector>
@@ -20,14 +20,14 @@ using CodeSet = std::unordered_set<StockCode>;
 StockCode composeCode(long long prefix, long long counter);
 
 CodeSet codeSetOf(const std::vector<StockCode>& codes);
-CodeSet codeSetOf(const std::vector<StockDefinition>& products);
+CodeSet codeSetOf(const ProductList& products);
 
 // The first code from `startCounter` on that is in neither set; -1 for a
 // prefix not above 0 or when the counter runs out of digits.
 StockCode firstFreeCode(int prefix, int startCounter, const CodeSet& taken, const CodeSet& deleted);
 
 // The editor's variant: the products in memory count as taken.
-StockCode nextCodeFromProducts(int gra, const std::vector<StockDefinition>& products,
+StockCode nextCodeFromProducts(int gra, const ProductList& products,
                                const std::vector<StockCode>& deletedCodes);
 // The renewal variant: the codes of stckdef as last read count as taken.
 StockCode nextCodeFromCodes(int gra, const std::vector<StockCode>& codes,

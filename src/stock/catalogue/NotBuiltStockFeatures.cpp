@@ -34,7 +34,7 @@ void NotBuiltStockFeatures::assignGroup(const std::vector<StockCode>&, QWidget* 
 void NotBuiltStockFeatures::chooseGroup(EditedProduct&, QWidget* owner) {
     tell("STOGUN GRUBU", owner);
 }
-void NotBuiltStockFeatures::groupSettings(StockBrowserState&, QWidget* owner) {
+void NotBuiltStockFeatures::groupSettings(std::function<ListedCodes()>, QWidget* owner) {
     tell("Grup/Menü Ayarları", owner);
 }
 void NotBuiltStockFeatures::productOrder(const StockDefinition&, QWidget* owner) {

@@ -30,7 +30,7 @@ public:
 
     void assignGroup(const std::vector<StockCode>& marked, QWidget* owner) override;
     void chooseGroup(EditedProduct& product, QWidget* owner) override;
-    void groupSettings(StockBrowserState& browser, QWidget* owner) override;
+    void groupSettings(std::function<ListedCodes()> listedNow, QWidget* owner) override;
 
     void productOrder(const StockDefinition& product, QWidget* owner) override;
 

@@ -2,7 +2,6 @@
 
 #include "db/FixedField.h"
 #include "db/ListReader.h"
-#include "platform/LargeMemory.h"
 #include "stock/catalogue/ProductJoins.h"
 
 #include <algorithm>
@@ -87,33 +86,37 @@ void fillFromRow(const db::Row& row, StockDefinition& product) {
 }
 
 int readProductList(const db::StatementRunner& runner, const char* tag, const char* orderBy,
-                    const ProductJoins& joins, std::vector<StockDefinition>& products) {
-    std::vector<StockDefinition> read;
+                    const ProductJoins& joins, ProductList& products) {
+    ProductList read;
     const db::Outcome outcome = runner.query(
         db::Operation(tag), db::schema::stocks,
         "SELECT " + kProductColumns + " FROM stckdef " + orderBy, [&](const db::Row& row) {
-            // Reserved once and built in place: a large catalogue is not
-            // copied about.
-            if (read.empty()) {
+            if (read.empty())
                 read.reserve(row.resultRows());
-                platform::preferHugePages(read.data(), read.capacity() * sizeof(StockDefinition));
-            }
-            StockDefinition& product = read.emplace_back();
+            StockDefinition product;
             fillFromRow(row, product);
             joins.apply(product);
+            read.push_back(std::move(product));
         });
-    return db::replaceList(outcome, products, std::move(read));
+    // As every list read: a failed read keeps the list there was, unless there was none.
+    if (outcome == db::Outcome::Failed) {
+        if (products.empty())
+            products = std::move(read);
+        return db::kReadFailed;
+    }
+    products = std::move(read);
+    return static_cast<int>(products.size());
 }
 
 } // namespace
 
 int readProducts(const db::StatementRunner& runner, const ProductJoins& joins,
-                 std::vector<StockDefinition>& products) {
+                 ProductList& products) {
     return readProductList(runner, "READ_STOK_TANIM", "ORDER BY stname;", joins, products);
 }
 
 int readProductsByCode(const db::StatementRunner& runner, const ProductJoins& joins,
-                       std::vector<StockDefinition>& products) {
+                       ProductList& products) {
     return readProductList(runner, "READ_STOK_TANIM_ORDERBY_STCODE", "ORDER by stcode;", joins,
                            products);
 }

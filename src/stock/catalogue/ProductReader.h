@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/StockDefinition.h"
+#include "records/ProductList.h"
 
 #include <vector>
 
@@ -16,9 +16,9 @@ class ProductJoins;
 // The products by name ("READ_STOK_TANIM"), each joined with the lists in
 // memory. Empties `products` first; the count, or -1 after a reported failure.
 int readProducts(const db::StatementRunner& runner, const ProductJoins& joins,
-                 std::vector<StockDefinition>& products);
+                 ProductList& products);
 // The same read ordered by code, into a list the caller keeps.
 int readProductsByCode(const db::StatementRunner& runner, const ProductJoins& joins,
-                       std::vector<StockDefinition>& products);
+                       ProductList& products);
 
 } // namespace parvela::stock

@@ -3,13 +3,12 @@
 #include "db/StatementRunner.h"
 #include "stock/catalogue/ProductUpserts.h"
 #include "stock/catalogue/ProductWriter.h"
-
-#include <algorithm>
+#include "records/CatalogueEdits.h"
 
 namespace parvela::stock {
 
 ProductSaved saveProduct(const db::StatementRunner& runner, const StockDefinition& product,
-                         std::vector<StockDefinition>& products) {
+                         CatalogueFeed& catalogue) {
     // Every step runs, whatever the one before did, unless the server is
     // gone: then the first step reports it.
     const db::ServerLossScope scope(runner);
@@ -21,10 +20,7 @@ ProductSaved saveProduct(const db::StatementRunner& runner, const StockDefinitio
         return ProductSaved::Failed;
     if (updated == 0)
         return ProductSaved::NoSuchRow;
-    const auto entry = std::find_if(products.begin(), products.end(),
-                                    [&](const auto& p) { return p.stcode == product.stcode; });
-    if (entry != products.end())
-        *entry = product;
+    putProduct(catalogue, product);
     return region && colours && discount ? ProductSaved::Yes : ProductSaved::Failed;
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "records/StockDefinition.h"
-
-#include <vector>
+#include "records/Catalogue.h"
 
 namespace parvela::db {
 class StatementRunner;
@@ -14,10 +12,10 @@ enum class ProductSaved { Yes, NoSuchRow, Failed };
 
 // Saves an existing product: region price, colours, discount, then the
 // stckdef row, each on its own (a failure leaves the earlier steps done).
-// When the row was written, the product's entry in `products` is replaced
-// by the record. Failed when any step failed: not all of the product is
-// stored then, even if its row is.
+// When the row was written, the record takes its product's place in the
+// catalogue. Failed when any step failed: not all of the product is stored
+// then, even if its row is.
 ProductSaved saveProduct(const db::StatementRunner& runner, const StockDefinition& product,
-                         std::vector<StockDefinition>& products);
+                         CatalogueFeed& catalogue);
 
 } // namespace parvela::stock

@@ -3,6 +3,7 @@
 #include "db/FixedField.h"
 #include "db/SqlFormat.h"
 #include "db/SqlLiteral.h"
+#include "db/StatementBatch.h"
 #include "db/StatementRunner.h"
 #include "db/TextPreparation.h"
 #include "platform/MessageBoxes.h"
@@ -135,12 +136,16 @@ int moveGroupCToGroups(const db::StatementRunner& runner, int acode, int bcode, 
         db::sqlf("UPDATE stocks.stckdef SET gra=%d,grb=%d WHERE grc=%d;", acode, bcode, ccode));
 }
 
-int moveProductToGroups(const db::StatementRunner& runner, StockCode code, int acode, int bcode,
-                        int ccode) {
-    return run(runner, db::Operation("UPDATE_SECILI_STOK_GRUP"),
-               db::sqlf("UPDATE stocks.stckdef SET gra=%d,grb=%d,grc=%d WHERE "
-                        "stckdef.stcode=%lld;",
-                        acode, bcode, ccode, code64(code)));
+bool moveProductsToGroups(const db::StatementRunner& runner, const std::vector<StockCode>& codes,
+                          int acode, int bcode, int ccode) {
+    std::vector<std::string> statements;
+    statements.reserve(codes.size());
+    for (const StockCode code : codes)
+        statements.push_back(db::sqlf("UPDATE stocks.stckdef SET gra=%d,grb=%d,grc=%d WHERE "
+                                      "stckdef.stcode=%lld;",
+                                      acode, bcode, ccode, code64(code)));
+    return db::executeAll(runner, db::Operation("UPDATE_SECILI_STOK_GRUP"), db::schema::stocks,
+                          statements) != db::Outcome::Failed;
 }
 
 int deleteProductRow(const db::StatementRunner& runner, StockCode code) {

@@ -2,6 +2,8 @@
 
 #include "records/StockDefinition.h"
 
+#include <vector>
+
 #include <string>
 
 namespace parvela::db {
@@ -32,8 +34,9 @@ int moveWeighedToGroupA(const db::StatementRunner& runner, int acode);
 int moveWeighedToGroupB(const db::StatementRunner& runner, int bcode);
 int moveGroupBToGroupA(const db::StatementRunner& runner, int acode, int bcode);
 int moveGroupCToGroups(const db::StatementRunner& runner, int acode, int bcode, int ccode);
-int moveProductToGroups(const db::StatementRunner& runner, StockCode code, int acode, int bcode,
-                        int ccode);
+// One UPDATE per product, all in one call: true unless it failed (and said so).
+bool moveProductsToGroups(const db::StatementRunner& runner, const std::vector<StockCode>& codes,
+                          int acode, int bcode, int ccode);
 int deleteProductRow(const db::StatementRunner& runner, StockCode code);
 // Moves the row to stckdef_old, and back.
 int retireProduct(const db::StatementRunner& runner, StockCode code);

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "records/RecipeLine.h"
-#include "stock/catalogue/StockCatalog.h"
+#include "records/Catalogue.h"
 
 #include <functional>
-#include <vector>
 
 namespace parvela::db {
 class StatementRunner;
@@ -22,28 +20,36 @@ class ProgramMessenger;
 namespace parvela::stock {
 
 // What the stock windows and their rules reach of the program: the one
-// statement runner and boxes, the product lists, the group lists (read
-// only), the recipe lines, the background jobs, and a way to read the
-// products again with everything joined to them. The program builds it from
-// its data owner.
+// statement runner and boxes, the newest catalogue (where a change publishes
+// what it did), the group lists (read only), the background jobs, and two
+// ways to read the catalogue again. The program builds it from its data
+// owner.
 struct StockContext {
     const db::StatementRunner& runner;
     platform::MessageBoxes& boxes;
     const platform::ProgramMessenger& messenger;
     platform::BackgroundJobs& jobs;
-    StockCatalog& stock;
+    CatalogueFeed& catalogue;
     const groups::GroupData& groups;
     // The group "Grup/Menü Ayarları" acts on; its level mark names its level.
     groups::GroupC& groupContext;
-    std::vector<recipes::RecipeLine>& recipeLines;
-    // Reads the products again; returns their count, or -1 (reported) when
-    // the read failed and the list stayed as it was.
+    // Reads the products and the lists they are joined with again, now, and
+    // publishes them; returns the count, or -1 (reported) when the read
+    // failed and the catalogue stayed as it was.
     std::function<int()> rereadProducts;
-    // Reads the products and their colours again off the user-interface
-    // thread, for a save that has already put its own row in memory. The list
-    // read takes the place of the one in memory, and `whenReplaced` runs,
-    // unless a newer read came first. May be empty: then callers read now.
-    std::function<void(std::function<void()> whenReplaced)> rereadProductsLater;
+    // Reads the products again off the user-interface thread, for a change
+    // that has published its own rows already: the read is published unless
+    // the catalogue changed again meanwhile (then it reads once more). May be
+    // empty: then callers read now.
+    std::function<void()> rereadProductsLater;
 };
+
+// A small change is published at once; the whole catalogue follows later.
+inline void readAgainLater(StockContext& context) {
+    if (context.rereadProductsLater)
+        context.rereadProductsLater();
+    else if (context.rereadProducts)
+        context.rereadProducts();
+}
 
 } // namespace parvela::stock

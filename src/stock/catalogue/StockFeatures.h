@@ -4,6 +4,7 @@
 #include "records/StockDefinition.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,7 +14,6 @@ class QWidget;
 namespace parvela::stock {
 
 struct EditedProduct;
-struct StockBrowserState;
 
 // The windows of other features that the stock windows open. The program
 // plugs each feature in as it is built; until then NotBuiltStockFeatures
@@ -33,6 +33,12 @@ public:
     virtual void insertBulkRecipes(const std::vector<StockCode>& listed, QWidget* owner) = 0;
 };
 
+// The products of the stock window's list and the marked ones among them.
+struct ListedCodes {
+    std::vector<StockCode> listed;
+    std::vector<StockCode> marked;
+};
+
 // The group of one product or of the marked ones, and the settings of a group.
 class GroupWindows {
 public:
@@ -40,9 +46,10 @@ public:
     virtual void assignGroup(const std::vector<StockCode>& marked, QWidget* owner) = 0;
     // The editor's "Grubu": the groups go into the product being edited.
     virtual void chooseGroup(EditedProduct& product, QWidget* owner) = 0;
-    // The settings of the current group context; the marked and the listed
-    // products are those of `browser`.
-    virtual void groupSettings(StockBrowserState& browser, QWidget* owner) = 0;
+    // The settings of the current group context. `listedNow` gives the
+    // listed and the marked products each time a setting runs; when it is
+    // empty they are the group's own products and none is marked.
+    virtual void groupSettings(std::function<ListedCodes()> listedNow, QWidget* owner) = 0;
 };
 
 // A product's places in the till orders.

@@ -26,17 +26,18 @@ bool agreed(platform::MessageBoxes& boxes, bool groupB, QObject* owner) {
 
 } // namespace
 
-void moveWeighedToSelectedGroup(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
+bool moveWeighedToSelectedGroup(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                                 const groups::GroupData& groups, bool groupB, QObject* owner) {
     if (!agreed(boxes, groupB, owner))
-        return;
+        return false;
     const int code = groupB ? groups::selectedGroupBCode(groups.screenB(), boxes)
                             : groups::selectedGroupACode(groups.screenA(), boxes);
     if (code < 0)
-        return;
-    groupB ? moveWeighedToGroupB(runner, code) : moveWeighedToGroupA(runner, code);
+        return false;
+    const int moved = groupB ? moveWeighedToGroupB(runner, code) : moveWeighedToGroupA(runner, code);
     boxes.tell(QStringLiteral("Updating Grup finished.."), kMoveCaption, platform::BoxIcon::None,
                owner);
+    return moved >= 0;
 }
 
 } // namespace parvela::stock

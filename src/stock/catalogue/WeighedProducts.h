@@ -16,8 +16,8 @@ class MessageBoxes;
 namespace parvela::stock {
 
 // After the user agrees, every weighed product goes into the Group A (or B)
-// selected on the main screen.
-void moveWeighedToSelectedGroup(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
+// selected on the main screen. True when the statement was sent and went through.
+bool moveWeighedToSelectedGroup(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                                 const groups::GroupData& groups, bool groupB, QObject* owner);
 
 } // namespace parvela::stock

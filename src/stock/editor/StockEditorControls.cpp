@@ -168,7 +168,7 @@ StockEditorControls::StockEditorControls(QWidget* window, bool withRenewButton)
     m_status->setGeometry(20, 655, 880, 24);
 }
 
-void StockEditorControls::fillChoices(const StockCatalog& catalog) {
+void StockEditorControls::fillChoices(const Catalogue& catalog) {
     fillCombo(m_unit, catalog.units, [](const Unit& u) { return u.name; });
     fillCombo(m_currency, catalog.currencies,
               [](const Currency& c) { return QString::fromStdString(c.code); });

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stock/catalogue/StockCatalog.h"
+#include "records/Catalogue.h"
 #include "stock/editor/StockEditorForm.h"
 
 #include <QString>
@@ -24,7 +24,7 @@ class StockEditorControls {
 public:
     StockEditorControls(QWidget* window, bool withRenewButton);
 
-    void fillChoices(const StockCatalog& catalog);
+    void fillChoices(const Catalogue& catalog);
     void show(const StockEditorForm& form);
     StockEditorForm read() const;
     void showCode(const QString& code);

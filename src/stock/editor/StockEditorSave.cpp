@@ -15,6 +15,7 @@
 #include "stock/catalogue/ProductWriter.h"
 #include "stock/catalogue/StockContext.h"
 #include "stock/catalogue/StockListReaders.h"
+#include "records/CatalogueEdits.h"
 
 #include <algorithm>
 
@@ -25,38 +26,54 @@ namespace {
 constexpr qsizetype kShortestCheckedBarcode = 4;
 
 // The groups selected on the main screen; one not selected leaves its id.
+// The deepest group picked decides its parents ("Hepsi" lists every Group B
+// whatever Group A is picked), and with them the code series.
 void takeSelectedGroups(const groups::GroupData& data, StockDefinition& product) {
     groups::GroupA a;
     groups::GroupB b;
     groups::GroupC c;
     if (const int code = groups::selectedGroupA(data.screenA(), a); code > 0)
         product.gra = code;
-    if (const int code = groups::selectedGroupB(data.screenB(), b); code > 0)
+    if (const int code = groups::selectedGroupB(data.screenB(), b); code > 0) {
         product.grb = code;
-    if (const int code = groups::selectedGroupC(data.screenC(), c); code > 0)
+        product.gra = b.acode;
+    }
+    if (const int code = groups::selectedGroupC(data.screenC(), c); code > 0) {
         product.grc = code;
+        product.grb = c.bcode;
+        product.gra = c.acode;
+    }
+}
+
+// The codes of stckdef and of deleted products, as the server has them now.
+struct CodeLists {
+    std::vector<StockCode> codes;
+    std::vector<StockCode> deletedCodes;
+};
+
+CodeLists readCodeLists(const StockContext& context) {
+    CodeLists lists;
+    readStockCodes(context.runner, lists.codes, lists.deletedCodes);
+    return lists;
 }
 
 // Codes never to hand out again: those of deleted products, and those that
 // rows of other tables still carry.
-CodeSet retiredCodes(StockContext& context) {
+CodeSet retiredCodes(const StockContext& context, const CodeLists& lists) {
     std::vector<StockCode> owningRows;
     readCodesOwningRows(context.runner, owningRows);
-    CodeSet retired = codeSetOf(context.stock.deletedCodes);
+    CodeSet retired = codeSetOf(lists.deletedCodes);
     retired.insert(owningRows.begin(), owningRows.end());
     return retired;
-}
-
-void readCodeLists(StockContext& context) {
-    readStockCodes(context.runner, context.stock.codes, context.stock.deletedCodes);
 }
 
 // The form's variant of the code rule, for the product's Group A.
 StockCode nextCodeFor(StockContext& context, int gra) {
     if (gra <= 0)
         return kNoCode;
-    readCodeLists(context);
-    return firstFreeCode(gra, 1, codeSetOf(context.stock.products), retiredCodes(context));
+    const CodeLists lists = readCodeLists(context);
+    const CatalogueRef catalogue = context.catalogue.current();
+    return firstFreeCode(gra, 1, codeSetOf(catalogue->products), retiredCodes(context, lists));
 }
 
 // A new product filed under the groups of `groupsFrom`, with the next code.
@@ -71,12 +88,6 @@ EditedProduct newRecord(StockContext& context, const StockDefinition& groupsFrom
     product.stcode = nextCodeFor(context, product.gra);
     edited.isNew = true;
     return edited;
-}
-
-// The products of the server again, with the colours they are joined with.
-void rereadProducts(StockContext& context) {
-    readColours(context.runner, context.stock.colours);
-    context.rereadProducts();
 }
 
 void reapply(EditorContext& context) {
@@ -138,9 +149,11 @@ void tellGone(EditorContext& context, StockCode code) {
 bool moveToCode(EditorContext& context, EditedProduct& edited, StockCode newCode) {
     const StockCode oldCode = edited.product.stcode;
     const bool moved = changeProductCode(context.stock.runner, oldCode, newCode) > 0;
-    if (moved)
+    if (moved) {
         edited.product.stcode = newCode;
-    context.stock.rereadProducts();
+        recodeProduct(context.stock.catalogue, oldCode, newCode);
+    }
+    readAgainLater(context.stock);
     reapply(context);
     return moved;
 }
@@ -165,11 +178,11 @@ EditedProduct openForEdit(StockContext& context, const StockDefinition& current)
     EditedProduct edited;
     edited.product = current;
     StockDefinition& product = edited.product;
-    StockCatalog& lists = context.stock;
-    readRegions(context.runner, lists.regions);
-    readRegionPrice(context.runner, product, lists.regions);
-    readPictures(context.runner, lists.pictures);
-    product.imagePath = pictureOf(lists.pictures, product.stcode);
+    readRegions(context.runner, edited.regions);
+    readRegionPrice(context.runner, product, edited.regions);
+    std::vector<ProductPicture> pictures;
+    readPictures(context.runner, pictures);
+    product.imagePath = pictureOf(pictures, product.stcode);
     readDiscount(context.runner, product);
     takeComponentsFromColours(product);
     readPriceTimes(context.runner, edited);
@@ -178,13 +191,13 @@ EditedProduct openForEdit(StockContext& context, const StockDefinition& current)
 }
 
 StockEditorForm formOf(const EditedProduct& edited, const StockContext& context) {
-    return formFromRecord(edited.product, context.stock.departments);
+    return formFromRecord(edited.product, context.catalogue.current()->departments);
 }
 
 SaveOutcome saveEdited(EditorContext& context, EditedProduct& edited, const StockEditorForm& form) {
     StockContext& stock = context.stock;
     StockDefinition read = edited.product;
-    if (!readForm(form, stock.stock.departments, read, stock.boxes, context.owner))
+    if (!readForm(form, stock.catalogue.current()->departments, read, stock.boxes, context.owner))
         return {EditSaveResult::Stopped, {}};
     if (QString taken = barcodeCheck(stock, form.barcode, read.barcode, read.stcode);
         !taken.isEmpty())
@@ -195,7 +208,7 @@ SaveOutcome saveEdited(EditorContext& context, EditedProduct& edited, const Stoc
         tellGone(context, read.stcode);
         return {EditSaveResult::Gone, {}};
     }
-    switch (saveProduct(stock.runner, read, stock.stock.products)) {
+    switch (saveProduct(stock.runner, read, stock.catalogue)) {
     case ProductSaved::Yes:
         edited.product = std::move(read);
         return {EditSaveResult::Saved, {}};
@@ -209,16 +222,15 @@ SaveOutcome saveEdited(EditorContext& context, EditedProduct& edited, const Stoc
 }
 
 std::shared_ptr<const recipes::CostIndex> costIndexFor(const StockContext& context) {
-    return std::make_shared<const recipes::CostIndex>(context.stock.products, context.recipeLines);
+    const CatalogueRef catalogue = context.catalogue.current();
+    return std::make_shared<const recipes::CostIndex>(catalogue->products,
+                                                      catalogue->recipes.recipeLines);
 }
 
 void finishEditSave(EditorContext& context) {
-    // The saved row is in memory already: the manager need not wait for the
-    // whole list to come again.
-    if (context.stock.rereadProductsLater)
-        context.stock.rereadProductsLater(context.reapplyFilter);
-    else
-        rereadProducts(context.stock);
+    // The saved row is in the catalogue already: the manager need not wait
+    // for the whole list to come again.
+    readAgainLater(context.stock);
     reapply(context);
     platform::notifyRestaurantProgram(context.stock.messenger);
 }
@@ -226,7 +238,7 @@ void finishEditSave(EditorContext& context) {
 NewSaveResult saveNew(EditorContext& context, EditedProduct& edited, const StockEditorForm& form) {
     StockContext& stock = context.stock;
     StockDefinition read = edited.product;
-    if (!readForm(form, stock.stock.departments, read, stock.boxes, context.owner))
+    if (!readForm(form, stock.catalogue.current()->departments, read, stock.boxes, context.owner))
         return {false, true, {}};
     validateBarcode(context, read);
     if (QString taken =
@@ -237,12 +249,12 @@ NewSaveResult saveNew(EditorContext& context, EditedProduct& edited, const Stock
         return {false, false, {}}; // refused or failed, and said so: the form stays as typed
     // The insert leaves these to the table defaults and to other tables.
     QString status;
-    if (needsFullSave(read) &&
-        saveProduct(stock.runner, read, stock.stock.products) != ProductSaved::Yes)
+    if (needsFullSave(read) && saveProduct(stock.runner, read, stock.catalogue) != ProductSaved::Yes)
         status = QStringLiteral("%1 kaydedildi, ama renk, iskonto veya işaretleri yazılamadı: "
                                 "\"Düzenle\" ile yeniden kaydediniz.")
                      .arg(read.stcode);
-    rereadProducts(stock);
+    putProduct(stock.catalogue, read);
+    readAgainLater(stock);
     edited = newRecord(stock, read);
     reapply(context);
     platform::notifyRestaurantProgram(stock.messenger);
@@ -256,9 +268,8 @@ bool renewCode(EditorContext& context, EditedProduct& edited) {
     if (code == kNoCode)
         return false;
     while (stockCodeExists(stock.runner, code)) {
-        readCodeLists(stock);
-        const StockCode again =
-            firstFreeCode(gra, 1, codeSetOf(stock.stock.codes), retiredCodes(stock));
+        const CodeLists lists = readCodeLists(stock);
+        const StockCode again = firstFreeCode(gra, 1, codeSetOf(lists.codes), retiredCodes(stock, lists));
         if (again == code || again == kNoCode)
             return false; // the server keeps failing: leave the code alone
         code = again;
@@ -268,9 +279,9 @@ bool renewCode(EditorContext& context, EditedProduct& edited) {
 
 bool renewFinishedCode(EditorContext& context, EditedProduct& edited) {
     StockContext& stock = context.stock;
-    readCodeLists(stock);
+    const CodeLists lists = readCodeLists(stock);
     const StockCode code =
-        firstFreeCode(kFinishedPrefix, 1, codeSetOf(stock.stock.codes), retiredCodes(stock));
+        firstFreeCode(kFinishedPrefix, 1, codeSetOf(lists.codes), retiredCodes(stock, lists));
     if (code == kNoCode)
         return false;
     // A product not saved yet has nothing under its code to move.

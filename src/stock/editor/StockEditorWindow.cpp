@@ -61,7 +61,7 @@ StockEditorWindow::StockEditorWindow(Mode mode, EditedProduct edited, StockConte
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(titleOf(mode));
     setFixedSize(kWidth, kHeight);
-    m_controls.fillChoices(context.stock);
+    m_controls.fillChoices(*context.catalogue.current());
     m_controls.show(formOf(m_edited, context));
     connectButtons();
 }
@@ -131,7 +131,7 @@ bool StockEditorWindow::event(QEvent* event) {
 void StockEditorWindow::printLabel() {
     // The label shows what the form holds now, saved or not.
     StockDefinition shown = m_edited.product;
-    if (readForm(m_controls.read(), m_context.stock.departments, shown, m_context.boxes, this))
+    if (readForm(m_controls.read(), m_context.catalogue.current()->departments, shown, m_context.boxes, this))
         m_features.labels.printLabel(shown, this);
 }
 

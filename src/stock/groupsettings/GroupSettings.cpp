@@ -8,14 +8,16 @@
 #include "db/TypedNumber.h"
 #include "groups/GroupRecords.h"
 #include "platform/MessageBoxes.h"
-#include "stock/browser/ProductFilters.h"
+#include "records/CatalogueEdits.h"
 #include "stock/catalogue/ProductUpserts.h"
-#include "stock/browser/StockBrowserState.h"
 #include "stock/catalogue/StockContext.h"
 #include "stock/editor/StockEditorForm.h"
 #include "stock/catalogue/StockListReaders.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <unordered_set>
 
 namespace parvela::stock {
 
@@ -69,11 +71,9 @@ std::string priceTimesReset(long long code) {
 
 } // namespace
 
-GroupSettings::GroupSettings(StockContext& context, StockBrowserState& browser,
-                             std::function<void()> listChanged)
+GroupSettings::GroupSettings(StockContext& context, std::function<ListedCodes()> listedNow)
     : m_context(context)
-    , m_browser(browser)
-    , m_listChanged(std::move(listChanged)) {}
+    , m_listedNow(std::move(listedNow)) {}
 
 const groups::GroupC& GroupSettings::group() const {
     return m_context.groupContext;
@@ -104,20 +104,10 @@ QString GroupSettings::groupName() const {
     }
 }
 
-std::vector<StockCode> GroupSettings::markedCodes() const {
-    std::vector<StockCode> codes;
-    for (const BrowserRow& row : m_browser.displayed)
-        if (row.marked)
-            codes.push_back(m_context.stock.products[row.product].stcode);
-    return codes;
-}
-
-std::vector<StockDefinition*> GroupSettings::listedProducts() const {
-    std::vector<StockDefinition*> listed;
-    listed.reserve(m_browser.displayed.size());
-    for (const BrowserRow& row : m_browser.displayed)
-        listed.push_back(&m_context.stock.products[row.product]);
-    return listed;
+ListedCodes GroupSettings::listedNow() const {
+    if (m_listedNow)
+        return m_listedNow();
+    return {codesOfGroup(), {}};
 }
 
 std::vector<StockCode> GroupSettings::codesOfGroup() const {
@@ -126,46 +116,59 @@ std::vector<StockCode> GroupSettings::codesOfGroup() const {
     if (groupColumn(level) == nullptr)
         return codes;
     const int code = groupCode();
-    for (const StockDefinition& p : m_context.stock.products)
+    const CatalogueRef catalogue = m_context.catalogue.current();
+    for (const StockDefinition& p : catalogue->products)
         if (columnOf(p, level) == code)
             codes.push_back(p.stcode);
     return codes;
 }
 
 // "<set> WHERE stckdef.gra=<code>;" for the context's level; nothing for no level.
-void GroupSettings::runForGroup(const char* tag, const std::string& set) const {
+bool GroupSettings::runForGroup(const char* tag, const std::string& set) const {
     const char* column = groupColumn(group().levelMark);
     if (column == nullptr)
-        return;
-    (void)m_context.runner.execute(db::Operation(tag), db::schema::stocks,
-                                   set + sqlf(" WHERE stckdef.%s=%d;", column, groupCode()));
+        return false;
+    return m_context.runner.execute(db::Operation(tag), db::schema::stocks,
+                                    set + sqlf(" WHERE stckdef.%s=%d;", column, groupCode())) !=
+           db::Outcome::Failed;
 }
 
-void GroupSettings::refresh() {
-    m_context.rereadProducts();
-    reapplyFilter(m_browser, m_context.stock);
-    if (m_listChanged)
-        m_listChanged();
+void GroupSettings::publish(const std::vector<StockCode>& codes,
+                            const std::function<void(StockDefinition&)>& change) {
+    changeProducts(m_context.catalogue, codes, change);
+    readAgainLater(m_context);
+}
+
+void GroupSettings::readColoursAgain() {
+    std::vector<StockColour> colours;
+    if (readColours(m_context.runner, colours) >= 0)
+        m_context.catalogue.change(
+            [&colours](Catalogue& next) { next.colours = std::move(colours); });
 }
 
 // "UPDATE stckdef SET stckdef.<column>=<value>" for the marked products, one
 // line each in one call, or else for the whole group.
-void GroupSettings::setForMarkedOrGroup(const Column& column, int value) {
-    const std::vector<StockCode> marked = markedCodes();
+void GroupSettings::setForMarkedOrGroup(const Column& column, int value,
+                                        const std::function<void(StockDefinition&)>& change) {
+    const std::vector<StockCode> marked = listedNow().marked;
     const std::string set = sqlf("UPDATE stckdef SET stckdef.%s=%d", column.name, value);
-    if (!marked.empty())
-        (void)db::executeAll(m_context.runner, db::Operation(column.markedTag), db::schema::stocks,
-                             perProduct(marked, [&set](long long code) {
-                                 return set + sqlf(" WHERE stckdef.stcode=%lld;\n", code);
-                             }));
-    else
-        runForGroup(column.groupTag, set);
-    refresh();
+    if (!marked.empty()) {
+        const bool written =
+            db::executeAll(m_context.runner, db::Operation(column.markedTag), db::schema::stocks,
+                           perProduct(marked, [&set](long long code) {
+                               return set + sqlf(" WHERE stckdef.stcode=%lld;\n", code);
+                           })) != db::Outcome::Failed;
+        publish(written ? marked : std::vector<StockCode>{}, change);
+    } else {
+        const bool written = runForGroup(column.groupTag, set);
+        publish(written ? codesOfGroup() : std::vector<StockCode>{}, change);
+    }
 }
 
 void GroupSettings::setDayMenu(bool dayMenu) {
-    setForMarkedOrGroup({"gunmenu", "UPDATE_SECILI_STOK_GUNMENU", "UPDATE_STOK_GUNMENU"},
-                        dayMenu ? 1 : 0);
+    const std::int16_t value = dayMenu ? 1 : 0;
+    setForMarkedOrGroup({"gunmenu", "UPDATE_SECILI_STOK_GUNMENU", "UPDATE_STOK_GUNMENU"}, value,
+                        [value](StockDefinition& p) { p.gunmenu = value; });
 }
 
 void GroupSettings::setBackColour(records::Rgb colour) {
@@ -184,45 +187,59 @@ void GroupSettings::setBackColour(records::Rgb colour) {
                    sqlf("VALUES(%lld,%d,%d,%d,%d,%d,%d);", code, records::redOf(colour),
                         records::greenOf(colour), records::blueOf(colour), 0, 0, 0);
         }));
-    readColours(m_context.runner, m_context.stock.colours);
-    refresh();
+    readColoursAgain();
+    // As the colour rows now hold them: the font black.
+    publish(codes, [colour](StockDefinition& p) {
+        p.backColor = colour;
+        p.fontColor = 0;
+    });
 }
 
 void GroupSettings::setFontColour(records::Rgb colour) {
+    const std::vector<StockCode> codes = codesOfGroup();
     (void)db::executeAll(m_context.runner, db::Operation("UPDATE FONTCOLOR stocks.colors"),
-                         db::schema::stocks, perProduct(codesOfGroup(), [colour](long long code) {
+                         db::schema::stocks, perProduct(codes, [colour](long long code) {
                              return sqlf(
                                  "UPDATE stocks.colors SET redfnt=%d,greenfnt=%d,bluefnt=%d  WHERE "
                                  "stcode=%lld;",
                                  records::redOf(colour), records::greenOf(colour),
                                  records::blueOf(colour), code);
                          }));
-    readColours(m_context.runner, m_context.stock.colours);
-    refresh();
+    readColoursAgain();
+    // Only the products that have a colour row took it.
+    std::unordered_set<StockCode> withRow;
+    for (const StockColour& row : m_context.catalogue.current()->colours)
+        withRow.insert(row.stcode);
+    std::vector<StockCode> changed;
+    std::copy_if(codes.begin(), codes.end(), std::back_inserter(changed),
+                 [&withRow](StockCode code) { return withRow.contains(code); });
+    publish(changed, [colour](StockDefinition& p) { p.fontColor = colour; });
 }
 
 void GroupSettings::setDepartment(int departmentId) {
     setForMarkedOrGroup({"depart", "UPDATE_SECILI_STOK_DEPARTMAN", "UPDATE_GRUP_DEPARTMAN"},
-                        departmentId);
+                        departmentId, [departmentId](StockDefinition& p) { p.depart = departmentId; });
 }
 
 bool GroupSettings::setUnit(const QString& unit) {
     const char* column = groupColumn(group().levelMark);
     if (column == nullptr)
         return false;
-    const std::string text = "UPDATE stckdef SET stckdef.unit=" +
-                             db::quotedLiteral(db::fitField(unit.toStdString(), kUnitBytes + 1)) +
+    const std::string bytes = db::fitField(unit.toStdString(), kUnitBytes + 1);
+    const std::string text = "UPDATE stckdef SET stckdef.unit=" + db::quotedLiteral(bytes) +
                              sqlf(" WHERE stckdef.%s=%d;", column, groupCode());
     if (m_context.runner.execute(db::Operation("UPDATE_GRUP_BIRIMI"), db::schema::stocks, text) ==
         db::Outcome::Failed)
         return false;
-    refresh();
+    publish(codesOfGroup(), [&bytes](StockDefinition& p) { p.unit = bytes; });
     return true;
 }
 
 void GroupSettings::setStockType(int type) {
-    runForGroup("UPDATE_STOK_TIPI", sqlf("UPDATE stckdef SET stckdef.type=%d", type));
-    refresh();
+    const bool written =
+        runForGroup("UPDATE_STOK_TIPI", sqlf("UPDATE stckdef SET stckdef.type=%d", type));
+    publish(written ? codesOfGroup() : std::vector<StockCode>{},
+            [type](StockDefinition& p) { p.type = type; });
 }
 
 void GroupSettings::setKdv(const QString& typed, QObject* owner) {
@@ -238,12 +255,12 @@ void GroupSettings::setKdv(const QString& typed, QObject* owner) {
         return;
     }
     const char* column = groupColumn(group().levelMark);
+    const int kdv = static_cast<int>(*rate);
     if (column != nullptr &&
         m_context.runner.execute(db::Operation("UPDATE_GRUP_KDV"), db::schema::stocks,
                                  sqlf("UPDATE stckdef SET stckdef.kdv=%d WHERE stckdef.%s=%d;",
-                                      static_cast<int>(*rate), column, groupCode())) !=
-            db::Outcome::Failed)
-        refresh();
+                                      kdv, column, groupCode())) != db::Outcome::Failed)
+        publish(codesOfGroup(), [kdv](StockDefinition& p) { p.kdv = kdv; });
     // Open and stored order lines take their product's rate, whatever came before.
     (void)m_context.runner.execute(db::Operation("UPDATE_ORDERITEM_KDV"), db::schema::stocks,
                                    "UPDATE oturum.orderitems AS O "
@@ -260,16 +277,24 @@ void GroupSettings::setDiscount(const QString& typedPercent, QObject* owner) {
         {typedPercent, "İskonto %", kNumberChars, kMaxDiscount}, m_context.boxes, owner);
     if (!percent)
         return;
+    const float yuzde = static_cast<float>(*percent);
     bool allWritten = true;
-    for (StockDefinition* product : listedProducts()) {
+    std::vector<StockCode> written;
+    // By code, in the catalogue as it stands when the button is pressed.
+    const CatalogueRef catalogue = m_context.catalogue.current();
+    for (const StockCode code : listedNow().listed) {
+        const StockDefinition* product = catalogue->find(code);
+        if (product == nullptr)
+            continue;
         StockDefinition discounted = *product;
-        discounted.yuzde = static_cast<float>(*percent);
-        // Memory follows only what the server took.
+        discounted.yuzde = yuzde;
+        // The catalogue follows only what the server took.
         if (upsertDiscount(m_context.runner, discounted))
-            product->yuzde = discounted.yuzde;
+            written.push_back(code);
         else
             allWritten = false;
     }
+    publish(written, [yuzde](StockDefinition& p) { p.yuzde = yuzde; });
     // A failed row has said so under its tag; it is not reported as done.
     if (!allWritten)
         return;
@@ -292,9 +317,7 @@ void GroupSettings::deleteAllDiscounts(QObject* owner) {
 }
 
 void GroupSettings::resetPriceTimes() {
-    std::vector<StockCode> listed;
-    for (const StockDefinition* product : listedProducts())
-        listed.push_back(product->stcode);
+    const std::vector<StockCode> listed = listedNow().listed;
     const db::Operation op("RESET_PRICE_TIMES");
     // Every price first, then every time window.
     (void)db::executeAll(m_context.runner, op, db::schema::stocks,
@@ -305,7 +328,10 @@ void GroupSettings::resetPriceTimes() {
                          }));
     (void)db::executeAll(m_context.runner, op, db::schema::stocks,
                          perProduct(listed, priceTimesReset));
-    refresh();
+    publish(listed, [](StockDefinition& p) {
+        p.sellp3 = 0;
+        p.sellp4 = 0;
+    });
 }
 
 } // namespace parvela::stock

@@ -2,6 +2,7 @@
 
 #include "records/Geometry.h"
 #include "records/StockDefinition.h"
+#include "stock/catalogue/StockFeatures.h"
 
 #include <QString>
 #include <functional>
@@ -15,19 +16,20 @@ struct GroupC;
 
 namespace parvela::stock {
 
-struct StockBrowserState;
 struct StockContext;
 
 // What "Grup/Menü Ayarları" changes at once for every product of a group:
 // the group is the current group context (its level mark says which level
-// it names), and the forms that have one act on the products marked in the
-// stock window instead. The discount and the price times act on the
-// products the stock window lists. Each setting writes at once; where it
-// says so, the products are read again and the stock window is told.
+// it names), and the forms that have one act on the marked products
+// instead. The discount and the price times act on the listed products.
+// Which products those are is asked for by code each time a setting runs,
+// and the products of the group are those of the newest catalogue then.
+// Each setting writes at once and publishes what it changed; the whole
+// catalogue is read again in the background.
 class GroupSettings {
 public:
-    GroupSettings(StockContext& context, StockBrowserState& browser,
-                  std::function<void()> listChanged);
+    // Without `listedNow` the listed products are the group's own and none is marked.
+    GroupSettings(StockContext& context, std::function<ListedCodes()> listedNow);
 
     // "Grup A", "Grup B" or "Grup C"; empty for no level.
     QString levelName() const;
@@ -46,17 +48,17 @@ public:
     void deleteAllDiscounts(QObject* owner);
     void resetPriceTimes();
 
-    // Reads the products again, builds the stock window's list again and
-    // tells the stock window.
-    void refresh();
-
 private:
     const groups::GroupC& group() const;
     int groupCode() const;
-    std::vector<StockCode> markedCodes() const;
-    std::vector<StockDefinition*> listedProducts() const;
+    ListedCodes listedNow() const;
     std::vector<StockCode> codesOfGroup() const;
-    void runForGroup(const char* tag, const std::string& set) const;
+    // The products' rows as the server took them, at once; the rest with the next read.
+    void publish(const std::vector<StockCode>& codes,
+                 const std::function<void(StockDefinition&)>& change);
+    void readColoursAgain();
+    // True when the statement went through.
+    bool runForGroup(const char* tag, const std::string& set) const;
     // A column the marked products or else the whole group get, with the
     // tags of the two forms.
     struct Column {
@@ -64,11 +66,11 @@ private:
         const char* markedTag;
         const char* groupTag;
     };
-    void setForMarkedOrGroup(const Column& column, int value);
+    void setForMarkedOrGroup(const Column& column, int value,
+                             const std::function<void(StockDefinition&)>& change);
 
     StockContext& m_context;
-    StockBrowserState& m_browser;
-    std::function<void()> m_listChanged;
+    std::function<ListedCodes()> m_listedNow;
 };
 
 } // namespace parvela::stock

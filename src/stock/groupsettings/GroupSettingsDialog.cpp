@@ -2,7 +2,6 @@
 
 #include "groups/StockType.h"
 #include "platform/DialogParts.h"
-#include "stock/catalogue/StockCatalog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -28,6 +27,13 @@ QGroupBox* box(const QString& title, QWidget* parent) {
     return new QGroupBox(title, parent);
 }
 
+// The row the user selected, if any: the current item alone may be one
+// nobody chose.
+const QTreeWidgetItem* pickedRow(const QTreeWidget& list) {
+    const QList<QTreeWidgetItem*> picked = list.selectedItems();
+    return picked.isEmpty() ? nullptr : picked.front();
+}
+
 QColor toQColor(records::Rgb colour) {
     return {records::redOf(colour), records::greenOf(colour), records::blueOf(colour)};
 }
@@ -46,7 +52,7 @@ constexpr TypeButton kTypeButtons[] = {
 
 } // namespace
 
-GroupSettingsDialog::GroupSettingsDialog(GroupSettings& settings, const StockCatalog& lists,
+GroupSettingsDialog::GroupSettingsDialog(GroupSettings& settings, const Catalogue& lists,
                                          records::Rgb& lastColour, QWidget* owner)
     : QDialog(owner)
     , m_settings(settings)
@@ -112,7 +118,7 @@ QWidget* GroupSettingsDialog::createColours() {
     return group;
 }
 
-QWidget* GroupSettingsDialog::createDepartments(const StockCatalog& lists) {
+QWidget* GroupSettingsDialog::createDepartments(const Catalogue& lists) {
     QGroupBox* group = box(QStringLiteral("Departman"), this);
     auto* column = new QVBoxLayout(group);
     m_departments = listView(
@@ -126,13 +132,14 @@ QWidget* GroupSettingsDialog::createDepartments(const StockCatalog& lists) {
     column->addWidget(m_departments);
     column->addWidget(set);
     connect(set, &QPushButton::clicked, this, [this] {
-        if (const QTreeWidgetItem* row = m_departments->currentItem())
+        // Only a row the user picked: Tab makes the first row current unpicked.
+        if (const QTreeWidgetItem* row = pickedRow(*m_departments))
             m_settings.setDepartment(row->text(0).toInt());
     });
     return group;
 }
 
-QWidget* GroupSettingsDialog::createUnits(const StockCatalog& lists) {
+QWidget* GroupSettingsDialog::createUnits(const Catalogue& lists) {
     QGroupBox* group = box(QStringLiteral("Birim"), this);
     auto* column = new QVBoxLayout(group);
     m_units = listView("1065", {QString(), QStringLiteral("Birim Adı"), QStringLiteral("Ondalık")},
@@ -144,7 +151,7 @@ QWidget* GroupSettingsDialog::createUnits(const StockCatalog& lists) {
     column->addWidget(m_units);
     column->addWidget(set);
     connect(set, &QPushButton::clicked, this, [this] {
-        if (const QTreeWidgetItem* row = m_units->currentItem())
+        if (const QTreeWidgetItem* row = pickedRow(*m_units))
             m_settings.setUnit(row->text(1));
     });
     return group;

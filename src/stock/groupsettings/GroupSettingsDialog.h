@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/Catalogue.h"
 #include "stock/groupsettings/GroupSettings.h"
 
 #include <QDialog>
@@ -11,8 +12,6 @@ class QTreeWidget;
 
 namespace parvela::stock {
 
-struct StockCatalog;
-
 // "Grup/Menü Ayarları": each button applies its setting at once through
 // GroupSettings; there is nothing to save and no undo.
 class GroupSettingsDialog : public QDialog {
@@ -20,15 +19,15 @@ class GroupSettingsDialog : public QDialog {
 public:
     // `lastColour` is where the colour dialog starts, and keeps the colour
     // last chosen for the next time.
-    GroupSettingsDialog(GroupSettings& settings, const StockCatalog& lists,
+    GroupSettingsDialog(GroupSettings& settings, const Catalogue& lists,
                         records::Rgb& lastColour, QWidget* owner);
 
 private:
     QWidget* createHeading();
     QWidget* createDayMenu();
     QWidget* createColours();
-    QWidget* createDepartments(const StockCatalog& lists);
-    QWidget* createUnits(const StockCatalog& lists);
+    QWidget* createDepartments(const Catalogue& lists);
+    QWidget* createUnits(const Catalogue& lists);
     QWidget* createStockTypes();
     QWidget* createNumbers();
     QWidget* createButtons();

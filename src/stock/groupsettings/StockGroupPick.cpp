@@ -1,11 +1,10 @@
 #include "stock/groupsettings/StockGroupPick.h"
 
-#include "db/SqlFormat.h"
-#include "db/StatementBatch.h"
 #include "groups/GroupData.h"
 #include "groups/GroupLookups.h"
 #include "platform/MessageBoxes.h"
 #include "stock/catalogue/EditedProduct.h"
+#include "stock/catalogue/ProductWriter.h"
 
 #include <algorithm>
 
@@ -28,10 +27,12 @@ template <typename Group> bool exists(const std::vector<Group>& list, int row) {
 } // namespace
 
 StockGroupPick::StockGroupPick(const groups::GroupData& groups)
-    : m_groups(groups) {}
+    : m_allA(groups.allGroupA())
+    , m_allB(groups.allGroupB())
+    , m_allC(groups.allGroupC()) {}
 
 const std::vector<groups::GroupA>& StockGroupPick::listA() const {
-    return m_groups.allGroupA();
+    return m_allA;
 }
 
 void StockGroupPick::startFrom(int acode, int bcode, int ccode) {
@@ -53,9 +54,9 @@ void StockGroupPick::choose(int level, int code, const QString& name) {
 
 void StockGroupPick::fillC() {
     if (m_codes[1] > 0)
-        groups::groupCOfB(m_listC, m_groups.allGroupC(), m_codes[1]);
+        groups::groupCOfB(m_listC, m_allC, m_codes[1]);
     else
-        groups::groupCOfA(m_listC, m_groups.allGroupC(), m_codes[0]);
+        groups::groupCOfA(m_listC, m_allC, m_codes[0]);
 }
 
 void StockGroupPick::pickA(int row) {
@@ -63,7 +64,7 @@ void StockGroupPick::pickA(int row) {
         return;
     const groups::GroupA& group = listA()[static_cast<std::size_t>(row)];
     choose(0, group.acode, group.wideName);
-    groups::groupBOfA(m_listB, m_groups.allGroupB(), group.acode);
+    groups::groupBOfA(m_listB, m_allB, group.acode);
     fillC();
 }
 
@@ -99,14 +100,7 @@ void fileUnder(EditedProduct& edited, const StockGroupPick& pick) {
 
 bool fileUnder(const db::StatementRunner& runner, const std::vector<StockCode>& products,
                const StockGroupPick& pick) {
-    std::vector<std::string> statements;
-    statements.reserve(products.size());
-    for (StockCode code : products)
-        statements.push_back(
-            db::sqlf("UPDATE stocks.stckdef SET gra=%d,grb=%d,grc=%d WHERE stckdef.stcode=%lld;",
-                     pick.acode(), pick.bcode(), pick.ccode(), static_cast<long long>(code)));
-    return db::executeAll(runner, db::Operation("UPDATE_STOK_GRUBU"), db::schema::stocks,
-                          statements) != db::Outcome::Failed;
+    return moveProductsToGroups(runner, products, pick.acode(), pick.bcode(), pick.ccode());
 }
 
 } // namespace parvela::stock

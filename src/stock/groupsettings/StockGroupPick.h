@@ -26,6 +26,8 @@ struct EditedProduct;
 // What "STOGUN GRUBU" shows and what the user picked in it: every Group A,
 // the Group B rows of the picked A, and the Group C rows of the picked B (or
 // of the A while no B is picked). Picking a group forgets the picks below it.
+// It works on the group lists as they were when it opened: a row the user
+// sees is the row it picks, whatever is read meanwhile.
 class StockGroupPick {
 public:
     explicit StockGroupPick(const groups::GroupData& groups);
@@ -55,7 +57,9 @@ private:
     void choose(int level, int code, const QString& name);
     void fillC();
 
-    const groups::GroupData& m_groups;
+    std::vector<groups::GroupA> m_allA;
+    std::vector<groups::GroupB> m_allB;
+    std::vector<groups::GroupC> m_allC;
     std::vector<groups::GroupB> m_listB;
     std::vector<groups::GroupC> m_listC;
     std::array<int, 3> m_codes{};

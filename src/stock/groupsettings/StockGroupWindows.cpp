@@ -1,24 +1,14 @@
 #include "stock/groupsettings/StockGroupWindows.h"
 
 #include "platform/MessageBoxes.h"
-#include "platform/WindowMessages.h"
+#include "records/CatalogueEdits.h"
 #include "stock/catalogue/EditedProduct.h"
 #include "stock/groupsettings/GroupSettingsDialog.h"
-#include "stock/browser/StockBrowserWindow.h"
 #include "stock/catalogue/StockContext.h"
 #include "stock/groupsettings/StockGroupDialog.h"
 
-#include <QApplication>
-#include <QEvent>
 
 namespace parvela::stock {
-
-void tellStockWindow() {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QLatin1String(StockBrowserWindow::kClassName))
-            QCoreApplication::postEvent(
-                window, new QEvent(platform::msg::eventType(platform::msg::kStockListChanged)));
-}
 
 void StockGroupWindows::assignGroup(const std::vector<StockCode>& marked, QWidget* owner) {
     if (marked.empty()) {
@@ -31,9 +21,17 @@ void StockGroupWindows::assignGroup(const std::vector<StockCode>& marked, QWidge
     StockGroupDialog dialog(pick, m_context.boxes, owner);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    fileUnder(m_context.runner, marked, pick);
-    m_context.rereadProducts();
-    tellStockWindow();
+    if (fileUnder(m_context.runner, marked, pick)) {
+        const int gra = pick.acode();
+        const int grb = pick.bcode();
+        const int grc = pick.ccode();
+        changeProducts(m_context.catalogue, marked, [=](StockDefinition& p) {
+            p.gra = gra;
+            p.grb = grb;
+            p.grc = grc;
+        });
+    }
+    readAgainLater(m_context);
 }
 
 void StockGroupWindows::chooseGroup(EditedProduct& product, QWidget* owner) {
@@ -44,9 +42,10 @@ void StockGroupWindows::chooseGroup(EditedProduct& product, QWidget* owner) {
         fileUnder(product, pick);
 }
 
-void StockGroupWindows::groupSettings(StockBrowserState& browser, QWidget* owner) {
-    GroupSettings settings(m_context, browser, [] { tellStockWindow(); });
-    GroupSettingsDialog dialog(settings, m_context.stock, m_lastColour, owner);
+void StockGroupWindows::groupSettings(std::function<ListedCodes()> listedNow, QWidget* owner) {
+    GroupSettings settings(m_context, std::move(listedNow));
+    const CatalogueRef lists = m_context.catalogue.current();
+    GroupSettingsDialog dialog(settings, *lists, m_lastColour, owner);
     dialog.exec();
 }
 

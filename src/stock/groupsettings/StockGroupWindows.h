@@ -16,15 +16,12 @@ public:
 
     void assignGroup(const std::vector<StockCode>& marked, QWidget* owner) override;
     void chooseGroup(EditedProduct& product, QWidget* owner) override;
-    void groupSettings(StockBrowserState& browser, QWidget* owner) override;
+    void groupSettings(std::function<ListedCodes()> listedNow, QWidget* owner) override;
 
 private:
     StockContext& m_context;
     // Where the colour dialog of the settings starts: the colour last chosen.
     records::Rgb m_lastColour = 0;
 };
-
-// Sends the stock window, when it is open, word that its list changed.
-void tellStockWindow();
 
 } // namespace parvela::stock
