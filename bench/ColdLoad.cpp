@@ -24,7 +24,7 @@ LoadRun programLoadOnce(const platform::Settings& settings, bool emptyCatalogue)
     const Clock::time_point start = Clock::now();
     app::loadSharedLists(*catalog);
     const double elapsed = millisecondsSince(start);
-    if (!emptyCatalogue && (!boxes.empty() || catalog->stock().products.empty())) {
+    if (!emptyCatalogue && (!boxes.empty() || catalog->current()->products.empty())) {
         std::cerr << "the load showed a box or read no products\n";
         return {};
     }

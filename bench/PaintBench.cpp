@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
     // A full-HD screen rather than the offscreen platform's small one.
     main.showNormal();
     main.setGeometry(0, 0, 1920, 1080);
-    std::printf("%zu products loaded\n", program.catalog().stock().products.size());
+    std::printf("%zu products loaded\n", program.catalog().current()->products.size());
     compare("main screen paint", main, paints);
     QWidget* browser = main.stockWindows().openBrowser(&main);
     compare("stock window paint", *browser, paints);

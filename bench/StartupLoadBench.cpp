@@ -54,12 +54,12 @@ std::vector<db::IssuedStatement> selectsOfOneLoad(const platform::Settings& sett
     for (const db::IssuedStatement& entry : journal.entries())
         if (entry.text.starts_with("SELECT"))
             selects.push_back(entry);
-    std::cout << "one load: " << catalog.stock().products.size() << " products ("
-              << catalog.scaleStore().weighedProducts().size() << " weighed), "
-              << catalog.recipes().recipeLines.size() << " recipe lines, "
+    std::cout << "one load: " << catalog.current()->products.size() << " products ("
+              << catalog.current()->weighed.size() << " weighed), "
+              << catalog.current()->recipes.recipeLines.size() << " recipe lines, "
               << catalog.groups().allGroupB().size() << " Group B rows, " << selects.size()
               << " SELECTs\n";
-    products = boxes.empty() ? static_cast<long>(catalog.stock().products.size()) : -1;
+    products = boxes.empty() ? static_cast<long>(catalog.current()->products.size()) : -1;
     return selects;
 }
 

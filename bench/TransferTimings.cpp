@@ -117,7 +117,7 @@ void printTransferTimings(const platform::Settings& settings) {
     std::printf("transfer files: %zu bytes for %zu products; of the program's time building "
                 "them %.1f ms, their SHA-256 %.1f ms; the plain write with each file synced to "
                 "disk %.1f ms\n",
-                rounds.bytes, catalog.stock().products.size(), median(rounds.building),
+                rounds.bytes, catalog.current()->products.size(), median(rounds.building),
                 median(rounds.hashing), median(rounds.synced));
     printComparison(
         {"transfer files (write only)", "ms", median(rounds.program), median(rounds.plain), 1.2});

@@ -44,7 +44,7 @@ double mean(const std::vector<double>& values) {
 
 constexpr int kRounds = 5;
 
-std::vector<double> keystrokes(const stock::StockCatalog& stock) {
+std::vector<double> keystrokes(const stock::CatalogueRef& stock) {
     std::vector<double> times;
     for (int round = 0; round < kRounds; ++round) {
         stock::StockBrowserState browser;
@@ -58,9 +58,9 @@ std::vector<double> keystrokes(const stock::StockCatalog& stock) {
 }
 
 // Every name scanned again at each keystroke, with the names folded beforehand.
-std::vector<double> plainScans(const stock::StockCatalog& stock) {
+std::vector<double> plainScans(const stock::CatalogueRef& stock) {
     std::vector<QString> names;
-    for (const stock::StockDefinition& product : stock.products)
+    for (const stock::StockDefinition& product : stock->products)
         names.push_back(platform::TurkishText::fold(product.stname));
     std::vector<double> times;
     for (int round = 0; round < kRounds; ++round) {
@@ -113,14 +113,14 @@ UserTimings measureUserTimings(const platform::Settings& settings) {
     platform::BackgroundJobs jobs(boxes);
     stock::StockContext context = catalog.stockContext(boxes, messenger, jobs);
     UserTimings timings;
-    const std::vector<double> typed = keystrokes(catalog.stock());
+    const std::vector<double> typed = keystrokes(catalog.current());
     timings.keystroke = mean(typed);
     timings.slowestKeystroke = *std::max_element(typed.begin(), typed.end());
     timings.keystrokes = static_cast<int>(typed.size());
-    timings.keystrokeBaseline = mean(plainScans(catalog.stock()));
+    timings.keystrokeBaseline = mean(plainScans(catalog.current()));
     const db::DbConnection connection(settings);
 
-    const stock::StockCode ingredient = busiestIngredient(catalog.recipes().recipeLines);
+    const stock::StockCode ingredient = busiestIngredient(catalog.current()->recipes.recipeLines);
     std::vector<double> saves;
     std::vector<double> statements;
     std::vector<double> replays;
@@ -129,10 +129,8 @@ UserTimings measureUserTimings(const platform::Settings& settings) {
     std::vector<double> rereads;
     std::vector<double> listsBack;
     for (int round = 0; round <= kRounds + 1; ++round) {
-        const auto found =
-            std::find_if(catalog.stock().products.begin(), catalog.stock().products.end(),
-                         [&](const stock::StockDefinition& p) { return p.stcode == ingredient; });
-        if (found == catalog.stock().products.end())
+        const stock::ProductPtr found = catalog.current()->shared(ingredient);
+        if (!found)
             break;
         stock::EditorContext editor{context, nullptr, {}};
         stock::EditedProduct edited = stock::openForEdit(context, *found);
@@ -160,13 +158,13 @@ UserTimings measureUserTimings(const platform::Settings& settings) {
         timings.costedProducts = stock::propagateCost(catalog.runner(), edited.product.stcode,
                                                       *stock::costIndexFor(context), report);
         costs.push_back(millisecondsSince(costStart));
-        const std::uint64_t generation = catalog.stock().generation;
+        const std::uint64_t revision = catalog.catalogue().revision();
         const Clock::time_point rereadStart = Clock::now();
         stock::finishEditSave(editor);
         rereads.push_back(millisecondsSince(rereadStart));
         saves.push_back(millisecondsSince(start));
         const Clock::time_point savedAt = Clock::now();
-        while (catalog.stock().generation == generation && jobs.busy())
+        while (catalog.catalogue().revision() == revision && jobs.busy())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
         QCoreApplication::processEvents();
         listsBack.push_back(millisecondsSince(savedAt));

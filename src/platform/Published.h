@@ -62,6 +62,8 @@ public:
         : m_current(std::make_shared<const T>()) {}
     explicit Published(Ref initial)
         : m_current(std::move(initial)) {}
+    Published(const Published&) = delete;
+    Published& operator=(const Published&) = delete;
 
     const Ref& current() const { return m_current; }
     // Moves with every publication.

@@ -150,11 +150,15 @@ bool LineWork::saveRecipe() {
             insertRecipeLine(runner, m_product.stcode, line.ingredient, line.qua) > 0 && written;
     written = writeUnitCost(runner, m_product.stcode, m_product.unitcost) > 0 && written;
     std::vector<RecipeLine> stored;
-    if (readRecipeLines(runner, stored) >= 0) {
+    const bool read = readRecipeLines(runner, stored) >= 0;
+    if (read)
         m_product.hasRecipe = hasLineOf(stored, m_product.stcode);
-        stock::putRecipeLines(m_context.catalogue, std::move(stored));
-    }
-    putBack();
+    publish(
+        [&](stock::Catalogue& next) {
+            if (read)
+                stock::putRecipeLines(next, std::move(stored));
+        },
+        savedCostAndMarks());
     return written;
 }
 
@@ -164,13 +168,16 @@ bool LineWork::saveBundle() {
     written = insertBundleLines(runner, m_product.stcode, m_lines) > 0 && written;
     written = writeUnitCost(runner, m_product.stcode, m_product.unitcost) > 0 && written;
     std::vector<RecipeLine> stored;
-    if (readBundleLines(runner, stored) >= 0) {
-        // As the product read marks it: a product with menu lines is a menu.
-        if (hasLineOf(stored, m_product.stcode))
-            m_product.bundle = true;
-        publishLines(&RecipeLists::bundleLines, std::move(stored));
-    }
-    putBack();
+    const bool read = readBundleLines(runner, stored) >= 0;
+    // As the product read marks it: a product with menu lines is a menu.
+    if (read && hasLineOf(stored, m_product.stcode))
+        m_product.bundle = true;
+    publish(
+        [&](stock::Catalogue& next) {
+            if (read)
+                next.recipes.bundleLines = std::move(stored);
+        },
+        savedCostAndMarks());
     return written;
 }
 
@@ -179,9 +186,13 @@ bool LineWork::saveOptions() {
     bool written = deleteOptions(runner, m_product.stcode) > 0;
     written = insertOptions(runner, m_product.stcode, m_lines) > 0 && written;
     std::vector<RecipeLine> stored;
-    if (readOptionLines(runner, stored) >= 0)
-        publishLines(&RecipeLists::optionLines, std::move(stored));
-    putBack();
+    const bool read = readOptionLines(runner, stored) >= 0;
+    publish(
+        [&](stock::Catalogue& next) {
+            if (read)
+                next.recipes.optionLines = std::move(stored);
+        },
+        savedCostAndMarks());
     return written;
 }
 
@@ -190,23 +201,29 @@ bool LineWork::deleteAll(QObject* owner) {
         return false;
     const db::StatementRunner& runner = m_context.runner;
     std::vector<RecipeLine> stored;
+    bool read = false;
     if (m_kind == LineKind::Recipe) {
         deleteRecipe(runner, m_product.stcode);
-        if (readRecipeLines(runner, stored) >= 0)
-            stock::putRecipeLines(m_context.catalogue, std::move(stored));
+        read = readRecipeLines(runner, stored) >= 0;
         m_product.hasRecipe = false;
     } else {
         deleteBundle(runner, m_product.stcode);
-        if (readBundleLines(runner, stored) >= 0)
-            publishLines(&RecipeLists::bundleLines, std::move(stored));
+        read = readBundleLines(runner, stored) >= 0;
     }
     // The dialog shows what is left, and what a later save would write;
     // the product keeps its cost on the server and in the catalogue.
     m_lines.clear();
     linesChanged();
     const bool hasRecipe = m_product.hasRecipe;
-    stock::changeProducts(m_context.catalogue, {m_product.stcode},
-                          [hasRecipe](stock::StockDefinition& listed) { listed.hasRecipe = hasRecipe; });
+    const LineKind kind = m_kind;
+    publish(
+        [&](stock::Catalogue& next) {
+            if (read && kind == LineKind::Recipe)
+                stock::putRecipeLines(next, std::move(stored));
+            else if (read)
+                next.recipes.bundleLines = std::move(stored);
+        },
+        [hasRecipe](stock::StockDefinition& listed) { listed.hasRecipe = hasRecipe; });
     return true;
 }
 
@@ -231,20 +248,22 @@ bool LineWork::confirmDelete(QObject* owner) const {
 
 // Only what the save wrote: the rest of the product may have been saved
 // elsewhere since the dialog opened.
-void LineWork::putBack() {
-    const stock::StockDefinition& saved = m_product;
-    stock::changeProducts(m_context.catalogue, {saved.stcode},
-                          [&saved](stock::StockDefinition& listed) {
-                              listed.unitcost = saved.unitcost;
-                              listed.hasRecipe = saved.hasRecipe;
-                              listed.bundle = saved.bundle;
-                          });
+stock::ProductChange LineWork::savedCostAndMarks() const {
+    return [saved = m_product](stock::StockDefinition& listed) {
+        listed.unitcost = saved.unitcost;
+        listed.hasRecipe = saved.hasRecipe;
+        listed.bundle = saved.bundle;
+    };
 }
 
-void LineWork::publishLines(records::SharedList<RecipeLine> RecipeLists::*list,
-                            std::vector<RecipeLine> lines) {
-    m_context.catalogue.change(
-        [&](stock::Catalogue& next) { next.recipes.*list = std::move(lines); });
+// The lines read back and the product's change, published as one change.
+void LineWork::publish(const std::function<void(stock::Catalogue&)>& lines,
+                       const stock::ProductChange& product) {
+    const stock::StockCode code = m_product.stcode;
+    m_context.catalogue.change([&](stock::Catalogue& next) {
+        lines(next);
+        stock::changeProducts(next, {code}, product);
+    });
 }
 
 } // namespace parvela::recipes

@@ -2,6 +2,7 @@
 
 #include "recipes/RecipeContext.h"
 #include "recipes/RecipeCost.h"
+#include "records/CatalogueEdits.h"
 
 #include <QString>
 #include <functional>
@@ -57,10 +58,9 @@ private:
     bool saveBundle();
     bool saveOptions();
     bool confirmDelete(QObject* owner) const;
-    // The product's cost and marks, as the save left them, in the catalogue.
-    void putBack();
-    void publishLines(records::SharedList<RecipeLine> RecipeLists::*list,
-                      std::vector<RecipeLine> lines);
+    stock::ProductChange savedCostAndMarks() const;
+    void publish(const std::function<void(stock::Catalogue&)>& lines,
+                 const stock::ProductChange& product);
     // The index follows the newest catalogue.
     const ProductIndex& index();
 

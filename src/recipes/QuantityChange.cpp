@@ -49,14 +49,17 @@ bool QuantityChange::apply(const QuantityForm& typed, QObject* owner) {
         return false;
     writeLineQuantity(m_context.runner, m_line.Id, *quantity);
     const bool costWritten = writeUnitCost(m_context.runner, m_line.ingredient, *unitcost) > 0;
-    if (costWritten) {
-        const double cost = *unitcost;
-        stock::changeProducts(m_context.catalogue, {m_line.ingredient},
-                              [cost](stock::StockDefinition& p) { p.unitcost = cost; });
-    }
     std::vector<RecipeLine> lines;
-    if (readRecipeLines(m_context.runner, lines) >= 0)
-        stock::putRecipeLines(m_context.catalogue, std::move(lines));
+    const bool read = readRecipeLines(m_context.runner, lines) >= 0;
+    const double cost = *unitcost;
+    const stock::StockCode ingredient = m_line.ingredient;
+    m_context.catalogue.change([&](stock::Catalogue& next) {
+        if (read)
+            stock::putRecipeLines(next, std::move(lines));
+        if (costWritten)
+            stock::changeProducts(next, {ingredient},
+                                  [cost](stock::StockDefinition& p) { p.unitcost = cost; });
+    });
     // The recipes that use the ingredient cost anew with the next read.
     if (m_context.rereadLater)
         m_context.rereadLater();

@@ -1,40 +1,47 @@
 #include "records/CatalogueEdits.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 namespace parvela::stock {
 
+void putProduct(Catalogue& next, const StockDefinition& product) {
+    if (const auto at = next.positionOf(product.stcode)) {
+        next.products.replace(*at, product);
+        next.rebuildWeighed();
+    } else {
+        next.products.push_back(product);
+        next.reindex();
+    }
+}
+
 void putProduct(CatalogueFeed& feed, const StockDefinition& product) {
-    feed.change([&product](Catalogue& next) {
-        if (const auto at = next.positionOf(product.stcode)) {
-            next.products.replace(*at, product);
-            next.rebuildWeighed();
-        } else {
-            next.products.push_back(product);
-            next.reindex();
-        }
-    });
+    feed.change([&product](Catalogue& next) { putProduct(next, product); });
+}
+
+void changeProducts(Catalogue& next, const std::vector<StockCode>& codes,
+                    const ProductChange& change) {
+    std::unordered_set<std::size_t> seen;
+    for (const StockCode code : codes) {
+        const auto at = next.positionOf(code);
+        if (!at || !seen.insert(*at).second)
+            continue;
+        StockDefinition changed = next.products[*at];
+        change(changed);
+        next.products.replace(*at, std::move(changed));
+    }
+    if (!seen.empty())
+        next.rebuildWeighed();
 }
 
 void changeProducts(CatalogueFeed& feed, const std::vector<StockCode>& codes,
-                    const std::function<void(StockDefinition&)>& change) {
+                    const ProductChange& change) {
     const Catalogue& newest = *feed.current();
-    std::vector<std::size_t> positions;
-    positions.reserve(codes.size());
-    std::unordered_set<std::size_t> seen;
-    for (const StockCode code : codes)
-        if (const auto at = newest.positionOf(code); at && seen.insert(*at).second)
-            positions.push_back(*at);
-    if (positions.empty())
-        return;
-    feed.change([&](Catalogue& next) {
-        for (const std::size_t at : positions) {
-            StockDefinition changed = next.products[at];
-            change(changed);
-            next.products.replace(at, std::move(changed));
-        }
-        next.rebuildWeighed();
+    const bool holdsAny = std::any_of(codes.begin(), codes.end(), [&newest](StockCode code) {
+        return newest.positionOf(code).has_value();
     });
+    if (holdsAny)
+        feed.change([&](Catalogue& next) { changeProducts(next, codes, change); });
 }
 
 void removeProduct(CatalogueFeed& feed, StockCode code) {
@@ -59,23 +66,25 @@ void recodeProduct(CatalogueFeed& feed, StockCode from, StockCode to) {
     });
 }
 
-void putRecipeLines(CatalogueFeed& feed, std::vector<recipes::RecipeLine> lines) {
+void putRecipeLines(Catalogue& next, std::vector<recipes::RecipeLine> lines) {
     std::unordered_set<StockCode> withRecipe;
     for (const recipes::RecipeLine& line : lines)
         withRecipe.insert(line.urun);
-    feed.change([&](Catalogue& next) {
-        ProductList& products = next.products;
-        for (std::size_t i = 0; i < products.size(); ++i) {
-            const bool has = withRecipe.contains(products[i].stcode);
-            if (has == products[i].hasRecipe)
-                continue;
-            StockDefinition marked = products[i];
-            marked.hasRecipe = has;
-            products.replace(i, std::move(marked));
-        }
-        next.recipes.recipeLines = std::move(lines);
-        next.rebuildWeighed();
-    });
+    ProductList& products = next.products;
+    for (std::size_t i = 0; i < products.size(); ++i) {
+        const bool has = withRecipe.contains(products[i].stcode);
+        if (has == products[i].hasRecipe)
+            continue;
+        StockDefinition marked = products[i];
+        marked.hasRecipe = has;
+        products.replace(i, std::move(marked));
+    }
+    next.recipes.recipeLines = std::move(lines);
+    next.rebuildWeighed();
+}
+
+void putRecipeLines(CatalogueFeed& feed, std::vector<recipes::RecipeLine> lines) {
+    feed.change([&lines](Catalogue& next) { putRecipeLines(next, std::move(lines)); });
 }
 
 } // namespace parvela::stock

@@ -21,6 +21,8 @@ public:
     std::size_t size() const { return m_items->size(); }
     bool empty() const { return m_items->empty(); }
     const T& operator[](std::size_t i) const { return (*m_items)[i]; }
+    const T& front() const { return m_items->front(); }
+    const T& back() const { return m_items->back(); }
     auto begin() const { return m_items->begin(); }
     auto end() const { return m_items->end(); }
 

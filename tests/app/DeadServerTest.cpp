@@ -86,16 +86,8 @@ groups::GroupDialogContext groupContext(World& world) {
 }
 
 recipes::RecipeContext recipeContext(World& world) {
-    return {world.catalog.runner(),
-            world.boxes,
-            world.catalog.stock().products,
-            world.catalog.stock().units,
-            world.catalog.groups(),
-            world.catalog.recipes(),
-            [] {},
-            [] {
-                return 0;
-            }};
+    return {world.catalog.runner(), world.boxes, world.catalog.catalogue(), world.catalog.groups(),
+            [] {}};
 }
 
 spreadsheets::ImportPlan twoRowPlan() {
@@ -124,7 +116,8 @@ const std::vector<Operation>& operations() {
         {"start-up load", QStringLiteral("READ_COMPANY"),
          [](World& w) {
              app::loadSharedLists(w.catalog);
-             return w.catalog.stock().products.empty() && w.catalog.groups().allGroupA().empty();
+             return w.catalog.current()->products.empty() &&
+                    w.catalog.groups().allGroupA().empty();
          }},
         {"product read", QStringLiteral("READ_STOK_TANIM"),
          [](World& w) {
@@ -136,16 +129,23 @@ const std::vector<Operation>& operations() {
          }},
         {"recipe read", QStringLiteral("READ_RECETELER"),
          [](World& w) {
-             return recipes::readRecipeLines(w.catalog.runner(), w.catalog.recipes().recipeLines) <
-                    0;
+             std::vector<recipes::RecipeLine> lines;
+             return recipes::readRecipeLines(w.catalog.runner(), lines) < 0;
          }},
         {"product save", QStringLiteral("UPDATE_STOK_RENGI"),
          [](World& w) {
-             std::vector<stock::StockDefinition> products{product(1001)};
-             products[0].stname = QStringLiteral("Eski ad");
-             const bool failed = stock::saveProduct(w.catalog.runner(), product(1001), products) ==
+             stock::Catalogue held;
+             held.products = {product(1001)};
+             held.products.replace(0, [] {
+                 stock::StockDefinition old = product(1001);
+                 old.stname = QStringLiteral("Eski ad");
+                 return old;
+             }());
+             held.reindex();
+             stock::CatalogueFeed feed(std::make_shared<const stock::Catalogue>(std::move(held)));
+             const bool failed = stock::saveProduct(w.catalog.runner(), product(1001), feed) ==
                                  stock::ProductSaved::Failed;
-             return failed && products[0].stname == QStringLiteral("Eski ad");
+             return failed && feed.current()->products[0].stname == QStringLiteral("Eski ad");
          }},
         {"colour upsert", QStringLiteral("UPDATE_STOK_RENGI"),
          [](World& w) {

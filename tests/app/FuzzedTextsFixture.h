@@ -232,11 +232,8 @@ protected:
         EXPECT_EQ(tally.faults(), 0);
     }
 
-    stock::StockDefinition* catalogProduct(stock::StockCode code) {
-        for (stock::StockDefinition& product : m_catalog.stock().products)
-            if (product.stcode == code)
-                return &product;
-        return nullptr;
+    stock::ProductPtr catalogProduct(stock::StockCode code) const {
+        return m_catalog.current()->shared(code);
     }
 
     // The product as the editor opens it, saved once unchanged so that its

@@ -124,7 +124,7 @@ TEST_F(FuzzedTextsTest, productBarcodeAndUnitTypedInTheEditor) {
                 bytesOf(stock::kBarcodeBytes)(product.barcode, typed), std::to_string(kEdited), {}};
         });
     test::TestDatabase::reset();
-    m_catalog.stock().products.clear();
+    m_catalog.catalogue().publish(std::make_shared<const stock::Catalogue>());
     editorCases(
         "product unit", "unit", [](auto& form, const QString& typed) { form.unit = typed; },
         [&](const stock::StockDefinition& product, const QString& typed) -> Expected {

@@ -229,7 +229,7 @@ TEST_F(MainWindowTest, hepsiReloadsAndTellsTheMobileServer) {
         EXPECT_EQ(mobileServer.received(), std::vector<int>{1109});
     }
     EXPECT_EQ(window.screenState().pageA, 1);
-    EXPECT_EQ(m_application.catalog().stock().products.size(), 1u);
+    EXPECT_EQ(m_application.catalog().current()->products.size(), 1u);
     // With nobody listening the reload goes through all the same.
     click(window, centre(window.screenState().button(MainButton::Hepsi)));
     EXPECT_TRUE(m_boxes.shown().empty());
@@ -251,7 +251,7 @@ TEST_F(MainWindowTest, productsOfAGroupAreEditedFromTheStockWindow) {
     ASSERT_NE(browserWindow, nullptr);
     stock::StockBrowserState& browser = window.stockWindows().browserState();
     const auto shown = [&] {
-        return m_application.catalog().stock().products[browser.displayed.at(0).product];
+        return m_application.catalog().current()->products[browser.displayed.at(0).product];
     };
     ASSERT_EQ(browser.displayed.size(), 1u);
     EXPECT_EQ(shown().stname, QStringLiteral("Adana Kebap"));
@@ -331,12 +331,12 @@ TEST_F(MainWindowTest, aFailedReloadKeepsTheListsItHad) {
     test::addProduct({33311, "Adana Kebap", 3331});
     test::addProduct({33312, "Ayran", 3331});
     app::MainWindow& window = start("mudur");
-    ASSERT_EQ(m_application.catalog().stock().products.size(), 2u);
+    ASSERT_EQ(m_application.catalog().current()->products.size(), 2u);
     TestDatabase::exec("RENAME TABLE stocks.stckdef TO stocks.stckdef_away;");
     click(window, centre(window.screenState().button(MainButton::Hepsi)));
     TestDatabase::exec("RENAME TABLE stocks.stckdef_away TO stocks.stckdef;");
     EXPECT_TRUE(m_boxes.captions().contains(QStringLiteral("READ_STOK_TANIM")));
-    EXPECT_EQ(m_application.catalog().stock().products.size(), 2u);
+    EXPECT_EQ(m_application.catalog().current()->products.size(), 2u);
 }
 
 TEST_F(MainWindowTest, aPublishingRunSetsTheStatusLineAndCountsOnlySuccesses) {
@@ -401,7 +401,7 @@ TEST_F(MainWindowTest, theDeliveryMenuIsPreviewedAndInsertedOnlyWhenConfirmed) {
     const QString path = folder.filePath(QStringLiteral("menu.xlsx"));
     test::writeXlsxFixture(path, {deliveryMenu()});
     app::MainWindow& window = start("mudur");
-    const std::size_t before = m_application.catalog().stock().products.size();
+    const std::size_t before = m_application.catalog().current()->products.size();
     const QPoint button = centre(window.screenState().button(MainButton::YemekSepetiMenu));
     {
         SheetChoice cancelled(path, [](QDialog& preview) {
@@ -432,7 +432,7 @@ TEST_F(MainWindowTest, theDeliveryMenuIsPreviewedAndInsertedOnlyWhenConfirmed) {
     EXPECT_EQ(window.screenState().uploadStatus,
               QStringLiteral("VcExcelSTOK.size() : 3 \nReading Stok from excel file is finished"));
     EXPECT_TRUE(QTest::qWaitFor(
-        [this, before] { return m_application.catalog().stock().products.size() == before + 3; }));
+        [this, before] { return m_application.catalog().current()->products.size() == before + 3; }));
 }
 
 TEST_F(MainWindowTest, excelButtonWritesTheCatalogueIntoTheDocumentsFolder) {

@@ -63,9 +63,10 @@ TEST_F(StartupLoadTest, readsEveryListInItsOrder) {
     EXPECT_EQ(m_journal.texts(), expected);
     EXPECT_TRUE(m_boxes.shown().empty());
 
-    const auto& stock = m_catalog.stock();
-    EXPECT_EQ(static_cast<long long>(stock.products.size()), TestDatabase::count("stocks.stckdef"));
-    EXPECT_EQ(static_cast<long long>(m_catalog.scaleStore().weighedProducts().size()),
+    const stock::CatalogueRef catalogue = m_catalog.current();
+    EXPECT_EQ(static_cast<long long>(catalogue->products.size()),
+              TestDatabase::count("stocks.stckdef"));
+    EXPECT_EQ(static_cast<long long>(catalogue->weighed.size()),
               std::stoll(TestDatabase::scalar("SELECT COUNT(*) FROM stocks.stckdef WHERE "
                                               "is_weighed=1")));
     EXPECT_EQ(m_catalog.scales().size(), 2u);
@@ -94,7 +95,7 @@ TEST_F(StartupLoadTest, rollsUpRecipeCostsWithoutWritingThem) {
     test::addRecipeLine(33311, 11111, 0.2);
     test::addRecipeLine(33311, 11112, 0.05);
     app::loadSharedLists(m_catalog);
-    const auto& products = m_catalog.stock().products;
+    const auto& products = m_catalog.current()->products;
     const auto kebap = std::find_if(products.begin(), products.end(),
                                     [](const auto& p) { return p.stcode == 33311; });
     ASSERT_NE(kebap, products.end());
@@ -102,5 +103,5 @@ TEST_F(StartupLoadTest, rollsUpRecipeCostsWithoutWritingThem) {
     EXPECT_DOUBLE_EQ(kebap->unitcost, 81);
     EXPECT_EQ(TestDatabase::scalar("SELECT unitcost FROM stocks.stckdef WHERE stcode=33311"),
               "1.0000");
-    EXPECT_EQ(m_catalog.recipes().recipeLines[0].ingredientName, QStringLiteral("Kıyma"));
+    EXPECT_EQ(m_catalog.current()->recipes.recipeLines[0].ingredientName, QStringLiteral("Kıyma"));
 }

@@ -156,7 +156,7 @@ TEST_F(BarcodeEditorTest, aNewProductWithAUsedWeighedCodeIsSavedUnderTheNextFree
 }
 
 TEST_F(BarcodeEditorTest, theEditWindowSavesAWeighedCodeAsTyped) {
-    const stock::StockDefinition* found = product(22212);
+    const stock::ProductPtr found = product(22212);
     ASSERT_NE(found, nullptr);
     m_window = StockEditorWindow::openEdit(m_context, withBarcodes(), *found, &m_owner);
     type("7034", QStringLiteral("2612345999"));

@@ -118,7 +118,15 @@ TEST_F(WeighedBarcodesTest, everyWeighedProductIsNumberedInListOrderEvenPastAFai
         "BEGIN IF NEW.stcode = 11 THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='kilitli'; END "
         "IF; END;",
         "DROP TRIGGER stocks.refuse_11;");
-    labels::assignWeighedBarcodes(m_runner, m_boxes, products);
+    std::vector<std::pair<stock::StockCode, std::string>> assigned;
+    labels::assignWeighedBarcodes(m_runner, m_boxes, products,
+                                  [&](const std::vector<labels::AssignedCode>& codes) {
+                                      for (const labels::AssignedCode& code : codes)
+                                          assigned.emplace_back(code.product, code.barcode);
+                                  });
+    // Only what the server took is handed on.
+    EXPECT_EQ(assigned, (std::vector<std::pair<stock::StockCode, std::string>>{
+                            {13, "2700001"}, {14, "2700003"}}));
     EXPECT_EQ(m_journal.texts(),
               (Texts{"UPDATE stckdef SET stckdef.barcode='2700001' WHERE stckdef.stcode=13;",
                      "UPDATE stckdef SET stckdef.barcode='2700002' WHERE stckdef.stcode=11;",

@@ -34,7 +34,7 @@ class OrderingSaveTest : public test::OrderingTestBase {
 protected:
     std::vector<OrderCell> menu() { return ordering::menuCells(m_catalog.groups().allGroupB()); }
     std::vector<OrderCell> products(const ProductScope& scope) {
-        return ordering::productCells(m_catalog.runner(), m_catalog.stock().products, scope);
+        return ordering::productCells(m_catalog.runner(), m_catalog.current()->products, scope);
     }
     // Orders kept in the other scopes, to see what a save leaves of them.
     void otherScopes() {

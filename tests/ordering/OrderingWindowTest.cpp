@@ -46,11 +46,11 @@ protected:
         return std::unique_ptr<Window>(typed);
     }
     const stock::StockDefinition& product(stock::StockCode code) {
-        for (const stock::StockDefinition& p : m_catalog.stock().products)
+        for (const stock::StockDefinition& p : m_catalog.current()->products)
             if (p.stcode == code)
                 return p;
         ADD_FAILURE() << "no product " << code;
-        return m_catalog.stock().products.front();
+        return m_catalog.current()->products.front();
     }
 
     app::OrderingFeatures m_features{m_catalog, m_boxes};

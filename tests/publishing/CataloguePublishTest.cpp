@@ -54,7 +54,7 @@ protected:
         line.urun = 101;
         line.ingredient = 102;
         line.qua = 0.25;
-        m_snapshot.recipeLines.push_back(line);
+        m_snapshot.recipeLines = std::vector<recipes::RecipeLine>{line};
     }
 
     CataloguePublishResult publish(bool upload = true) {
@@ -87,7 +87,7 @@ const std::vector<QString> kFiles{kKeyListFile, kStockFile, kGroupAFile, kGroupB
 } // namespace
 
 TEST_F(CataloguePublishTest, theFiveFilesGoUpAndBothRequestsFollowInOrder) {
-    m_snapshot.recipeLines.clear();
+    m_snapshot.recipeLines = {};
     const CataloguePublishResult result = publish();
     EXPECT_TRUE(result.success);
     EXPECT_EQ(result.statusText(), kPublishedStatus);

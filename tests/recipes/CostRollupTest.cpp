@@ -18,17 +18,26 @@ stock::StockDefinition product(stock::StockCode code, double unitcost, bool hasR
     return p;
 }
 
+stock::Catalogue rolledUp(stock::ProductList products, std::vector<recipes::RecipeLine> lines) {
+    stock::Catalogue catalogue;
+    catalogue.products = std::move(products);
+    catalogue.recipes.recipeLines = std::move(lines);
+    catalogue.reindex();
+    recipes::rollUpStartupCosts(catalogue);
+    return catalogue;
+}
+
 } // namespace
 
 TEST(CostRollup, sumsIngredientsAtTheirStoredCostInOnePass) {
     // 3 is made of 1 and 2; 4 is made of 3, whose stored cost (99) counts,
     // not the cost 3 is given in the same pass.
-    std::vector<stock::StockDefinition> products = {
-        product(1, 10), product(2, 4), product(3, 99, true), product(4, 0, true), product(5, 7)};
-    std::vector<recipes::RecipeLine> lines = {
-        test::recipeLine(3, 1, 0.5), test::recipeLine(3, 2, 2), test::recipeLine(4, 3, 2),
-        test::recipeLine(5, 1, 100), test::recipeLine(3, 42, 3)};
-    recipes::rollUpStartupCosts(products, lines);
+    const stock::Catalogue catalogue = rolledUp(
+        {product(1, 10), product(2, 4), product(3, 99, true), product(4, 0, true), product(5, 7)},
+        {test::recipeLine(3, 1, 0.5), test::recipeLine(3, 2, 2), test::recipeLine(4, 3, 2),
+         test::recipeLine(5, 1, 100), test::recipeLine(3, 42, 3)});
+    const stock::ProductList& products = catalogue.products;
+    const records::SharedList<recipes::RecipeLine>& lines = catalogue.recipes.recipeLines;
     EXPECT_DOUBLE_EQ(products[2].unitcost, 13);
     EXPECT_DOUBLE_EQ(products[3].unitcost, 198);
     // Without the recipe flag the stored cost stays.
@@ -41,8 +50,6 @@ TEST(CostRollup, sumsIngredientsAtTheirStoredCostInOnePass) {
 }
 
 TEST(CostRollup, aProductThatIsItsOwnIngredientKeepsItsStoredCost) {
-    std::vector<stock::StockDefinition> products = {product(1, 12, true)};
-    std::vector<recipes::RecipeLine> lines = {test::recipeLine(1, 1, 1)};
-    recipes::rollUpStartupCosts(products, lines);
-    EXPECT_DOUBLE_EQ(products[0].unitcost, 12);
+    const stock::Catalogue catalogue = rolledUp({product(1, 12, true)}, {test::recipeLine(1, 1, 1)});
+    EXPECT_DOUBLE_EQ(catalogue.products[0].unitcost, 12);
 }

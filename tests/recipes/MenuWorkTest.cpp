@@ -46,7 +46,7 @@ TEST_F(MenuWorkTest, aMenuCostsItsLinesAndIsRewrittenInOneCall) {
     EXPECT_EQ(rows("SELECT ingredient,qua,degist FROM stocks.stckbundle WHERE urun=600 "
                    "ORDER BY id;"),
               "601 3.000000 1 | 102 0.500000 0 | 602 1.000000 1 | ");
-    EXPECT_EQ(m_catalog.recipes().bundleLines.size(), 3u);
+    EXPECT_EQ(m_catalog.current()->recipes.bundleLines.size(), 3u);
     EXPECT_DOUBLE_EQ(product(600).unitcost, 16);
     EXPECT_TRUE(product(600).bundle);
 }
@@ -83,7 +83,7 @@ TEST_F(MenuWorkTest, onlyAnExchangeableLineHasSubstitutesAndTheWholeMenuGoesOnYe
     EXPECT_EQ(issued(), (Texts{"CALL DELETE_BUNDLE_MENU(600);",
                                "SELECT id,urun,ingredient,qua,degist FROM stckbundle;"}));
     EXPECT_EQ(TestDatabase::count("stocks.stckbundle"), 0);
-    EXPECT_TRUE(m_catalog.recipes().bundleLines.empty());
+    EXPECT_TRUE(m_catalog.current()->recipes.bundleLines.empty());
 }
 
 TEST_F(MenuWorkTest, substitutesAreKeptPerMenuAndLineWithTheirPriceDifference) {
@@ -112,7 +112,7 @@ TEST_F(MenuWorkTest, substitutesAreKeptPerMenuAndLineWithTheirPriceDifference) {
     EXPECT_EQ(rows("SELECT menu_stcode,urun_code,sub_urun_code,prc_diff FROM "
                    "stocks.subst_bundle ORDER BY menu_stcode,id;"),
               "600 601 602 2.50 | 600 601 102 0.00 | 700 601 103 9.00 | ");
-    EXPECT_EQ(m_catalog.recipes().bundleSubstitutes.size(), 3u);
+    EXPECT_EQ(m_catalog.current()->recipes.bundleSubstitutes.size(), 3u);
 
     // A later save of the menu leaves them alone.
     work(LineKind::Bundle, 600).save();
@@ -143,14 +143,14 @@ TEST_F(MenuWorkTest, optionsAreRewrittenAndNeverTouchTheCost) {
     EXPECT_EQ(TestDatabase::scalar("SELECT unitcost FROM stocks.stckdef WHERE stcode=500;"),
               "99.0000");
     EXPECT_DOUBLE_EQ(product(500).unitcost, 5);
-    EXPECT_EQ(m_catalog.recipes().optionLines.size(), 2u);
+    EXPECT_EQ(m_catalog.current()->recipes.optionLines.size(), 2u);
 }
 
 TEST_F(MenuWorkTest, aQuantityLeftAsShownKeepsItsValueAndTheUnitCostGoesToTheIngredient) {
     test::addRecipeLine(500, 103, 0.4);
     reload();
     recipes::RecipeLine line;
-    for (const recipes::RecipeLine& read : m_catalog.recipes().recipeLines)
+    for (const recipes::RecipeLine& read : m_catalog.current()->recipes.recipeLines)
         if (read.ingredient == 103)
             line = read;
     // Yumurta is counted in "ad" (setting 1): no decimals.
@@ -171,7 +171,7 @@ TEST_F(MenuWorkTest, aQuantityLeftAsShownKeepsItsValueAndTheUnitCostGoesToTheIng
     EXPECT_DOUBLE_EQ(product(103).unitcost, 2.75);
 
     m_journal.clear();
-    recipes::QuantityChange kilos(m_context, m_catalog.recipes().recipeLines.front());
+    recipes::QuantityChange kilos(m_context, m_catalog.current()->recipes.recipeLines.front());
     EXPECT_EQ(kilos.shown().quantity, QStringLiteral("0.500"));
     ASSERT_TRUE(kilos.apply({{}, QStringLiteral("1,25"), kilos.shown().unitcost}, nullptr));
     EXPECT_EQ(TestDatabase::scalar("SELECT qua FROM stocks.receipts WHERE ingredient=101;"),

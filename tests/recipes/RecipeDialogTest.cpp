@@ -44,7 +44,7 @@ protected:
     platform::BackgroundJobs m_jobs{m_boxes};
     stock::StockContext m_stock = m_catalog.stockContext(m_boxes, m_messenger, m_jobs);
     std::vector<std::pair<stock::StockCode, double>> m_reports;
-    app::RecipeFeatures m_features{m_stock, m_catalog.recipes(),
+    app::RecipeFeatures m_features{m_stock,
                                    [this](const stock::StockDefinition& p, QWidget*) {
                                        m_reports.emplace_back(p.stcode, p.unitcost);
                                    }};
@@ -97,7 +97,7 @@ TEST_F(RecipeDialogTest, aRecipeIsComposedByClicksAndSaved) {
 }
 
 TEST_F(RecipeDialogTest, withoutAReportOrAProductTheUserIsTold) {
-    app::RecipeFeatures plain(m_stock, m_catalog.recipes());
+    app::RecipeFeatures plain(m_stock);
     plain.openRecipe(stock::StockDefinition{}, nullptr);
     EXPECT_EQ(m_boxes.texts(), QStringList{QStringLiteral(
                                    "Secilen stok kodu sifir veya herhangi bir stok secilmedi.")});
@@ -162,7 +162,7 @@ TEST_F(RecipeDialogTest, theOptionsKeepTheirWholeDeleteWithoutAnAction) {
 }
 
 TEST_F(RecipeDialogTest, theStockWindowMakesItsListedProductsTheirOwnRecipe) {
-    stock::showGroup(m_browser, m_catalog.stock(), 1, 11, 0);
+    stock::showGroup(m_browser, m_catalog.current(), 1, 11, 0);
     m_model.functionKey(Qt::Key_F3, {true, true, false});
     EXPECT_EQ(m_boxes.texts(),
               QStringList{QStringLiteral("3 adet ürün reçetelendirildi.\n 0 tane FAILED.. ")});
@@ -227,7 +227,7 @@ TEST_F(RecipeDialogTest, theDialogsFitAScreenOf1024By768) {
     recipes::RecipeLine line;
     line.ingredient = 101;
     m_features.showLinkedProducts(line, nullptr);
-    line = m_catalog.recipes().recipeLines.front();
+    line = m_catalog.current()->recipes.recipeLines.front();
     const test::ModalDriver quantity(
         [&](QDialog& dialog) { fits(dialog, QStringLiteral("dialog-140.png")); });
     m_features.changeQuantity(line, nullptr);

@@ -48,12 +48,13 @@ protected:
         app::loadSharedLists(m_catalog);
         m_journal.clear();
     }
-    const stock::StockDefinition& product(stock::StockCode code) const {
-        for (const stock::StockDefinition& p : m_catalog.stock().products)
-            if (p.stcode == code)
-                return p;
+    // A copy of the product as the newest catalogue holds it.
+    stock::StockDefinition product(stock::StockCode code) const {
+        if (const stock::StockDefinition* p = m_catalog.current()->find(code))
+            return *p;
         throw std::runtime_error("no product " + std::to_string(code));
     }
+    const recipes::RecipeLists& lists() const { return m_catalog.current()->recipes; }
     std::vector<std::string> issued() const { return m_journal.texts(); }
     static std::string rows(const std::string& select) {
         std::string all;
@@ -70,16 +71,12 @@ protected:
     db::StatementJournal m_journal;
     int m_changed = 0;
     int m_reread = 0;
-    recipes::RecipeContext m_context{m_catalog.runner(),
-                                     m_boxes,
-                                     m_catalog.stock().products,
-                                     m_catalog.stock().units,
-                                     m_catalog.groups(),
-                                     m_catalog.recipes(),
-                                     [this] { ++m_changed; },
-                                     [this] {
+    stock::CatalogueFeed::Subscription m_published =
+        m_catalog.catalogue().subscribe([this](const stock::CatalogueRef&) { ++m_changed; });
+    recipes::RecipeContext m_context{m_catalog.runner(), m_boxes, m_catalog.catalogue(),
+                                     m_catalog.groups(), [this] {
                                          ++m_reread;
-                                         return m_catalog.readProducts();
+                                         m_catalog.readProducts();
                                      }};
 };
 

@@ -84,7 +84,7 @@ TEST_F(RecipeWorkTest, savingRewritesTheRecipeLineByLineAndWritesItsCost) {
               "500 101 0.500000 | 500 102 1.250000 | 500 500 1.000000 | ");
     EXPECT_EQ(TestDatabase::scalar("SELECT unitcost FROM stocks.stckdef WHERE stcode=500;"),
               "10.0000");
-    EXPECT_EQ(m_catalog.recipes().recipeLines.size(), 3u);
+    EXPECT_EQ(m_catalog.current()->recipes.recipeLines.size(), 3u);
     EXPECT_DOUBLE_EQ(product(500).unitcost, 10);
     EXPECT_TRUE(product(500).hasRecipe);
     EXPECT_EQ(m_changed, 1);

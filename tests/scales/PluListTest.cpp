@@ -64,8 +64,8 @@ TEST(PluListTest, noScaleStopsBeforeTheFileWithTheBox) {
     const QString path = dir.filePath(QStringLiteral("Orvanta/terazi_plu.txt"));
     test::ScriptedMessageBoxes boxes;
     scales::ScaleStore store;
-    store.rebuildWeighed({weighed("2700001", QStringLiteral("KIYMA"), 1)});
-    EXPECT_FALSE(scales::writePluList(store, path, boxes, nullptr));
+    EXPECT_FALSE(scales::writePluList(store, {weighed("2700001", QStringLiteral("KIYMA"), 1)}, path,
+                                      boxes, nullptr));
     EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("Tanımlı bir terazi yok..")});
     EXPECT_EQ(boxes.captions(), QStringList{QStringLiteral("rcTERAZIYE_GONDER")});
     EXPECT_FALSE(QFile::exists(path));

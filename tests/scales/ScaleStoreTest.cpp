@@ -97,9 +97,10 @@ TEST_F(ScaleStoreTest, automaticBarcodesGiveThePlusInNameOrder) {
     TestDatabase::exec("UPDATE stocks.stckdef SET barcode='2799999' WHERE stcode=9;");
     m_catalog.readProductSideLists();
     m_catalog.readProducts();
-    labels::assignWeighedBarcodes(m_catalog.runner(), m_boxes, m_catalog.stock().products);
+    labels::assignWeighedBarcodes(m_catalog.runner(), m_boxes, m_catalog.current()->products, {});
     m_catalog.readProducts();
-    const auto& weighed = m_catalog.scaleStore().weighedProducts();
+    const stock::CatalogueRef catalogue = m_catalog.current();
+    const stock::ProductList& weighed = catalogue->weighed;
     ASSERT_EQ(weighed.size(), 2u);
     EXPECT_EQ(weighed[0].barcode, "2700001");
     EXPECT_EQ(scales::pluListOf(weighed), " 1,Beyaz Peynir,1,1,7,1999,27,0,30,\r\n"

@@ -64,18 +64,16 @@ protected:
     std::vector<stock::StockCode> displayedCodes() const {
         std::vector<stock::StockCode> codes;
         for (const stock::BrowserRow& row : m_browser.displayed)
-            codes.push_back(m_catalog.stock().products[row.product].stcode);
+            codes.push_back(m_browser.shown->products[row.product].stcode);
         return codes;
     }
-    const stock::StockDefinition* product(stock::StockCode code) const {
-        for (const stock::StockDefinition& p : m_catalog.stock().products)
-            if (p.stcode == code)
-                return &p;
-        return nullptr;
+    // The product as the newest catalogue holds it, kept alive for the caller.
+    stock::ProductPtr product(stock::StockCode code) const {
+        return m_catalog.current()->shared(code);
     }
     // The edit window's own copy of the product, as the editor opens it.
     stock::EditedProduct edit(stock::StockCode code) {
-        const stock::StockDefinition* found = product(code);
+        const stock::ProductPtr found = product(code);
         if (found == nullptr)
             ADD_FAILURE() << "no product " << code;
         return stock::openForEdit(m_context, found ? *found : stock::StockDefinition{});

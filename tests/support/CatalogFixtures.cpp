@@ -78,4 +78,11 @@ void loadDemoRestaurant() {
         throw std::runtime_error("loading sql/demo.sql failed");
 }
 
+stock::CatalogueRef catalogueOf(stock::ProductList products) {
+    auto catalogue = std::make_shared<stock::Catalogue>();
+    catalogue->products = std::move(products);
+    catalogue->reindex();
+    return catalogue;
+}
+
 } // namespace parvela::test

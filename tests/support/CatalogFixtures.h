@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/Catalogue.h"
 #include "records/RecipeLine.h"
 #include "records/StockDefinition.h"
 
@@ -32,5 +33,8 @@ recipes::RecipeLine recipeLine(std::int64_t product, std::int64_t ingredient, do
 stock::StockDefinition productRecord(std::int64_t code, const char* name, double unitcost);
 // The demo restaurant on top of the freshly reset schema.
 void loadDemoRestaurant();
+
+// A catalogue of these products, indexed, as a read would publish it.
+stock::CatalogueRef catalogueOf(stock::ProductList products);
 
 } // namespace parvela::test

@@ -81,7 +81,7 @@ protected:
 
     // The editor of the product, its attribute buttons plugged in.
     stock::StockEditorWindow* openEditor(stock::StockCode code) {
-        const stock::StockDefinition* found = product(code);
+        const stock::ProductPtr found = product(code);
         if (found == nullptr)
             return nullptr;
         return stock::StockEditorWindow::openEdit(m_context, features(), *found, nullptr);

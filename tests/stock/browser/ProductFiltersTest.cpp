@@ -22,26 +22,31 @@ protected:
     ProductFiltersTest() {
         m_products = {product(1, "Izgara Köfte", 10, 20, 30), product(2, "İskender", 10, 20, 31),
                       product(3, "Ayran", 11, 21, 32), product(4, "Kıymalı Pide", 10, 22, 33)};
-        m_stock.generation = 1;
         m_products[0].barcode = "8690001";
         m_products[2].barcode = "2700001";
         m_products[3].barcode = "8690002";
         m_products[1].codeClass = 8088;
         m_products[3].codeClass = 8088;
         m_products[2].codeClass = 9099;
+        reread();
     }
 
-    // The list was read again: the rows built from the old one are stale.
-    void reread() { ++m_stock.generation; }
+    // The list was read again: a newer catalogue.
+    void reread() {
+        auto next = std::make_shared<stock::Catalogue>();
+        next->products = m_products;
+        next->reindex();
+        m_stock = std::move(next);
+    }
     std::vector<stock::StockCode> codesOf(const stock::StockBrowserState& browser) const {
         std::vector<stock::StockCode> codes;
         for (const stock::BrowserRow& row : browser.displayed)
-            codes.push_back(m_products[row.product].stcode);
+            codes.push_back(browser.shown->products[row.product].stcode);
         return codes;
     }
 
-    stock::StockCatalog m_stock;
-    std::vector<StockDefinition>& m_products = m_stock.products;
+    std::vector<StockDefinition> m_products;
+    stock::CatalogueRef m_stock;
     stock::StockBrowserState m_browser;
 };
 
@@ -122,4 +127,42 @@ TEST_F(ProductFiltersTest, reapplyRunsTheLastFilterOverTheNewList) {
     reread();
     stock::reapplyFilter(m_browser, m_stock);
     EXPECT_EQ(m_browser.displayed.size(), m_products.size());
+}
+
+// A newer catalogue (another window's save, a read in the background) keeps
+// what the user had by code, wherever the products moved to, and names what
+// is gone.
+TEST_F(ProductFiltersTest, aNewerCatalogueKeepsMarksAndPlaceByCodeAndNamesWhatIsGone) {
+    for (int i = 0; i < 40; ++i)
+        m_products.push_back(product(100 + i, "Çay", 1, 0, 0));
+    reread();
+    stock::showAll(m_browser, m_stock);
+    m_browser.displayed[1].marked = true;  // 2
+    m_browser.displayed[2].marked = true;  // 3
+    m_browser.displayed[3].highlighted = true; // 4
+    m_browser.firstRow = 3;
+    m_browser.current = m_products[3];
+    // 3 goes, a product comes first, 4 is renamed.
+    m_products.erase(m_products.begin() + 2);
+    m_products.insert(m_products.begin(), product(50, "Ada Çayı", 1, 0, 0));
+    m_products[3].stname = QStringLiteral("Kıymalı Pide Büyük");
+    reread();
+    ASSERT_TRUE(stock::refreshIfStale(m_browser, m_stock));
+    EXPECT_EQ(codesOf(m_browser)[3], 4);
+    EXPECT_EQ(m_browser.firstRow, 3);
+    std::vector<stock::StockCode> marked;
+    for (std::size_t row = 0; row < m_browser.displayed.size(); ++row)
+        if (m_browser.displayed[row].marked)
+            marked.push_back(codesOf(m_browser)[row]);
+    EXPECT_EQ(marked, (std::vector<stock::StockCode>{2}));
+    EXPECT_TRUE(m_browser.displayed[3].highlighted);
+    EXPECT_EQ(m_browser.current.stname, QStringLiteral("Kıymalı Pide Büyük"));
+    EXPECT_EQ(m_browser.notice, QStringLiteral("1 işaretli ürün listede artık yok."));
+
+    // The current product deleted elsewhere: nothing acts on it any more.
+    m_products.erase(m_products.begin() + 3);
+    reread();
+    stock::refreshIfStale(m_browser, m_stock);
+    EXPECT_EQ(m_browser.current.stcode, 0);
+    EXPECT_EQ(m_browser.notice, QStringLiteral("seçili ürün (4) artık kayıtlı değil."));
 }

@@ -34,21 +34,21 @@ protected:
         test::addProduct({80880002, "Getir Pide", 3332, 0, 0, false});
         test::addProduct({70770001, "Yemeksepeti Pide", 3332, 0, 0, false});
         test::readCatalog(m_catalog);
-        stock::showGroup(m_browser, m_catalog.stock(), 3331, 0, 0);
+        stock::showGroup(m_browser, m_catalog.current(), 3331, 0, 0);
         m_model.setScrollBarSetter([this](int position) { m_bar.push_back(position); });
         paint();
     }
 
     stock::BrowserRow& row(std::size_t i) { return m_browser.displayed[i]; }
     const stock::StockDefinition& productAt(std::size_t i) {
-        return stock::productOf(m_browser, m_catalog.stock(), i);
+        return stock::productOf(m_browser, i);
     }
 
     void paint() {
         QImage image(1024, 720, QImage::Format_RGB32);
         QPainter painter(&image);
         stock::StockBrowserContent content{
-            m_browser, m_catalog.stock(), m_catalog.recipes().recipeLines, {}};
+            m_browser, {}};
         stock::paintStockBrowser(painter, image.size(), content);
     }
 
@@ -67,14 +67,16 @@ protected:
     }
     // A list of `count` products, all shown.
     void showMany(int count) {
-        for (int i = 0; i < count; ++i) {
-            stock::StockDefinition p;
-            p.stcode = 5000 + i;
-            p.stname = QStringLiteral("Ürün %1").arg(i);
-            m_catalog.stock().products.push_back(p);
-        }
-        ++m_catalog.stock().generation;
-        stock::showAll(m_browser, m_catalog.stock());
+        m_catalog.catalogue().change([count](stock::Catalogue& next) {
+            for (int i = 0; i < count; ++i) {
+                stock::StockDefinition p;
+                p.stcode = 5000 + i;
+                p.stname = QStringLiteral("Ürün %1").arg(i);
+                next.products.push_back(p);
+            }
+            next.reindex();
+        });
+        stock::showAll(m_browser, m_catalog.current());
     }
 
     stock::StockBrowserModel m_model{m_context, m_browser, m_windows, m_notBuilt.features(), {}};
@@ -288,7 +290,7 @@ TEST_F(StockBrowserModelTest, quickSaleRefusesWithoutACurrentProduct) {
     m_model.leftClick(nameOf(0));
     press(BrowserButton::HizliEkle);
     EXPECT_EQ(TestDatabase::count("stocks.hizli_satis_stok"), 1);
-    EXPECT_EQ(m_catalog.stock().quickSaleCodes, (Codes{103}));
+    EXPECT_EQ(m_catalog.current()->quickSaleCodes.get(), (Codes{103}));
 
     m_boxes.clear();
     press(BrowserButton::HizliEkle);
@@ -306,7 +308,7 @@ TEST_F(StockBrowserModelTest, quickSaleRefusesWithoutACurrentProduct) {
     m_model.leftClick(nameOf(0));
     press(BrowserButton::HizliSil);
     EXPECT_EQ(TestDatabase::count("stocks.hizli_satis_stok"), 0);
-    EXPECT_TRUE(m_catalog.stock().quickSaleCodes.empty());
+    EXPECT_TRUE(m_catalog.current()->quickSaleCodes.get().empty());
 }
 
 TEST_F(StockBrowserModelTest, ctrlF4NumbersTheWeighedProductsFrom2700001) {
@@ -383,7 +385,7 @@ TEST_F(StockBrowserModelTest, silDeletesTheCurrentProductWhichStopsBeingCurrent)
     press(BrowserButton::Sil);
     EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("STOK TANIMI SİLİNİYOR")});
     EXPECT_EQ(displayedCodes(), (Codes{103, 101, 104}));
-    EXPECT_EQ(m_catalog.stock().products.size(), 7u);
+    EXPECT_EQ(m_catalog.current()->products.size(), 7u);
     EXPECT_EQ(m_browser.firstRow, 0);
     EXPECT_EQ(m_browser.current.stcode, 0);
 
@@ -399,7 +401,7 @@ TEST_F(StockBrowserModelTest, recipeLinesOfTheCurrentProductArePickedFromThePane
     test::addProduct({201, "Tavuk Kıyma", 3331, 0, 0, true});
     test::addRecipeLine(101, 201, 0.15);
     test::readCatalog(m_catalog);
-    stock::showGroup(m_browser, m_catalog.stock(), 3331, 0, 0);
+    stock::showGroup(m_browser, m_catalog.current(), 3331, 0, 0);
     m_model.showRecipesChanged(true);
     paint();
     m_model.leftClick(nameOf(2));

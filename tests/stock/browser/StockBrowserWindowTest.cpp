@@ -25,7 +25,7 @@ protected:
         StockTestBase::SetUp();
         test::loadDemoRestaurant();
         test::readCatalog(m_catalog);
-        stock::showGroup(m_browser, m_catalog.stock(), kYiyecekler, 0, 0);
+        stock::showGroup(m_browser, m_catalog.current(), kYiyecekler, 0, 0);
         m_window = new stock::StockBrowserWindow(m_context, m_browser, m_windows,
                                                  m_notBuilt.features(), &m_owner);
         m_window->show();
@@ -49,7 +49,7 @@ protected:
         throw std::runtime_error("row not drawn");
     }
     const stock::StockDefinition& productAt(std::size_t row) {
-        return stock::productOf(m_browser, m_catalog.stock(), row);
+        return stock::productOf(m_browser, row);
     }
     bool allOfGroup() {
         for (std::size_t i = 0; i < m_browser.displayed.size(); ++i)
@@ -85,7 +85,7 @@ TEST_F(StockBrowserWindowTest, typedSearchPickedRowAndScreenshot) {
     EXPECT_EQ(m_browser.displayed.size(), groupSize);
     QTest::keyClicks(&control<QLineEdit>("9040"), QStringLiteral("e"));
     ASSERT_FALSE(m_browser.displayed.empty());
-    EXPECT_LT(m_browser.displayed.size(), m_catalog.stock().products.size());
+    EXPECT_LT(m_browser.displayed.size(), m_catalog.current()->products.size());
     m_window->grab();
 
     // A product with a recipe, so that the detail panel has lines to show.
@@ -131,7 +131,7 @@ TEST_F(StockBrowserWindowTest, theBarCountsRowsAndReachesTheLastFullPage) {
     EXPECT_GT(m_browser.firstRow, 0);
 
     // Every product, from the top: the bar follows a list shown afresh.
-    stock::showAll(m_browser, m_catalog.stock());
+    stock::showAll(m_browser, m_catalog.current());
     m_browser.firstRow = 0;
     m_window->grab();
     QScrollBar& bar = m_window->scrollBar();

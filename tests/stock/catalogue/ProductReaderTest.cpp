@@ -3,11 +3,9 @@
 #include "CatalogFixtures.h"
 #include "StockFixture.h"
 #include "groups/GroupData.h"
-#include "ordering/StokOrderReader.h"
-#include "recipes/RecipeListReaders.h"
+#include "stock/catalogue/CatalogueReads.h"
 #include "stock/catalogue/ProductJoins.h"
 #include "stock/catalogue/ProductWriter.h"
-#include "stock/catalogue/StockCatalog.h"
 #include "stock/catalogue/StockListReaders.h"
 
 using namespace parvela;
@@ -17,26 +15,14 @@ namespace {
 
 class ProductReaderTest : public test::StockTest {
 protected:
-    // Reads every joined list, then the products, as the start-up does.
-    std::vector<stock::StockDefinition> readAll() {
-        stock::readColours(m_runner, m_catalog.colours);
-        stock::readQuickSaleCodes(m_runner, m_catalog.quickSaleCodes);
-        stock::readRegionPrices(m_runner, m_catalog.regionPrices);
-        stock::readSizes(m_runner, m_catalog.sizes);
-        recipes::readRecipeLines(m_runner, m_recipeLines);
-        recipes::readBundleLines(m_runner, m_bundleLines);
-        ordering::readAllStokOrder(m_runner, m_orderRows);
-        const stock::ProductJoins joins(stock::JoinSources{
-            m_catalog.colours, m_recipeLines, m_bundleLines, m_catalog.quickSaleCodes,
-            m_catalog.regionPrices, m_catalog.sizes, m_orderRows});
-        EXPECT_GE(stock::readProducts(m_runner, joins, m_catalog.products), 0);
+    // Reads every joined list, then the products, as every read does.
+    stock::ProductList readAll() {
+        stock::readSideLists(m_runner, m_catalog);
+        EXPECT_GE(stock::readCatalogueProducts(m_runner, m_catalog), 0);
         return m_catalog.products;
     }
 
-    stock::StockCatalog m_catalog;
-    std::vector<recipes::RecipeLine> m_recipeLines;
-    std::vector<recipes::RecipeLine> m_bundleLines;
-    std::vector<ordering::StokOrderRow> m_orderRows;
+    stock::Catalogue m_catalog;
 };
 
 } // namespace

@@ -52,8 +52,8 @@ std::vector<test::TestDatabase::Rows> storedProduct() {
 }
 
 void save(Station& station, const stock::StockDefinition& product) {
-    std::vector<stock::StockDefinition> list(1, product);
-    EXPECT_EQ(stock::saveProduct(station.runner, product, list), stock::ProductSaved::Yes);
+    stock::CatalogueFeed catalogue(test::catalogueOf({product}));
+    EXPECT_EQ(stock::saveProduct(station.runner, product, catalogue), stock::ProductSaved::Yes);
 }
 
 // Each station edits its own copy of the product as first read, touching

@@ -149,8 +149,9 @@ TEST_F(ProductWriterTest, saveRunsItsStepsInOrderAndSkipsAZeroRegionPrice) {
     p.red = 10;
     p.peraken = 150;
     p.yuzde = 12.5;
-    std::vector<stock::StockDefinition> products(1);
-    products[0].stcode = p.stcode;
+    stock::StockDefinition old;
+    old.stcode = p.stcode;
+    stock::CatalogueFeed products(test::catalogueOf({old}));
     EXPECT_EQ(stock::saveProduct(m_runner, p, products), stock::ProductSaved::Yes);
     auto texts = m_journal.texts();
     ASSERT_EQ(texts.size(), 5u);
@@ -161,7 +162,7 @@ TEST_F(ProductWriterTest, saveRunsItsStepsInOrderAndSkipsAZeroRegionPrice) {
     EXPECT_EQ(texts[3], "INSERT INTO indirim_tablosu(carikod,stcode,peraken,yuzde) "
                         "VALUES(1013,33311,150.00,12.500);");
     EXPECT_EQ(texts[4].rfind("UPDATE stckdef SET type=333,", 0), 0u);
-    EXPECT_EQ(products[0].stname, p.stname);
+    EXPECT_EQ(products.current()->products[0].stname, p.stname);
 
     m_journal.clear();
     p.regionPrice.bolgekod = 3;

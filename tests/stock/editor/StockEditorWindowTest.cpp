@@ -43,7 +43,7 @@ public:
 class StockEditorWindowTest : public test::EditorTestBase {
 protected:
     stock::StockDefinition productCopy(stock::StockCode code) const {
-        const stock::StockDefinition* found = product(code);
+        const stock::ProductPtr found = product(code);
         if (found == nullptr)
             ADD_FAILURE() << "no product " << code;
         return found != nullptr ? *found : stock::StockDefinition{};
@@ -141,12 +141,12 @@ TEST_F(StockEditorWindowTest, editWindowSavesThePriceAndRecomputesTheProductsUsi
 }
 
 TEST_F(StockEditorWindowTest, anEditWindowSavesItsOwnProductWhateverTheListPicksMeanwhile) {
-    stock::showGroup(m_browser, m_catalog.stock(), 3331, 0, 0);
+    stock::showGroup(m_browser, m_catalog.current(), 3331, 0, 0);
     stock::StockBrowserModel model(m_context, m_browser, m_windows, m_notBuilt.features(), {});
     QImage image(1024, 720, QImage::Format_RGB32);
     QPainter painter(&image);
     stock::StockBrowserContent content{
-        m_browser, m_catalog.stock(), m_catalog.recipes().recipeLines, {}};
+        m_browser, {}};
     stock::paintStockBrowser(painter, image.size(), content);
     ASSERT_GE(m_browser.drawnRows.size(), 2u);
     const auto pick = [&](std::size_t row) {

@@ -50,19 +50,30 @@ protected:
             *groups::selectedContext(groups::GroupLevel::B, m_catalog.groups().screenA(),
                                      m_catalog.groups().screenB(), m_catalog.groups().screenC());
     }
-    void listGroupB(int bcode) { stock::showGroup(m_browser, m_catalog.stock(), 0, bcode, 0); }
+    void listGroupB(int bcode) { stock::showGroup(m_browser, m_catalog.current(), 0, bcode, 0); }
     void mark(stock::StockCode code) {
         for (stock::BrowserRow& row : m_browser.displayed)
-            if (m_catalog.stock().products[row.product].stcode == code)
+            if (m_browser.shown->products[row.product].stcode == code)
                 row.marked = true;
+    }
+    // What the stock window hands the settings: its rows, by code.
+    stock::ListedCodes listed() const {
+        stock::ListedCodes codes;
+        for (const stock::BrowserRow& row : m_browser.displayed) {
+            const stock::StockCode code = m_browser.shown->products[row.product].stcode;
+            codes.listed.push_back(code);
+            if (row.marked)
+                codes.marked.push_back(code);
+        }
+        return codes;
     }
     Texts issued() const { return m_journal.texts(); }
 
     db::StatementJournal m_journal;
     int m_told = 0;
-    stock::GroupSettings m_settings{m_context, m_browser, [this] {
-                                        ++m_told;
-                                    }};
+    stock::CatalogueFeed::Subscription m_published =
+        m_catalog.catalogue().subscribe([this](const stock::CatalogueRef&) { ++m_told; });
+    stock::GroupSettings m_settings{m_context, [this] { return listed(); }};
 };
 
 std::string colours(stock::StockCode code) {
@@ -136,7 +147,7 @@ TEST_F(GroupSettingsTest, backColourRewritesTheGroupsRowsWithBlackTextAndLeavesO
     EXPECT_EQ(colours(102), "10 20 30 0 0 0 ");
     EXPECT_EQ(colours(103), "4 5 6 100 100 100 ");
     // The list read again shows the new colour.
-    const stock::StockDefinition* reread = product(102);
+    const stock::ProductPtr reread = product(102);
     EXPECT_EQ(reread ? reread->backColor : 0U, records::rgb(10, 20, 30));
 
     m_journal.clear();
@@ -325,7 +336,7 @@ TEST_F(GroupSettingsTest, markedProductsAreFiledWhereTheDialogSays) {
                                    QStringLiteral("Çaylar")}));
     EXPECT_EQ(TestDatabase::query("SELECT gra,grb,grc FROM stocks.stckdef WHERE stcode<=102;"),
               (TestDatabase::Rows{{"2", "21", "211"}, {"2", "21", "211"}}));
-    const stock::StockDefinition* moved = product(101);
+    const stock::ProductPtr moved = product(101);
     EXPECT_EQ(moved ? moved->grc : 0, 211); // read again
 
     // "İptal" files nothing.
@@ -388,7 +399,7 @@ TEST_F(GroupSettingsTest, theSettingsDialogActsAtOnceOnTheContextsGroup) {
         click(dialog, "1067");
         click(dialog, "2");
     });
-    windows.groupSettings(m_browser, nullptr);
+    windows.groupSettings({}, nullptr);
     EXPECT_EQ(heading, (QStringList{QStringLiteral("Grup/Menü Ayarları"), QStringLiteral("Grup B"),
                                     QStringLiteral("Çorbalar")}));
     EXPECT_EQ(
