@@ -8,8 +8,11 @@
 #include "ordering/StockOrderEntry.h"
 #include "ordering/StokOrderReader.h"
 #include "platform/MessageBoxes.h"
+#include "records/CatalogueEdits.h"
 
 #include <QWidget>
+#include <algorithm>
+#include <optional>
 
 namespace parvela::app {
 
@@ -40,17 +43,28 @@ void OrderingFeatures::productOrder(const stock::StockDefinition& product, QWidg
                      QStringLiteral("STOK SECILMEDI"), platform::BoxIcon::Information, owner);
         return;
     }
+    const stock::StockCode code = product.stcode;
     const stock::CatalogueRef catalogue = m_catalog.current();
     ordering::StockOrderEntry entry(m_catalog.runner(), m_boxes, product, catalogue->products);
     ordering::StockOrderDialog dialog(entry, owner);
     if (dialog.exec() != QDialog::Accepted)
         return;
     std::vector<ordering::StokOrderRow> rows;
-    if (ordering::readAllStokOrder(m_catalog.runner(), rows) >= 0)
-        m_catalog.catalogue().change(
-            [&rows](stock::Catalogue& next) { next.orderRows = std::move(rows); });
-    if (m_readProductsLater)
-        m_readProductsLater();
+    if (ordering::readAllStokOrder(m_catalog.runner(), rows) < 0)
+        return;
+    // The product shows its places at once, as a read joins them: its first row.
+    const auto own = std::find_if(rows.begin(), rows.end(),
+                                  [code](const ordering::StokOrderRow& row) { return row.stcode == code; });
+    const std::optional<ordering::StokOrderRow> placed =
+        own == rows.end() ? std::nullopt : std::optional(*own);
+    m_catalog.catalogue().change([&](stock::Catalogue& next) {
+        next.orderRows = std::move(rows);
+        stock::changeProducts(next, {code}, [&placed](stock::StockDefinition& p) {
+            p.index_sira = placed ? placed->index_sira : stock::kNoOrder;
+            p.sira_gra = placed ? placed->sira_gra : 0;
+            p.sira_grb = placed ? placed->sira_grb : 0;
+        });
+    });
 }
 
 // The main screen and the next ordering window show the order just saved.

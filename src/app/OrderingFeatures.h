@@ -3,8 +3,6 @@
 #include "app/MainFeatures.h"
 #include "stock/catalogue/StockFeatures.h"
 
-#include <functional>
-
 namespace parvela::platform {
 class MessageBoxes;
 }
@@ -17,18 +15,15 @@ class CatalogData;
 // dialog of the stock window, on the program's catalog.
 class OrderingFeatures : public OrderingWindows, public stock::OrderWindows {
 public:
-    // `readProductsLater` reads the products again after an order changed.
-    OrderingFeatures(CatalogData& catalog, platform::MessageBoxes& boxes,
-                     std::function<void()> readProductsLater = {})
+    OrderingFeatures(CatalogData& catalog, platform::MessageBoxes& boxes)
         : m_catalog(catalog)
-        , m_boxes(boxes)
-        , m_readProductsLater(std::move(readProductsLater)) {}
+        , m_boxes(boxes) {}
 
     // The Group B menus of the selected Group A, or all of them.
     QWidget* openMenuOrdering(QWidget* owner) override;
     QWidget* openProductOrdering(QWidget* owner) override;
-    // After a save the order rows are read again at once and the products
-    // in the background.
+    // After a save the order rows are read again and the product shows its
+    // new places at once.
     void productOrder(const stock::StockDefinition& product, QWidget* owner) override;
 
 private:
@@ -36,7 +31,6 @@ private:
 
     CatalogData& m_catalog;
     platform::MessageBoxes& m_boxes;
-    std::function<void()> m_readProductsLater;
 };
 
 } // namespace parvela::app

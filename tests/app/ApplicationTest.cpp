@@ -80,14 +80,23 @@ TEST_F(ApplicationTest, mainWindowTakesMessagesFromOtherPrograms) {
     ASSERT_EQ(m_application.start(m_prompt), std::nullopt);
     app::MainWindow* window = m_application.mainWindow();
     window->showNormal();
+    const QString statusBefore = window->screenState().uploadStatus;
     bool delivered = false;
     std::thread sender([&] {
-        delivered = platform::ProgramMessenger().send(QStringLiteral("Parvela_Yonetim"),
-                                                      platform::msg::kBringToFront);
+        const platform::ProgramMessenger messenger;
+        // This program's own job messages carry a value: from outside they
+        // are dropped, never read as a job's report.
+        for (const int own : {platform::msg::kCataloguePublished, platform::msg::kSheetRead,
+                              platform::msg::kSheetImported})
+            messenger.send(QStringLiteral("Parvela_Yonetim"), own);
+        delivered =
+            messenger.send(QStringLiteral("Parvela_Yonetim"), platform::msg::kBringToFront);
     });
     QTRY_VERIFY_WITH_TIMEOUT(window->windowState() & Qt::WindowMaximized, 5000);
     sender.join();
     EXPECT_TRUE(delivered);
+    EXPECT_EQ(window->screenState().uploadCount, 0);
+    EXPECT_EQ(window->screenState().uploadStatus, statusBefore);
 }
 
 TEST(Notifications, reachTheSuitesProgramsByTitle) {

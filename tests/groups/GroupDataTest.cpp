@@ -247,14 +247,17 @@ TEST_F(GroupDataTest, unreachableServerFailsEveryOperationUnderItsTag) {
         EXPECT_EQ(m_boxes.shown()[i].icon, i < 4 ? BoxIcon::None : BoxIcon::Exclamation) << i;
 }
 
-TEST_F(GroupDataTest, failedReadLeavesTheListEmptyAndDuplicateCodeFails) {
+// A window may show the list while it is read again: a failed read keeps
+// the list there was rather than leave a cut or empty one.
+TEST_F(GroupDataTest, failedReadKeepsTheListItHadAndDuplicateCodeFails) {
     TestDatabase::exec("INSERT INTO groups.classb(acode,bcode,groupname) VALUES(1,12,'x');");
     ASSERT_EQ(m_data.readGroupB(), 1);
     {
         const HiddenTable hidden("groups.classb");
         EXPECT_EQ(m_data.readGroupB(), -1);
     }
-    EXPECT_TRUE(m_data.allGroupB().empty());
+    ASSERT_EQ(m_data.allGroupB().size(), 1u);
+    EXPECT_EQ(m_data.allGroupB()[0].bcode, 12);
     EXPECT_EQ(m_data.insertGroupB(groupB(1, 12)), -1);
     ASSERT_EQ(m_boxes.shown().size(), 2u);
     EXPECT_EQ(m_boxes.shown()[0].text, QStringLiteral("Table 'groups.classb' doesn't exist"));

@@ -168,6 +168,13 @@ TEST_F(GroupSaveTest, movingAGroupBMovesItsProductsInTheSameSave) {
     EXPECT_EQ(m_productReads, 1);
     ASSERT_EQ(m_data.screenB().size(), 2u); // the B groups of 3332
     EXPECT_EQ(m_data.screenB()[0].acode, 3332);
+    // The main screen selects the A it now lies under, and the B itself.
+    const GroupA* selectedA = selectedOf(m_data.screenA());
+    ASSERT_NE(selectedA, nullptr);
+    EXPECT_EQ(selectedA->acode, 3332);
+    const GroupB* selectedB = selectedOf(m_data.screenB());
+    ASSERT_NE(selectedB, nullptr);
+    EXPECT_EQ(selectedB->bcode, 33312);
     EXPECT_EQ(m_redraws, 1);
 }
 

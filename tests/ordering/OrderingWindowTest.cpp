@@ -45,12 +45,11 @@ protected:
         typed->setAttribute(Qt::WA_DeleteOnClose, false);
         return std::unique_ptr<Window>(typed);
     }
-    const stock::StockDefinition& product(stock::StockCode code) {
-        for (const stock::StockDefinition& p : m_catalog.current()->products)
-            if (p.stcode == code)
-                return p;
+    stock::StockDefinition product(stock::StockCode code) {
+        if (const stock::StockDefinition* p = m_catalog.current()->find(code))
+            return *p;
         ADD_FAILURE() << "no product " << code;
-        return m_catalog.current()->products.front();
+        return {};
     }
 
     app::OrderingFeatures m_features{m_catalog, m_boxes};
@@ -69,12 +68,17 @@ TEST_F(OrderingWindowTest, MenuCellDraggedIntoTheColumnIsSaved) {
     QTest::mouseMove(window.get(), {700, 60});
     EXPECT_EQ(window->statusText(), QStringLiteral("Grup Sayisi : 5     INDEX : 0"));
     QTest::mouseClick(window.get(), Qt::LeftButton, {}, centreOf(OrderingWindow::kSaveButton));
-    EXPECT_EQ(issued(), Texts{"UPDATE classb SET classb.index_sira=0 WHERE classb.bcode=12;"
+    EXPECT_EQ(issued(), (Texts{"UPDATE classb SET classb.index_sira=0 WHERE classb.bcode=12;"
                               "UPDATE classb SET classb.index_sira=10 WHERE classb.bcode=11;"
                               "UPDATE classb SET classb.index_sira=11 WHERE classb.bcode=13;"
                               "UPDATE classb SET classb.index_sira=12 WHERE classb.bcode=21;"
-                              "UPDATE classb SET classb.index_sira=13 WHERE classb.bcode=22;"});
+                              "UPDATE classb SET classb.index_sira=13 WHERE classb.bcode=22;",
+                              "SELECT Id,acode,bcode,groupname,posmenu,tur,index_sira FROM "
+                              "groups.classb ORDER BY index_sira;"}));
     EXPECT_EQ(TestDatabase::scalar("SELECT index_sira FROM groups.classb WHERE bcode=12;"), "0");
+    // The main screen and the next ordering window show the saved order.
+    EXPECT_EQ(m_catalog.groups().screenB().front().bcode, 12);
+    EXPECT_EQ(m_catalog.groups().allGroupB().front().bcode, 12);
     // Reset: nothing placed, so the next save writes nothing.
     m_journal.clear();
     QTest::mouseClick(window.get(), Qt::LeftButton, {}, centreOf(OrderingWindow::kResetButton));

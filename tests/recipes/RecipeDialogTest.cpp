@@ -232,3 +232,80 @@ TEST_F(RecipeDialogTest, theDialogsFitAScreenOf1024By768) {
         [&](QDialog& dialog) { fits(dialog, QStringLiteral("dialog-140.png")); });
     m_features.changeQuantity(line, nullptr);
 }
+
+// Another window's save, or a read of the whole list, while a line dialog is
+// open: products come and go before the one picked and it is renamed. What
+// the user picked is what is added, with its cost as the server now has it.
+TEST_F(RecipeDialogTest, theProductPickedIsAddedWhateverIsReadWhileTheDialogIsOpen) {
+    struct Case {
+        const char* name;
+        void (app::RecipeFeatures::*open)(const stock::StockDefinition&, QWidget*);
+        stock::StockCode product;
+        const char* table;
+    };
+    const Case cases[] = {
+        {"recipe", &app::RecipeFeatures::openRecipe, 500, "receipts"},
+        {"menu", &app::RecipeFeatures::openBundle, 600, "stckbundle"},
+        {"options", &app::RecipeFeatures::openOptions, 500, "stckopsiyon"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestDatabase::exec("DELETE FROM stocks.stckdef WHERE stcode IN (104,105);"
+                           "UPDATE stocks.stckdef SET stname='Soğan', unitcost=4 WHERE stcode=102;");
+        reload();
+        QStringList added;
+        const test::ModalDriver driver([&](QDialog& dialog) {
+            test::pick(dialog, "1042", 102);
+            // Two products come before it by name, one goes, and it is renamed.
+            test::addProduct({104, "Acı Biber", 1, 11, 0, false, 1});
+            test::addProduct({105, "Biber", 1, 11, 0, false, 1});
+            TestDatabase::exec("DELETE FROM stocks.stckdef WHERE stcode=601;"
+                               "UPDATE stocks.stckdef SET stname='Kuru Soğan', unitcost=6 "
+                               "WHERE stcode=102;");
+            m_catalog.readProducts();
+            test::type(dialog, "1044", QStringLiteral("2"));
+            test::click(dialog, "1048");
+            added = test::rowTexts(dialog, "1047");
+            test::click(dialog, "129");
+            test::click(dialog, "2");
+        });
+        (m_features.*c.open)(product(c.product), nullptr);
+        ASSERT_TRUE(driver.seen);
+        ASSERT_FALSE(added.isEmpty());
+        EXPECT_TRUE(added.back().startsWith(QStringLiteral("102|Kuru Soğan|"))) << added.back().toStdString();
+        EXPECT_EQ(rows(std::string("SELECT ingredient FROM stocks.") + c.table + " WHERE urun=" +
+                       std::to_string(c.product) + " ORDER BY ingredient DESC LIMIT 1;"),
+                  "102 | ");
+        TestDatabase::exec("INSERT INTO stocks.stckdef(stcode,stname,gra,grb,unitcost,unit) "
+                           "VALUES(601,'Çay',2,21,3,'ad');");
+    }
+    // The recipe costs its new ingredient as the server now holds it.
+    EXPECT_EQ(TestDatabase::scalar("SELECT unitcost FROM stocks.stckdef WHERE stcode=500;"),
+              "17.0000");
+}
+
+TEST_F(RecipeDialogTest, theSubstitutePickedIsAddedWhateverIsReadMeanwhile) {
+    TestDatabase::exec("INSERT INTO stocks.stckbundle(urun,ingredient,qua,degist) "
+                       "VALUES(600,601,1,1);");
+    reload();
+    QStringList added;
+    const test::ModalDriver driver([&](QDialog& dialog) {
+        const test::ModalDriver substitutes([&](QDialog& inner) {
+            test::pick(inner, "1042", 602);
+            test::addProduct({104, "Acı Biber", 1, 11, 0, false, 1});
+            TestDatabase::exec("DELETE FROM stocks.stckdef WHERE stcode=101;"
+                               "UPDATE stocks.stckdef SET stname='Türk Kahvesi' WHERE stcode=602;");
+            m_catalog.readProducts();
+            test::type(inner, "1106", QStringLiteral("2,5"));
+            test::click(inner, "1048");
+            added = test::rowTexts(inner, "1047");
+            test::click(inner, "129");
+        });
+        test::pick(dialog, "1047", 601);
+        test::click(dialog, "1104");
+        test::click(dialog, "2");
+    });
+    m_features.openBundle(product(600), nullptr);
+    EXPECT_EQ(added, QStringList{QStringLiteral("602|Türk Kahvesi|ad|2.50")});
+    EXPECT_EQ(rows("SELECT sub_urun_code FROM stocks.subst_bundle;"), "602 | ");
+}

@@ -41,12 +41,14 @@ protected:
         addRecipeLine(500, 101, 0.5);
         app::loadSharedLists(m_catalog);
         m_catalog.runner().setJournal(&m_journal);
+        m_changed = 0;
     }
 
     // Reads the lists again, as the program starts, after rows were added.
     void reload() {
         app::loadSharedLists(m_catalog);
         m_journal.clear();
+        m_changed = 0;
     }
     // A copy of the product as the newest catalogue holds it.
     stock::StockDefinition product(stock::StockCode code) const {

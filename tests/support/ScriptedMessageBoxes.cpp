@@ -1,6 +1,7 @@
 #include "ScriptedMessageBoxes.h"
 
 #include <QStringList>
+#include <utility>
 
 namespace parvela::test {
 
@@ -22,6 +23,8 @@ platform::BoxAnswer firstAnswerOf(platform::BoxButtons buttons) {
 
 platform::BoxAnswer ScriptedMessageBoxes::show(const platform::BoxRequest& request) {
     m_shown.push_back(request);
+    if (std::function<void()> work = std::exchange(m_whileShowing, {}))
+        work();
     if (!m_answers.empty()) {
         const platform::BoxAnswer answer = m_answers.front();
         m_answers.pop_front();

@@ -3,6 +3,7 @@
 #include "platform/MessageBoxes.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace parvela::test {
@@ -14,6 +15,9 @@ public:
     platform::BoxAnswer show(const platform::BoxRequest& request) override;
 
     void queueAnswer(platform::BoxAnswer answer) { m_answers.push_back(answer); }
+    // Runs while the next box is up, as work the window thread queued runs
+    // inside a real box's loop.
+    void whileNextBoxShows(std::function<void()> work) { m_whileShowing = std::move(work); }
     const std::vector<platform::BoxRequest>& shown() const { return m_shown; }
     QStringList texts() const;
     QStringList captions() const;
@@ -22,6 +26,7 @@ public:
 private:
     std::deque<platform::BoxAnswer> m_answers;
     std::vector<platform::BoxRequest> m_shown;
+    std::function<void()> m_whileShowing;
 };
 
 } // namespace parvela::test

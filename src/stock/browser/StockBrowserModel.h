@@ -74,14 +74,18 @@ public:
     StockBrowserState& browser() { return m_state; }
 
 private:
-    // Marks an action under way: the list is not rebuilt under it.
+    // Marks an action under way: the list is not rebuilt under it, but as
+    // soon as the last one ends.
     class Acting {
     public:
         explicit Acting(StockBrowserModel& model)
             : m_model(model) {
             ++m_model.m_acting;
         }
-        ~Acting() { --m_model.m_acting; }
+        ~Acting() {
+            if (--m_model.m_acting == 0)
+                m_model.refresh();
+        }
         Acting(const Acting&) = delete;
         Acting& operator=(const Acting&) = delete;
 

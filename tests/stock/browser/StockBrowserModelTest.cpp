@@ -246,6 +246,7 @@ TEST_F(StockBrowserModelTest, deletedCellRetiresAndRestoresTheProduct) {
         return TestDatabase::scalar("SELECT COUNT(*) FROM stocks.stckdef WHERE stcode=102;");
     };
     m_model.leftClick(cell(1, &RowCells::deletedCell));
+    paint();
     EXPECT_EQ(productAt(1).deletedMark, 1);
     EXPECT_EQ(inList(), "0");
     EXPECT_EQ(inOld(), "1");
@@ -253,6 +254,7 @@ TEST_F(StockBrowserModelTest, deletedCellRetiresAndRestoresTheProduct) {
     EXPECT_EQ(m_browser.current.stcode, 102);
 
     m_model.leftClick(cell(1, &RowCells::deletedCell));
+    paint();
     EXPECT_EQ(productAt(1).deletedMark, 0);
     EXPECT_EQ(inList(), "1");
     EXPECT_EQ(inOld(), "0");
@@ -272,6 +274,7 @@ TEST_F(StockBrowserModelTest, dayMenuCellSwitchesAndWritesGunmenu) {
     // New products are on the day menu.
     ASSERT_EQ(productAt(2).gunmenu, 1);
     m_model.leftClick(cell(2, &RowCells::dayMenuCell));
+    paint();
     EXPECT_EQ(productAt(2).gunmenu, 0);
     EXPECT_EQ(stored(), "0");
     m_model.leftClick(cell(2, &RowCells::dayMenuCell));
@@ -438,4 +441,79 @@ TEST_F(StockBrowserModelTest, aListBuiltBeforeTheProductsWereReadIsBuiltAgain) {
     // The rows still point into the old list until the window asks again.
     m_model.refresh();
     EXPECT_EQ(displayedCodes(), (Codes{103, 102, 105, 101, 104}));
+}
+
+namespace {
+
+// The group dialogs as the stock window sees them: what it hands them.
+class GroupsAsked : public stock::GroupWindows {
+public:
+    void assignGroup(const std::vector<stock::StockCode>& marked, QWidget*) override {
+        assigned = marked;
+    }
+    void chooseGroup(stock::EditedProduct&, QWidget*) override {}
+    void groupSettings(std::function<stock::ListedCodes()> listedNow, QWidget*) override {
+        settings = listedNow();
+    }
+
+    std::vector<stock::StockCode> assigned;
+    stock::ListedCodes settings;
+};
+
+} // namespace
+
+// A read that lands while a box of a click is up (the read every editor save
+// starts, a message of another program) leaves the click on the row it hit,
+// and the marks with the products that carry them.
+TEST_F(StockBrowserModelTest, aReadWhileABoxIsUpLeavesTheClickAndTheMarksOnTheirProducts) {
+    GroupsAsked groups;
+    stock::StockBrowserModel model{
+        m_context, m_browser, m_windows, {m_notBuilt, groups, m_notBuilt, m_notBuilt, m_notBuilt},
+        {}};
+    model.ctrlClick(cell(1)); // Ayran
+    model.ctrlClick(cell(3)); // Kuzu Pirzola
+    paint();
+    TestDatabase::exec("CREATE TRIGGER stocks.refuse_103 BEFORE UPDATE ON stocks.stckdef FOR EACH "
+                       "ROW BEGIN IF NEW.stcode = 103 THEN SIGNAL SQLSTATE '45000' SET "
+                       "MESSAGE_TEXT='kilitli'; END IF; END;");
+    m_boxes.whileNextBoxShows([this] {
+        test::addProduct({100, "Acılı Ezme", 3331, 0, 0, false});
+        TestDatabase::exec("DELETE FROM stocks.stckdef WHERE stcode=101;"
+                           "UPDATE stocks.stckdef SET stname='Kuzu Şiş' WHERE stcode=104;");
+        m_catalog.readProducts();
+    });
+    model.leftClick(cell(0, &RowCells::dayMenuCell)); // Adana Kebap, refused
+    TestDatabase::exec("DROP TRIGGER stocks.refuse_103;");
+    EXPECT_EQ(m_boxes.captions().size(), 1);
+    EXPECT_EQ(m_browser.current.stcode, 103);
+    EXPECT_EQ(displayedCodes(), (Codes{100, 103, 102, 104}));
+    Codes marked;
+    for (std::size_t i = 0; i < m_browser.displayed.size(); ++i)
+        if (row(i).marked)
+            marked.push_back(productAt(i).stcode);
+    EXPECT_EQ(marked, (Codes{102, 104}));
+    EXPECT_TRUE(m_browser.notice.isEmpty());
+
+    // A marked product gone: it is named, and the rest is what acts.
+    TestDatabase::exec("DELETE FROM stocks.stckdef WHERE stcode=102;");
+    m_catalog.readProducts();
+    model.refresh();
+    paint();
+    EXPECT_EQ(m_browser.notice, QStringLiteral("1 işaretli ürün listede artık yok."));
+    model.leftClick(test::centreOf(m_browser.button(BrowserButton::GrubuAta)));
+    EXPECT_EQ(groups.assigned, (Codes{104}));
+    model.leftClick(test::centreOf(m_browser.button(BrowserButton::Ayarla)));
+    EXPECT_EQ(groups.settings.listed, (Codes{100, 103, 104}));
+    EXPECT_EQ(groups.settings.marked, (Codes{104}));
+}
+
+// Ctrl+F4 numbers the weighed products anew: the scales' list takes the new
+// codes at once, without a read.
+TEST_F(StockBrowserModelTest, theWeighedListFollowsCtrlF4AtOnce) {
+    m_model.functionKey(Qt::Key_F4, {true, true, false});
+    const stock::CatalogueRef catalogue = m_catalog.current();
+    std::vector<std::string> codes;
+    for (const stock::StockDefinition& weighed : catalogue->weighed)
+        codes.push_back(weighed.barcode);
+    EXPECT_EQ(codes, (std::vector<std::string>{"2700001", "2700002"}));
 }

@@ -448,6 +448,27 @@ TEST_F(StockEditorSaveTest, newProductTakesTheNextCodeAndLeavesTheFormForTheNext
     EXPECT_TRUE(edited.isNew);
 }
 
+// "Hepsi" lists every Group B whatever Group A is picked (or none): a Group
+// B picked there brings its Group A, and with it the code series.
+TEST_F(StockEditorSaveTest, aNewProductFromAGroupBTakesItsGroupAAndSeries) {
+    addGroup12(121);
+    test::addGroupA(13, "Tatlılar");
+    test::addGroupB(12, 1201, "Çaylar");
+    load();
+    selectGroupA(13); // picked before "Hepsi"
+    for (groups::GroupB& group : m_catalog.groups().screenB())
+        group.selected = group.bcode == 1201;
+    stock::EditedProduct edited = stock::startNewProduct(m_context);
+    EXPECT_EQ(edited.product.gra, 12);
+    EXPECT_EQ(edited.product.grb, 1201);
+    EXPECT_EQ(edited.product.stcode, 122);
+    stock::StockEditorForm form = stock::formOf(edited, m_context);
+    form.name = QStringLiteral("Ada Çayı");
+    EXPECT_TRUE(stock::saveNew(m_editor, edited, form).inserted);
+    EXPECT_EQ(TestDatabase::query("SELECT gra,grb FROM stocks.stckdef WHERE stcode=122;"),
+              (TestDatabase::Rows{{"12", "1201"}}));
+}
+
 TEST_F(StockEditorSaveTest, codesOfDeletedProductsAndOfLeftoverRowsAreSkipped) {
     addGroup12(122);
     TestDatabase::exec("INSERT INTO stocks.stckdef_old(stcode,stname,gra) VALUES(123,'Eski',12);"

@@ -11,6 +11,7 @@
 #include "stock/groupsettings/StockGroupWindows.h"
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QLabel>
 #include <QTreeWidget>
 
@@ -38,6 +39,8 @@ protected:
         test::addProduct({201, "Demli Çay", 2, 21, 211});
         app::loadSharedLists(m_catalog);
         m_catalog.runner().setJournal(&m_journal);
+        // The products read again at once, so that the statements come in order.
+        m_context.rereadProductsLater = nullptr;
     }
 
     // The context of the main screen's "Ayarla" for a group of level B.
@@ -70,9 +73,6 @@ protected:
     Texts issued() const { return m_journal.texts(); }
 
     db::StatementJournal m_journal;
-    int m_told = 0;
-    stock::CatalogueFeed::Subscription m_published =
-        m_catalog.catalogue().subscribe([this](const stock::CatalogueRef&) { ++m_told; });
     stock::GroupSettings m_settings{m_context, [this] { return listed(); }};
 };
 
@@ -111,7 +111,8 @@ TEST_F(GroupSettingsTest, dayMenuGoesToTheMarkedProductsInOneCallElseToTheGroup)
     EXPECT_EQ(issued().front(), "UPDATE stckdef SET stckdef.gunmenu=1 WHERE stckdef.stcode=102;\n"
                                 "UPDATE stckdef SET stckdef.gunmenu=1 WHERE stckdef.stcode=101;\n");
     EXPECT_EQ(TestDatabase::scalar("SELECT SUM(gunmenu) FROM stocks.stckdef;"), "2");
-    EXPECT_EQ(m_told, 1);
+    // The catalogue shows it at once.
+    EXPECT_EQ(product(101)->gunmenu, 1);
 
     m_journal.clear();
     listGroupB(11); // the list built again: no marks
@@ -376,7 +377,8 @@ TEST_F(GroupSettingsTest, theEditedProductStartsFromItsGroupsAndTakesThePicked) 
 
 TEST_F(GroupSettingsTest, theSettingsDialogActsAtOnceOnTheContextsGroup) {
     TestDatabase::exec("UPDATE stocks.stckdef SET gunmenu=0;"
-                       "INSERT INTO stocks.units(name,type) VALUES('kg',3),('ad',1);");
+                       "INSERT INTO stocks.units(name,type) VALUES('kg',3),('ad',1);"
+                       "INSERT INTO stocks.depart(departid,name,printer) VALUES(7,'Mutfak','');");
     m_catalog.readProductSideLists();
     contextOfB(11);
     stock::StockGroupWindows windows(m_context);
@@ -389,6 +391,16 @@ TEST_F(GroupSettingsTest, theSettingsDialogActsAtOnceOnTheContextsGroup) {
         EXPECT_LE(dialog->height(), 740);
         EXPECT_TRUE(dialog->grab().save(QStringLiteral("group-settings.png")));
         click(dialog, "1061");
+        // Tab into a list makes its first row current without picking it:
+        // "Set" then sets nothing.
+        for (const char* list : {"1064", "1065"}) {
+            auto* view = dialog->findChild<QTreeWidget*>(QString::fromLatin1(list));
+            view->setFocus();
+            view->selectionModel()->setCurrentIndex(view->model()->index(0, 0),
+                                                    QItemSelectionModel::NoUpdate);
+        }
+        click(dialog, "1066");
+        click(dialog, "1067");
         auto* units = dialog->findChild<QTreeWidget*>(QStringLiteral("1065"));
         if (units) {
             const QList<QTreeWidgetItem*> kg =
@@ -406,4 +418,40 @@ TEST_F(GroupSettingsTest, theSettingsDialogActsAtOnceOnTheContextsGroup) {
         TestDatabase::query("SELECT stcode,gunmenu,unit FROM stocks.stckdef ORDER BY stcode;"),
         (TestDatabase::Rows{
             {"101", "1", "kg"}, {"102", "1", "kg"}, {"103", "0", ""}, {"201", "0", ""}}));
+    EXPECT_EQ(TestDatabase::scalar("SELECT SUM(depart) FROM stocks.stckdef;"), "0");
+    const Texts texts = issued();
+    EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
+                            [](const std::string& t) { return t.find("unit=") != std::string::npos; }),
+              1);
+}
+
+// From the main screen the settings act on the group's own products as the
+// newest catalogue has them, whatever the stock window listed or marked last.
+TEST_F(GroupSettingsTest, fromTheMainScreenTheGroupsOwnProductsAsTheyNowAreTakeTheSettings) {
+    stock::showAll(m_browser, m_catalog.current());
+    mark(201);
+    contextOfB(11);
+    stock::StockGroupWindows windows(m_context);
+    const test::ModalDriver driver([&](QDialog& modal) {
+        QWidget* dialog = &modal;
+        // A product joins the group and another leaves the catalogue meanwhile.
+        test::addProduct({104, "Domates Çorbası", 1, 11});
+        TestDatabase::exec("DELETE FROM stocks.stckdef WHERE stcode=102;");
+        m_catalog.readProducts();
+        dialog->findChild<QLineEdit*>(QStringLiteral("1071"))->setText(QStringLiteral("7"));
+        click(dialog, "1245");
+        click(dialog, "1213");
+        click(dialog, "2");
+    });
+    windows.groupSettings({}, nullptr);
+    ASSERT_TRUE(driver.seen);
+    EXPECT_EQ(
+        TestDatabase::query("SELECT stcode,yuzde FROM stocks.indirim_tablosu ORDER BY stcode;"),
+        (TestDatabase::Rows{{"101", "7.000"}, {"104", "7.000"}}));
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("IDC_BUTTON_ISKON_ATA")});
+    // No product is marked for the group's day menu: the whole group takes it.
+    const Texts texts = issued();
+    EXPECT_EQ(std::count(texts.begin(), texts.end(),
+                         "UPDATE stckdef SET stckdef.gunmenu=0 WHERE stckdef.grb=11;"),
+              1);
 }
