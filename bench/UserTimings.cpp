@@ -11,8 +11,8 @@
 #include "platform/LargeMemory.h"
 #include "platform/ProgramMessenger.h"
 #include "platform/TurkishText.h"
-#include "stock/catalogue/CostPropagation.h"
 #include "stock/browser/ProductFilters.h"
+#include "stock/catalogue/CostPropagation.h"
 #include "stock/catalogue/StockContext.h"
 #include "stock/editor/StockEditorSave.h"
 

@@ -128,7 +128,9 @@ stock::StockContext CatalogData::stockContext(platform::MessageBoxes& boxes,
             m_groups,
             m_groupContext,
             [this] { return readCatalogue(); },
-            [this, &jobs] { readProductsLater(jobs); }};
+            [this, &jobs] {
+                readProductsLater(jobs);
+            }};
 }
 
 int CatalogData::readScales() {

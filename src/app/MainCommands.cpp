@@ -10,8 +10,8 @@
 #include "ordering/OrderSaves.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Notifications.h"
-#include "stock/catalogue/NameRepair.h"
 #include "stock/browser/ProductFilters.h"
+#include "stock/catalogue/NameRepair.h"
 
 namespace parvela::app {
 

@@ -47,8 +47,7 @@ public:
     virtual void writeDigitalMenu(QWidget* owner) = 0;
     virtual void writeAndUploadMenu(QWidget* owner) = 0;
     // The price list of what the stock window lists.
-    virtual void writeWeighedPriceList(const stock::ProductList& listed,
-                                       QWidget* owner) = 0;
+    virtual void writeWeighedPriceList(const stock::ProductList& listed, QWidget* owner) = 0;
     // The publishing runs so far.
     virtual void showHistory(QWidget* owner) = 0;
 };

@@ -29,10 +29,10 @@ QWidget* OrderingFeatures::openMenuOrdering(QWidget* owner) {
 
 QWidget* OrderingFeatures::openProductOrdering(QWidget* owner) {
     const groups::GroupData& groups = m_catalog.groups();
-    auto* window = new ordering::ProductOrderingWindow({m_catalog.runner(), m_boxes,
-                                                        m_catalog.catalogue(), groups.allGroupA(),
-                                                        groups.allGroupB()},
-                                                       owner);
+    auto* window =
+        new ordering::ProductOrderingWindow({m_catalog.runner(), m_boxes, m_catalog.catalogue(),
+                                             groups.allGroupA(), groups.allGroupB()},
+                                            owner);
     window->show();
     return window;
 }
@@ -53,8 +53,9 @@ void OrderingFeatures::productOrder(const stock::StockDefinition& product, QWidg
     if (ordering::readAllStokOrder(m_catalog.runner(), rows) < 0)
         return;
     // The product shows its places at once, as a read joins them: its first row.
-    const auto own = std::find_if(rows.begin(), rows.end(),
-                                  [code](const ordering::StokOrderRow& row) { return row.stcode == code; });
+    const auto own =
+        std::find_if(rows.begin(), rows.end(),
+                     [code](const ordering::StokOrderRow& row) { return row.stcode == code; });
     const std::optional<ordering::StokOrderRow> placed =
         own == rows.end() ? std::nullopt : std::optional(*own);
     m_catalog.catalogue().change([&](stock::Catalogue& next) {

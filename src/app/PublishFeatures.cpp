@@ -97,8 +97,7 @@ void PublishFeatures::writeAndUploadMenu(QWidget* owner) {
         QStringLiteral("Menüyü Oluştur"), owner);
 }
 
-void PublishFeatures::writeWeighedPriceList(const stock::ProductList& listed,
-                                            QWidget* owner) {
+void PublishFeatures::writeWeighedPriceList(const stock::ProductList& listed, QWidget* owner) {
     publishing::writePriceList(listed, m_parts.boxes, owner);
 }
 

@@ -36,8 +36,7 @@ public:
     void sendToBranches(QWidget* owner) override;
     void writeDigitalMenu(QWidget* owner) override;
     void writeAndUploadMenu(QWidget* owner) override;
-    void writeWeighedPriceList(const stock::ProductList& listed,
-                               QWidget* owner) override;
+    void writeWeighedPriceList(const stock::ProductList& listed, QWidget* owner) override;
     void showHistory(QWidget* owner) override;
 
 private:

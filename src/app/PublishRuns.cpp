@@ -14,9 +14,8 @@ std::optional<publishing::CatalogueSnapshot> catalogueSnapshot(CatalogData& cata
     if (groups.readGroupA() < 0 || groups.readGroupB() < 0)
         return std::nullopt;
     const stock::CatalogueRef catalogue = catalog.current();
-    return publishing::CatalogueSnapshot{catalog.company(), catalogue->products,
-                                         groups.allGroupA(), groups.allGroupB(),
-                                         catalogue->recipes.recipeLines};
+    return publishing::CatalogueSnapshot{catalog.company(), catalogue->products, groups.allGroupA(),
+                                         groups.allGroupB(), catalogue->recipes.recipeLines};
 }
 
 std::optional<publishing::MenuContent> menuContentOf(CatalogData& catalog) {

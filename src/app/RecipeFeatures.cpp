@@ -7,12 +7,13 @@
 #include "recipes/RecipeDialog.h"
 #include "stock/catalogue/StockContext.h"
 
-
 namespace parvela::app {
 
 RecipeFeatures::RecipeFeatures(stock::StockContext& stock, recipes::CostReportOpen costReport)
     : m_context{stock.runner, stock.boxes, stock.catalogue, stock.groups,
-                [&stock] { stock::readAgainLater(stock); }}
+                [&stock] {
+                    stock::readAgainLater(stock);
+                }}
     , m_costReport(std::move(costReport)) {}
 
 void RecipeFeatures::openRecipe(const stock::StockDefinition& product, QWidget* owner) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "recipes/CostReport.h"
-#include "records/RecipeLine.h"
 #include "records/ProductList.h"
+#include "records/RecipeLine.h"
 #include "records/StockRecords.h"
 
 #include <QSet>

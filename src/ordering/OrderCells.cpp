@@ -33,8 +33,7 @@ std::vector<OrderCell> menuCells(const std::vector<groups::GroupB>& list) {
 }
 
 std::vector<OrderCell> productCells(const db::StatementRunner& runner,
-                                    const stock::ProductList& products,
-                                    const ProductScope& scope) {
+                                    const stock::ProductList& products, const ProductScope& scope) {
     std::vector<StokOrderRow> rows;
     readScopeOrder(runner, scope, rows);
     std::unordered_map<std::int64_t, int> stored;

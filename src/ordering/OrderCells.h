@@ -14,7 +14,6 @@ std::vector<OrderCell> menuCells(const std::vector<groups::GroupB>& list);
 // The product board of a scope: its products, in their stored order first
 // (read from the server), none placed yet.
 std::vector<OrderCell> productCells(const db::StatementRunner& runner,
-                                    const stock::ProductList& products,
-                                    const ProductScope& scope);
+                                    const stock::ProductList& products, const ProductScope& scope);
 
 } // namespace parvela::ordering

@@ -26,8 +26,7 @@ struct StockOrderTexts {
 class StockOrderEntry {
 public:
     StockOrderEntry(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
-                    const stock::StockDefinition& product,
-                    const stock::ProductList& products);
+                    const stock::StockDefinition& product, const stock::ProductList& products);
 
     const stock::StockDefinition& product() const { return m_product; }
     // The last position within the product's Group B.

@@ -11,8 +11,7 @@ namespace parvela::platform {
 // One owner publishes values that never change; readers keep the one they
 // work on for as long as they need it and hear when a newer one comes.
 // Used on one thread (the window thread).
-template <typename T>
-class Published {
+template <typename T> class Published {
 public:
     using Ref = std::shared_ptr<const T>;
     using Listener = std::function<void(const Ref&)>;
@@ -25,7 +24,6 @@ private:
     using Listeners = std::vector<Entry>;
 
 public:
-
     // Ends a subscription when it goes, whichever of the two goes first.
     class Subscription {
     public:
@@ -81,8 +79,7 @@ public:
         }
     }
     // A copy of the newest value, changed by `change`, published.
-    template <typename Change>
-    void change(Change&& change) {
+    template <typename Change> void change(Change&& change) {
         T next = *m_current;
         std::forward<Change>(change)(next);
         publish(std::make_shared<const T>(std::move(next)));

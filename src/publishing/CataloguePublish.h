@@ -2,8 +2,8 @@
 
 #include "groups/GroupRecords.h"
 #include "records/Company.h"
-#include "records/RecipeLine.h"
 #include "records/ProductList.h"
+#include "records/RecipeLine.h"
 #include "records/SharedList.h"
 
 #include <QByteArray>

@@ -21,8 +21,8 @@ void tellNotWritten(platform::MessageBoxes& boxes, const QString& reason, const 
 
 } // namespace
 
-bool writePriceList(const stock::ProductList& products,
-                    platform::MessageBoxes& boxes, QObject* owner) {
+bool writePriceList(const stock::ProductList& products, platform::MessageBoxes& boxes,
+                    QObject* owner) {
     const QString caption = QStringLiteral("EXport Tartılan Ürünler");
     // A home without its desktop folder yet gets one.
     QDir().mkpath(QFileInfo(priceListPath()).absolutePath());

@@ -24,8 +24,8 @@ struct WebServer;
 // "DışaVer Tartılan": the price list of `products` on the desktop, then the
 // box saying so. False, after a box naming the file and the reason, when it
 // could not be written.
-bool writePriceList(const stock::ProductList& products,
-                    platform::MessageBoxes& boxes, QObject* owner);
+bool writePriceList(const stock::ProductList& products, platform::MessageBoxes& boxes,
+                    QObject* owner);
 
 struct MenuContent {
     QString companyName;

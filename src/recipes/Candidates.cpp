@@ -9,8 +9,7 @@ namespace {
 constexpr qsizetype kShortestSearch = 2;
 
 template <typename Matches>
-std::vector<std::uint32_t> positionsWhere(const stock::ProductList& products,
-                                          Matches matches) {
+std::vector<std::uint32_t> positionsWhere(const stock::ProductList& products, Matches matches) {
     std::vector<std::uint32_t> positions;
     for (std::size_t i = 0; i < products.size(); ++i)
         if (matches(products[i]))

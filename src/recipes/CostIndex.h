@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/RecipeLine.h"
 #include "records/ProductList.h"
+#include "records/RecipeLine.h"
 
 #include <cstdint>
 #include <unordered_map>
@@ -15,8 +15,7 @@ namespace parvela::recipes {
 // change and nobody copies whole product records for it.
 class CostIndex {
 public:
-    CostIndex(const stock::ProductList& products,
-              const std::vector<RecipeLine>& recipeLines);
+    CostIndex(const stock::ProductList& products, const std::vector<RecipeLine>& recipeLines);
 
     // The sum of lineCost over the product's recipe lines, as
     // computeRecipeCost makes it; a missing ingredient adds nothing.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/RecipeLine.h"
 #include "records/ProductList.h"
+#include "records/RecipeLine.h"
 
 #include <QString>
 #include <QStringList>
@@ -68,8 +68,8 @@ struct StaleList {
 class CostReport {
 public:
     // `stored` overrides the products' unitcost where it has the code.
-    CostReport(const stock::ProductList& products,
-               const std::vector<RecipeLine>& recipeLines, const StoredCosts& stored = {});
+    CostReport(const stock::ProductList& products, const std::vector<RecipeLine>& recipeLines,
+               const StoredCosts& stored = {});
 
     // Nothing for a code that is not in the product list.
     std::optional<ProductCost> product(std::int64_t code);

@@ -73,8 +73,7 @@ QString LineWork::costText() const {
 QString LineWork::quantityText(const RecipeLine& line) const {
     if (m_kind == LineKind::Recipe)
         return QString::asprintf("%.4f", line.qua);
-    return menuQuantityText(line.qua,
-                            unitSetting(m_context.catalogue.current()->units, line.unit));
+    return menuQuantityText(line.qua, unitSetting(m_context.catalogue.current()->units, line.unit));
 }
 
 bool LineWork::add(std::int64_t ingredient, const QString& typed, QObject* owner) {

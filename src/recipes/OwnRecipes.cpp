@@ -5,7 +5,6 @@
 #include "recipes/RecipeStatements.h"
 #include "records/CatalogueEdits.h"
 
-
 namespace parvela::recipes {
 
 void makeOwnRecipes(RecipeContext& context, const std::vector<stock::StockCode>& products) {

@@ -23,8 +23,8 @@ SubstituteWork::SubstituteWork(RecipeContext& context, const stock::StockDefinit
     std::vector<BundleSubstitute> all;
     if (readBundleSubstitutes(context.runner, all) >= 0)
         publish(std::move(all));
-    substitutesOf(m_menu.stcode, m_lineProduct, m_context.catalogue.current()->recipes.bundleSubstitutes,
-                  m_index, m_substitutes);
+    substitutesOf(m_menu.stcode, m_lineProduct,
+                  m_context.catalogue.current()->recipes.bundleSubstitutes, m_index, m_substitutes);
 }
 
 void SubstituteWork::publish(std::vector<BundleSubstitute> all) {

@@ -109,7 +109,9 @@ public:
     void replace(std::size_t i, StockDefinition product) {
         m_records[i] = std::make_shared<const StockDefinition>(std::move(product));
     }
-    void erase(std::size_t i) { m_records.erase(m_records.begin() + static_cast<std::ptrdiff_t>(i)); }
+    void erase(std::size_t i) {
+        m_records.erase(m_records.begin() + static_cast<std::ptrdiff_t>(i));
+    }
     // Plain copies of the products, for code that wants values.
     std::vector<StockDefinition> values() const {
         std::vector<StockDefinition> copies;

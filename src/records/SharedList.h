@@ -8,8 +8,7 @@ namespace parvela::records {
 
 // A list that copies of a catalogue share until one of them is given a new
 // one: the list itself never changes.
-template <typename T>
-class SharedList {
+template <typename T> class SharedList {
 public:
     SharedList()
         : m_items(none()) {}

@@ -134,8 +134,8 @@ QString writeDeliverySheet(const QString& path, const std::vector<DeliveryRow>& 
     return platform::writeFileAtomically(path, written.readAll().toStdString());
 }
 
-QString exportCatalogue(const db::StatementRunner& runner,
-                        const stock::ProductList& products, const QString& path) {
+QString exportCatalogue(const db::StatementRunner& runner, const stock::ProductList& products,
+                        const QString& path) {
     std::vector<stock::ProductPicture> pictures;
     if (stock::readPictures(runner, pictures) < 0)
         return failure(path, "resimler okunamadı");

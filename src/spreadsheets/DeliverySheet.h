@@ -39,8 +39,8 @@ QString writeDeliverySheet(const QString& path, const std::vector<DeliveryRow>& 
 
 // The products with their pictures read again, written to `path`. Empty when
 // written, else why not; a failed picture read has said so already.
-QString exportCatalogue(const db::StatementRunner& runner,
-                        const stock::ProductList& products, const QString& path);
+QString exportCatalogue(const db::StatementRunner& runner, const stock::ProductList& products,
+                        const QString& path);
 
 // "excelstok.xlsx" in the user's documents folder.
 QString deliverySheetPath();

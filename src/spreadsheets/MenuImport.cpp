@@ -123,8 +123,7 @@ std::vector<ImportRow> rowsOfSheet(const std::vector<SheetRow>& rows, bool hasHe
 }
 
 ImportPlan planImport(std::vector<ImportRow> rows, stock::CodeSet taken,
-                      const stock::CodeSet& retired,
-                      const stock::ProductList& catalogue) {
+                      const stock::CodeSet& retired, const stock::ProductList& catalogue) {
     ImportPlan plan;
     plan.products.reserve(rows.size());
     int counter = 1;
@@ -159,8 +158,7 @@ std::optional<ImportPlan> planImport(const db::StatementRunner& runner, std::vec
 }
 
 SheetPlan planSheet(const SheetSource& source, const QString& path, int sheet, bool hasHeader,
-                    const db::StatementRunner& runner,
-                    const stock::ProductList& catalogue) {
+                    const db::StatementRunner& runner, const stock::ProductList& catalogue) {
     WorkbookRead read = source(path, sheet);
     SheetPlan result{std::move(read.sheetNames), {}, std::move(read.error)};
     if (!result.error.isEmpty())

@@ -52,8 +52,7 @@ struct ImportPlan {
 // Row i takes the first free code of prefix 777 from counter i + 1; each code
 // given counts as taken for the rows after it.
 ImportPlan planImport(std::vector<ImportRow> rows, stock::CodeSet taken,
-                      const stock::CodeSet& retired,
-                      const stock::ProductList& catalogue);
+                      const stock::CodeSet& retired, const stock::ProductList& catalogue);
 
 // The same with the codes in use read from the server now; nothing when a
 // read failed (it said so).
@@ -71,8 +70,7 @@ struct SheetPlan {
 
 // The sheet at position `sheet` read through `source`.
 SheetPlan planSheet(const SheetSource& source, const QString& path, int sheet, bool hasHeader,
-                    const db::StatementRunner& runner,
-                    const stock::ProductList& catalogue);
+                    const db::StatementRunner& runner, const stock::ProductList& catalogue);
 
 struct ImportResult {
     int inserted = 0;

@@ -89,8 +89,7 @@ TEST_F(ApplicationTest, mainWindowTakesMessagesFromOtherPrograms) {
         for (const int own : {platform::msg::kCataloguePublished, platform::msg::kSheetRead,
                               platform::msg::kSheetImported})
             messenger.send(QStringLiteral("Parvela_Yonetim"), own);
-        delivered =
-            messenger.send(QStringLiteral("Parvela_Yonetim"), platform::msg::kBringToFront);
+        delivered = messenger.send(QStringLiteral("Parvela_Yonetim"), platform::msg::kBringToFront);
     });
     QTRY_VERIFY_WITH_TIMEOUT(window->windowState() & Qt::WindowMaximized, 5000);
     sender.join();

@@ -87,7 +87,8 @@ groups::GroupDialogContext groupContext(World& world) {
 
 recipes::RecipeContext recipeContext(World& world) {
     return {world.catalog.runner(), world.boxes, world.catalog.catalogue(), world.catalog.groups(),
-            [] {}};
+            [] {
+            }};
 }
 
 spreadsheets::ImportPlan twoRowPlan() {
@@ -116,8 +117,7 @@ const std::vector<Operation>& operations() {
         {"start-up load", QStringLiteral("READ_COMPANY"),
          [](World& w) {
              app::loadSharedLists(w.catalog);
-             return w.catalog.current()->products.empty() &&
-                    w.catalog.groups().allGroupA().empty();
+             return w.catalog.current()->products.empty() && w.catalog.groups().allGroupA().empty();
          }},
         {"product read", QStringLiteral("READ_STOK_TANIM"),
          [](World& w) {

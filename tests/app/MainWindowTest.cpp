@@ -471,8 +471,9 @@ TEST_F(MainWindowTest, theDeliveryMenuIsPreviewedAndInsertedOnlyWhenConfirmed) {
     EXPECT_EQ(importedCount(), 3);
     EXPECT_EQ(window.screenState().uploadStatus,
               QStringLiteral("VcExcelSTOK.size() : 3 \nReading Stok from excel file is finished"));
-    EXPECT_TRUE(QTest::qWaitFor(
-        [this, before] { return m_application.catalog().current()->products.size() == before + 3; }));
+    EXPECT_TRUE(QTest::qWaitFor([this, before] {
+        return m_application.catalog().current()->products.size() == before + 3;
+    }));
 }
 
 TEST_F(MainWindowTest, excelButtonWritesTheCatalogueIntoTheDocumentsFolder) {

@@ -125,8 +125,8 @@ TEST_F(WeighedBarcodesTest, everyWeighedProductIsNumberedInListOrderEvenPastAFai
                                           assigned.emplace_back(code.product, code.barcode);
                                   });
     // Only what the server took is handed on.
-    EXPECT_EQ(assigned, (std::vector<std::pair<stock::StockCode, std::string>>{
-                            {13, "2700001"}, {14, "2700003"}}));
+    EXPECT_EQ(assigned, (std::vector<std::pair<stock::StockCode, std::string>>{{13, "2700001"},
+                                                                               {14, "2700003"}}));
     EXPECT_EQ(m_journal.texts(),
               (Texts{"UPDATE stckdef SET stckdef.barcode='2700001' WHERE stckdef.stcode=13;",
                      "UPDATE stckdef SET stckdef.barcode='2700002' WHERE stckdef.stcode=11;",

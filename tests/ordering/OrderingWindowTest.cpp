@@ -69,12 +69,12 @@ TEST_F(OrderingWindowTest, MenuCellDraggedIntoTheColumnIsSaved) {
     EXPECT_EQ(window->statusText(), QStringLiteral("Grup Sayisi : 5     INDEX : 0"));
     QTest::mouseClick(window.get(), Qt::LeftButton, {}, centreOf(OrderingWindow::kSaveButton));
     EXPECT_EQ(issued(), (Texts{"UPDATE classb SET classb.index_sira=0 WHERE classb.bcode=12;"
-                              "UPDATE classb SET classb.index_sira=10 WHERE classb.bcode=11;"
-                              "UPDATE classb SET classb.index_sira=11 WHERE classb.bcode=13;"
-                              "UPDATE classb SET classb.index_sira=12 WHERE classb.bcode=21;"
-                              "UPDATE classb SET classb.index_sira=13 WHERE classb.bcode=22;",
-                              "SELECT Id,acode,bcode,groupname,posmenu,tur,index_sira FROM "
-                              "groups.classb ORDER BY index_sira;"}));
+                               "UPDATE classb SET classb.index_sira=10 WHERE classb.bcode=11;"
+                               "UPDATE classb SET classb.index_sira=11 WHERE classb.bcode=13;"
+                               "UPDATE classb SET classb.index_sira=12 WHERE classb.bcode=21;"
+                               "UPDATE classb SET classb.index_sira=13 WHERE classb.bcode=22;",
+                               "SELECT Id,acode,bcode,groupname,posmenu,tur,index_sira FROM "
+                               "groups.classb ORDER BY index_sira;"}));
     EXPECT_EQ(TestDatabase::scalar("SELECT index_sira FROM groups.classb WHERE bcode=12;"), "0");
     // The main screen and the next ordering window show the saved order.
     EXPECT_EQ(m_catalog.groups().screenB().front().bcode, 12);

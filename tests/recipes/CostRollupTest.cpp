@@ -50,6 +50,7 @@ TEST(CostRollup, sumsIngredientsAtTheirStoredCostInOnePass) {
 }
 
 TEST(CostRollup, aProductThatIsItsOwnIngredientKeepsItsStoredCost) {
-    const stock::Catalogue catalogue = rolledUp({product(1, 12, true)}, {test::recipeLine(1, 1, 1)});
+    const stock::Catalogue catalogue =
+        rolledUp({product(1, 12, true)}, {test::recipeLine(1, 1, 1)});
     EXPECT_DOUBLE_EQ(catalogue.products[0].unitcost, 12);
 }

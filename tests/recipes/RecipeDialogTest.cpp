@@ -44,8 +44,7 @@ protected:
     platform::BackgroundJobs m_jobs{m_boxes};
     stock::StockContext m_stock = m_catalog.stockContext(m_boxes, m_messenger, m_jobs);
     std::vector<std::pair<stock::StockCode, double>> m_reports;
-    app::RecipeFeatures m_features{m_stock,
-                                   [this](const stock::StockDefinition& p, QWidget*) {
+    app::RecipeFeatures m_features{m_stock, [this](const stock::StockDefinition& p, QWidget*) {
                                        m_reports.emplace_back(p.stcode, p.unitcost);
                                    }};
     // The stock window's rules with these recipe windows and the rest not built.
@@ -250,8 +249,9 @@ TEST_F(RecipeDialogTest, theProductPickedIsAddedWhateverIsReadWhileTheDialogIsOp
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TestDatabase::exec("DELETE FROM stocks.stckdef WHERE stcode IN (104,105);"
-                           "UPDATE stocks.stckdef SET stname='Soğan', unitcost=4 WHERE stcode=102;");
+        TestDatabase::exec(
+            "DELETE FROM stocks.stckdef WHERE stcode IN (104,105);"
+            "UPDATE stocks.stckdef SET stname='Soğan', unitcost=4 WHERE stcode=102;");
         reload();
         QStringList added;
         const test::ModalDriver driver([&](QDialog& dialog) {
@@ -272,7 +272,8 @@ TEST_F(RecipeDialogTest, theProductPickedIsAddedWhateverIsReadWhileTheDialogIsOp
         (m_features.*c.open)(product(c.product), nullptr);
         ASSERT_TRUE(driver.seen);
         ASSERT_FALSE(added.isEmpty());
-        EXPECT_TRUE(added.back().startsWith(QStringLiteral("102|Kuru Soğan|"))) << added.back().toStdString();
+        EXPECT_TRUE(added.back().startsWith(QStringLiteral("102|Kuru Soğan|")))
+            << added.back().toStdString();
         EXPECT_EQ(rows(std::string("SELECT ingredient FROM stocks.") + c.table + " WHERE urun=" +
                        std::to_string(c.product) + " ORDER BY ingredient DESC LIMIT 1;"),
                   "102 | ");

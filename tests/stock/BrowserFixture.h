@@ -14,12 +14,12 @@
 #include "platform/BackgroundJobs.h"
 #include "platform/MachineInfo.h"
 #include "platform/ProgramMessenger.h"
-#include "stock/catalogue/NotBuiltStockFeatures.h"
 #include "stock/browser/ProductFilters.h"
 #include "stock/browser/StockBrowserHitTest.h"
+#include "stock/catalogue/NotBuiltStockFeatures.h"
 #include "stock/catalogue/StockContext.h"
-#include "stock/editor/StockEditorSave.h"
 #include "stock/catalogue/StockWindows.h"
+#include "stock/editor/StockEditorSave.h"
 
 #include <QPoint>
 #include <QTemporaryDir>

@@ -1,6 +1,5 @@
 #include "stock/attributes/StockAttributeWindows.h"
 
-#include "stock/catalogue/EditedProduct.h"
 #include "stock/attributes/GameParametersDialog.h"
 #include "stock/attributes/PriceTimesDialog.h"
 #include "stock/attributes/ProductNotesDialog.h"
@@ -8,6 +7,7 @@
 #include "stock/attributes/RegionChoice.h"
 #include "stock/attributes/RegionDialog.h"
 #include "stock/attributes/SizePricesDialog.h"
+#include "stock/catalogue/EditedProduct.h"
 #include "stock/catalogue/StockContext.h"
 
 #include <QFileDialog>
@@ -56,8 +56,8 @@ void StockAttributeWindows::sizes(EditedProduct& edited, QWidget* owner) {
 
 void StockAttributeWindows::region(EditedProduct& edited, QWidget* owner) {
     RegionDialog dialog(
-        edited.regions,
-        [&edited](const Region& region) { chooseRegion(edited.product, region); }, owner);
+        edited.regions, [&edited](const Region& region) { chooseRegion(edited.product, region); },
+        owner);
     dialog.exec();
 }
 

@@ -11,8 +11,7 @@ namespace parvela::stock {
 
 namespace {
 
-template <typename Keep>
-void keepWhere(StockBrowserState& browser, Keep keep) {
+template <typename Keep> void keepWhere(StockBrowserState& browser, Keep keep) {
     browser.displayed.clear();
     const ProductList& products = browser.shown->products;
     for (std::size_t i = 0; i < products.size(); ++i) {
@@ -47,8 +46,7 @@ const std::vector<QString>& foldedNames(NameSearch& search, const CatalogueRef& 
     for (std::size_t i = 0; i < products.size(); ++i) {
         const bool same = before != nullptr && i < before->size() &&
                           before->shared(i) == products.shared(i) && i < search.folded.size();
-        folded.push_back(same ? search.folded[i]
-                              : platform::TurkishText::fold(products[i].stname));
+        folded.push_back(same ? search.folded[i] : platform::TurkishText::fold(products[i].stname));
     }
     search.folded = std::move(folded);
     search.foldedFrom = catalogue;
@@ -164,8 +162,7 @@ void showByName(StockBrowserState& browser, const CatalogueRef& catalogue, const
     buildName(browser);
 }
 
-void showByBarcode(StockBrowserState& browser, const CatalogueRef& catalogue,
-                   const QString& text) {
+void showByBarcode(StockBrowserState& browser, const CatalogueRef& catalogue, const QString& text) {
     browser.filter = ListFilter::Barcode;
     browser.filterText = text;
     browser.shown = catalogue;

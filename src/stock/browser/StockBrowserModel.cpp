@@ -4,11 +4,11 @@
 #include "platform/MessageBoxes.h"
 #include "recipes/RecipeListReaders.h"
 #include "records/CatalogueEdits.h"
-#include "stock/catalogue/ProductDelete.h"
 #include "stock/browser/ProductFilters.h"
+#include "stock/browser/StockBrowserHitTest.h"
+#include "stock/catalogue/ProductDelete.h"
 #include "stock/catalogue/ProductWriter.h"
 #include "stock/catalogue/QuickSale.h"
-#include "stock/browser/StockBrowserHitTest.h"
 #include "stock/catalogue/StockContext.h"
 #include "stock/catalogue/StockListReaders.h"
 #include "stock/catalogue/StockWindows.h"
@@ -179,7 +179,10 @@ void StockBrowserModel::dispatchButtons(QPoint point) {
     if (hitsButton(m_state, BrowserButton::Ayarla, point)) {
         // Asked for when each setting runs: the list may be built anew meanwhile.
         m_features.groups.groupSettings(
-            [this] { return ListedCodes{listedCodes(), markedCodes()}; }, m_owner.window);
+            [this] {
+                return ListedCodes{listedCodes(), markedCodes()};
+            },
+            m_owner.window);
     }
     if (inDeadBand(point) || dispatchFixedButtons(point))
         return;
@@ -274,7 +277,8 @@ void StockBrowserModel::quickSale(bool add) {
         return;
     std::vector<StockCode> codes;
     if (readQuickSaleCodes(m_context.runner, codes) >= 0)
-        m_context.catalogue.change([&codes](Catalogue& next) { next.quickSaleCodes = std::move(codes); });
+        m_context.catalogue.change(
+            [&codes](Catalogue& next) { next.quickSaleCodes = std::move(codes); });
     changeProducts(m_context.catalogue, {code}, [add](StockDefinition& p) { p.isQuickSale = add; });
 }
 

@@ -141,8 +141,8 @@ void BrowserPainter::listFrame() {
     m_p.setBrush(Qt::NoBrush);
     m_p.drawRect(area);
     const int top = kListArea.top + 2;
-    text(QRect(6, top, 190, 16), QStringLiteral("KAYITLI STOK : %1").arg(m_state.shown->products.size()),
-         m_small, kGrey);
+    text(QRect(6, top, 190, 16),
+         QStringLiteral("KAYITLI STOK : %1").arg(m_state.shown->products.size()), m_small, kGrey);
     text(QRect(200, top, 190, 16), QStringLiteral("SONUÇLAR : %1").arg(m_state.displayed.size()),
          m_small, kGrey);
     // What a newer catalogue took off the list the user was working on.

@@ -1,9 +1,9 @@
 #include "stock/catalogue/ProductSave.h"
 
 #include "db/StatementRunner.h"
+#include "records/CatalogueEdits.h"
 #include "stock/catalogue/ProductUpserts.h"
 #include "stock/catalogue/ProductWriter.h"
-#include "records/CatalogueEdits.h"
 
 namespace parvela::stock {
 

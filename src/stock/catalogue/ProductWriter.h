@@ -2,9 +2,8 @@
 
 #include "records/StockDefinition.h"
 
-#include <vector>
-
 #include <string>
+#include <vector>
 
 namespace parvela::db {
 class StatementRunner;

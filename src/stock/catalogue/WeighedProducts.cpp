@@ -34,7 +34,8 @@ bool moveWeighedToSelectedGroup(const db::StatementRunner& runner, platform::Mes
                             : groups::selectedGroupACode(groups.screenA(), boxes);
     if (code < 0)
         return false;
-    const int moved = groupB ? moveWeighedToGroupB(runner, code) : moveWeighedToGroupA(runner, code);
+    const int moved =
+        groupB ? moveWeighedToGroupB(runner, code) : moveWeighedToGroupA(runner, code);
     boxes.tell(QStringLiteral("Updating Grup finished.."), kMoveCaption, platform::BoxIcon::None,
                owner);
     return moved >= 0;

@@ -7,6 +7,7 @@
 #include "labels/WeighedBarcodes.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Notifications.h"
+#include "records/CatalogueEdits.h"
 #include "stock/catalogue/CodeChange.h"
 #include "stock/catalogue/NextCode.h"
 #include "stock/catalogue/ProductChecks.h"
@@ -15,7 +16,6 @@
 #include "stock/catalogue/ProductWriter.h"
 #include "stock/catalogue/StockContext.h"
 #include "stock/catalogue/StockListReaders.h"
-#include "records/CatalogueEdits.h"
 
 #include <algorithm>
 
@@ -249,7 +249,8 @@ NewSaveResult saveNew(EditorContext& context, EditedProduct& edited, const Stock
         return {false, false, {}}; // refused or failed, and said so: the form stays as typed
     // The insert leaves these to the table defaults and to other tables.
     QString status;
-    if (needsFullSave(read) && saveProduct(stock.runner, read, stock.catalogue) != ProductSaved::Yes)
+    if (needsFullSave(read) &&
+        saveProduct(stock.runner, read, stock.catalogue) != ProductSaved::Yes)
         status = QStringLiteral("%1 kaydedildi, ama renk, iskonto veya işaretleri yazılamadı: "
                                 "\"Düzenle\" ile yeniden kaydediniz.")
                      .arg(read.stcode);
@@ -269,7 +270,8 @@ bool renewCode(EditorContext& context, EditedProduct& edited) {
         return false;
     while (stockCodeExists(stock.runner, code)) {
         const CodeLists lists = readCodeLists(stock);
-        const StockCode again = firstFreeCode(gra, 1, codeSetOf(lists.codes), retiredCodes(stock, lists));
+        const StockCode again =
+            firstFreeCode(gra, 1, codeSetOf(lists.codes), retiredCodes(stock, lists));
         if (again == code || again == kNoCode)
             return false; // the server keeps failing: leave the code alone
         code = again;

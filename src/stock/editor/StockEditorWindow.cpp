@@ -131,7 +131,8 @@ bool StockEditorWindow::event(QEvent* event) {
 void StockEditorWindow::printLabel() {
     // The label shows what the form holds now, saved or not.
     StockDefinition shown = m_edited.product;
-    if (readForm(m_controls.read(), m_context.catalogue.current()->departments, shown, m_context.boxes, this))
+    if (readForm(m_controls.read(), m_context.catalogue.current()->departments, shown,
+                 m_context.boxes, this))
         m_features.labels.printLabel(shown, this);
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "stock/catalogue/EditedProduct.h"
+#include "stock/catalogue/StockFeatures.h"
 #include "stock/editor/StockEditorControls.h"
 #include "stock/editor/StockEditorSave.h"
-#include "stock/catalogue/StockFeatures.h"
 
 #include <QImage>
 #include <QWidget>

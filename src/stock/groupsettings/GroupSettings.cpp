@@ -11,8 +11,8 @@
 #include "records/CatalogueEdits.h"
 #include "stock/catalogue/ProductUpserts.h"
 #include "stock/catalogue/StockContext.h"
-#include "stock/editor/StockEditorForm.h"
 #include "stock/catalogue/StockListReaders.h"
+#include "stock/editor/StockEditorForm.h"
 
 #include <algorithm>
 #include <cmath>
@@ -218,7 +218,8 @@ void GroupSettings::setFontColour(records::Rgb colour) {
 
 void GroupSettings::setDepartment(int departmentId) {
     setForMarkedOrGroup({"depart", "UPDATE_SECILI_STOK_DEPARTMAN", "UPDATE_GRUP_DEPARTMAN"},
-                        departmentId, [departmentId](StockDefinition& p) { p.depart = departmentId; });
+                        departmentId,
+                        [departmentId](StockDefinition& p) { p.depart = departmentId; });
 }
 
 bool GroupSettings::setUnit(const QString& unit) {
@@ -258,8 +259,8 @@ void GroupSettings::setKdv(const QString& typed, QObject* owner) {
     const int kdv = static_cast<int>(*rate);
     if (column != nullptr &&
         m_context.runner.execute(db::Operation("UPDATE_GRUP_KDV"), db::schema::stocks,
-                                 sqlf("UPDATE stckdef SET stckdef.kdv=%d WHERE stckdef.%s=%d;",
-                                      kdv, column, groupCode())) != db::Outcome::Failed)
+                                 sqlf("UPDATE stckdef SET stckdef.kdv=%d WHERE stckdef.%s=%d;", kdv,
+                                      column, groupCode())) != db::Outcome::Failed)
         publish(codesOfGroup(), [kdv](StockDefinition& p) { p.kdv = kdv; });
     // Open and stored order lines take their product's rate, whatever came before.
     (void)m_context.runner.execute(db::Operation("UPDATE_ORDERITEM_KDV"), db::schema::stocks,

@@ -19,8 +19,8 @@ class GroupSettingsDialog : public QDialog {
 public:
     // `lastColour` is where the colour dialog starts, and keeps the colour
     // last chosen for the next time.
-    GroupSettingsDialog(GroupSettings& settings, const Catalogue& lists,
-                        records::Rgb& lastColour, QWidget* owner);
+    GroupSettingsDialog(GroupSettings& settings, const Catalogue& lists, records::Rgb& lastColour,
+                        QWidget* owner);
 
 private:
     QWidget* createHeading();

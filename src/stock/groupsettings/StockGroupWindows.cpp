@@ -3,10 +3,9 @@
 #include "platform/MessageBoxes.h"
 #include "records/CatalogueEdits.h"
 #include "stock/catalogue/EditedProduct.h"
-#include "stock/groupsettings/GroupSettingsDialog.h"
 #include "stock/catalogue/StockContext.h"
+#include "stock/groupsettings/GroupSettingsDialog.h"
 #include "stock/groupsettings/StockGroupDialog.h"
-
 
 namespace parvela::stock {
 

@@ -137,8 +137,8 @@ TEST_F(ProductFiltersTest, aNewerCatalogueKeepsMarksAndPlaceByCodeAndNamesWhatIs
         m_products.push_back(product(100 + i, "Çay", 1, 0, 0));
     reread();
     stock::showAll(m_browser, m_stock);
-    m_browser.displayed[1].marked = true;  // 2
-    m_browser.displayed[2].marked = true;  // 3
+    m_browser.displayed[1].marked = true;      // 2
+    m_browser.displayed[2].marked = true;      // 3
     m_browser.displayed[3].highlighted = true; // 4
     m_browser.firstRow = 3;
     m_browser.current = m_products[3];

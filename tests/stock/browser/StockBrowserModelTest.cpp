@@ -47,8 +47,7 @@ protected:
     void paint() {
         QImage image(1024, 720, QImage::Format_RGB32);
         QPainter painter(&image);
-        stock::StockBrowserContent content{
-            m_browser, {}};
+        stock::StockBrowserContent content{m_browser, {}};
         stock::paintStockBrowser(painter, image.size(), content);
     }
 
@@ -467,9 +466,11 @@ public:
 // and the marks with the products that carry them.
 TEST_F(StockBrowserModelTest, aReadWhileABoxIsUpLeavesTheClickAndTheMarksOnTheirProducts) {
     GroupsAsked groups;
-    stock::StockBrowserModel model{
-        m_context, m_browser, m_windows, {m_notBuilt, groups, m_notBuilt, m_notBuilt, m_notBuilt},
-        {}};
+    stock::StockBrowserModel model{m_context,
+                                   m_browser,
+                                   m_windows,
+                                   {m_notBuilt, groups, m_notBuilt, m_notBuilt, m_notBuilt},
+                                   {}};
     model.ctrlClick(cell(1)); // Ayran
     model.ctrlClick(cell(3)); // Kuzu Pirzola
     paint();

@@ -11,10 +11,10 @@
 #include "stock/catalogue/CostPropagation.h"
 
 #include <QCloseEvent>
-#include <chrono>
-#include <thread>
 #include <QStringList>
 #include <QTest>
+#include <chrono>
+#include <thread>
 
 using namespace parvela;
 using test::TestDatabase;

@@ -7,9 +7,9 @@
 #include "platform/JobProgressDialog.h"
 #include "platform/NotBuiltYet.h"
 #include "platform/WindowMessages.h"
-#include "stock/catalogue/CostPropagation.h"
 #include "stock/browser/StockBrowserModel.h"
 #include "stock/browser/StockBrowserPainter.h"
+#include "stock/catalogue/CostPropagation.h"
 #include "stock/editor/StockEditorSave.h"
 
 #include <QComboBox>
@@ -145,8 +145,7 @@ TEST_F(StockEditorWindowTest, anEditWindowSavesItsOwnProductWhateverTheListPicks
     stock::StockBrowserModel model(m_context, m_browser, m_windows, m_notBuilt.features(), {});
     QImage image(1024, 720, QImage::Format_RGB32);
     QPainter painter(&image);
-    stock::StockBrowserContent content{
-        m_browser, {}};
+    stock::StockBrowserContent content{m_browser, {}};
     stock::paintStockBrowser(painter, image.size(), content);
     ASSERT_GE(m_browser.drawnRows.size(), 2u);
     const auto pick = [&](std::size_t row) {

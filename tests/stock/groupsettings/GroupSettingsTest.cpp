@@ -11,8 +11,8 @@
 #include "stock/groupsettings/StockGroupWindows.h"
 
 #include <QAbstractButton>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTreeWidget>
 
 using namespace parvela;
@@ -73,7 +73,9 @@ protected:
     Texts issued() const { return m_journal.texts(); }
 
     db::StatementJournal m_journal;
-    stock::GroupSettings m_settings{m_context, [this] { return listed(); }};
+    stock::GroupSettings m_settings{m_context, [this] {
+                                        return listed();
+                                    }};
 };
 
 std::string colours(stock::StockCode code) {
@@ -420,9 +422,10 @@ TEST_F(GroupSettingsTest, theSettingsDialogActsAtOnceOnTheContextsGroup) {
             {"101", "1", "kg"}, {"102", "1", "kg"}, {"103", "0", ""}, {"201", "0", ""}}));
     EXPECT_EQ(TestDatabase::scalar("SELECT SUM(depart) FROM stocks.stckdef;"), "0");
     const Texts texts = issued();
-    EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
-                            [](const std::string& t) { return t.find("unit=") != std::string::npos; }),
-              1);
+    EXPECT_EQ(
+        std::count_if(texts.begin(), texts.end(),
+                      [](const std::string& t) { return t.find("unit=") != std::string::npos; }),
+        1);
 }
 
 // From the main screen the settings act on the group's own products as the
