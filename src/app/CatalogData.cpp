@@ -86,19 +86,23 @@ int CatalogData::readCatalogue() {
 struct CatalogData::LaterRead {
     std::uint64_t ticket = 0;
     std::uint64_t revision = 0;
+    bool everyList = false;
     stock::CatalogueRef base;
     stock::CatalogueRef read; // null when the read failed
 };
 
-void CatalogData::readProductsLater(platform::BackgroundJobs& jobs) {
-    auto later = std::make_shared<LaterRead>(
-        LaterRead{++m_lastLaterRead, m_catalogue.revision(), m_catalogue.current(), nullptr});
+void CatalogData::readProductsLater(platform::BackgroundJobs& jobs, bool everyList) {
+    auto later = std::make_shared<LaterRead>(LaterRead{
+        ++m_lastLaterRead, m_catalogue.revision(), everyList, m_catalogue.current(), nullptr});
     jobs.start(
         [this, later, &jobs](platform::JobReport& report) {
             const db::StatementRunner runner = m_runner.withBoxes(report.boxes());
             stock::Catalogue next = *later->base;
-            if (db::readShared(next.colours, stock::readColours, runner) >= 0 &&
-                stock::readCatalogueProducts(runner, next) >= 0)
+            if (later->everyList)
+                stock::readSideLists(runner, next);
+            const bool listsRead =
+                later->everyList || db::readShared(next.colours, stock::readColours, runner) >= 0;
+            if (listsRead && stock::readCatalogueProducts(runner, next) >= 0)
                 later->read = std::make_shared<const stock::Catalogue>(std::move(next));
             QMetaObject::invokeMethod(
                 &m_laterReads, [this, later, &jobs] { placeLaterRead(*later, jobs); },
@@ -113,7 +117,7 @@ void CatalogData::placeLaterRead(const LaterRead& read, platform::BackgroundJobs
         return;
     // Something published meanwhile may be newer than what the server gave.
     if (read.revision != m_catalogue.revision())
-        return readProductsLater(jobs);
+        return readProductsLater(jobs, read.everyList);
     m_catalogue.publish(read.read);
 }
 
@@ -128,9 +132,8 @@ stock::StockContext CatalogData::stockContext(platform::MessageBoxes& boxes,
             m_groups,
             m_groupContext,
             [this] { return readCatalogue(); },
-            [this, &jobs] {
-                readProductsLater(jobs);
-            }};
+            [this, &jobs] { readProductsLater(jobs); },
+            [this, &jobs] { readProductsLater(jobs, true); }};
 }
 
 int CatalogData::readScales() {

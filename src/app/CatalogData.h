@@ -52,7 +52,8 @@ public:
     // catalogue newest when it starts; published on this thread when it is
     // the last read asked for and nothing was published since it started
     // (then it reads again, since what came may be newer than what it read).
-    void readProductsLater(platform::BackgroundJobs& jobs);
+    // `everyList` reads every list the products are joined with again too.
+    void readProductsLater(platform::BackgroundJobs& jobs, bool everyList = false);
     int readScales();
 
     const records::Company& company() const { return m_company; }

@@ -296,9 +296,11 @@ void StockBrowserModel::deleteCurrent() {
     listChanged();
 }
 
-// The products and every list read with them, as the server has them now.
+// The products and every list read with them, as the server has them now,
+// read in the background: the list shows what there is and takes the rest
+// in by code when it comes.
 void StockBrowserModel::rereadLists() {
-    m_context.rereadProducts();
+    readEverythingLater(m_context);
 }
 
 void StockBrowserModel::showEverything() {

@@ -42,12 +42,22 @@ struct StockContext {
     // the catalogue changed again meanwhile (then it reads once more). May be
     // empty: then callers read now.
     std::function<void()> rereadProductsLater;
+    // The same with every list the products are joined with read again too
+    // ("Oku", "Hepsi" of the stock window). May be empty: then it reads now.
+    std::function<void()> rereadEverythingLater;
 };
 
 // A small change is published at once; the whole catalogue follows later.
 inline void readAgainLater(StockContext& context) {
     if (context.rereadProductsLater)
         context.rereadProductsLater();
+    else if (context.rereadProducts)
+        context.rereadProducts();
+}
+
+inline void readEverythingLater(StockContext& context) {
+    if (context.rereadEverythingLater)
+        context.rereadEverythingLater();
     else if (context.rereadProducts)
         context.rereadProducts();
 }

@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QTest>
 
 using namespace parvela;
 using stock::BrowserButton;
@@ -377,6 +378,9 @@ TEST_F(StockBrowserModelTest, hepsiForgetsTheGroupAndOkuReadsIt) {
     test::addProduct({105, "Çoban Salata", 3331, 0, 0, false});
     m_browser.gra = 3331;
     press(BrowserButton::Oku);
+    // The group shows at once; what the read brings, when it comes.
+    EXPECT_EQ(displayedCodes(), (Codes{103, 102, 101, 104}));
+    QTRY_VERIFY_WITH_TIMEOUT((m_model.refresh(), displayedCodes().size() == 5), 10000);
     EXPECT_EQ(displayedCodes(), (Codes{103, 102, 105, 101, 104}));
 }
 
