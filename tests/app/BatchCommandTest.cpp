@@ -12,6 +12,7 @@
 #include "app/CostReportOpener.h"
 #include "app/StartupLoad.h"
 #include "db/StatementJournal.h"
+#include "labels/LabelFieldText.h"
 #include "platform/Settings.h"
 #include "spreadsheets/Workbook.h"
 
@@ -344,6 +345,27 @@ TEST_F(LabelCommandTest, previewWritesThePictureAndFailuresEndTheRun) {
     EXPECT_EQ(run.err, QStringLiteral("Yazici Secilmedi ya da yazici yok.!\n"));
     EXPECT_EQ(runProgram({"label", "--stcode", "15", "--copies", "0"}).exitCode, app::kBatchUsage);
     EXPECT_TRUE(m_jobs.received().empty());
+}
+
+// The weight goes into five digits of the code: a weight they cannot carry is
+// a mistake in the options, told before the login.
+TEST_F(LabelCommandTest, aWeightTheCodeCannotCarryIsAMistakeInTheOptions) {
+    QTemporaryDir folder;
+    const QString picture = folder.filePath(QStringLiteral("etiket.png"));
+    for (const QString& weight :
+         {QStringLiteral("150"), QStringLiteral("-1,5"), QStringLiteral("abc")}) {
+        const QString option = QStringLiteral("--weight=") + weight;
+        const QString refusal = labels::weightRefusalCaption() + QStringLiteral(": ") +
+                                labels::weightRefusal(weight) + '\n';
+        Finished run = runProgram({"label", "--stcode", "15", "--printer", "ETIKET", option});
+        EXPECT_EQ(run.exitCode, app::kBatchUsage) << weight.toStdString();
+        EXPECT_EQ(run.err, refusal);
+        run = runProgram({"label-preview", "--stcode", "15", "--out", picture, option});
+        EXPECT_EQ(run.exitCode, app::kBatchUsage) << weight.toStdString();
+        EXPECT_EQ(run.err, refusal);
+    }
+    EXPECT_FALSE(QFile::exists(picture));
+    EXPECT_TRUE(m_jobs.waitFor(1, std::chrono::seconds(2)).empty());
 }
 
 namespace {

@@ -1,9 +1,11 @@
 #include "DatabaseTest.h"
 #include "LabelJobs.h"
 #include "ModalDriver.h"
+#include "PrintQString.h"
 #include "TestSettings.h"
 #include "db/DbConnection.h"
 #include "db/StatementRunner.h"
+#include "labels/LabelFieldText.h"
 #include "labels/LabelPrintDialog.h"
 #include "labels/LabelPrinter.h"
 #include "labels/PrintSpooler.h"
@@ -124,6 +126,36 @@ TEST_F(LabelPrintTest, okSavesTheLayoutAndPrintsTheWeighedLabelTheFieldsShow) {
     ASSERT_EQ(both.size(), 2U);
     EXPECT_NE(both[1].find("B100,26,0,E30,2,4,150,B,\"8690000000017\"\r\n"), std::string::npos);
     EXPECT_TRUE(both[1].ends_with("P3\r\n"));
+}
+
+// Five digits carry the weight: what they cannot hold is refused before the
+// layout is saved, and only the label of a weight that fits is printed.
+TEST_F(LabelPrintTest, aWeightTheCodeCannotCarryIsRefusedAndNothingIsSavedOrPrinted) {
+    const QStringList refused{QStringLiteral("150"), QStringLiteral("-1,5"), QStringLiteral("abc")};
+    inDialog(product("2700015"), [&](labels::LabelPrintDialog& dialog) {
+        pickPrinter(dialog, QStringLiteral("ETIKET"));
+        type(dialog, "1111", QStringLiteral("30"));
+        type(dialog, "1114", QStringLiteral("8"));
+        for (const QString& weight : refused) {
+            type(dialog, "1142", weight);
+            click(dialog, "1");
+        }
+        EXPECT_EQ(TestDatabase::scalar("SELECT CONCAT(stok_adi_xpo, ',', stok_adi_ypo) "
+                                       "FROM barcode.print_settings"),
+                  "20,5");
+        type(dialog, "1142", QStringLiteral("1,5"));
+        click(dialog, "1");
+    });
+    ASSERT_EQ(m_boxes.shown().size(), static_cast<std::size_t>(refused.size()));
+    for (qsizetype i = 0; i < refused.size(); ++i) {
+        const platform::BoxRequest& box = m_boxes.shown()[static_cast<std::size_t>(i)];
+        EXPECT_EQ(box.text, labels::weightRefusal(refused[i]));
+        EXPECT_EQ(box.caption, labels::weightRefusalCaption());
+        EXPECT_NE(box.owner, nullptr);
+    }
+    const std::vector<std::string> jobs = m_jobs.waitFor(1, 10s);
+    ASSERT_EQ(jobs.size(), 1U);
+    EXPECT_EQ(jobs[0], kWeighedLabel);
 }
 
 TEST_F(LabelPrintTest, nonNumericFieldsAreSavedAsZeroAndAnEmptyTableShowsTheDefaults) {
