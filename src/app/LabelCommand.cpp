@@ -99,15 +99,18 @@ std::optional<stock::StockDefinition> productOf(BatchRun& run, CatalogData& cata
     return *found;
 }
 
-// The stored layout, with the copies and weight of the command line.
-void takeLayout(BatchRun& run, labels::LabelPrinter& printer) {
-    printer.reloadLayout();
+// The stored layout, with the copies and weight of the command line; false
+// when it could not be read (reported): default positions are no layout.
+bool takeLayout(BatchRun& run, labels::LabelPrinter& printer) {
+    if (!printer.reloadLayout())
+        return false;
     labels::LabelLayout& layout = printer.layout();
     if (run.options.isSet(kCopies))
         layout.copies = run.options.value(kCopies).toInt();
     // The options' check has refused a weight the code cannot carry.
     if (run.options.isSet(kWeight))
         layout.weight = labels::typedWeight(run.options.value(kWeight)).value_or(0);
+    return true;
 }
 
 using LabelWork =
@@ -125,7 +128,8 @@ int onProductLabel(BatchRun& run, const QString& verb, bool printing, const Labe
         return kBatchFailed;
     const labels::PrintSpooler spooler(run.settings.printServer());
     labels::LabelPrinter printer(catalog.runner(), spooler, run.boxes);
-    takeLayout(run, printer);
+    if (!takeLayout(run, printer))
+        return kBatchFailed;
     return work(printer, *product) ? kBatchDone : kBatchFailed;
 }
 

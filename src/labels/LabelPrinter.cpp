@@ -33,8 +33,8 @@ void LabelPrinter::choosePrinter(const QString& name) {
     m_printerName = name.left(kPrinterNameCharacters);
 }
 
-void LabelPrinter::reloadLayout() {
-    reloadLabelLayout(m_runner, m_layout);
+bool LabelPrinter::reloadLayout() {
+    return reloadLabelLayout(m_runner, m_layout);
 }
 
 void LabelPrinter::saveLayout() {

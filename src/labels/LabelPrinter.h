@@ -45,8 +45,9 @@ public:
     const QString& printerName() const { return m_printerName; }
     void choosePrinter(const QString& name);
 
-    // Both rows of the layout, as the server holds them now.
-    void reloadLayout();
+    // Both rows of the layout, as the server holds them now; false when a
+    // read failed (reported) and fields kept what they held.
+    bool reloadLayout();
     // Writes both rows and reads them back, so what is printed is what the
     // server holds.
     void saveLayout();

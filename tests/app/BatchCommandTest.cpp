@@ -1,5 +1,6 @@
 #include "CatalogFixtures.h"
 #include "DatabaseTest.h"
+#include "HiddenTable.h"
 #include "LabelJobs.h"
 #include "ModalDriver.h"
 #include "RecordingListener.h"
@@ -365,6 +366,22 @@ TEST_F(LabelCommandTest, aWeightTheCodeCannotCarryIsAMistakeInTheOptions) {
         EXPECT_EQ(run.err, refusal);
     }
     EXPECT_FALSE(QFile::exists(picture));
+    EXPECT_TRUE(m_jobs.waitFor(1, std::chrono::seconds(2)).empty());
+}
+
+// Default positions are no layout: the run fails with the read's box.
+TEST_F(LabelCommandTest, anUnreadableLayoutFailsTheRunAndPrintsNothing) {
+    const struct {
+        const char* table;
+        QString caption;
+    } cases[] = {{"barcode.print_settings", QStringLiteral("READ_BARCODE_SETTINGS: ")},
+                 {"barcode.print_settings_x", QStringLiteral("READ_BARCODE_SETTINGS_X: ")}};
+    for (const auto& c : cases) {
+        const test::HiddenTable hidden(c.table);
+        const Finished run = runProgram({"label", "--stcode", "15", "--printer", "ETIKET"});
+        EXPECT_EQ(run.exitCode, app::kBatchFailed) << c.table;
+        EXPECT_TRUE(run.err.startsWith(c.caption)) << run.err.toStdString();
+    }
     EXPECT_TRUE(m_jobs.waitFor(1, std::chrono::seconds(2)).empty());
 }
 
