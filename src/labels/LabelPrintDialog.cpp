@@ -373,7 +373,8 @@ void LabelPrintDialog::printSequential() {
     const int failed =
         m_printer.printSequentialBarcodes([&progress](int done) { progress.setValue(done); });
     progress.reset();
-    if (failed > 0)
+    // When none was printed, the failures' own boxes have said why.
+    if (failed > 0 && failed < kSequentialLabels)
         m_boxes.tell(
             QStringLiteral("%1 etiketten %2 tanesi basılamadı.").arg(kSequentialLabels).arg(failed),
             QStringLiteral("SIRALI_BARKOD_BAS"), platform::BoxIcon::Exclamation, this);

@@ -11,8 +11,10 @@
 #include "labels/PrintSpooler.h"
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTcpServer>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -195,8 +197,36 @@ TEST_F(LabelPrintTest, theSequentialBarcodesArriveAsOneJobPerLabel) {
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
-TEST_F(LabelPrintTest, aSequentialRunWithoutAPrinterCountsEveryLabelAsFailed) {
-    EXPECT_EQ(m_printer.printSequentialBarcodes(), labels::kSequentialLabels);
-    EXPECT_EQ(m_boxes.shown().size(), static_cast<std::size_t>(labels::kSequentialLabels));
-    EXPECT_TRUE(m_jobs.received().empty());
+// A missing printer fails every label alike: it is told once, and a spooler
+// that hangs costs one wait, not one a label.
+TEST_F(LabelPrintTest, aSequentialRunWithoutAPrinterSaysSoOnceAndStops) {
+    const QStringList noPrinter{QStringLiteral("Yazici Secilmedi ya da yazici yok.!")};
+    inDialog(product("2700015"), [](labels::LabelPrintDialog& dialog) { click(dialog, "1163"); });
+    EXPECT_EQ(m_boxes.texts(), noPrinter);
+
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    const labels::PrintSpooler hung(QStringLiteral("127.0.0.1:%1").arg(silent.serverPort()), 300ms);
+    labels::LabelPrinter onHung(m_runner, hung, m_boxes);
+    onHung.choosePrinter(QStringLiteral("ETIKET"));
+    m_boxes.clear();
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(onHung.printSequentialBarcodes(), labels::kSequentialLabels);
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(m_boxes.texts(), noPrinter);
+
+    // The printer goes away after the third label.
+    m_printer.choosePrinter(QStringLiteral("ETIKET"));
+    m_boxes.clear();
+    int reported = 0;
+    EXPECT_EQ(m_printer.printSequentialBarcodes([&](int done) {
+        reported = done;
+        if (done == 3)
+            m_printer.choosePrinter(QStringLiteral("YOK"));
+    }),
+              labels::kSequentialLabels - 3);
+    EXPECT_EQ(reported, 4);
+    EXPECT_EQ(m_boxes.texts(), noPrinter);
+    EXPECT_EQ(m_jobs.waitFor(4, 2s).size(), 3U);
 }
