@@ -265,10 +265,19 @@ TEST_F(PluCommandTest, aDeadScaleOrNoScaleFailsTheRun) {
     EXPECT_EQ(run.exitCode, app::kBatchFailed);
     EXPECT_TRUE(run.err.contains(QStringLiteral("Teraziye Gönder: 127.0.0.1 : ")));
     EXPECT_FALSE(run.err.contains(QStringLiteral(" : OK")));
+    // Rows without an address name no scale either.
     TestDatabase::exec("DELETE FROM stocks.terazi;");
-    run = runProgram({QStringLiteral("plu")});
-    EXPECT_EQ(run.exitCode, app::kBatchFailed);
-    EXPECT_EQ(run.err, QStringLiteral("rcTERAZIYE_GONDER: Tanımlı bir terazi yok..\n"));
+    for (const char* rows : {"", "INSERT INTO stocks.terazi(ipaddr) VALUES(''),('  ');"}) {
+        if (*rows != '\0')
+            TestDatabase::exec(rows);
+        for (const QStringList& plu :
+             {QStringList{QStringLiteral("plu")},
+              QStringList{QStringLiteral("plu"), QStringLiteral("--send")}}) {
+            run = runProgram(plu);
+            EXPECT_EQ(run.exitCode, app::kBatchFailed) << rows << plu.size();
+            EXPECT_EQ(run.err, QStringLiteral("rcTERAZIYE_GONDER: Tanımlı bir terazi yok..\n"));
+        }
+    }
 }
 
 namespace {
