@@ -34,7 +34,7 @@ const QCommandLineOption kCopies(QStringLiteral("copies"),
                                  QStringLiteral("count"));
 const QCommandLineOption kWeight(QStringLiteral("weight"),
                                  QStringLiteral("Weight in kg put into a weighed product's "
-                                                "code."),
+                                                "code, from 0 to 99.999."),
                                  QStringLiteral("kg"));
 const QCommandLineOption kOut(QStringLiteral("out"), QStringLiteral("PNG file to write."),
                               QStringLiteral("file"));
@@ -49,8 +49,18 @@ QString misuseOfCode(const QCommandLineParser& options, const QString& verb) {
     return isCode ? QString() : QStringLiteral("%1 needs --stcode N").arg(verb);
 }
 
+// A weight the code cannot carry, as the dialog's box would say it.
+QString misuseOfWeight(const QCommandLineParser& options) {
+    const QString typed = options.value(kWeight);
+    if (!options.isSet(kWeight) || labels::typedWeight(typed))
+        return {};
+    return labels::weightRefusalCaption() + QStringLiteral(": ") + labels::weightRefusal(typed);
+}
+
 QString misuseOfLabel(const QCommandLineParser& options) {
     if (QString wrong = misuseOfCode(options, kLabelVerb); !wrong.isEmpty())
+        return wrong;
+    if (QString wrong = misuseOfWeight(options); !wrong.isEmpty())
         return wrong;
     bool isCount = true;
     if (options.isSet(kCopies) && options.value(kCopies).toInt(&isCount) < 1)
@@ -60,6 +70,8 @@ QString misuseOfLabel(const QCommandLineParser& options) {
 
 QString misuseOfPreview(const QCommandLineParser& options) {
     if (QString wrong = misuseOfCode(options, kPreviewVerb); !wrong.isEmpty())
+        return wrong;
+    if (QString wrong = misuseOfWeight(options); !wrong.isEmpty())
         return wrong;
     if (!options.isSet(kOut))
         return QStringLiteral("label-preview needs --out FILE.png");
@@ -85,14 +97,18 @@ std::optional<stock::StockDefinition> productOf(BatchRun& run, CatalogData& cata
     return *found;
 }
 
-// The stored layout, with the copies and weight of the command line.
-void takeLayout(BatchRun& run, labels::LabelPrinter& printer) {
-    printer.reloadLayout();
+// The stored layout, with the copies and weight of the command line; false
+// when it could not be read (reported): default positions are no layout.
+bool takeLayout(BatchRun& run, labels::LabelPrinter& printer) {
+    if (!printer.reloadLayout())
+        return false;
     labels::LabelLayout& layout = printer.layout();
     if (run.options.isSet(kCopies))
         layout.copies = run.options.value(kCopies).toInt();
+    // The options' check has refused a weight the code cannot carry.
     if (run.options.isSet(kWeight))
-        layout.weight = labels::typedWeight(run.options.value(kWeight));
+        layout.weight = labels::typedWeight(run.options.value(kWeight)).value_or(0);
+    return true;
 }
 
 using LabelWork =
@@ -110,7 +126,8 @@ int onProductLabel(BatchRun& run, const QString& verb, bool printing, const Labe
         return kBatchFailed;
     const labels::PrintSpooler spooler(run.settings.printServer());
     labels::LabelPrinter printer(catalog.runner(), spooler, run.boxes);
-    takeLayout(run, printer);
+    if (!takeLayout(run, printer))
+        return kBatchFailed;
     return work(printer, *product) ? kBatchDone : kBatchFailed;
 }
 

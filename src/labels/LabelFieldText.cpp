@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace parvela::labels {
@@ -27,12 +28,32 @@ int leadingInteger(const QString& text) {
                                                   std::numeric_limits<int>::max()));
 }
 
-double typedWeight(const QString& text) {
-    static const QRegularExpression kLeading(QStringLiteral("^\\s*([+-]?(\\d+\\.?\\d*|\\.\\d+))"));
-    QString typed = firstChars(text);
-    typed.replace(QLatin1Char(','), QLatin1Char('.'));
-    const QRegularExpressionMatch match = kLeading.match(typed);
-    return match.hasMatch() ? match.captured(1).toDouble() : 0.0;
+std::optional<double> typedWeight(const QString& text) {
+    static const QRegularExpression kWeight(
+        QStringLiteral("^\\s*([+-]?(\\d+[.,]?\\d*|[.,]\\d+))\\s*(kg)?\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (text.trimmed().isEmpty())
+        return 0.0;
+    const QRegularExpressionMatch match = kWeight.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    bool isNumber = false;
+    const double kg =
+        match.captured(1).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&isNumber);
+    const double grams = std::round(kg * 1000);
+    if (!isNumber || kg < 0 || grams > kHeaviestCodeGrams)
+        return std::nullopt;
+    return grams / 1000;
+}
+
+QString weightRefusalCaption() {
+    return QStringLiteral("AĞIRLIK HATALI");
+}
+
+QString weightRefusal(const QString& typed) {
+    return QStringLiteral("Ağırlık 0 ile 99,999 kg arasında bir sayı olmalıdır (örnek: 1,5).\n"
+                          "Girilen: %1")
+        .arg(typed);
 }
 
 int typedCopies(const QString& text) {

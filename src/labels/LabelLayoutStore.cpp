@@ -84,9 +84,9 @@ bool readLabelLayoutExtra(const db::StatementRunner& runner, LabelLayout& layout
     return outcome != db::Outcome::Failed;
 }
 
-void reloadLabelLayout(const db::StatementRunner& runner, LabelLayout& layout) {
-    readLabelLayout(runner, layout);
-    readLabelLayoutExtra(runner, layout);
+bool reloadLabelLayout(const db::StatementRunner& runner, LabelLayout& layout) {
+    const bool main = readLabelLayout(runner, layout);
+    return readLabelLayoutExtra(runner, layout) && main;
 }
 
 bool saveLabelLayout(const db::StatementRunner& runner, const LabelLayout& l) {

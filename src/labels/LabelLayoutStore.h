@@ -14,8 +14,9 @@ struct LabelLayout;
 // False after a failure (reported).
 bool readLabelLayout(const db::StatementRunner& runner, LabelLayout& layout);
 bool readLabelLayoutExtra(const db::StatementRunner& runner, LabelLayout& layout);
-// Both reads; the dates' texts follow the dates read.
-void reloadLabelLayout(const db::StatementRunner& runner, LabelLayout& layout);
+// Both reads; the dates' texts follow the dates read. False when either
+// failed (reported).
+bool reloadLabelLayout(const db::StatementRunner& runner, LabelLayout& layout);
 
 // "UPDATE_BARCODE_SETTINGS" and "UPDATE_BARCODE_SETTINGS_X" on the row with
 // Id 1. False after a failure (reported).

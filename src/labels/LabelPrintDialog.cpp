@@ -330,7 +330,8 @@ LabelLayout LabelPrintDialog::typedLayout() const {
     layout.consumptionDateText = dateText(layout.consumptionDate);
     layout.specialCode = m_specialCode->text();
     layout.copies = typedCopies(m_copies->text());
-    layout.weight = typedWeight(m_weight->text());
+    // The preview draws a weight the code cannot carry as none; OK refuses it.
+    layout.weight = typedWeight(m_weight->text()).value_or(0);
     return layout;
 }
 
@@ -347,6 +348,11 @@ void LabelPrintDialog::refreshPreview() {
 }
 
 void LabelPrintDialog::printLabel() {
+    if (!typedWeight(m_weight->text())) {
+        m_boxes.tell(weightRefusal(m_weight->text()), weightRefusalCaption(),
+                     platform::BoxIcon::Exclamation, this);
+        return;
+    }
     const LabelLayout typed = typedLayout();
     m_printer.layout() = typed;
     m_printer.saveLayout();
@@ -367,7 +373,8 @@ void LabelPrintDialog::printSequential() {
     const int failed =
         m_printer.printSequentialBarcodes([&progress](int done) { progress.setValue(done); });
     progress.reset();
-    if (failed > 0)
+    // When none was printed, the failures' own boxes have said why.
+    if (failed > 0 && failed < kSequentialLabels)
         m_boxes.tell(
             QStringLiteral("%1 etiketten %2 tanesi basılamadı.").arg(kSequentialLabels).arg(failed),
             QStringLiteral("SIRALI_BARKOD_BAS"), platform::BoxIcon::Exclamation, this);

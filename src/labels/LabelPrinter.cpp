@@ -33,8 +33,8 @@ void LabelPrinter::choosePrinter(const QString& name) {
     m_printerName = name.left(kPrinterNameCharacters);
 }
 
-void LabelPrinter::reloadLayout() {
-    reloadLabelLayout(m_runner, m_layout);
+bool LabelPrinter::reloadLayout() {
+    return reloadLabelLayout(m_runner, m_layout);
 }
 
 void LabelPrinter::saveLayout() {
@@ -60,22 +60,28 @@ bool LabelPrinter::printProductLabel(const stock::StockDefinition& product) {
     return m_spooler.sendRaw(m_printerName, productLabelFor(m_layout, product), m_boxes);
 }
 
-bool LabelPrinter::printBarcodeLabel(std::int64_t code) {
+RawJobStep LabelPrinter::printBarcodeLabel(std::int64_t code) {
     // Each job holds its own label only.
-    return m_spooler.sendRaw(m_printerName, barcodeLabelCommands(m_layout, code), m_boxes);
+    return m_spooler.sendRawJob(m_printerName, barcodeLabelCommands(m_layout, code), m_boxes);
 }
 
 int LabelPrinter::printSequentialBarcodes(const std::function<void(int done)>& onLabel) {
+    // Without the printer every label would fail alike, each after its own
+    // box and, on a hung spooler, its own wait.
+    if (!m_spooler.checkPrinter(m_printerName, m_boxes))
+        return kSequentialLabels;
     int failed = 0;
     int done = 0;
     for (unsigned counter = 1; counter < kLastSequentialCounter; counter += 2) {
         m_allocator.setCodeText(sequentialBase(counter));
         m_allocator.appendEanCheckDigit();
         reloadLayout();
-        if (!printBarcodeLabel(std::stoll(m_allocator.codeText())))
-            ++failed;
+        const RawJobStep step = printBarcodeLabel(std::stoll(m_allocator.codeText()));
+        failed += step == RawJobStep::Done ? 0 : 1;
         if (onLabel)
             onLabel(++done);
+        if (step == RawJobStep::OpenPrinter)
+            return failed + kSequentialLabels - done;
     }
     return failed;
 }

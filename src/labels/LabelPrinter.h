@@ -2,6 +2,7 @@
 
 #include "labels/BarcodeAllocator.h"
 #include "labels/LabelLayout.h"
+#include "labels/RawJobSteps.h"
 #include "records/StockDefinition.h"
 
 #include <QString>
@@ -45,17 +46,20 @@ public:
     const QString& printerName() const { return m_printerName; }
     void choosePrinter(const QString& name);
 
-    // Both rows of the layout, as the server holds them now.
-    void reloadLayout();
+    // Both rows of the layout, as the server holds them now; false when a
+    // read failed (reported) and fields kept what they held.
+    bool reloadLayout();
     // Writes both rows and reads them back, so what is printed is what the
     // server holds.
     void saveLayout();
 
     // True when the job reached the spooler.
     bool printProductLabel(const stock::StockDefinition& product);
-    bool printBarcodeLabel(std::int64_t code);
+    // The step the job failed at, or Done.
+    RawJobStep printBarcodeLabel(std::int64_t code);
     // The 105 labels 3000301200014 … 3000301202094; `onLabel` hears after
-    // each how many are done. Returns how many failed.
+    // each how many are done. Without the printer, before the first label or
+    // later, it says so once and stops. Returns how many were not printed.
     int printSequentialBarcodes(const std::function<void(int done)>& onLabel = {});
 
 private:

@@ -1,7 +1,6 @@
 #include "labels/PrintSpooler.h"
 
 #include "labels/CupsConnection.h"
-#include "labels/RawJobSteps.h"
 #include "platform/MessageBoxes.h"
 
 #include <cups/cups.h>
@@ -136,13 +135,24 @@ QString PrintSpooler::defaultPrinter() const {
     return QString::fromUtf8(cupsGetDefault2(connection.http()));
 }
 
+bool PrintSpooler::checkPrinter(const QString& printer, platform::MessageBoxes& boxes) const {
+    if (!queueNamed(CupsConnection(m_server, m_timeout), printer).isEmpty())
+        return true;
+    boxes.tell(rawJobFailureText(RawJobStep::OpenPrinter), QString());
+    return false;
+}
+
 bool PrintSpooler::sendRaw(const QString& printer, const std::string& bytes,
                            platform::MessageBoxes& boxes) const {
+    return sendRawJob(printer, bytes, boxes) == RawJobStep::Done;
+}
+
+RawJobStep PrintSpooler::sendRawJob(const QString& printer, const std::string& bytes,
+                                    platform::MessageBoxes& boxes) const {
     const RawJobStep failed = runRawJob(m_server, m_timeout, printer, bytes);
-    if (failed == RawJobStep::Done)
-        return true;
-    boxes.tell(rawJobFailureText(failed), QString());
-    return false;
+    if (failed != RawJobStep::Done)
+        boxes.tell(rawJobFailureText(failed), QString());
+    return failed;
 }
 
 } // namespace parvela::labels

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "labels/RawJobSteps.h"
+
 #include <QString>
 #include <chrono>
 #include <optional>
@@ -33,10 +35,17 @@ public:
     // The system's default printer; empty when there is none.
     QString defaultPrinter() const;
 
+    // True when the spooler has the queue; otherwise the box a job to it
+    // would show.
+    bool checkPrinter(const QString& printer, platform::MessageBoxes& boxes) const;
+
     // One raw job of `bytes` for `printer`. A failed step shows its box and
     // the job is given up; true when every byte went to the spooler.
     bool sendRaw(const QString& printer, const std::string& bytes,
                  platform::MessageBoxes& boxes) const;
+    // The same, giving the step that failed or Done.
+    RawJobStep sendRawJob(const QString& printer, const std::string& bytes,
+                          platform::MessageBoxes& boxes) const;
 
 private:
     QString m_server;

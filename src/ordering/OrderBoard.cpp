@@ -22,10 +22,38 @@ OrderBoard::OrderBoard(std::vector<OrderCell> cells)
 }
 
 int OrderBoard::cellAt(int x, int y) const {
-    for (int i = static_cast<int>(m_cells.size()) - 1; i >= 0; --i)
-        if (records::contains(m_cells[static_cast<std::size_t>(i)].rect, x, y))
+    for (int i = static_cast<int>(m_cells.size()) - 1; i >= 0; --i) {
+        const auto index = static_cast<std::size_t>(i);
+        if (isShown(index) && records::contains(m_cells[index].rect, x, y))
             return i;
+    }
     return -1;
+}
+
+bool OrderBoard::isShown(std::size_t index) const {
+    const OrderCell& cell = m_cells[index];
+    if (static_cast<int>(index) == m_dragged)
+        return true;
+    if (!cell.placed)
+        return cell.rect.right > 0;
+    return cell.rect.top >= kColumnTop && cell.rect.bottom <= kColumnBottom;
+}
+
+int OrderBoard::columnScrollMax() const {
+    return std::max(0, lastPlacedIndex(m_cells) + 1 - kColumnRows);
+}
+
+void OrderBoard::scrollColumn(int firstRow) {
+    m_columnScroll = std::clamp(firstRow, 0, columnScrollMax());
+    layOutColumn();
+}
+
+// Scrolls the least that brings the row into sight.
+void OrderBoard::showInColumn(int row) {
+    if (row < m_columnScroll)
+        scrollColumn(row);
+    else if (row >= m_columnScroll + kColumnRows)
+        scrollColumn(row - kColumnRows + 1);
 }
 
 bool OrderBoard::press(int x, int y) {
@@ -53,6 +81,8 @@ void OrderBoard::release() {
     dropped.loose = dropped.rect.right <= kPlacedBeyond;
     m_dragged = -1;
     dropAll();
+    if (dropped.placed)
+        showInColumn(dropped.index_sira);
 }
 
 void OrderBoard::dropAll() {
@@ -66,12 +96,24 @@ void OrderBoard::dropAll() {
         return a->rect.top < b->rect.top;
     });
     for (std::size_t k = 0; k < column.size(); ++k) {
-        const int top = kColumnTop + kPitch * static_cast<int>(k);
-        column[k]->rect = {kColumnLeft, top, kColumnRight, top + kCellHeight};
         column[k]->index_sira = static_cast<int>(k);
         column[k]->loose = false;
     }
+    m_columnScroll = std::min(m_columnScroll, columnScrollMax());
+    layOutColumn();
     layOutArea();
+}
+
+// The rows above the shown ones lie above the column's top and those below
+// under its bottom, so that a cell dropped among the shown ones takes its
+// place by height among them all.
+void OrderBoard::layOutColumn() {
+    for (OrderCell& cell : m_cells) {
+        if (!cell.placed)
+            continue;
+        const int top = kColumnTop + kPitch * (cell.index_sira - m_columnScroll);
+        cell.rect = {kColumnLeft, top, kColumnRight, top + kCellHeight};
+    }
 }
 
 // The unplaced cells the user has not moved fill the page's slots; those of
@@ -95,6 +137,7 @@ void OrderBoard::reset() {
     }
     m_dragged = -1;
     m_page = 0;
+    m_columnScroll = 0;
     layOutArea();
 }
 

@@ -11,7 +11,8 @@ namespace parvela::ordering {
 using records::Rect;
 
 // Geometry shared by both ordering windows: the ordered column right of x
-// 740, the unplaced area in three columns left of it.
+// 740, the unplaced area in three columns left of it. The column shows
+// fifteen cells at a time and scrolls by whole cells.
 namespace board {
 inline constexpr int kPlacedBeyond = 740;
 inline constexpr int kColumnLeft = 652;
@@ -21,6 +22,8 @@ inline constexpr int kAreaTop = 45;
 inline constexpr int kPitch = 38;
 inline constexpr int kCellHeight = 36;
 inline constexpr int kRowsPerPage = 15;
+inline constexpr int kColumnRows = kRowsPerPage;
+inline constexpr int kColumnBottom = kColumnTop + kPitch * kColumnRows;
 inline constexpr int kCellsPerPage = 3 * kRowsPerPage;
 inline constexpr Rect kHome{-100, -100, -100, -100};
 } // namespace board
@@ -55,6 +58,14 @@ public:
     int page() const { return m_page; }
     // The topmost drawn cell at the point, or -1.
     int cellAt(int x, int y) const;
+    // Drawn: on this page of the area, where it was dropped, in the shown
+    // rows of the column, or being dragged.
+    bool isShown(std::size_t index) const;
+
+    // The first shown row of the column, and the highest it can be.
+    int columnScroll() const { return m_columnScroll; }
+    int columnScrollMax() const;
+    void scrollColumn(int firstRow);
 
     // Left press, move and release of the mouse.
     bool press(int x, int y);
@@ -73,10 +84,13 @@ public:
 
 private:
     void dropAll();
+    void layOutColumn();
     void layOutArea();
+    void showInColumn(int row);
 
     std::vector<OrderCell> m_cells;
     int m_page = 0;
+    int m_columnScroll = 0;
     int m_dragged = -1;
     int m_grabX = 0;
     int m_grabY = 0;

@@ -2,11 +2,17 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace parvela::ordering {
 
 namespace {
+
+constexpr int kBarGap = 6;
+constexpr int kBarWidth = 16;
+constexpr int kWheelStep = 120;
 
 QRect qRect(const Rect& r) {
     return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
@@ -58,12 +64,31 @@ OrderingWindow::OrderingWindow(const char* className, const QString& title,
     setMouseTracking(true);
     setFixedSize(kWidth, kHeight);
     move(50, 20);
+    m_columnBar = new QScrollBar(Qt::Vertical, this);
+    m_columnBar->setObjectName(QStringLiteral("columnScroll"));
+    m_columnBar->setGeometry(board::kColumnRight + kBarGap, board::kColumnTop, kBarWidth,
+                             board::kColumnBottom - board::kColumnTop);
+    m_columnBar->setPageStep(board::kColumnRows);
+    connect(m_columnBar, &QScrollBar::valueChanged, this, [this](int firstRow) {
+        m_board->scrollColumn(firstRow);
+        update();
+    });
+    showColumnScroll();
 }
 
 void OrderingWindow::setCells(std::vector<OrderCell> cells) {
     m_board.emplace(std::move(cells));
     m_hovered = -1;
+    showColumnScroll();
     update();
+}
+
+// The bar follows the board: shown once the column holds more than it shows.
+void OrderingWindow::showColumnScroll() {
+    const QSignalBlocker quiet(m_columnBar);
+    m_columnBar->setRange(0, m_board->columnScrollMax());
+    m_columnBar->setValue(m_board->columnScroll());
+    m_columnBar->setVisible(m_board->columnScrollMax() > 0);
 }
 
 QString OrderingWindow::statusText() const {
@@ -79,9 +104,9 @@ void OrderingWindow::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), QColor(245, 245, 240));
     painter.setPen(QColor(150, 150, 150));
     painter.drawLine(board::kPlacedBeyond, 40, board::kPlacedBeyond, kSaveButton.top - 10);
-    for (const OrderCell& cell : m_board->cells())
-        if (cell.rect.right > 0)
-            drawCell(painter, cell);
+    for (std::size_t i = 0; i < m_board->cells().size(); ++i)
+        if (m_board->isShown(i))
+            drawCell(painter, m_board->cells()[i]);
     drawButton(painter, kSaveButton, QStringLiteral("Kaydet"));
     drawButton(painter, kResetButton, QStringLiteral("Sıfırla"));
     drawButton(painter, kBackButton, QStringLiteral("<<"));
@@ -95,8 +120,10 @@ void OrderingWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint at = event->position().toPoint();
-    if (!m_board->press(at.x(), at.y()))
-        pressButton(at.x(), at.y());
+    // A cell dropped over a button does not take its presses.
+    if (!pressButton(at.x(), at.y()))
+        m_board->press(at.x(), at.y());
+    showColumnScroll();
     update();
 }
 
@@ -111,10 +138,18 @@ void OrderingWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     m_board->release();
+    showColumnScroll();
     update();
 }
 
-void OrderingWindow::pressButton(int x, int y) {
+void OrderingWindow::wheelEvent(QWheelEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (at.x() < board::kPlacedBeyond || m_board->dragging())
+        return;
+    m_columnBar->setValue(m_columnBar->value() - event->angleDelta().y() / kWheelStep);
+}
+
+bool OrderingWindow::pressButton(int x, int y) {
     if (records::contains(kSaveButton, x, y))
         save();
     else if (records::contains(kResetButton, x, y))
@@ -123,6 +158,9 @@ void OrderingWindow::pressButton(int x, int y) {
         m_board->pageBack();
     else if (records::contains(kForwardButton, x, y))
         m_board->pageForward();
+    else
+        return false;
+    return true;
 }
 
 } // namespace parvela::ordering

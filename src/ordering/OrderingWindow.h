@@ -5,11 +5,14 @@
 #include <QWidget>
 #include <optional>
 
+class QScrollBar;
+
 namespace parvela::ordering {
 
 // What both ordering windows share: the board drawn on the window, dragged
-// with the mouse, and the "Kaydet", reset and paging buttons with the status
-// line. The two windows say what a save does and what the count is called.
+// with the mouse, the bar (and the wheel) that scrolls its ordered column,
+// and the "Kaydet", reset and paging buttons with the status line. The two
+// windows say what a save does and what the count is called.
 class OrderingWindow : public QWidget {
 public:
     static constexpr int kWidth = 920;
@@ -33,12 +36,15 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
-    void pressButton(int x, int y);
+    bool pressButton(int x, int y);
+    void showColumnScroll();
 
     QString m_countLabel;
     std::optional<OrderBoard> m_board;
+    QScrollBar* m_columnBar = nullptr;
     int m_hovered = -1;
 };
 

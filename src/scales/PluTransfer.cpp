@@ -5,12 +5,15 @@
 #include "scales/PluList.h"
 #include "scales/ScaleStore.h"
 
+#include <algorithm>
+
 namespace parvela::scales {
 
 std::optional<std::string> writePluList(const ScaleStore& store, const stock::ProductList& weighed,
                                         const QString& path, platform::MessageBoxes& boxes,
                                         QObject* owner) {
-    if (store.scales().empty()) {
+    const std::vector<ScaleEntry>& scales = store.scales();
+    if (std::ranges::none_of(scales, &ScaleEntry::hasAddress)) {
         boxes.tell(QStringLiteral("Tanımlı bir terazi yok.."), QStringLiteral("rcTERAZIYE_GONDER"),
                    platform::BoxIcon::None, owner);
         return std::nullopt;

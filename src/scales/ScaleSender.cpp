@@ -47,8 +47,7 @@ std::vector<Delivery> deliver(const std::string& bytes, const std::vector<ScaleE
     std::vector<Delivery> deliveries;
     progress(platform::msg::kScaleBusy);
     for (const ScaleEntry& scale : scales) {
-        // The dialog stores an empty edit as a row; it names no scale.
-        if (scale.ipaddr.empty())
+        if (!scale.hasAddress())
             continue;
         const QString address = QString::fromLatin1(scale.ipaddr);
         deliveries.push_back({scale.ipaddr, sendOne(bytes, address, options)});

@@ -1,5 +1,6 @@
 #include "CatalogFixtures.h"
 #include "DatabaseTest.h"
+#include "HiddenTable.h"
 #include "LabelJobs.h"
 #include "ModalDriver.h"
 #include "RecordingListener.h"
@@ -12,6 +13,7 @@
 #include "app/CostReportOpener.h"
 #include "app/StartupLoad.h"
 #include "db/StatementJournal.h"
+#include "labels/LabelFieldText.h"
 #include "platform/Settings.h"
 #include "spreadsheets/Workbook.h"
 
@@ -263,10 +265,19 @@ TEST_F(PluCommandTest, aDeadScaleOrNoScaleFailsTheRun) {
     EXPECT_EQ(run.exitCode, app::kBatchFailed);
     EXPECT_TRUE(run.err.contains(QStringLiteral("Teraziye Gönder: 127.0.0.1 : ")));
     EXPECT_FALSE(run.err.contains(QStringLiteral(" : OK")));
+    // Rows without an address name no scale either.
     TestDatabase::exec("DELETE FROM stocks.terazi;");
-    run = runProgram({QStringLiteral("plu")});
-    EXPECT_EQ(run.exitCode, app::kBatchFailed);
-    EXPECT_EQ(run.err, QStringLiteral("rcTERAZIYE_GONDER: Tanımlı bir terazi yok..\n"));
+    for (const char* rows : {"", "INSERT INTO stocks.terazi(ipaddr) VALUES(''),('  ');"}) {
+        if (*rows != '\0')
+            TestDatabase::exec(rows);
+        for (const QStringList& plu :
+             {QStringList{QStringLiteral("plu")},
+              QStringList{QStringLiteral("plu"), QStringLiteral("--send")}}) {
+            run = runProgram(plu);
+            EXPECT_EQ(run.exitCode, app::kBatchFailed) << rows << plu.size();
+            EXPECT_EQ(run.err, QStringLiteral("rcTERAZIYE_GONDER: Tanımlı bir terazi yok..\n"));
+        }
+    }
 }
 
 namespace {
@@ -344,6 +355,43 @@ TEST_F(LabelCommandTest, previewWritesThePictureAndFailuresEndTheRun) {
     EXPECT_EQ(run.err, QStringLiteral("Yazici Secilmedi ya da yazici yok.!\n"));
     EXPECT_EQ(runProgram({"label", "--stcode", "15", "--copies", "0"}).exitCode, app::kBatchUsage);
     EXPECT_TRUE(m_jobs.received().empty());
+}
+
+// The weight goes into five digits of the code: a weight they cannot carry is
+// a mistake in the options, told before the login.
+TEST_F(LabelCommandTest, aWeightTheCodeCannotCarryIsAMistakeInTheOptions) {
+    QTemporaryDir folder;
+    const QString picture = folder.filePath(QStringLiteral("etiket.png"));
+    for (const QString& weight :
+         {QStringLiteral("150"), QStringLiteral("-1,5"), QStringLiteral("abc")}) {
+        const QString option = QStringLiteral("--weight=") + weight;
+        const QString refusal = labels::weightRefusalCaption() + QStringLiteral(": ") +
+                                labels::weightRefusal(weight) + '\n';
+        Finished run = runProgram({"label", "--stcode", "15", "--printer", "ETIKET", option});
+        EXPECT_EQ(run.exitCode, app::kBatchUsage) << weight.toStdString();
+        EXPECT_EQ(run.err, refusal);
+        run = runProgram({"label-preview", "--stcode", "15", "--out", picture, option});
+        EXPECT_EQ(run.exitCode, app::kBatchUsage) << weight.toStdString();
+        EXPECT_EQ(run.err, refusal);
+    }
+    EXPECT_FALSE(QFile::exists(picture));
+    EXPECT_TRUE(m_jobs.waitFor(1, std::chrono::seconds(2)).empty());
+}
+
+// Default positions are no layout: the run fails with the read's box.
+TEST_F(LabelCommandTest, anUnreadableLayoutFailsTheRunAndPrintsNothing) {
+    const struct {
+        const char* table;
+        QString caption;
+    } cases[] = {{"barcode.print_settings", QStringLiteral("READ_BARCODE_SETTINGS: ")},
+                 {"barcode.print_settings_x", QStringLiteral("READ_BARCODE_SETTINGS_X: ")}};
+    for (const auto& c : cases) {
+        const test::HiddenTable hidden(c.table);
+        const Finished run = runProgram({"label", "--stcode", "15", "--printer", "ETIKET"});
+        EXPECT_EQ(run.exitCode, app::kBatchFailed) << c.table;
+        EXPECT_TRUE(run.err.startsWith(c.caption)) << run.err.toStdString();
+    }
+    EXPECT_TRUE(m_jobs.waitFor(1, std::chrono::seconds(2)).empty());
 }
 
 namespace {

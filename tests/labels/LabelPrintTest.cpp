@@ -1,16 +1,20 @@
 #include "DatabaseTest.h"
 #include "LabelJobs.h"
 #include "ModalDriver.h"
+#include "PrintQString.h"
 #include "TestSettings.h"
 #include "db/DbConnection.h"
 #include "db/StatementRunner.h"
+#include "labels/LabelFieldText.h"
 #include "labels/LabelPrintDialog.h"
 #include "labels/LabelPrinter.h"
 #include "labels/PrintSpooler.h"
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTcpServer>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -126,6 +130,36 @@ TEST_F(LabelPrintTest, okSavesTheLayoutAndPrintsTheWeighedLabelTheFieldsShow) {
     EXPECT_TRUE(both[1].ends_with("P3\r\n"));
 }
 
+// Five digits carry the weight: what they cannot hold is refused before the
+// layout is saved, and only the label of a weight that fits is printed.
+TEST_F(LabelPrintTest, aWeightTheCodeCannotCarryIsRefusedAndNothingIsSavedOrPrinted) {
+    const QStringList refused{QStringLiteral("150"), QStringLiteral("-1,5"), QStringLiteral("abc")};
+    inDialog(product("2700015"), [&](labels::LabelPrintDialog& dialog) {
+        pickPrinter(dialog, QStringLiteral("ETIKET"));
+        type(dialog, "1111", QStringLiteral("30"));
+        type(dialog, "1114", QStringLiteral("8"));
+        for (const QString& weight : refused) {
+            type(dialog, "1142", weight);
+            click(dialog, "1");
+        }
+        EXPECT_EQ(TestDatabase::scalar("SELECT CONCAT(stok_adi_xpo, ',', stok_adi_ypo) "
+                                       "FROM barcode.print_settings"),
+                  "20,5");
+        type(dialog, "1142", QStringLiteral("1,5"));
+        click(dialog, "1");
+    });
+    ASSERT_EQ(m_boxes.shown().size(), static_cast<std::size_t>(refused.size()));
+    for (qsizetype i = 0; i < refused.size(); ++i) {
+        const platform::BoxRequest& box = m_boxes.shown()[static_cast<std::size_t>(i)];
+        EXPECT_EQ(box.text, labels::weightRefusal(refused[i]));
+        EXPECT_EQ(box.caption, labels::weightRefusalCaption());
+        EXPECT_NE(box.owner, nullptr);
+    }
+    const std::vector<std::string> jobs = m_jobs.waitFor(1, 10s);
+    ASSERT_EQ(jobs.size(), 1U);
+    EXPECT_EQ(jobs[0], kWeighedLabel);
+}
+
 TEST_F(LabelPrintTest, nonNumericFieldsAreSavedAsZeroAndAnEmptyTableShowsTheDefaults) {
     TestDatabase::exec("DELETE FROM barcode.print_settings; DELETE FROM barcode.print_settings_x;");
     inDialog(product("2700015"), [&](labels::LabelPrintDialog& dialog) {
@@ -163,8 +197,36 @@ TEST_F(LabelPrintTest, theSequentialBarcodesArriveAsOneJobPerLabel) {
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
-TEST_F(LabelPrintTest, aSequentialRunWithoutAPrinterCountsEveryLabelAsFailed) {
-    EXPECT_EQ(m_printer.printSequentialBarcodes(), labels::kSequentialLabels);
-    EXPECT_EQ(m_boxes.shown().size(), static_cast<std::size_t>(labels::kSequentialLabels));
-    EXPECT_TRUE(m_jobs.received().empty());
+// A missing printer fails every label alike: it is told once, and a spooler
+// that hangs costs one wait, not one a label.
+TEST_F(LabelPrintTest, aSequentialRunWithoutAPrinterSaysSoOnceAndStops) {
+    const QStringList noPrinter{QStringLiteral("Yazici Secilmedi ya da yazici yok.!")};
+    inDialog(product("2700015"), [](labels::LabelPrintDialog& dialog) { click(dialog, "1163"); });
+    EXPECT_EQ(m_boxes.texts(), noPrinter);
+
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    const labels::PrintSpooler hung(QStringLiteral("127.0.0.1:%1").arg(silent.serverPort()), 300ms);
+    labels::LabelPrinter onHung(m_runner, hung, m_boxes);
+    onHung.choosePrinter(QStringLiteral("ETIKET"));
+    m_boxes.clear();
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(onHung.printSequentialBarcodes(), labels::kSequentialLabels);
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(m_boxes.texts(), noPrinter);
+
+    // The printer goes away after the third label.
+    m_printer.choosePrinter(QStringLiteral("ETIKET"));
+    m_boxes.clear();
+    int reported = 0;
+    EXPECT_EQ(m_printer.printSequentialBarcodes([&](int done) {
+        reported = done;
+        if (done == 3)
+            m_printer.choosePrinter(QStringLiteral("YOK"));
+    }),
+              labels::kSequentialLabels - 3);
+    EXPECT_EQ(reported, 4);
+    EXPECT_EQ(m_boxes.texts(), noPrinter);
+    EXPECT_EQ(m_jobs.waitFor(4, 2s).size(), 3U);
 }

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <algorithm>
 #include <memory>
@@ -20,6 +21,10 @@ namespace {
 
 QPoint centreOf(const records::Rect& r) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+QRect qRect(const records::Rect& r) {
+    return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
 }
 
 // Drags a cell by the mouse from `from` to `to`, as the user does.
@@ -84,6 +89,53 @@ TEST_F(OrderingWindowTest, MenuCellDraggedIntoTheColumnIsSaved) {
     QTest::mouseClick(window.get(), Qt::LeftButton, {}, centreOf(OrderingWindow::kResetButton));
     QTest::mouseClick(window.get(), Qt::LeftButton, {}, centreOf(OrderingWindow::kSaveButton));
     EXPECT_TRUE(issued().empty());
+}
+
+// Past the fifteenth menu the column scrolls within its area: every cell
+// drawn stays above the buttons, which keep taking their presses.
+TEST_F(OrderingWindowTest, SixtyMenusOrderedOneByOneAndSaved) {
+    for (int bcode = 101; bcode <= 155; ++bcode)
+        test::addGroupB(1, bcode, "Menü " + std::to_string(bcode));
+    m_catalog.groups().readGroupB();
+    auto window = opened<ordering::MenuOrderingWindow>(m_features.openMenuOrdering(nullptr));
+    const ordering::OrderBoard& board = window->board();
+    ASSERT_EQ(board.cells().size(), 60u);
+    const QRect aboveButtons(0, 0, OrderingWindow::kWidth, OrderingWindow::kSaveButton.top);
+    std::vector<std::int64_t> order;
+    for (int placed = 0; placed < 60; ++placed) {
+        const auto next = std::find_if(board.cells().begin(), board.cells().end(),
+                                       [](const ordering::OrderCell& c) { return !c.placed; });
+        order.push_back(next->code);
+        drag(window.get(), centreOf(next->rect), {760, 610});
+        ASSERT_EQ(placedCount(board), placed + 1);
+        for (const records::Rect& button :
+             {OrderingWindow::kSaveButton, OrderingWindow::kResetButton}) {
+            ASSERT_EQ(board.cellAt(centreOf(button).x(), centreOf(button).y()), -1) << placed;
+        }
+        for (std::size_t i = 0; i < board.cells().size(); ++i) {
+            const bool fits = aboveButtons.contains(qRect(board.cells()[i].rect));
+            ASSERT_TRUE(fits || !board.isShown(i)) << placed;
+        }
+    }
+    // The last one dropped is in sight at the foot of the column; the bar
+    // brings the first back to the top.
+    QTest::mouseMove(window.get(), {760, 600});
+    EXPECT_EQ(window->statusText(), QStringLiteral("Grup Sayisi : 60     INDEX : 59"));
+    auto* bar = window->findChild<QScrollBar*>(QStringLiteral("columnScroll"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->isVisible());
+    bar->setValue(bar->minimum());
+    QTest::mouseMove(window.get(), {760, 60});
+    EXPECT_EQ(window->statusText(), QStringLiteral("Grup Sayisi : 60     INDEX : 0"));
+
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, centreOf(OrderingWindow::kSaveButton));
+    EXPECT_EQ(m_boxes.texts(), QStringList{QStringLiteral("MENU_SIRASI kaydedildi.")});
+    std::string expected;
+    for (const std::int64_t code : order)
+        expected += (expected.empty() ? "" : ",") + std::to_string(code);
+    EXPECT_EQ(TestDatabase::scalar("SELECT GROUP_CONCAT(bcode ORDER BY index_sira) "
+                                   "FROM groups.classb;"),
+              expected);
 }
 
 TEST_F(OrderingWindowTest, MenuShowsTheGroupsOfTheSelectedGroupA) {

@@ -145,10 +145,16 @@ TEST_F(ScaleSendTest, noScaleOrAnUnwritableFileSendsNothing) {
     TestDatabase::exec("UPDATE stocks.stckdef SET barcode='2700002' WHERE stcode=2;");
     m_catalog.readProducts();
     PanelLog panel;
-    m_features.sendToScales(&panel);
-    EXPECT_EQ(m_boxes.texts(), QStringList{QStringLiteral("Tanımlı bir terazi yok..")});
-    EXPECT_EQ(m_boxes.shown()[0].owner, &panel);
-    EXPECT_FALSE(QFile::exists(pluPath()));
+    // No row at all, then rows without an address.
+    for (const char* rows : {"", "(''),('  ')"}) {
+        if (*rows != '\0')
+            defineScales(rows);
+        m_boxes.clear();
+        m_features.sendToScales(&panel);
+        EXPECT_EQ(m_boxes.texts(), QStringList{QStringLiteral("Tanımlı bir terazi yok..")}) << rows;
+        EXPECT_EQ(m_boxes.shown()[0].owner, &panel);
+        EXPECT_FALSE(QFile::exists(pluPath()));
+    }
 
     Listener scale("127.0.0.1", 0);
     m_settings.settings().setValue(QStringLiteral("Scales/port"), QString::number(scale.port()));
