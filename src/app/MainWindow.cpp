@@ -62,6 +62,8 @@ MainWindow::MainWindow(CatalogData& catalog, ActiveUser& user, platform::Message
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     m_state.desktopRight = desktopRight();
+    // The product count follows every catalogue published.
+    m_newer = catalog.catalogue().subscribe([this](const stock::CatalogueRef&) { update(); });
 }
 
 MainWindow::~MainWindow() = default;

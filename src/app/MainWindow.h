@@ -85,6 +85,7 @@ private:
     ArrowPictures m_arrows;
     std::map<ChildWindow, QPointer<QWidget>> m_children;
     platform::MessageListener* m_listener = nullptr;
+    stock::CatalogueFeed::Subscription m_newer;
 };
 
 } // namespace parvela::app

@@ -350,6 +350,18 @@ TEST_F(GroupSettingsTest, markedProductsAreFiledWhereTheDialogSays) {
     });
     windows.assignGroup({101}, nullptr);
     EXPECT_EQ(TestDatabase::scalar("SELECT gra FROM stocks.stckdef WHERE stcode=101;"), "2");
+
+    // A refused filing is said under its own tag.
+    TestDatabase::exec("CREATE TRIGGER stocks.refuse_filing BEFORE UPDATE ON stocks.stckdef FOR "
+                       "EACH ROW SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='kilitli';");
+    m_boxes.clear();
+    const test::ModalDriver driver4([&](QDialog& modal) {
+        pickRow(&modal, "1027", QStringLiteral("Yiyecekler"));
+        click(&modal, "1");
+    });
+    windows.assignGroup({101}, nullptr);
+    TestDatabase::exec("DROP TRIGGER stocks.refuse_filing;");
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("UPDATE_SECILI_STOK_GRUP")});
 }
 
 TEST_F(GroupSettingsTest, theEditedProductStartsFromItsGroupsAndTakesThePicked) {
