@@ -63,8 +63,8 @@ QString productLine(const StockDefinition& product) {
 
 QString typedPriceLine(const QString& typedPrice) {
     // Only shown: a text that is no number shows as 0, as the save reads it.
-    const double price = db::typedNumber(typedPrice, kNumberChars, kMaxPrice).value_or(0.0);
-    return QStringLiteral("Fiyat : ") + QString::asprintf("%.2f", price);
+    const double price = db::typedPrice(typedPrice, kNumberChars, kMaxPrice).value_or(0.0);
+    return QStringLiteral("Fiyat : ") + db::shownPrice(price);
 }
 
 bool savePriceTimes(const db::StatementRunner& runner, EditedProduct& edited,

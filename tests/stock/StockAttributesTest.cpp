@@ -176,7 +176,7 @@ TEST_F(StockAttributesTest, timeWindowDialogShowsTheTypedPriceAndSavesTheChosenD
     });
     m_attributes.priceTimes(edited, QStringLiteral("41,5"), nullptr);
     EXPECT_TRUE(driver.seen);
-    EXPECT_TRUE(heading.contains(QStringLiteral("Fiyat : 41.50")));
+    EXPECT_TRUE(heading.contains(QStringLiteral("Fiyat : 41,50")));
     EXPECT_TRUE(heading.contains(QStringLiteral("Stok : 33324 ") + edited.product.stname));
     EXPECT_EQ(TestDatabase::query("SELECT day1,hour1x,day7,hour7x,hour7y FROM stocks.prctimes "
                                   "WHERE stcode=33324 AND prcid=1;"),
@@ -190,8 +190,8 @@ TEST_F(StockAttributesTest, sizesSavedTwiceLeaveOneRowWithTheQuantitiesRead) {
     stock::readProductSizes(m_catalog.runner(), product);
     EXPECT_TRUE(product.hasSizes);
     const stock::SizeForm shown = stock::sizeFormOf(product);
-    EXPECT_EQ(shown.small, QStringLiteral("140.00"));
-    EXPECT_EQ(shown.large, QStringLiteral("250.00"));
+    EXPECT_EQ(shown.small, QStringLiteral("140,00"));
+    EXPECT_EQ(shown.large, QStringLiteral("250,00"));
     m_journal.clear();
 
     ASSERT_TRUE(stock::saveSizes(m_catalog.runner(), m_boxes, product,
@@ -338,7 +338,7 @@ TEST_F(StockAttributesTest, gameParametersAreWrittenByOkAndNotByKapat) {
         EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("unitName"))->text(),
                   QStringLiteral("SAAT"));
         EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("minimum"))->text(),
-                  QStringLiteral("50.00"));
+                  QStringLiteral("50,00"));
         clickRow(&dialog, "units", QStringLiteral("DAKIKA"), 1);
         type(&dialog, "minimum", QStringLiteral("99"));
         click(&dialog, "2");
