@@ -1,5 +1,6 @@
 #include "stock/StockAttributeWindows.h"
 
+#include "db/TypedNumber.h"
 #include "stock/EditedProduct.h"
 #include "stock/GameParametersDialog.h"
 #include "stock/PriceTimesDialog.h"
@@ -9,8 +10,10 @@
 #include "stock/RegionDialog.h"
 #include "stock/SizePricesDialog.h"
 #include "stock/StockContext.h"
+#include "stock/StockEditorForm.h"
 
 #include <QFileDialog>
+#include <optional>
 
 namespace parvela::stock {
 
@@ -33,10 +36,16 @@ StockAttributeWindows::StockAttributeWindows(StockContext& context,
 
 void StockAttributeWindows::priceTimes(EditedProduct& edited, const QString& typedPrice,
                                        QWidget* owner) {
+    // The windows carry the price as typed, saved or not; one the editor
+    // cannot read opens nothing rather than becoming 0.
+    const std::optional<double> price = db::typedPriceOrSay(
+        {typedPrice, "Zaman Aralık 1", kNumberChars, kMaxPrice}, m_context.boxes, owner);
+    if (!price)
+        return;
     PriceTimesDialog dialog(
-        {productLine(edited.product), typedPriceLine(typedPrice)}, rowsOfWindow(edited.priceTimesA),
-        [this, &edited](const PriceTimeRows& rows) {
-            return savePriceTimes(m_context.runner, edited, rows);
+        {productLine(edited.product), priceLine(*price)}, rowsOfWindow(edited.priceTimesA),
+        [this, &edited, price = *price](const PriceTimeRows& rows) {
+            return savePriceTimes(m_context.runner, edited, rows, price);
         },
         owner);
     dialog.exec();
