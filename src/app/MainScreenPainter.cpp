@@ -19,14 +19,29 @@ using records::Rect;
 const QColor kBackground(44, 44, 44);
 const QColor kLight = platform::kLightInk;
 
-// Under "YemekSepeti Menü" where that is clear of the C column (x 800 to
-// 985), else in the free strip between the B and C columns.
-Rect exportButtonRect(int right) {
-    constexpr int kWidth = 120;
-    int left = right - 400;
-    if (left + kWidth > 795 && left < 990)
-        left = 795 - kWidth;
-    return {left, 40, left + kWidth, 64};
+// The right edge of the B column, and the C column (its rows and arrows):
+// the strip between them is free from top to bottom.
+constexpr int kColumnBRight = 585;
+constexpr int kColumnCLeft = 800;
+constexpr int kColumnCRight = 985;
+constexpr int kGap = 5;
+
+// Whether a button anchored to the desktop's right edge would cover the C
+// column: on a screen not wide enough to hold it right of the column.
+bool coversColumnC(const Rect& anchored) {
+    return anchored.right > kColumnCLeft - kGap && anchored.left < kColumnCRight + kGap;
+}
+
+// The same button in the middle of the free strip, its width kept.
+Rect inStrip(const Rect& anchored) {
+    const int width = anchored.right - anchored.left;
+    const int left = (kColumnBRight + kColumnCLeft - width) / 2;
+    return {left, anchored.top, left + width, anchored.bottom};
+}
+
+// The next button of a column of buttons: under `above`, as wide.
+Rect under(const Rect& above) {
+    return {above.left, above.bottom + 6, above.right, above.bottom + 30};
 }
 const QColor kDarkText = platform::kDarkInk;
 const QColor kRowFill(64, 70, 80);
@@ -361,17 +376,19 @@ void ScreenPainter::paint(QSize client) {
     arrows();
     topBar();
     const int right = m_state.desktopRight;
-    button(MainButton::MenuyuOlustur, {right - 250, 10, right - 130, 34},
+    // The sheet commands make a column under "YemekSepeti Menü"; "Menüyü
+    // Oluştur" joins it where its own place would cover the C column.
+    const Rect anchored{right - 400, 10, right - 280, 34};
+    const Rect sheets =
+        button(MainButton::YemekSepetiMenu, coversColumnC(anchored) ? inStrip(anchored) : anchored,
+               QStringLiteral("YemekSepeti Menü"), 10, QColor(0, 204, 204));
+    const Rect exportRect = button(MainButton::ExcelEAktar, under(sheets),
+                                   QStringLiteral("Excel'e Aktar"), 22, QColor(0, 204, 204));
+    const Rect check = button(MainButton::KatalogKontrolu, under(exportRect),
+                              QStringLiteral("Katalog Kontrolü"), 10, QColor(255, 215, 140));
+    const Rect menu{right - 250, 10, right - 130, 34};
+    button(MainButton::MenuyuOlustur, coversColumnC(menu) ? under(check) : menu,
            QStringLiteral("Menüyü Oluştur"), 16, QColor(255, 192, 203));
-    button(MainButton::YemekSepetiMenu, {right - 400, 10, right - 280, 34},
-           QStringLiteral("YemekSepeti Menü"), 10, QColor(0, 204, 204));
-    const Rect exportRect = exportButtonRect(right);
-    button(MainButton::ExcelEAktar, exportRect, QStringLiteral("Excel'e Aktar"), 22,
-           QColor(0, 204, 204));
-    // Below it, in the same free column.
-    button(MainButton::KatalogKontrolu,
-           {exportRect.left, exportRect.bottom + 6, exportRect.right, exportRect.bottom + 30},
-           QStringLiteral("Katalog Kontrolü"), 10, QColor(255, 215, 140));
     // Under the top buttons and left of the menus, where it covers nothing.
     text(10, 76, m_state.uploadStatus, m_fonts.button);
     bottomButtons();

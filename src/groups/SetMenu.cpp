@@ -76,14 +76,10 @@ bool SetMenu::inCourse(int number, int bcode) const {
 }
 
 bool SetMenu::savePrice(const QString& typed, platform::MessageBoxes& boxes, QObject* owner) const {
-    const std::optional<double> price = db::typedNumber(typed, kPriceChars, kMaxPrice);
-    if (!price) {
-        boxes.tell(QStringLiteral("\"Fiyat\" alanına geçerli bir sayı giriniz (örnek: 12,50).\n"
-                                  "Girilen: %1")
-                       .arg(typed.left(kPriceChars)),
-                   QStringLiteral("SAYI HATALI"), platform::BoxIcon::Exclamation, owner);
+    const std::optional<double> price =
+        db::typedPriceOrSay({typed, "Fiyat", kPriceChars, kMaxPrice}, boxes, owner);
+    if (!price)
         return false;
-    }
     static_cast<void>(m_runner.execute(
         db::Operation("UPDATE_TABLEDOT_PRICE"), db::schema::tabledot,
         db::sqlf("UPDATE %s SET fiyat=%.2f ;", tablesOf(m_fourCourses).price, *price)));

@@ -1,5 +1,6 @@
 #include "groups/SetMenuDialog.h"
 
+#include "db/TypedNumber.h"
 #include "platform/DialogParts.h"
 
 #include <QByteArray>
@@ -119,7 +120,7 @@ void SetMenuDialog::resetCourse(int number) {
 
 void SetMenuDialog::reread() {
     m_menu.read(m_allGroupB);
-    m_price->setText(QString::asprintf("%.2f", m_menu.price()));
+    m_price->setText(db::shownPrice(m_menu.price()));
     for (int number = 1; number <= m_menu.courses(); ++number)
         fillCourse(number);
 }

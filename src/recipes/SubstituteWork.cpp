@@ -40,7 +40,7 @@ QString SubstituteWork::lineProductText() const {
 
 bool SubstituteWork::add(std::int64_t replacement, const QString& typedPrice, QObject* owner) {
     const std::optional<double> price =
-        db::typedNumberOrSay({typedPrice, "Fiyat", kPriceChars, kMaxPrice}, m_context.boxes, owner);
+        db::typedPriceOrSay({typedPrice, "Fiyat", kPriceChars, kMaxPrice}, m_context.boxes, owner);
     if (!price)
         return false;
     BundleSubstitute substitute;

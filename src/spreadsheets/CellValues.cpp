@@ -1,5 +1,7 @@
 #include "spreadsheets/CellValues.h"
 
+#include "db/TypedNumber.h"
+
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -111,11 +113,16 @@ std::optional<std::string> dotted(QString number) {
     return number.toStdString();
 }
 
-std::optional<double> textPrice(const QString& text) {
+std::optional<SheetPrice> textPrice(const QString& text) {
     QString trimmed = text.trimmed();
     if (trimmed.startsWith(QStringLiteral("₺")))
         trimmed = trimmed.mid(1).trimmed();
-    const std::optional<std::string> number = dotted(leadingNumber(trimmed));
+    QString leading = leadingNumber(trimmed);
+    // The platform writes its thousands so; the preview asks to look at them.
+    const bool dotThousands = db::isDotThousands(leading);
+    if (dotThousands)
+        leading.remove(u'.');
+    const std::optional<std::string> number = dotted(leading);
     if (!number || number->empty())
         return std::nullopt;
     double value = 0;
@@ -124,7 +131,7 @@ std::optional<double> textPrice(const QString& text) {
         std::from_chars(number->data(), last, value, std::chars_format::fixed);
     if (error != std::errc() || end != last || !std::isfinite(value))
         return std::nullopt;
-    return value;
+    return SheetPrice{value, dotThousands};
 }
 
 } // namespace
@@ -142,10 +149,10 @@ QString cellText(const Cell& cell) {
     return {};
 }
 
-std::optional<double> cellPrice(const Cell& cell) {
+std::optional<SheetPrice> cellPrice(const Cell& cell) {
     switch (cell.kind) {
     case Cell::Kind::Number:
-        return cell.number;
+        return SheetPrice{cell.number};
     case Cell::Kind::Text:
         return textPrice(cell.text);
     case Cell::Kind::Other:

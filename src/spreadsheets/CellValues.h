@@ -12,10 +12,19 @@ namespace parvela::spreadsheets {
 // with a decimal point; an empty cell as an empty text.
 QString cellText(const Cell& cell);
 
+struct SheetPrice {
+    double value = 0;
+    // A "1.250" read as the platform means it, 1250, though it could be 1,25:
+    // a price to look at.
+    bool dotThousands = false;
+    friend bool operator==(const SheetPrice&, const SheetPrice&) = default;
+};
+
 // What a cell gives a price: a number as it stands, or a text read as a
 // decimal number with a decimal comma or point ("12,50", "12.50",
-// "1.234,50", "12,50 TL"). Nothing for an empty cell or a text without a
+// "1.234,50", "12,50 TL"), where a dot before exactly three digits groups
+// thousands ("1.250" is 1250). Nothing for an empty cell or a text without a
 // number in front.
-std::optional<double> cellPrice(const Cell& cell);
+std::optional<SheetPrice> cellPrice(const Cell& cell);
 
 } // namespace parvela::spreadsheets

@@ -58,9 +58,11 @@ ImportRow importRowOf(const SheetRow& cells, int sheetRow) {
     const QString name = fieldText(cellAt(cells, column::kName));
     product.stname = db::fitField(name, stock::field::kName);
     row.nameCut = product.stname.size() < name.size();
-    const std::optional<double> price = cellPrice(cellAt(cells, column::kPrice));
-    product.sellp1 = price.value_or(0.0);
+    const std::optional<SheetPrice> price = cellPrice(cellAt(cells, column::kPrice));
+    product.sellp1 = price ? price->value : 0.0;
     row.priceMissing = !price.has_value();
+    row.priceThousands = price && price->dotThousands;
+    row.priceNegative = product.sellp1 < 0;
     product.partnum = narrowField(cellAt(cells, column::kPartNumber), stock::field::kCodeText);
     return row;
 }
@@ -135,6 +137,7 @@ ImportPlan planImport(std::vector<ImportRow> rows, stock::CodeSet taken,
         plan.namesEmpty += row.product.stname.isEmpty() ? 1 : 0;
         plan.namesCut += row.nameCut ? 1 : 0;
         plan.pricesMissing += row.priceMissing ? 1 : 0;
+        plan.pricesToCheck += row.priceThousands || row.priceNegative ? 1 : 0;
         plan.products.push_back({std::move(row)});
     }
     markBarcodes(plan, catalogue);

@@ -26,8 +26,10 @@ inline constexpr double kImportKdv = 20.0;
 struct ImportRow {
     int sheetRow = 0; // as the spreadsheet program numbers it, from 1
     stock::StockDefinition product;
-    bool nameCut = false;      // longer than the name field keeps
-    bool priceMissing = false; // no number in the price column
+    bool nameCut = false;        // longer than the name field keeps
+    bool priceMissing = false;   // no number in the price column
+    bool priceThousands = false; // a "1.250" taken for 1250
+    bool priceNegative = false;
 };
 
 // The rows after the header (when there is one). Rows without any value are
@@ -47,6 +49,7 @@ struct ImportPlan {
     int namesEmpty = 0;
     int namesCut = 0;
     int pricesMissing = 0;
+    int pricesToCheck = 0; // taken for thousands or negative
 };
 
 // Row i takes the first free code of prefix 777 from counter i + 1; each code

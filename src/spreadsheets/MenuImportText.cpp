@@ -41,6 +41,10 @@ QString warningsOf(const PlannedProduct& planned) {
         warnings << QStringLiteral("adı 59 harfe kısalacak");
     if (planned.row.priceMissing)
         warnings << QStringLiteral("fiyat okunamadı, 0 olacak");
+    if (planned.row.priceThousands)
+        warnings << QStringLiteral("fiyattaki nokta binlik sayıldı, bakınız");
+    if (planned.row.priceNegative)
+        warnings << QStringLiteral("fiyat eksi, bakınız");
     return warnings.join(QStringLiteral(", "));
 }
 
@@ -52,6 +56,7 @@ QString planTotalsText(const ImportPlan& plan) {
         {plan.namesEmpty, "adı boş satır"},
         {plan.namesCut, "adı kısalacak satır"},
         {plan.pricesMissing, "fiyatı okunamayan satır"},
+        {plan.pricesToCheck, "fiyatına bakılacak satır"},
     };
     for (const auto& [count, what] : counts)
         if (count > 0)

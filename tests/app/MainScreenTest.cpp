@@ -210,3 +210,52 @@ TEST_F(MainScreenTest, branchBoxesHangFromTheRightEdge) {
     EXPECT_EQ(app::hitBranch({1200, 117}, m_branches), 1);
     EXPECT_EQ(app::hitBranch({1200, 153}, m_branches), -1);
 }
+
+TEST_F(MainScreenTest, nothingDrawnOverlapsAnotherAndAllStaysOnScreenAtEveryWidth) {
+    fillA(11);
+    m_groups.screenB().resize(15);
+    m_groups.screenC().resize(15);
+    m_branches.resize(3);
+    const auto overlap = [](const records::Rect& a, const records::Rect& b) {
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    };
+    const auto name = [](std::size_t i) {
+        return "button " + std::to_string(i);
+    };
+    for (const int right : {1024, 1100, 1280, 1366, 1440, 1600, 1920}) {
+        SCOPED_TRACE(right);
+        m_state.desktopRight = right;
+        paint();
+        std::vector<std::pair<std::size_t, records::Rect>> buttons;
+        for (std::size_t i = 0; i < static_cast<std::size_t>(MainButton::Count); ++i) {
+            const records::Rect& rect = m_state.button(static_cast<MainButton>(i));
+            if (rect.right == 0 && rect.bottom == 0)
+                continue; // not drawn
+            buttons.emplace_back(i, rect);
+            EXPECT_LE(rect.right, right) << name(i);
+            EXPECT_LE(rect.bottom, 740) << name(i); // under a title bar on a 768-pixel screen
+        }
+        std::vector<records::Rect> rows;
+        const auto rowsOf = [&rows](const auto& list) {
+            for (const auto& group : list)
+                rows.push_back(group.drawing.buttonRect);
+        };
+        rowsOf(m_groups.screenA());
+        rowsOf(m_groups.screenB());
+        rowsOf(m_groups.screenC());
+        for (const auto& [i, rect] : buttons) {
+            for (const auto& [j, other] : buttons)
+                EXPECT_FALSE(i < j && overlap(rect, other)) << name(i) << " and " << name(j);
+            const auto which = static_cast<MainButton>(i);
+            // The arrows lie over the rows they page, as they are meant to.
+            const bool isArrow = which == MainButton::UpA || which == MainButton::DownA ||
+                                 which == MainButton::UpB || which == MainButton::DownB ||
+                                 which == MainButton::UpC || which == MainButton::DownC;
+            for (const records::Rect& row : rows)
+                EXPECT_FALSE(!isArrow && overlap(rect, row))
+                    << name(i) << " over the row at " << row.left << "," << row.top;
+            for (const records::Branch& branch : m_branches)
+                EXPECT_FALSE(overlap(rect, branch.rect)) << name(i) << " and a branch box";
+        }
+    }
+}

@@ -171,7 +171,7 @@ TEST_F(GroupDialogTest, setMenuDialogListsTillPagesAndWritesAtOnce) {
     SetMenuDialog dialog(3, m_runner, m_data.allGroupB(), m_boxes, nullptr);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("TABLEDOT_UC"));
-    EXPECT_EQ(child<QLineEdit>(&dialog, "1252")->text(), QStringLiteral("0.00"));
+    EXPECT_EQ(child<QLineEdit>(&dialog, "1252")->text(), QStringLiteral("0,00"));
     auto* second = child<QTreeWidget>(&dialog, "2111");
     ASSERT_EQ(second->topLevelItemCount(), 2);
     EXPECT_EQ(second->topLevelItem(1)->text(3), QStringLiteral("Tatlılar"));
@@ -198,7 +198,7 @@ TEST_F(GroupDialogTest, setMenuDialogListsTillPagesAndWritesAtOnce) {
     child<QLineEdit>(&dialog, "1252")->setText(QStringLiteral("125,5"));
     child<QPushButton>(&dialog, "1161")->click();
     EXPECT_EQ(TestDatabase::scalar("SELECT fiyat FROM tabledot.tabledot_uc_fiyat;"), "125.50");
-    EXPECT_EQ(child<QLineEdit>(&dialog, "1252")->text(), QStringLiteral("125.50"));
+    EXPECT_EQ(child<QLineEdit>(&dialog, "1252")->text(), QStringLiteral("125,50"));
     EXPECT_TRUE(m_boxes.shown().empty());
     EXPECT_TRUE(dialog.grab().save(QStringLiteral("set-menu-3.png")));
 }

@@ -46,13 +46,20 @@ TEST(CellPriceTest, ReadsTextWithEitherDecimalMarkAndAUnit) {
     const struct {
         const char* text;
         double expected;
+        bool dotThousands = false;
     } cases[] = {
         {"12,50", 12.5},
         {"12.50", 12.5},
         {"1.234,50", 1234.5},
         {"1,234.50", 1234.5},
         {"1.234.567", 1234567},
-        {"1.234", 1.234}, // one mark alone is decimal, as a typed "12.50" is
+        // A dot before exactly three digits is the platform's thousands, to look at.
+        {"1.250", 1250, true},
+        {"-1.250", -1250, true},
+        {"1.250 TL", 1250, true},
+        {"1.2345", 1.2345}, // one mark alone is otherwise decimal, as a typed "12.50" is
+        {"0.250", 0.25},
+        {"1,250", 1.25},
         {"0,5", 0.5},
         {"1 234,50", 1234.5},
         {"1 234 567", 1234567},
@@ -65,7 +72,7 @@ TEST(CellPriceTest, ReadsTextWithEitherDecimalMarkAndAUnit) {
         {"12,", 12},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(cellPrice(text(c.text)), c.expected) << c.text;
+        EXPECT_EQ(cellPrice(text(c.text)), (SheetPrice{c.expected, c.dotThousands})) << c.text;
 }
 
 TEST(CellPriceTest, GivesNothingWithoutAClearNumberInFront) {
@@ -78,8 +85,9 @@ TEST(CellPriceTest, GivesNothingWithoutAClearNumberInFront) {
 }
 
 TEST(CellPriceTest, TakesANumberAsItStands) {
-    EXPECT_EQ(cellPrice(number(12.5)), 12.5);
-    EXPECT_EQ(cellPrice(number(-1)), -1);
+    EXPECT_EQ(cellPrice(number(12.5)), SheetPrice{12.5});
+    EXPECT_EQ(cellPrice(number(1.25)), SheetPrice{1.25});
+    EXPECT_EQ(cellPrice(number(-1)), SheetPrice{-1});
 }
 
 } // namespace

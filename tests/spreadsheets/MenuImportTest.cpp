@@ -156,6 +156,32 @@ TEST_F(MenuImportTest, thePreviewNamesRepeatedAndKnownBarcodesAndWritesNothing) 
     EXPECT_EQ(imported(), TestDatabase::Rows());
 }
 
+TEST_F(MenuImportTest, aPriceWithADotBeforeThreeDigitsIsThousandsAndMarkedAsIsANegativeOne) {
+    const test::FixtureSheet sheet{QStringLiteral("Menü"),
+                                   {kHeader, menuRow({}, text("Kuzu Tandır"), text("1.250")),
+                                    menuRow({}, text("Ayran"), text("12.50")),
+                                    menuRow({}, text("İade"), -5.0),
+                                    menuRow({}, text("Künefe"), text("1.250,00"))}};
+    const SheetPlan planned = plan(sheetFile("prices.xlsx", {sheet}));
+    ASSERT_EQ(planned.plan.products.size(), 4u);
+    const struct {
+        double price;
+        const char* warnings;
+    } expected[] = {
+        {1250, "fiyattaki nokta binlik sayıldı, bakınız"},
+        {12.5, ""},
+        {-5, "fiyat eksi, bakınız"},
+        {1250, ""},
+    };
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const PlannedProduct& product = planned.plan.products[i];
+        EXPECT_EQ(product.row.product.sellp1, expected[i].price) << i;
+        EXPECT_EQ(warningsOf(product), QString::fromUtf8(expected[i].warnings)) << i;
+    }
+    EXPECT_EQ(planTotalsText(planned.plan),
+              QStringLiteral("4 ürün eklenecek. 2 fiyatına bakılacak satır."));
+}
+
 TEST_F(MenuImportTest, missingOrBrokenFilesAreToldWithTheirNameAndInsertNothing) {
     QFile broken(m_folder.filePath(QStringLiteral("bozuk.xlsx")));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));

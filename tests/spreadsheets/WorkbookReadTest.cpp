@@ -43,13 +43,13 @@ TEST_P(WorkbookReadTest, ReadsTextsNumbersAndGapsAsWritten) {
     EXPECT_EQ(kofte[1].text, kName);
     EXPECT_EQ(kofte[2].kind, Kind::Empty);
     EXPECT_EQ(kofte[3].kind, Kind::Number);
-    EXPECT_EQ(cellPrice(kofte[3]), 12.5);
+    EXPECT_EQ(cellPrice(kofte[3]), SheetPrice{12.5});
     const SheetRow& ayran = read.rows[2];
     ASSERT_EQ(ayran.size(), 4u);
     EXPECT_EQ(ayran[0].kind, Kind::Text);
     EXPECT_EQ(cellText(ayran[0]), "0869000000001");
     EXPECT_EQ(ayran[3].kind, Kind::Text);
-    EXPECT_EQ(cellPrice(ayran[3]), 12.5);
+    EXPECT_EQ(cellPrice(ayran[3]), SheetPrice{12.5});
     EXPECT_TRUE(read.rows[3].empty());
     ASSERT_EQ(read.rows[4].size(), 1u);
     EXPECT_EQ(read.rows[4][0].text, "son");

@@ -29,12 +29,12 @@ GameParameters readGameParameters(const db::StatementRunner& runner, StockCode c
 }
 
 QString minimumShown(const GameParameters& parameters) {
-    return QString::asprintf("%.2f", parameters.min_hesap);
+    return db::shownPrice(parameters.min_hesap);
 }
 
 bool saveGameParameters(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                         GameParameters& parameters, const QString& typedMinimum, QObject* owner) {
-    const auto minimum = db::typedNumberOrSay(
+    const auto minimum = db::typedPriceOrSay(
         {typedMinimum, "Minimum Fiyatı", kNumberChars, kMaxPrice}, boxes, owner);
     if (!minimum)
         return false;

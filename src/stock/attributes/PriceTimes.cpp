@@ -3,7 +3,6 @@
 #include "db/SqlFormat.h"
 #include "db/StatementBatch.h"
 #include "db/TypedNumber.h"
-#include "stock/editor/StockEditorForm.h"
 
 namespace parvela::stock {
 
@@ -19,12 +18,13 @@ std::string valuesRow(StockCode code, int prcid, const std::array<int, 21>& wind
     return row + db::sqlf("%.2f)", price);
 }
 
-std::string insertBoth(const EditedProduct& edited, const std::array<int, 21>& windowA) {
+std::string insertBoth(const EditedProduct& edited, const std::array<int, 21>& windowA,
+                       double priceA) {
     const StockDefinition& p = edited.product;
     return "INSERT INTO prctimes(stcode,prcid,day1,hour1x,hour1y, day2,hour2x,hour2y, "
            "day3,hour3x,hour3y, day4,hour4x,hour4y, day5,hour5x,hour5y, day6,hour6x,hour6y, "
            "day7,hour7x,hour7y, price) VALUES" +
-           valuesRow(p.stcode, 1, windowA, p.sellp3) + "," +
+           valuesRow(p.stcode, 1, windowA, priceA) + "," +
            valuesRow(p.stcode, 2, edited.priceTimesB, p.sellp4) + ";";
 }
 
@@ -61,18 +61,16 @@ QString productLine(const StockDefinition& product) {
     return QStringLiteral("Stok : %1 %2").arg(product.stcode).arg(product.stname);
 }
 
-QString typedPriceLine(const QString& typedPrice) {
-    // Only shown: a text that is no number shows as 0, as the save reads it.
-    const double price = db::typedNumber(typedPrice, kNumberChars, kMaxPrice).value_or(0.0);
-    return QStringLiteral("Fiyat : ") + QString::asprintf("%.2f", price);
+QString priceLine(double price) {
+    return QStringLiteral("Fiyat : ") + db::shownPrice(price);
 }
 
 bool savePriceTimes(const db::StatementRunner& runner, EditedProduct& edited,
-                    const PriceTimeRows& rows) {
+                    const PriceTimeRows& rows, double price) {
     const std::array<int, 21> windowA = windowOfRows(rows);
     const std::vector<std::string> statements{
         db::sqlf("DELETE FROM prctimes WHERE stcode=%lld;", code64(edited.product.stcode)),
-        insertBoth(edited, windowA)};
+        insertBoth(edited, windowA, price)};
     if (db::executeAsOne(runner, db::Operation("INSERT_INTO_PRC_TIMES"), db::schema::stocks,
                          statements) == db::Outcome::Failed)
         return false;

@@ -30,15 +30,16 @@ PriceTimeRows rowsOfWindow(const std::array<int, 21>& window);
 // that is no number gives 0.
 std::array<int, 21> windowOfRows(const PriceTimeRows& rows);
 
-// The dialog's heading lines: "Stok : code name" and the price the editor's
-// time-window edit holds, "Fiyat : %.2f".
+// The dialog's heading lines: "Stok : code name" and the price of the
+// editor's time-window edit as typed, "Fiyat : 12,50".
 QString productLine(const StockDefinition& product);
-QString typedPriceLine(const QString& typedPrice);
+QString priceLine(double price);
 
-// Rewrites both windows of the product, window A from `rows` with sellp3
-// and window B as read with sellp4, in one transaction. The record takes
-// the rows only when that went through; false after the failure box.
+// Rewrites both windows of the product, window A from `rows` with `price`
+// (what the dialog showed, typed in the editor perhaps not saved yet) and
+// window B as read with sellp4, in one transaction. The record takes the
+// rows only when that went through; false after the failure box.
 bool savePriceTimes(const db::StatementRunner& runner, EditedProduct& edited,
-                    const PriceTimeRows& rows);
+                    const PriceTimeRows& rows, double price);
 
 } // namespace parvela::stock

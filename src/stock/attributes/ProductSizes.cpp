@@ -15,7 +15,7 @@ namespace {
 
 std::optional<double> priceOf(const QString& text, const char* caption,
                               platform::MessageBoxes& boxes, QObject* owner) {
-    return db::typedNumberOrSay({text, caption, kNumberChars, kMaxPrice}, boxes, owner);
+    return db::typedPriceOrSay({text, caption, kNumberChars, kMaxPrice}, boxes, owner);
 }
 
 std::string insertOf(const StockDefinition& p) {
@@ -44,8 +44,7 @@ void readProductSizes(const db::StatementRunner& runner, StockDefinition& produc
 }
 
 SizeForm sizeFormOf(const StockDefinition& p) {
-    return {QString::asprintf("%.2f", p.smll_prc), QString::asprintf("%.2f", p.med_prc),
-            QString::asprintf("%.2f", p.larg_prc)};
+    return {db::shownPrice(p.smll_prc), db::shownPrice(p.med_prc), db::shownPrice(p.larg_prc)};
 }
 
 bool saveSizes(const db::StatementRunner& runner, platform::MessageBoxes& boxes,

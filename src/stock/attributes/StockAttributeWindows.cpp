@@ -1,5 +1,6 @@
 #include "stock/attributes/StockAttributeWindows.h"
 
+#include "db/TypedNumber.h"
 #include "stock/attributes/GameParametersDialog.h"
 #include "stock/attributes/PriceTimesDialog.h"
 #include "stock/attributes/ProductNotesDialog.h"
@@ -9,8 +10,10 @@
 #include "stock/attributes/SizePricesDialog.h"
 #include "stock/catalogue/EditedProduct.h"
 #include "stock/catalogue/StockContext.h"
+#include "stock/editor/StockEditorForm.h"
 
 #include <QFileDialog>
+#include <optional>
 
 namespace parvela::stock {
 
@@ -33,10 +36,16 @@ StockAttributeWindows::StockAttributeWindows(StockContext& context,
 
 void StockAttributeWindows::priceTimes(EditedProduct& edited, const QString& typedPrice,
                                        QWidget* owner) {
+    // The windows carry the price as typed, saved or not; one the editor
+    // cannot read opens nothing rather than becoming 0.
+    const std::optional<double> price = db::typedPriceOrSay(
+        {typedPrice, "Zaman Aralık 1", kNumberChars, kMaxPrice}, m_context.boxes, owner);
+    if (!price)
+        return;
     PriceTimesDialog dialog(
-        {productLine(edited.product), typedPriceLine(typedPrice)}, rowsOfWindow(edited.priceTimesA),
-        [this, &edited](const PriceTimeRows& rows) {
-            return savePriceTimes(m_context.runner, edited, rows);
+        {productLine(edited.product), priceLine(*price)}, rowsOfWindow(edited.priceTimesA),
+        [this, &edited, price = *price](const PriceTimeRows& rows) {
+            return savePriceTimes(m_context.runner, edited, rows, price);
         },
         owner);
     dialog.exec();

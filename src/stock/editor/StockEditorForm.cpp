@@ -19,9 +19,13 @@ constexpr qsizetype kDepartmentChars = 64;
 constexpr double kMaxKdv = 9999.99;
 constexpr double kMaxDiscount = 999999.999;
 
+// Quantities keep a decimal point ("0.125"), as the scales and recipes show them.
 QString twoDecimals(double value) {
     return QString::asprintf("%.2f", value);
 }
+
+// The cost is shown to four decimals, with a decimal comma like the prices.
+constexpr int kCostDecimals = 4;
 
 void fillType(StockEditorForm& form, int type) {
     const auto found = std::find(kTypeRadioTypes.begin(), kTypeRadioTypes.end(), type);
@@ -36,10 +40,17 @@ std::string firstBytes(const QString& text, size_t maxBytes) {
 
 bool readNumbers(const StockEditorForm& form, StockDefinition& product,
                  platform::MessageBoxes& boxes, QObject* owner) {
-    const auto read = [&](const QString& text, const char* caption, double& into,
-                          double maxValue = kMaxPrice, qsizetype maxChars = kNumberChars) {
+    const auto number = [&](const QString& text, const char* caption, double& into, double maxValue,
+                            qsizetype maxChars = kNumberChars) {
         const std::optional<double> value =
             db::typedNumberOrSay({text, caption, maxChars, maxValue}, boxes, owner);
+        if (value)
+            into = *value;
+        return value.has_value();
+    };
+    const auto price = [&](const QString& text, const char* caption, double& into) {
+        const std::optional<double> value =
+            db::typedPriceOrSay({text, caption, kNumberChars, kMaxPrice}, boxes, owner);
         if (value)
             into = *value;
         return value.has_value();
@@ -47,17 +58,17 @@ bool readNumbers(const StockEditorForm& form, StockDefinition& product,
     double regionDifference = 0;
     double smallPortion = 0;
     double discount = 0;
-    const bool all = read(form.kdv, "Kdv", product.kdv, kMaxKdv, kKdvChars) &&
-                     read(form.unitcost, "Maliyet (KDV Hariç)", product.unitcost) &&
-                     read(form.retail, "Perakende Fiyatı", product.sellp1) &&
-                     read(form.wholesale, "Toptan Fiyatı", product.sellp2) &&
-                     read(form.selfService, "Self-Servis Fiyatı", product.sellp5) &&
-                     read(form.orderPrice, "Sipariş Fiyatı", product.sellp6) &&
-                     read(form.timeWindow1, "Zaman Aralık 1", product.sellp3) &&
-                     read(form.regionDifference, "Bölge Fiyat Farkı", regionDifference) &&
-                     read(form.critical, "Kritik Stok", product.crtqua) &&
-                     read(form.smallPortion, "Az Fiyatı", smallPortion) &&
-                     read(form.discount, "İskonto %", discount, kMaxDiscount);
+    const bool all = number(form.kdv, "Kdv", product.kdv, kMaxKdv, kKdvChars) &&
+                     price(form.unitcost, "Maliyet (KDV Hariç)", product.unitcost) &&
+                     price(form.retail, "Perakende Fiyatı", product.sellp1) &&
+                     price(form.wholesale, "Toptan Fiyatı", product.sellp2) &&
+                     price(form.selfService, "Self-Servis Fiyatı", product.sellp5) &&
+                     price(form.orderPrice, "Sipariş Fiyatı", product.sellp6) &&
+                     price(form.timeWindow1, "Zaman Aralık 1", product.sellp3) &&
+                     price(form.regionDifference, "Bölge Fiyat Farkı", regionDifference) &&
+                     number(form.critical, "Kritik Stok", product.crtqua, kMaxPrice) &&
+                     price(form.smallPortion, "Az Fiyatı", smallPortion) &&
+                     number(form.discount, "İskonto %", discount, kMaxDiscount);
     if (!all)
         return false;
     product.regionPrice.fiyat_fark = static_cast<float>(regionDifference);
@@ -108,21 +119,21 @@ StockEditorForm formFromRecord(const StockDefinition& p,
     form.code = QString::asprintf("%lld", static_cast<long long>(p.stcode));
     form.name = p.stname;
     form.unit = QString::fromStdString(p.unit);
-    form.unitcost = QString::asprintf("%.4f", p.unitcost);
+    form.unitcost = db::shownPrice(p.unitcost, kCostDecimals);
     form.currency = p.curr.empty() ? QStringLiteral("TL") : QString::fromStdString(p.curr);
     form.barcode = QString::fromStdString(p.barcode);
-    form.retail = twoDecimals(p.sellp1);
-    form.wholesale = twoDecimals(p.sellp2);
-    form.selfService = twoDecimals(p.sellp5);
-    form.orderPrice = twoDecimals(p.sellp6);
-    form.timeWindow1 = twoDecimals(p.sellp3);
-    form.regionDifference = twoDecimals(static_cast<double>(p.regionPrice.fiyat_fark));
+    form.retail = db::shownPrice(p.sellp1);
+    form.wholesale = db::shownPrice(p.sellp2);
+    form.selfService = db::shownPrice(p.sellp5);
+    form.orderPrice = db::shownPrice(p.sellp6);
+    form.timeWindow1 = db::shownPrice(p.sellp3);
+    form.regionDifference = db::shownPrice(static_cast<double>(p.regionPrice.fiyat_fark));
     form.kdv = QString::asprintf("%.0f", p.kdv);
     form.critical = twoDecimals(p.crtqua);
     const Department* department = departmentWithId(departments, p.depart);
     form.department = department ? department->name : QString();
-    form.smallPortion = twoDecimals(smallPortionShown(p));
-    form.discount = twoDecimals(static_cast<double>(p.yuzde));
+    form.smallPortion = db::shownPrice(smallPortionShown(p));
+    form.discount = db::shownPrice(static_cast<double>(p.yuzde));
     form.specs = p.specs;
     fillType(form, p.type);
     form.bundle = p.bundle;

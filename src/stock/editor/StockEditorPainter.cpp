@@ -1,5 +1,7 @@
 #include "stock/editor/StockEditorPainter.h"
 
+#include "db/TypedNumber.h"
+
 #include <QImage>
 #include <QPainter>
 #include <array>
@@ -70,8 +72,10 @@ void paintEditorLabels(QPainter& painter, const EditedProduct& edited) {
     for (const Caption& caption : kCaptions)
         drawAt(painter, caption.x, caption.y, QString::fromUtf8(caption.text));
     drawAt(painter, 800, 305, p.regionPrice.regionName);
+    // Slashes apart: the prices carry decimal commas.
     drawAt(painter, 160, 358,
-           QString::asprintf("%.2f , %.2f , %.2f", p.smll_prc, p.med_prc, p.larg_prc));
+           db::shownPrice(p.smll_prc) + QStringLiteral(" / ") + db::shownPrice(p.med_prc) +
+               QStringLiteral(" / ") + db::shownPrice(p.larg_prc));
     paintGroups(painter, edited);
     paintColourSample(painter, p);
 }

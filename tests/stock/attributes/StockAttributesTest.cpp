@@ -133,7 +133,7 @@ TEST_F(StockAttributesTest, timeWindowsStoreADayRowWithoutADayAsDayZeroAndWindow
     EXPECT_EQ(rows[5].dayIndex, -1); // day 0 shows no day
     rows[1] = {-1, QStringLiteral("8"), QStringLiteral("10")};
     rows[6] = {6, QStringLiteral("10"), QString()};
-    ASSERT_TRUE(stock::savePriceTimes(m_catalog.runner(), edited, rows));
+    ASSERT_TRUE(stock::savePriceTimes(m_catalog.runner(), edited, rows, edited.product.sellp3));
 
     EXPECT_EQ(m_journal.texts(),
               Texts{"START TRANSACTION;\n"
@@ -174,13 +174,26 @@ TEST_F(StockAttributesTest, timeWindowDialogShowsTheTypedPriceAndSavesTheChosenD
         click(&dialog, "1");
         EXPECT_FALSE(dialog.isVisible());
     });
-    m_attributes.priceTimes(edited, QStringLiteral("41,5"), nullptr);
+    // Typed in the editor and not saved yet: the window stores what the dialog shows.
+    m_attributes.priceTimes(edited, QStringLiteral("1.120,5"), nullptr);
     EXPECT_TRUE(driver.seen);
-    EXPECT_TRUE(heading.contains(QStringLiteral("Fiyat : 41.50")));
+    EXPECT_TRUE(heading.contains(QStringLiteral("Fiyat : 1120,50")));
     EXPECT_TRUE(heading.contains(QStringLiteral("Stok : 33324 ") + edited.product.stname));
-    EXPECT_EQ(TestDatabase::query("SELECT day1,hour1x,day7,hour7x,hour7y FROM stocks.prctimes "
-                                  "WHERE stcode=33324 AND prcid=1;"),
-              (TestDatabase::Rows{{"0", "16", "7", "20", "23"}}));
+    EXPECT_EQ(TestDatabase::query("SELECT day1,hour1x,day7,hour7x,hour7y,price FROM "
+                                  "stocks.prctimes WHERE stcode=33324 AND prcid=1;"),
+              (TestDatabase::Rows{{"0", "16", "7", "20", "23", "1120.50"}}));
+
+    // A price the editor cannot read opens no dialog, rather than storing 0.
+    m_journal.clear();
+    for (const char* typed : {"1.250", "12 TL"}) {
+        const test::ModalDriver opened([](QDialog& dialog) { dialog.reject(); });
+        m_attributes.priceTimes(edited, QString::fromUtf8(typed), nullptr);
+        EXPECT_FALSE(opened.seen) << typed;
+        EXPECT_TRUE(m_boxes.texts().back().contains(QStringLiteral("Zaman Aralık 1"))) << typed;
+    }
+    EXPECT_EQ(m_boxes.captions(),
+              (QStringList{QStringLiteral("FİYAT BELİRSİZ"), QStringLiteral("SAYI HATALI")}));
+    EXPECT_TRUE(m_journal.texts().empty());
 }
 
 TEST_F(StockAttributesTest, sizesSavedTwiceLeaveOneRowWithTheQuantitiesRead) {
@@ -190,8 +203,8 @@ TEST_F(StockAttributesTest, sizesSavedTwiceLeaveOneRowWithTheQuantitiesRead) {
     stock::readProductSizes(m_catalog.runner(), product);
     EXPECT_TRUE(product.hasSizes);
     const stock::SizeForm shown = stock::sizeFormOf(product);
-    EXPECT_EQ(shown.small, QStringLiteral("140.00"));
-    EXPECT_EQ(shown.large, QStringLiteral("250.00"));
+    EXPECT_EQ(shown.small, QStringLiteral("140,00"));
+    EXPECT_EQ(shown.large, QStringLiteral("250,00"));
     m_journal.clear();
 
     ASSERT_TRUE(stock::saveSizes(m_catalog.runner(), m_boxes, product,
@@ -338,7 +351,7 @@ TEST_F(StockAttributesTest, gameParametersAreWrittenByOkAndNotByKapat) {
         EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("unitName"))->text(),
                   QStringLiteral("SAAT"));
         EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("minimum"))->text(),
-                  QStringLiteral("50.00"));
+                  QStringLiteral("50,00"));
         clickRow(&dialog, "units", QStringLiteral("DAKIKA"), 1);
         type(&dialog, "minimum", QStringLiteral("99"));
         click(&dialog, "2");

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace parvela;
 using stock::StockEditorForm;
@@ -54,13 +55,15 @@ protected:
 TEST_F(StockEditorFormTest, fillingUsesEachFieldsFormat) {
     const StockEditorForm form = stock::formFromRecord(pilav(), departments());
     EXPECT_EQ(form.code, QStringLiteral("22212"));
-    EXPECT_EQ(form.unitcost, QStringLiteral("13.2568"));
+    // Prices as they are typed, with a decimal comma; quantities with a point.
+    EXPECT_EQ(form.unitcost, QStringLiteral("13,2568"));
     EXPECT_EQ(form.kdv, QStringLiteral("10"));
-    EXPECT_EQ(form.retail, QStringLiteral("60.00"));
-    EXPECT_EQ(form.wholesale, QStringLiteral("55.50"));
-    EXPECT_EQ(form.timeWindow1, QStringLiteral("58.00"));
-    EXPECT_EQ(form.discount, QStringLiteral("12.50"));
-    EXPECT_EQ(form.smallPortion, QStringLiteral("34.00")); // 60 / 2 + 4
+    EXPECT_EQ(form.retail, QStringLiteral("60,00"));
+    EXPECT_EQ(form.wholesale, QStringLiteral("55,50"));
+    EXPECT_EQ(form.timeWindow1, QStringLiteral("58,00"));
+    EXPECT_EQ(form.discount, QStringLiteral("12,50"));
+    EXPECT_EQ(form.smallPortion, QStringLiteral("34,00")); // 60 / 2 + 4
+    EXPECT_EQ(form.critical, QStringLiteral("3.00"));
     EXPECT_EQ(form.currency, QStringLiteral("TL"));
     EXPECT_EQ(form.department, QStringLiteral("Bar"));
     EXPECT_TRUE(form.typeChecked[1]);
@@ -95,7 +98,53 @@ TEST_F(StockEditorFormTest, smallPortionPriceIsStoredAgainstHalfTheRetailPrice) 
     form.smallPortion = QStringLiteral("0");
     ASSERT_TRUE(read(form, product));
     EXPECT_DOUBLE_EQ(product.azparam, 0);
-    EXPECT_EQ(stock::formFromRecord(product, departments()).smallPortion, QStringLiteral("0.00"));
+    EXPECT_EQ(stock::formFromRecord(product, departments()).smallPortion, QStringLiteral("0,00"));
+}
+
+TEST_F(StockEditorFormTest, pricesTakeThousandsDotsBeforeACommaAndRefuseADotBeforeThreeDigits) {
+    const struct {
+        QString StockEditorForm::*field;
+        double stock::StockDefinition::*stored;
+        const char* typed;
+        std::optional<double> expected; // nothing: refused, with both readings
+    } cases[] = {
+        {&StockEditorForm::retail, &stock::StockDefinition::sellp1, "1.234,50", 1234.5},
+        {&StockEditorForm::retail, &stock::StockDefinition::sellp1, "12.50", 12.5},
+        {&StockEditorForm::unitcost, &stock::StockDefinition::unitcost, "1.234,5678", 1234.5678},
+        {&StockEditorForm::retail, &stock::StockDefinition::sellp1, "1.250", std::nullopt},
+        {&StockEditorForm::wholesale, &stock::StockDefinition::sellp2, "2.500", std::nullopt},
+        {&StockEditorForm::selfService, &stock::StockDefinition::sellp5, "1.250", std::nullopt},
+        {&StockEditorForm::orderPrice, &stock::StockDefinition::sellp6, "1.250", std::nullopt},
+        {&StockEditorForm::timeWindow1, &stock::StockDefinition::sellp3, "1.250", std::nullopt},
+        {&StockEditorForm::unitcost, &stock::StockDefinition::unitcost, "1.250", std::nullopt},
+        // A quantity keeps its decimal point.
+        {&StockEditorForm::critical, &stock::StockDefinition::crtqua, "1.250", 1.25},
+    };
+    for (const auto& c : cases) {
+        stock::StockDefinition product = pilav();
+        const stock::StockDefinition before = product;
+        StockEditorForm form = stock::formFromRecord(product, departments());
+        form.*c.field = QString::fromUtf8(c.typed);
+        m_boxes.clear();
+        EXPECT_EQ(read(form, product), c.expected.has_value()) << c.typed;
+        EXPECT_EQ(product.*c.stored, c.expected.value_or(before.*c.stored)) << c.typed;
+        EXPECT_EQ(m_boxes.captions(),
+                  c.expected ? QStringList() : QStringList{QStringLiteral("FİYAT BELİRSİZ")})
+            << c.typed;
+    }
+    // Each price field names itself in the box.
+    for (const auto& [field, caption] :
+         {std::pair{&StockEditorForm::regionDifference, "Bölge Fiyat Farkı"},
+          std::pair{&StockEditorForm::smallPortion, "Az Fiyatı"}}) {
+        stock::StockDefinition product = pilav();
+        StockEditorForm form = stock::formFromRecord(product, departments());
+        form.*field = QStringLiteral("1.250");
+        m_boxes.clear();
+        EXPECT_FALSE(read(form, product));
+        ASSERT_EQ(m_boxes.texts().size(), 1u);
+        EXPECT_TRUE(m_boxes.texts()[0].startsWith(
+            QStringLiteral("\"%1\" alanına girilen \"1.250\"").arg(QString::fromUtf8(caption))));
+    }
 }
 
 TEST_F(StockEditorFormTest, aDecimalCommaIsADecimalPointAndTextIsRefused) {

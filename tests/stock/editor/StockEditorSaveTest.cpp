@@ -120,7 +120,7 @@ TEST_F(StockEditorSaveTest, editSaveWritesItsRowsInOrderAndKeepsWhatTheFormLacks
     load();
     stock::EditedProduct edited = edit(121);
     stock::StockEditorForm form = stock::formOf(edited, m_context);
-    EXPECT_EQ(form.regionDifference, QStringLiteral("5.00"));
+    EXPECT_EQ(form.regionDifference, QStringLiteral("5,00"));
     form.retail = QStringLiteral("12,5");
     form.regionDifference = QStringLiteral("7.5");
     m_journal.clear();
@@ -301,7 +301,7 @@ TEST_F(StockEditorSaveTest, openingForEditReadsWhatTheProductHasElsewhere) {
     load();
     stock::EditedProduct edited = edit(121);
     const stock::StockEditorForm form = stock::formOf(edited, m_context);
-    EXPECT_EQ(form.discount, QStringLiteral("15.00"));
+    EXPECT_EQ(form.discount, QStringLiteral("15,00"));
     const stock::StockDefinition& product = edited.product;
     EXPECT_EQ(product.regionPrice.regionName, QStringLiteral("Kadıköy"));
     EXPECT_FLOAT_EQ(product.regionPrice.fiyat_fark, 2.5F);

@@ -119,7 +119,7 @@ TEST_F(StockEditorWindowTest, editWindowSavesThePriceAndRecomputesTheProductsUsi
     EXPECT_EQ(editor->size(), QSize(920, 685));
     EXPECT_NE(editor->findChild<QPushButton*>(QStringLiteral("7090")), nullptr);
     EXPECT_EQ(textOf(editor, "7005"), QStringLiteral("Pilav (Porsiyon)"));
-    EXPECT_EQ(textOf(editor, "7006"), QStringLiteral("13.0000"));
+    EXPECT_EQ(textOf(editor, "7006"), QStringLiteral("13,0000"));
 
     // A Turkish manager types a decimal comma.
     type(editor, "7008", QStringLiteral("95,50"));
