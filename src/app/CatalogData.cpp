@@ -92,8 +92,8 @@ struct CatalogData::LaterRead {
 };
 
 void CatalogData::readProductsLater(platform::BackgroundJobs& jobs, bool everyList) {
-    auto later = std::make_shared<LaterRead>(LaterRead{
-        ++m_lastLaterRead, m_catalogue.revision(), everyList, m_catalogue.current(), nullptr});
+    auto later = std::make_shared<LaterRead>(LaterRead{++m_lastLaterRead, m_catalogue.revision(),
+                                                       everyList, m_catalogue.current(), nullptr});
     jobs.start(
         [this, later, &jobs](platform::JobReport& report) {
             const db::StatementRunner runner = m_runner.withBoxes(report.boxes());
@@ -133,7 +133,9 @@ stock::StockContext CatalogData::stockContext(platform::MessageBoxes& boxes,
             m_groupContext,
             [this] { return readCatalogue(); },
             [this, &jobs] { readProductsLater(jobs); },
-            [this, &jobs] { readProductsLater(jobs, true); }};
+            [this, &jobs] {
+                readProductsLater(jobs, true);
+            }};
 }
 
 int CatalogData::readScales() {
