@@ -61,6 +61,15 @@ inline void readCatalog(app::CatalogData& catalog) {
 // server; the features still to come answer with the "not built yet" box.
 class StockTestBase : public DatabaseTest {
 protected:
+    // The reads a change starts in the background write to the journals of
+    // the tests: they end before those go, as the program ends them before
+    // its data.
+    void TearDown() override {
+        m_jobs.shutdown();
+        m_catalog.runner().setJournal(nullptr);
+        DatabaseTest::TearDown();
+    }
+
     std::vector<stock::StockCode> displayedCodes() const {
         std::vector<stock::StockCode> codes;
         for (const stock::BrowserRow& row : m_browser.displayed)
@@ -100,14 +109,6 @@ protected:
         m_catalog.runner().setJournal(&m_journal);
         m_boxes.clear();
     }
-    // A save's jobs (costs, the product list's re-read) write to the journal:
-    // they end before it goes, as the program ends them before its data.
-    void TearDown() override {
-        m_jobs.shutdown();
-        m_catalog.runner().setJournal(nullptr);
-        StockTestBase::TearDown();
-    }
-
     stock::StockFeatures withBarcodes() {
         const stock::StockFeatures rest = m_notBuilt.features();
         return {rest.recipes, rest.groups, rest.ordering, m_labels, rest.attributes};
