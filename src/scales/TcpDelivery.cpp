@@ -6,6 +6,9 @@
 #include <optional>
 
 #ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #else
@@ -257,10 +260,11 @@ std::optional<TcpOutcome> connectTo(const addrinfo& address, Socket& socket,
     case Ready::Yes:
         break;
     }
+    const int error = pendingError(socket.handle());
     // Connected, then reset before a byte went out.
-    if (const int error = pendingError(socket.handle()); isReset(error))
+    if (isReset(error))
         return TcpOutcome{Verdict::Reset, kResetText};
-    else if (error != 0)
+    if (error != 0)
         return notConnected(qt_error_string(error));
     return std::nullopt;
 }
