@@ -2,6 +2,7 @@
 
 #include "db/Row.h"
 #include "db/SqlLiteral.h"
+#include "platform/MachineInfo.h"
 
 namespace parvela::app {
 
@@ -9,12 +10,14 @@ namespace {
 
 const db::Operation kPermissionCheck("if_User_URUN_YONETIR");
 
+// The stored code and password come back too: the server's collation
+// matches them without regard to case or trailing blanks, the login must not.
 constexpr const char* kModuleHead =
-    "SELECT yetkiler.urunyonet,accounts.active FROM yetkiler INNER JOIN accounts ON "
-    "accounts.userid = yetkiler.userid ";
+    "SELECT yetkiler.urunyonet,accounts.active,accounts.usercode,accounts.password FROM yetkiler "
+    "INNER JOIN accounts ON accounts.userid = yetkiler.userid ";
 constexpr const char* kBranchHead =
-    "SELECT yetkiler.subebaglan,accounts.active FROM yetkiler INNER JOIN accounts ON "
-    "accounts.userid = yetkiler.userid ";
+    "SELECT yetkiler.subebaglan,accounts.active,accounts.usercode,accounts.password FROM "
+    "yetkiler INNER JOIN accounts ON accounts.userid = yetkiler.userid ";
 
 } // namespace
 
@@ -47,14 +50,33 @@ std::string ActiveUser::branchPermissionStatement() const {
     return permissionStatement(kBranchHead);
 }
 
+bool ActiveUser::isExactly(const db::Row& row) const {
+    return row.text(3) == m_userCode && row.bytes(4) == m_password;
+}
+
+QString ActiveUser::historyName() const {
+    return m_loginSkipped ? platform::MachineInfo::userName() : m_userCode;
+}
+
+QString ActiveUser::serverAddress() const {
+    // No usable Server/ipno leaves the address empty: the setting is named.
+    if (m_connection.host().empty())
+        return QStringLiteral("(Server/ipno ayarı yok)");
+    return QString::fromStdString(m_connection.host());
+}
+
 int ActiveUser::checkPermission(const std::string& statement, bool& right) {
+    const db::ServerLossScope loss(m_runner);
     const db::Outcome outcome = m_runner.queryFirst(kPermissionCheck, db::schema::users, statement,
                                                     [&](const db::Row& row) {
+                                                        if (!isExactly(row))
+                                                            return;
                                                         if (row.integer(1) > 0)
                                                             right = true;
                                                         if (row.integer(2) > 0)
                                                             m_isActive = true;
                                                     });
+    m_serverUnreachable = loss.serverLost();
     if (outcome == db::Outcome::Failed)
         return kFailed;
     // A check the driver broke off without a code proves no right.

@@ -6,6 +6,9 @@
 #include <QString>
 #include <string>
 
+namespace parvela::db {
+class Row;
+}
 namespace parvela::platform {
 class MessageBoxes;
 class Settings;
@@ -37,7 +40,17 @@ public:
     std::string modulePermissionStatement() const;
     std::string branchPermissionStatement() const;
 
+    // Whether the last check failed because the server could not be reached
+    // (refused, gone, silent past the time-out), and that server's address.
+    bool serverUnreachable() const { return m_serverUnreachable; }
+    QString serverAddress() const;
+
     const QString& userCode() const { return m_userCode; }
+    // On a developer machine nobody logs in.
+    void markLoginSkipped() { m_loginSkipped = true; }
+    // Who the publishing history names: the user code, or the machine's user
+    // where the login was skipped.
+    QString historyName() const;
     bool isActive() const { return m_isActive; }
     bool mayManageProducts() const { return m_mayManageProducts; }
     bool mayConnectBranches() const { return m_mayConnectBranches; }
@@ -47,6 +60,8 @@ public:
 private:
     std::string permissionStatement(const char* head) const;
     int checkPermission(const std::string& statement, bool& right);
+    // Whether the row found holds the code and password exactly as given.
+    bool isExactly(const db::Row& row) const;
 
     db::DbConnection m_connection;
     db::StatementRunner m_runner;
@@ -55,6 +70,8 @@ private:
     bool m_isActive = false;
     bool m_mayManageProducts = false;
     bool m_mayConnectBranches = false;
+    bool m_serverUnreachable = false;
+    bool m_loginSkipped = false;
 };
 
 } // namespace parvela::app

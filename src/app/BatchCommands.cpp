@@ -17,7 +17,6 @@
 #include <QGuiApplication>
 #include <memory>
 #include <optional>
-#include <utility>
 
 namespace parvela::app {
 
@@ -31,27 +30,22 @@ const QCommandLineOption
               QStringLiteral("Password (default: the setting Batch/password)."),
               QStringLiteral("digits"));
 
-// Answers the login once with what the command was given, then cancels: a
-// refused login ends the run.
-class GivenLogin : public LoginPrompt {
-public:
-    explicit GivenLogin(LoginInput input)
-        : m_input(std::move(input)) {}
-    std::optional<LoginInput> ask() override { return std::exchange(m_input, std::nullopt); }
-
-private:
-    std::optional<LoginInput> m_input;
-};
-
-bool logInForBatch(const QCommandLineParser& parser, const platform::Settings& settings,
-                   platform::MessageBoxes& boxes) {
-    GivenLogin prompt({parser.isSet(kUser) ? parser.value(kUser) : settings.batchUser(),
-                       parser.isSet(kPassword) ? parser.value(kPassword).toStdString()
-                                               : settings.batchPassword()});
-    ActiveUser user(settings, boxes);
-    return logInUnlessDeveloperMachine(platform::MachineInfo::ofThisComputer(settings),
-                                       settings.developerMachines(), prompt, user,
-                                       boxes) != LoginResult::Cancelled;
+// The login of a run, once, with what it was given; `user` gets who the
+// publishing history names.
+LoginResult logInForBatch(const QCommandLineParser& parser, const platform::Settings& settings,
+                          platform::MessageBoxes& boxes, QString& user) {
+    ActiveUser active(settings, boxes);
+    LoginResult result = LoginResult::SkippedOnDeveloperMachine;
+    if (isDeveloperMachine(platform::MachineInfo::ofThisComputer(settings),
+                           settings.developerMachines()))
+        active.markLoginSkipped();
+    else
+        result = logInOnce({parser.isSet(kUser) ? parser.value(kUser) : settings.batchUser(),
+                            parser.isSet(kPassword) ? parser.value(kPassword).toStdString()
+                                                    : settings.batchPassword()},
+                           active, boxes);
+    user = active.historyName();
+    return result;
 }
 
 const BatchCommand* commandNamed(const QString& verb) {
@@ -152,14 +146,18 @@ int runBatch(int argc, char* argv[]) {
         return *done;
     platform::Settings settings;
     platform::StreamMessageBoxes boxes(stderr);
-    if (!logInForBatch(parser, settings, boxes))
+    QString user;
+    switch (logInForBatch(parser, settings, boxes, user)) {
+    case LoginResult::Cancelled:
         return kBatchLoginRefused;
-    BatchRun run{parser,
-                 settings,
-                 boxes,
-                 stdout,
-                 parser.isSet(kUser) ? parser.value(kUser) : settings.batchUser(),
-                 parser.positionalArguments().value(1)};
+    // Nobody was judged: the work failed, not the login.
+    case LoginResult::ServerUnreachable:
+        return kBatchFailed;
+    case LoginResult::LoggedIn:
+    case LoginResult::SkippedOnDeveloperMachine:
+        break;
+    }
+    BatchRun run{parser, settings, boxes, stdout, user, parser.positionalArguments().value(1)};
     return command->run(run);
 }
 

@@ -48,7 +48,7 @@ void PublishFeatures::sendToBranches(QWidget* owner) {
     platform::runBehindProgress(
         m_parts.jobs,
         [snapshot, target, toWindow, &runner,
-         user = m_parts.user.userCode()](platform::JobReport& report) {
+         user = m_parts.user.historyName()](platform::JobReport& report) {
             const db::DatabaseThread databaseThread;
             report.setRange(publishing::kPublishSteps);
             const publishing::CataloguePublishResult result = publishing::publishCatalogue(
@@ -86,7 +86,7 @@ void PublishFeatures::writeAndUploadMenu(QWidget* owner) {
     platform::runBehindProgress(
         m_parts.jobs,
         [company, server, path = *page, folder = m_parts.machine.transferFolder(),
-         user = m_parts.user.userCode()](platform::JobReport& report) {
+         user = m_parts.user.historyName()](platform::JobReport& report) {
             report.setRange(1);
             const int uploaded = publishing::publishMenu(*company, path, *server, report.boxes());
             keepInHistory(

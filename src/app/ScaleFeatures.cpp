@@ -41,7 +41,7 @@ void ScaleFeatures::sendToScales(QWidget* owner) {
          options = scales::sendOptionsOf(m_parts.settings), panel](platform::JobReport& report) {
             scales::deliverAndReport(
                 bytes, scaleList, options, [panel](int message) { panel->post(message, 0); },
-                report.boxes());
+                report.boxes(), [&report] { return report.cancelled(); });
         },
         std::make_shared<platform::JobMailbox>(nullptr));
 }

@@ -3,6 +3,7 @@
 #include "checks/RecipeCycles.h"
 #include "db/CodePage1254.h"
 #include "db/SqlFormat.h"
+#include "db/TextPreparation.h"
 #include "groups/StockType.h"
 #include "labels/BarcodeText.h"
 #include "recipes/CostReport.h"
@@ -56,6 +57,38 @@ private:
     const ProductIndex& m_index;
     std::vector<Finding> m_all;
 };
+
+// The control characters of a name, each once, as a reader knows them.
+QStringList controlCharactersIn(const QString& name) {
+    QStringList found;
+    for (const QChar c : name) {
+        if (!db::isControlCharacter(c))
+            continue;
+        QString known;
+        switch (c.unicode()) {
+        case 0x00:
+            known = QStringLiteral("NUL");
+            break;
+        case 0x09:
+            known = QStringLiteral("TAB");
+            break;
+        case 0x0A:
+            known = QStringLiteral("LF");
+            break;
+        case 0x0D:
+            known = QStringLiteral("CR");
+            break;
+        case 0x1B:
+            known = QStringLiteral("ESC");
+            break;
+        default:
+            known = QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+        }
+        if (!found.contains(known))
+            found << known;
+    }
+    return found;
+}
 
 bool isDigits(const std::string& text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -116,6 +149,12 @@ void checkNamesAndPrices(const ProductList& products, Findings& out) {
                     QStringLiteral("Adında 1254 kod sayfasında olmayan harfler var; etikette, "
                                    "terazide ve şube dosyalarında '?' olurlar"),
                     QStringLiteral("Adı Türkçe harflerle yeniden yazın."));
+        if (const QStringList controls = controlCharactersIn(product.stname); !controls.isEmpty())
+            out.add(Severity::Warning, Check::ControlCharactersInName, product,
+                    QStringLiteral("Adında denetim karakterleri var (%1); terazi dosyasına boşluk "
+                                   "olarak gider")
+                        .arg(controls.join(QStringLiteral(", "))),
+                    QStringLiteral("Adı düzenleme penceresinde yeniden yazıp kaydedin."));
         const std::size_t length =
             bytes ? bytes->size() : db::Cp1254::encodeLossy(product.stname).size();
         if (product.is_weighed && length > static_cast<std::size_t>(scales::kPluNameBytes))

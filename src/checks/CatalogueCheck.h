@@ -23,6 +23,7 @@ enum class Check {
     BundleMissingProduct,
     WeighedWithoutScaleCode,
     LettersOutsideCodePage,
+    ControlCharactersInName,
     NameTooLongForScale,
     NoRetailPrice,
     PictureFileMissing,

@@ -1,10 +1,36 @@
 #include "checks/CheckReport.h"
 
+#include "db/TextPreparation.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 namespace parvela::checks {
+
+namespace {
+
+constexpr char16_t kControlPictures = 0x2400;
+constexpr char16_t kDeletePicture = 0x2421;
+constexpr char16_t kDelete = 0x7F;
+constexpr char16_t kFirstPrintable = 0x20;
+
+// A line break in a name would split its line of the listing: each control
+// character is shown by its picture (␍␊) instead.
+QString shownName(QString name) {
+    for (QChar& c : name) {
+        if (!db::isControlCharacter(c))
+            continue;
+        const char16_t code = c.unicode();
+        if (code < kFirstPrintable)
+            c = QChar(static_cast<char16_t>(kControlPictures + code));
+        else
+            c = code == kDelete ? QChar(kDeletePicture) : QChar(QChar::ReplacementCharacter);
+    }
+    return name;
+}
+
+} // namespace
 
 QString severityText(Severity severity) {
     return severity == Severity::Error ? QStringLiteral("HATA") : QStringLiteral("UYARI");
@@ -26,6 +52,8 @@ QString checkName(Check check) {
         return QStringLiteral("weighed-without-scale-code");
     case Check::LettersOutsideCodePage:
         return QStringLiteral("letters-outside-code-page");
+    case Check::ControlCharactersInName:
+        return QStringLiteral("control-characters-in-name");
     case Check::NameTooLongForScale:
         return QStringLiteral("name-too-long-for-scale");
     case Check::NoRetailPrice:
@@ -53,7 +81,7 @@ QString findingsText(const std::vector<Finding>& findings) {
         text += QStringLiteral("%1\t%2 %3: %4. %5\n")
                     .arg(severityText(finding.severity))
                     .arg(finding.stcode)
-                    .arg(finding.name, finding.problem, finding.remedy);
+                    .arg(shownName(finding.name), finding.problem, finding.remedy);
     return text + countsText(findings) + QLatin1Char('\n');
 }
 

@@ -75,6 +75,14 @@ void sanitizeTransferText(QString& text) {
     blankCharacters(text, kTransferUnsafe);
 }
 
+bool isControlCharacter(QChar c) {
+    return c.category() == QChar::Other_Control;
+}
+
+void blankControlCharacters(QString& text) {
+    std::replace_if(text.begin(), text.end(), isControlCharacter, u' ');
+}
+
 std::string escapeLiteral(std::string_view text) {
     std::string out;
     out.reserve(std::min(text.size() * 2, kEscapedLiteralMax));

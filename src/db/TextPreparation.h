@@ -21,6 +21,11 @@ qsizetype sanitizeTextKeepLines(QString& text);
 // For the transfer files: tab, ! " # $ % ' * , - / ; = ? @ \ ^ ` { | } and
 // U+2019 become spaces.
 void sanitizeTransferText(QString& text);
+// C0 controls, DEL and C1 controls: a line break would split a record of a
+// line-based file, the others reach a display or a printer raw.
+bool isControlCharacter(QChar c);
+// Each of them becomes a blank.
+void blankControlCharacters(QString& text);
 // Bytes for inside a quoted literal: a set of punctuation becomes spaces,
 // " ' \ get a backslash. At most 231 bytes; an escape pair is never split.
 std::string escapeLiteral(std::string_view text);

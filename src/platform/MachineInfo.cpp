@@ -5,6 +5,11 @@
 #include <QDir>
 #include <QSysInfo>
 
+#ifndef Q_OS_WIN
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace parvela::platform {
 
 namespace {
@@ -28,6 +33,18 @@ MachineInfo::MachineInfo(QString computerName, QString dataRoot)
 
 MachineInfo MachineInfo::ofThisComputer(const Settings& settings) {
     return MachineInfo(QSysInfo::machineHostName(), settings.dataRoot());
+}
+
+QString MachineInfo::userName() {
+    for (const char* variable : {"USER", "USERNAME", "LOGNAME"})
+        if (const QString name = qEnvironmentVariable(variable); !name.isEmpty())
+            return name;
+#ifndef Q_OS_WIN
+    // A scheduled job may run without the variables.
+    if (const passwd* account = getpwuid(getuid()))
+        return QString::fromLocal8Bit(account->pw_name);
+#endif
+    return {};
 }
 
 int MachineInfo::computerNameDiffers(const QString& name) const {

@@ -12,6 +12,9 @@ public:
     MachineInfo(QString computerName, QString dataRoot);
     static MachineInfo ofThisComputer(const Settings& settings);
 
+    // The account this program runs under on this computer.
+    static QString userName();
+
     const QString& computerName() const { return m_computerName; }
     const QString& dataRoot() const { return m_dataRoot; }
 

@@ -2,6 +2,7 @@
 
 #include "db/CodePage1254.h"
 #include "db/SqlFormat.h"
+#include "db/TextPreparation.h"
 #include "platform/AtomicFile.h"
 #include "platform/MessageBoxes.h"
 
@@ -30,7 +31,9 @@ int hundredthsOf(double price) {
 }
 
 std::string pluNameOf(const QString& name) {
-    std::string bytes = db::Cp1254::encodeLossy(name).substr(0, kPluNameBytes);
+    QString blanked = name;
+    db::blankControlCharacters(blanked);
+    std::string bytes = db::Cp1254::encodeLossy(blanked).substr(0, kPluNameBytes);
     std::replace(bytes.begin(), bytes.end(), ',', ' ');
     return bytes;
 }

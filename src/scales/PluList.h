@@ -24,8 +24,9 @@ inline constexpr int kPluNameBytes = 30;
 int pluNumberOf(std::string_view barcode);
 // The price in hundredths, truncated toward zero; 19.99 gives 1999.
 int hundredthsOf(double price);
-// The name in code page 1254, at most 30 bytes, commas blanked: a comma
-// would end the scale's name field.
+// The name in code page 1254, at most 30 bytes, commas and control
+// characters blanked: a comma would end the scale's name field, a line
+// break its record.
 std::string pluNameOf(const QString& name);
 // One line, code page 1254 bytes ending in CR LF.
 std::string pluLineOf(const stock::StockDefinition& product);

@@ -4,32 +4,9 @@
 #include "platform/Settings.h"
 #include "platform/WindowMessages.h"
 
-#include <QTcpSocket>
 #include <algorithm>
 
 namespace parvela::scales {
-
-namespace {
-
-QString sendOne(const std::string& bytes, const QString& address, const SendOptions& options) {
-    QTcpSocket socket;
-    socket.connectToHost(address, options.port);
-    if (!socket.waitForConnected(options.connectMs))
-        return socket.errorString();
-    qint64 left = static_cast<qint64>(bytes.size());
-    if (socket.write(bytes.data(), left) != left)
-        return socket.errorString();
-    while (socket.bytesToWrite() > 0) {
-        if (!socket.waitForBytesWritten(options.writeMs))
-            return socket.errorString();
-    }
-    socket.disconnectFromHost();
-    if (socket.state() != QAbstractSocket::UnconnectedState)
-        socket.waitForDisconnected(options.writeMs);
-    return {};
-}
-
-} // namespace
 
 SendOptions sendOptionsOf(const platform::Settings& settings) {
     SendOptions options;
@@ -43,14 +20,17 @@ SendOptions sendOptionsOf(const platform::Settings& settings) {
 }
 
 std::vector<Delivery> deliver(const std::string& bytes, const std::vector<ScaleEntry>& scales,
-                              const SendOptions& options, const ScaleProgress& progress) {
+                              const SendOptions& options, const ScaleProgress& progress,
+                              const std::function<bool()>& cancelled) {
     std::vector<Delivery> deliveries;
     progress(platform::msg::kScaleBusy);
     for (const ScaleEntry& scale : scales) {
         if (!scale.hasAddress())
             continue;
-        const QString address = QString::fromLatin1(scale.ipaddr);
-        deliveries.push_back({scale.ipaddr, sendOne(bytes, address, options)});
+        const std::string host = QString::fromLatin1(scale.ipaddr).trimmed().toStdString();
+        const TcpOutcome outcome = deliverOverTcp(
+            bytes, host, options.port, {options.connectMs, options.deliveryMs}, cancelled);
+        deliveries.push_back({scale.ipaddr, outcome.verdict, outcome.reason});
         progress(platform::msg::kScaleItemSent);
     }
     progress(platform::msg::kScaleIdle);
@@ -60,7 +40,8 @@ std::vector<Delivery> deliver(const std::string& bytes, const std::vector<ScaleE
 QString deliveryReport(const std::vector<Delivery>& deliveries) {
     QStringList lines;
     for (const Delivery& delivery : deliveries) {
-        const QString result = delivery.error.isEmpty() ? QStringLiteral("OK") : delivery.error;
+        const QString result =
+            delivery.verdict == Verdict::Served ? QStringLiteral("OK") : delivery.error;
         lines << QString::fromLatin1(delivery.address) + QStringLiteral(" : ") + result;
     }
     return lines.join(u'\n');
@@ -68,13 +49,13 @@ QString deliveryReport(const std::vector<Delivery>& deliveries) {
 
 bool allDelivered(const std::vector<Delivery>& deliveries) {
     return std::all_of(deliveries.begin(), deliveries.end(),
-                       [](const Delivery& d) { return d.error.isEmpty(); });
+                       [](const Delivery& d) { return d.verdict == Verdict::Served; });
 }
 
 bool deliverAndReport(const std::string& bytes, const std::vector<ScaleEntry>& scales,
                       const SendOptions& options, const ScaleProgress& progress,
-                      platform::MessageBoxes& boxes) {
-    const std::vector<Delivery> deliveries = deliver(bytes, scales, options, progress);
+                      platform::MessageBoxes& boxes, const std::function<bool()>& cancelled) {
+    const std::vector<Delivery> deliveries = deliver(bytes, scales, options, progress, cancelled);
     const bool delivered = allDelivered(deliveries);
     boxes.tell(deliveryReport(deliveries), QStringLiteral("Teraziye Gönder"),
                delivered ? platform::BoxIcon::Information : platform::BoxIcon::Exclamation);

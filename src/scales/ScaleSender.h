@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scales/ScaleEntry.h"
+#include "scales/TcpDelivery.h"
 
 #include <QString>
 #include <functional>
@@ -19,7 +20,8 @@ inline constexpr int kDefaultScalePort = 4001;
 struct SendOptions {
     quint16 port = kDefaultScalePort;
     int connectMs = 3000;
-    int writeMs = 5000;
+    // Once connected, for the whole file and the scale's close.
+    int deliveryMs = 5000;
 };
 
 // The port from the setting Scales/port.
@@ -27,6 +29,7 @@ SendOptions sendOptionsOf(const platform::Settings& settings);
 
 struct Delivery {
     std::string address;
+    Verdict verdict = Verdict::Served;
     // Empty when the scale took the whole file.
     QString error;
 };
@@ -35,9 +38,12 @@ struct Delivery {
 using ScaleProgress = std::function<void(int message)>;
 
 // One attempt per scale with an address, in list order, on the calling
-// thread: busy first, a step after each scale, idle at the end.
+// thread: busy first, a step after each scale, idle at the end. Once
+// `cancelled` answers true, the scale at hand and those after it are not
+// served.
 std::vector<Delivery> deliver(const std::string& bytes, const std::vector<ScaleEntry>& scales,
-                              const SendOptions& options, const ScaleProgress& progress);
+                              const SendOptions& options, const ScaleProgress& progress,
+                              const std::function<bool()>& cancelled = {});
 
 // One line per scale: its address and "OK" or its error.
 QString deliveryReport(const std::vector<Delivery>& deliveries);
@@ -46,6 +52,6 @@ bool allDelivered(const std::vector<Delivery>& deliveries);
 // Delivers and closes with the report box; true when every scale took it.
 bool deliverAndReport(const std::string& bytes, const std::vector<ScaleEntry>& scales,
                       const SendOptions& options, const ScaleProgress& progress,
-                      platform::MessageBoxes& boxes);
+                      platform::MessageBoxes& boxes, const std::function<bool()>& cancelled = {});
 
 } // namespace parvela::scales

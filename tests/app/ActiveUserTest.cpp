@@ -33,12 +33,14 @@ TEST_F(ActiveUserTest, permissionStatementsAreSentAsTheSuiteWritesThem) {
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].schema, "users");
     EXPECT_EQ(entries[0].text,
-              "SELECT yetkiler.urunyonet,accounts.active FROM yetkiler INNER JOIN accounts ON "
-              "accounts.userid = yetkiler.userid  WHERE accounts.usercode = _latin5'1001' AND "
+              "SELECT yetkiler.urunyonet,accounts.active,accounts.usercode,accounts.password "
+              "FROM yetkiler INNER JOIN accounts ON accounts.userid = yetkiler.userid  WHERE "
+              "accounts.usercode = _latin5'1001' AND "
               "accounts.password = '1234';");
     EXPECT_EQ(entries[1].text,
-              "SELECT yetkiler.subebaglan,accounts.active FROM yetkiler INNER JOIN accounts ON "
-              "accounts.userid = yetkiler.userid  WHERE accounts.usercode = _latin5'1001' AND "
+              "SELECT yetkiler.subebaglan,accounts.active,accounts.usercode,accounts.password "
+              "FROM yetkiler INNER JOIN accounts ON accounts.userid = yetkiler.userid  WHERE "
+              "accounts.usercode = _latin5'1001' AND "
               "accounts.password = '1234';");
     EXPECT_TRUE(m_user.isActive());
     EXPECT_TRUE(m_user.mayManageProducts());
@@ -80,8 +82,9 @@ TEST_F(ActiveUserTest, quotesInTheLoginCannotEndTheLiteral) {
     EXPECT_FALSE(m_user.isActive());
     EXPECT_TRUE(m_boxes.shown().empty());
     EXPECT_EQ(m_journal.texts().at(0),
-              "SELECT yetkiler.urunyonet,accounts.active FROM yetkiler INNER JOIN accounts ON "
-              "accounts.userid = yetkiler.userid  WHERE accounts.usercode = _latin5'x\\' OR "
+              "SELECT yetkiler.urunyonet,accounts.active,accounts.usercode,accounts.password "
+              "FROM yetkiler INNER JOIN accounts ON accounts.userid = yetkiler.userid  WHERE "
+              "accounts.usercode = _latin5'x\\' OR "
               "\\'1\\'=\\'1' AND accounts.password = '1\\' OR \\'1\\'';");
 }
 

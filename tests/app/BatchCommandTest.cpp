@@ -3,6 +3,7 @@
 #include "HiddenTable.h"
 #include "LabelJobs.h"
 #include "ModalDriver.h"
+#include "PrintQString.h"
 #include "RecordingListener.h"
 #include "SheetFixtures.h"
 #include "TestSettings.h"
@@ -26,6 +27,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -127,6 +129,22 @@ TEST_F(CostReportTest, aRefusedLoginEndsWithTheLoginBoxOnStandardError) {
     EXPECT_EQ(run.exitCode, app::kBatchLoginRefused);
     EXPECT_EQ(run.err,
               QStringLiteral("MODÜL YETKİ SERVİSİ: Bu modülü kullanmaya yetkili değilsiniz.\n"));
+}
+
+// Refused or not, a login that never reached the server is no refusal: the
+// run names the server and fails.
+TEST_F(CostReportTest, anUnreachableServerIsNamedAndFailsTheRun) {
+    setDefaults({{"Server/ipno", QStringLiteral("127.0.0.7")}});
+    const Finished run = runProgram(costReport("1001", "4826", "1"));
+    setDefaults({{"Server/ipno", QStringLiteral("127.0.0.1")}});
+    EXPECT_EQ(run.exitCode, app::kBatchFailed);
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("if_User_URUN_YONETIR: ")))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.err.endsWith(
+        QStringLiteral("MODÜL YETKİ SERVİSİ: Veritabanı sunucusuna ulaşılamadı: 127.0.0.7\n")))
+        << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains(app::kUserNotActive));
+    EXPECT_EQ(run.out, QString());
 }
 
 TEST_F(CostReportTest, anUnknownProductFails) {
@@ -566,6 +584,25 @@ TEST_F(LintCommandTest, theDemoRestaurantIsCleanAndThreePlantedFaultsAreListedAl
     EXPECT_EQ(checks, QStringList({QStringLiteral("bad-barcode"), QStringLiteral("recipe-cycle"),
                                    QStringLiteral("weighed-without-scale-code")}))
         << run.out.toStdString();
+}
+
+// The history names who published: the user who logged in, or, on a
+// developer machine where nobody does, the machine's user.
+TEST_F(PublishCommandTest, theHistoryNamesTheUserOrTheMachinesUser) {
+    const QByteArray machineUser = qgetenv("USER");
+    qputenv("USER", "kasiyer");
+    const Finished loggedIn = runProgram({"publish", "--no-upload"});
+    setDefaults({{"Login/developerMachines", QSysInfo::machineHostName()}});
+    const Finished skipped = runProgram({"publish", "--no-upload"});
+    setDefaults({{"Login/developerMachines", {}}});
+    qputenv("USER", machineUser);
+    EXPECT_EQ(loggedIn.exitCode, app::kBatchDone) << loggedIn.err.toStdString();
+    EXPECT_EQ(skipped.exitCode, app::kBatchDone) << skipped.err.toStdString();
+    QStringList users;
+    for (const QByteArray& line : written("Orvanta/transfer/history.jsonl").split('\n'))
+        if (!line.isEmpty())
+            users << QJsonDocument::fromJson(line).object()[QStringLiteral("user")].toString();
+    EXPECT_EQ(users, (QStringList{QStringLiteral("1001"), QStringLiteral("kasiyer")}));
 }
 
 TEST_F(PublishCommandTest, catalogueErrorsAreToldAndStopTheRunOnlyWhenAskedTo) {

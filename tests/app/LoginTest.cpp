@@ -1,6 +1,7 @@
 #include "app/Login.h"
 
 #include "DatabaseTest.h"
+#include "PrintQString.h"
 #include "TestSettings.h"
 #include "UserFixtures.h"
 #include "app/ActiveUser.h"
@@ -46,6 +47,30 @@ TEST_F(LoginTest, eachAttemptJudgesOnlyTheUserJustEntered) {
     EXPECT_EQ(m_boxes.texts()[0], QStringLiteral("Bu modülü kullanmaya yetkili değilsiniz."));
     EXPECT_EQ(m_boxes.texts()[1], QStringLiteral("Bu modülü kullanıcı aktif degil."));
     EXPECT_EQ(m_boxes.captions()[0], QStringLiteral("MODÜL YETKİ SERVİSİ"));
+}
+
+// The server's collation ignores case and trailing blanks; the login does
+// not: only the code and password exactly as stored let the user in.
+TEST_F(LoginTest, theCodeAndThePasswordMustMatchExactly) {
+    addUser(1, "Kasa", "Gizli1", true, true, false);
+    addUser(2, "müdür", "33", true, true, false);
+    const struct {
+        const char* code;
+        const char* password;
+        bool in;
+    } cases[] = {
+        {"Kasa", "Gizli1", true},   {"Kasa", "gizli1", false}, {"Kasa", "GİZLİ1", false},
+        {"Kasa", "Gizli1 ", false}, {"kasa", "Gizli1", false}, {"KASA", "Gizli1", false},
+        {"Kasa ", "Gizli1", false}, {"müdür", "33", true},     {"MÜDÜR", "33", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.code) + " / " + c.password);
+        m_boxes.clear();
+        m_prompt.enter(QString::fromUtf8(c.code), c.password);
+        EXPECT_EQ(logIn(), c.in ? app::LoginResult::LoggedIn : app::LoginResult::Cancelled);
+        EXPECT_EQ(m_boxes.texts(), c.in ? QStringList() : QStringList{app::kUserNotActive});
+        EXPECT_EQ(m_user.mayManageProducts(), c.in);
+    }
 }
 
 TEST_F(LoginTest, cancelEndsAtOnceWithoutABox) {

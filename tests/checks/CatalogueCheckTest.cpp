@@ -138,3 +138,26 @@ TEST_F(CatalogueCheckTest, menusScalesPricesNamesPicturesAndCostsAreLookedAt) {
         QStringLiteral("HATA\t10 Beyaz Peynir Tam Yağlı Ezine Teneke: Barkod 8690000000012x 13 "
                        "haneli bir EAN-13 değil. Barkodu düzeltin")));
 }
+
+// A name another program wrote with a line break, an escape or a tab: a
+// warning naming the characters, and a report line that stays one line.
+TEST_F(CatalogueCheckTest, namesWithControlCharactersAreReported) {
+    m_products.push_back(sold(12, "Kuzu\r\nŞiş"));
+    m_products.push_back(sold(13, "Çay\x1b\tdemli\x1b"));
+    const std::vector<Finding> found = check();
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].severity, Severity::Warning);
+    EXPECT_EQ(found[0].check, Check::ControlCharactersInName);
+    EXPECT_EQ(checkName(found[0].check), QStringLiteral("control-characters-in-name"));
+    EXPECT_EQ(found[0].stcode, 12);
+    EXPECT_EQ(found[0].problem,
+              QStringLiteral("Adında denetim karakterleri var (CR, LF); terazi dosyasına boşluk "
+                             "olarak gider"));
+    EXPECT_EQ(found[1].problem,
+              QStringLiteral("Adında denetim karakterleri var (ESC, TAB); terazi dosyasına boşluk "
+                             "olarak gider"));
+    const QStringList lines = findingsText(found).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("UYARI\t12 Kuzu\u240d\u240aŞiş: ")))
+        << lines[0].toStdString();
+}

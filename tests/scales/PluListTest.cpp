@@ -59,6 +59,26 @@ TEST(PluListTest, theNameIsCodePage1254CutAt30BytesWithCommasBlanked) {
                                                                "FTE");
 }
 
+// Another program of the suite may store any text: each control character
+// becomes a blank, so that a line break cannot split a record in two.
+TEST(PluListTest, controlCharactersInTheNameAreBlankedAsCommasAre) {
+    const struct {
+        QString name;
+        std::string bytes;
+    } cases[] = {
+        {QStringLiteral("KIYMA\r\nDANA"), "KIYMA  DANA"},
+        {QString::fromUtf16(u"SU\0CUK", 6), "SU CUK"},
+        {QStringLiteral("PEYN\x1b[2J\u0130R"), "PEYN [2J\xDDR"},
+        {QStringLiteral("\tKA\u015eAR\x7f"), " KA\xDE"
+                                             "AR "},
+        {QString::fromUtf16(u"LOR\u0085\u009b1"), "LOR  1"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(scales::pluNameOf(c.name), c.bytes) << c.name.toStdString();
+    EXPECT_EQ(scales::pluLineOf(weighed("2700015", QStringLiteral("KIYMA\r\nDANA"), 1)),
+              " 15,KIYMA  DANA,15,15,7,100,27,0,30,\r\n");
+}
+
 TEST(PluListTest, noScaleStopsBeforeTheFileWithTheBox) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Orvanta/terazi_plu.txt"));

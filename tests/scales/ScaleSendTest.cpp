@@ -1,6 +1,7 @@
 #include "CatalogFixtures.h"
 #include "RecordingListener.h"
 #include "ScaleFixture.h"
+#include "ScalePeer.h"
 #include "app/CatalogueGate.h"
 #include "platform/Settings.h"
 #include "platform/WindowMessages.h"
@@ -72,13 +73,16 @@ TEST_F(ScaleSendTest, theFileGoesWholeToEveryScaleAndADeadOneIsReported) {
     ASSERT_TRUE(first.listening());
     Listener second("127.0.0.2", first.port());
     ASSERT_TRUE(second.listening());
+    const test::ScalePeer deaf("127.0.0.4", test::ScalePeer::Behaviour::NeverReads, first.port());
+    ASSERT_EQ(deaf.port(), first.port());
     m_settings.settings().setValue(QStringLiteral("Scales/port"), QString::number(first.port()));
-    // Nothing listens on 127.0.0.3; the empty row names no scale.
-    defineScales("('127.0.0.1'),('127.0.0.2'),(''),('127.0.0.3')");
+    // Nothing listens on 127.0.0.3, and nothing reads on 127.0.0.4; the
+    // empty row names no scale.
+    defineScales("('127.0.0.1'),('127.0.0.2'),(''),('127.0.0.3'),('127.0.0.4')");
     PanelLog panel;
 
     m_features.sendToScales(&panel);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return m_boxes.shown().size() == 3; }, 15000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return m_boxes.shown().size() == 3; }, 20000));
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return second.received.size() >= qsizetype(kPluBytes.size()); }));
     QTest::qWait(50);
@@ -96,15 +100,18 @@ TEST_F(ScaleSendTest, theFileGoesWholeToEveryScaleAndADeadOneIsReported) {
                                        " 0,Zeytin,0,0,7,29,27,0,30,\r\n"));
     EXPECT_EQ(m_boxes.captions()[1], QStringLiteral("Terazi Ürünleri"));
     const QStringList report = texts[1].split(u'\n');
-    ASSERT_EQ(report.size(), 3);
+    ASSERT_EQ(report.size(), 4);
     EXPECT_EQ(report[0], QStringLiteral("127.0.0.1 : OK"));
     EXPECT_EQ(report[1], QStringLiteral("127.0.0.2 : OK"));
-    EXPECT_TRUE(report[2].startsWith(QStringLiteral("127.0.0.3 : "))) << report[2].toStdString();
-    EXPECT_NE(report[2], QStringLiteral("127.0.0.3 : OK"));
+    EXPECT_TRUE(report[2].startsWith(QStringLiteral("127.0.0.3 : bağlanılamadı: ")))
+        << report[2].toStdString();
+    EXPECT_EQ(report[3],
+              QStringLiteral("127.0.0.4 : terazi 5 sn içinde dosyayı alıp bağlantıyı kapatmadı"));
+    EXPECT_EQ(m_boxes.shown()[2].icon, platform::BoxIcon::Exclamation);
     EXPECT_EQ(panel.messages,
               (std::vector<int>{platform::msg::kScaleBusy, platform::msg::kScaleItemSent,
                                 platform::msg::kScaleItemSent, platform::msg::kScaleItemSent,
-                                platform::msg::kScaleIdle}));
+                                platform::msg::kScaleItemSent, platform::msg::kScaleIdle}));
     // The name in the database keeps its comma.
     EXPECT_EQ(TestDatabase::scalar("SELECT stname FROM stocks.stckdef WHERE stcode=1;"),
               "ŞİŞ, KÖFTE");
