@@ -85,8 +85,37 @@ TEST_P(WorkbookReadTest, TellsTheFormatByItsBytesNotItsName) {
     EXPECT_EQ(read.rows[1][1].text, kName);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothFormats, WorkbookReadTest,
-                         ::testing::Values(test::kXlsFormat, test::kXlsxFormat), test::formatName);
+// A date reads as the date it shows, not as the day count the file keeps;
+// a line break as written, though an .xlsx escapes its carriage return.
+TEST_P(WorkbookReadTest, ReadsDatesAsTheyShowAndTextsAsWritten) {
+    using test::FormattedNumber;
+    const FixtureSheet sheet{
+        QStringLiteral("Menü"),
+        {{FormattedNumber{45731, "dd.mm.yyyy"}, FormattedNumber{45731.5, "dd.mm.yyyy hh:mm"},
+          FormattedNumber{0.75, "hh:mm"}, FormattedNumber{1234.5, "#,##0.00 \"TL\""},
+          QStringLiteral("Adana\r\nKebap"), QStringLiteral("_x0041_ kalır")}}};
+    const WorkbookRead read = readWorkbook(write({sheet}), 0);
+    ASSERT_EQ(read.error, QString());
+    ASSERT_EQ(read.rows.size(), 1u);
+    const struct {
+        Kind kind;
+        const char* text;
+        double number;
+    } expected[] = {
+        {Kind::Other, "2025-03-15", 0},      {Kind::Other, "2025-03-15 12:00:00", 0},
+        {Kind::Other, "18:00:00", 0},        {Kind::Number, "", 1234.5},
+        {Kind::Text, "Adana\r\nKebap", 0}, {Kind::Text, "_x0041_ kalır", 0},
+    };
+    ASSERT_EQ(read.rows[0].size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const Cell& cell = read.rows[0][i];
+        EXPECT_EQ(cell.kind, expected[i].kind) << i;
+        EXPECT_EQ(cell.text, QString::fromUtf8(expected[i].text)) << i;
+        EXPECT_EQ(cell.number, expected[i].number) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, WorkbookReadTest, test::allFormats(), test::formatName);
 
 // Formulas and truth values come only from .xlsx files other programs save.
 TEST(XlsxCellsTest, FormulasGiveTheirSavedResultTruthValuesTheirWord) {
