@@ -147,9 +147,8 @@ QHash<QString, Relationship> relationships(ZipPackage& package, const QString& p
     while (xml.nextStartWithin(0))
         if (xml.name() == u"Relationship" && xml.attribute("TargetMode") != u"External") {
             const QString type = xml.attribute("Type");
-            found.insert(xml.attribute("Id"),
-                         {type.mid(type.lastIndexOf(u'/') + 1),
-                          resolved(part, xml.attribute("Target"))});
+            found.insert(xml.attribute("Id"), {type.mid(type.lastIndexOf(u'/') + 1),
+                                               resolved(part, xml.attribute("Target"))});
         }
     return found;
 }
@@ -222,8 +221,7 @@ std::vector<bool> dateFormats(ZipPackage& package, const Book& book) {
         if (xml.name() == u"numFmts") {
             while (xml.nextStartWithin(within))
                 if (xml.name() == u"numFmt")
-                    codes.insert(xml.attribute("numFmtId").toInt(),
-                                 xml.attribute("formatCode"));
+                    codes.insert(xml.attribute("numFmtId").toInt(), xml.attribute("formatCode"));
         } else if (xml.name() == u"cellXfs") {
             while (xml.nextStartWithin(within))
                 if (xml.name() == u"xf") {

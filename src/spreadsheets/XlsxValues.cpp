@@ -8,7 +8,7 @@ namespace parvela::spreadsheets::detail {
 
 namespace {
 
-constexpr qsizetype kEscapeLength = 7; // "_x000D_"
+constexpr qsizetype kEscapeLength = 7;  // "_x000D_"
 constexpr double kLastSerial = 2958466; // 10000-01-01
 constexpr int kSecondsPerDay = 86400;
 // 1900-02-29, a day the 1900 date system counts though it never was.
@@ -113,7 +113,8 @@ QString dateText(double serial, bool from1904) {
     else if (days == kMissingLeapDay)
         date = QStringLiteral("1900-02-29");
     else
-        date = QDate(1899, 12, days < kMissingLeapDay ? 31 : 30).addDays(days).toString(Qt::ISODate);
+        date =
+            QDate(1899, 12, days < kMissingLeapDay ? 31 : 30).addDays(days).toString(Qt::ISODate);
     return seconds == 0 ? date : date + u' ' + time;
 }
 

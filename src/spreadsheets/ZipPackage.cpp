@@ -158,8 +158,8 @@ bool ZipPackage::readDirectory() {
         if (at + kEntrySize > directory->size() || le32(directory->data() + at) != kEntrySignature)
             return false;
         const char* fixed = directory->data() + at;
-        Entry entry{le16(fixed + 8), le16(fixed + 10), le32(fixed + 16), le32(fixed + 20),
-                    le32(fixed + 24), le32(fixed + 42)};
+        Entry entry{le16(fixed + 8),  le16(fixed + 10), le32(fixed + 16),
+                    le32(fixed + 20), le32(fixed + 24), le32(fixed + 42)};
         const qsizetype nameLength = le16(fixed + 28);
         const qsizetype extraLength = le16(fixed + 30);
         const qsizetype next = at + kEntrySize + nameLength + extraLength + le16(fixed + 32);
@@ -193,14 +193,15 @@ ZipPackage::Part ZipPackage::unpack(const Entry& entry) {
     if (entry.flags & kEncrypted)
         return damaged(QStringLiteral("parça şifreli"));
     if (entry.method != kStored && entry.method != kDeflated)
-        return damaged(QStringLiteral("%1 numaralı sıkıştırma yöntemi okunmuyor").arg(entry.method));
+        return damaged(
+            QStringLiteral("%1 numaralı sıkıştırma yöntemi okunmuyor").arg(entry.method));
     if (entry.size > static_cast<quint64>(m_unpackLeft))
         return {Status::TooLarge, {}, {}};
     const std::optional<QByteArray> local = readAt(entry.headerOffset, kLocalSize);
     if (!local || le32(local->data()) != kLocalSignature)
         return damaged(QStringLiteral("parçanın başlığı bozuk"));
-    quint64 at = entry.headerOffset + kLocalSize + le16(local->data() + 26) +
-                 le16(local->data() + 28);
+    quint64 at =
+        entry.headerOffset + kLocalSize + le16(local->data() + 26) + le16(local->data() + 28);
     if (at > static_cast<quint64>(m_file.size()) ||
         entry.packedSize > static_cast<quint64>(m_file.size()) - at)
         return damaged(QStringLiteral("parça dosyanın sonunu aşıyor"));
@@ -230,7 +231,8 @@ ZipPackage::Part ZipPackage::unpack(const Entry& entry) {
                 stream.avail_out = static_cast<uInt>(out.size());
                 status = inflate(&stream, Z_NO_FLUSH);
                 if (status != Z_OK && status != Z_STREAM_END && status != Z_BUF_ERROR)
-                    return damaged(QStringLiteral("sıkıştırılmış veri bozuk (zlib %1)").arg(status));
+                    return damaged(
+                        QStringLiteral("sıkıştırılmış veri bozuk (zlib %1)").arg(status));
                 bytes.append(out.constData(), out.size() - stream.avail_out);
                 // Stopped as soon as it passes the bound, whatever the
                 // directory said the part's size was.

@@ -102,8 +102,8 @@ TEST_P(WorkbookReadTest, ReadsDatesAsTheyShowAndTextsAsWritten) {
         const char* text;
         double number;
     } expected[] = {
-        {Kind::Other, "2025-03-15", 0},      {Kind::Other, "2025-03-15 12:00:00", 0},
-        {Kind::Other, "18:00:00", 0},        {Kind::Number, "", 1234.5},
+        {Kind::Other, "2025-03-15", 0},    {Kind::Other, "2025-03-15 12:00:00", 0},
+        {Kind::Other, "18:00:00", 0},      {Kind::Number, "", 1234.5},
         {Kind::Text, "Adana\r\nKebap", 0}, {Kind::Text, "_x0041_ kalır", 0},
     };
     ASSERT_EQ(read.rows[0].size(), std::size(expected));

@@ -23,8 +23,8 @@ QByteArray xlsxText(QString text) {
     return text.replace(looksEscaped, QStringLiteral("_x005F_\\1")).toUtf8();
 }
 
-lxw_error writeXlsxCell(lxw_workbook* book, lxw_worksheet* sheet, lxw_row_t row,
-                        lxw_col_t column, const FixtureCell& cell) {
+lxw_error writeXlsxCell(lxw_workbook* book, lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column,
+                        const FixtureCell& cell) {
     if (const auto* text = std::get_if<QString>(&cell))
         return worksheet_write_string(sheet, row, column, xlsxText(*text).constData(), nullptr);
     if (const auto* number = std::get_if<double>(&cell))
