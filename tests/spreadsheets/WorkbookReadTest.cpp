@@ -127,13 +127,20 @@ TEST(XlsxCellsTest, FormulasGiveTheirSavedResultTruthValuesTheirWord) {
     worksheet_write_formula_str(sheet, 0, 1, "=\"A\"&\"B\"", nullptr, "AB");
     worksheet_write_boolean(sheet, 0, 2, 1, nullptr);
     worksheet_write_boolean(sheet, 0, 3, 0, nullptr);
+    // A text in runs of two fonts reads as one text.
+    lxw_format* bold = workbook_add_format(book);
+    format_set_bold(bold);
+    lxw_rich_string_tuple plain{nullptr, const_cast<char*>("Adana ")};
+    lxw_rich_string_tuple strong{bold, const_cast<char*>("Kebap")};
+    lxw_rich_string_tuple* runs[] = {&plain, &strong, nullptr};
+    worksheet_write_rich_string(sheet, 0, 4, runs, nullptr);
     ASSERT_EQ(workbook_close(book), LXW_NO_ERROR);
 
     const WorkbookRead read = readWorkbook(path, 0);
     ASSERT_EQ(read.error, QString());
     ASSERT_EQ(read.rows.size(), 1u);
     const SheetRow& row = read.rows[0];
-    ASSERT_EQ(row.size(), 4u);
+    ASSERT_EQ(row.size(), 5u);
     EXPECT_EQ(row[0].kind, Kind::Number);
     EXPECT_EQ(row[0].number, 3);
     EXPECT_EQ(row[1].kind, Kind::Text);
@@ -141,6 +148,8 @@ TEST(XlsxCellsTest, FormulasGiveTheirSavedResultTruthValuesTheirWord) {
     EXPECT_EQ(row[2].kind, Kind::Other);
     EXPECT_EQ(row[2].text, "TRUE");
     EXPECT_EQ(row[3].text, "FALSE");
+    EXPECT_EQ(row[4].kind, Kind::Text);
+    EXPECT_EQ(row[4].text, "Adana Kebap");
 }
 
 // A value typed into the last cell of a sheet by mistake stretches the used
