@@ -12,13 +12,17 @@ QString price(double value) {
     return QString::fromStdString(db::sqlf("%.2f", value));
 }
 
+// The control pictures block holds a visible sign for each of U+0000-U+001F.
+constexpr char16_t kControlPictures = 0x2400;
+constexpr char16_t kDeletePicture = 0x2421;
+
 QString productLine(const PlannedProduct& planned) {
     const stock::StockDefinition& product = planned.row.product;
-    QString line =
-        QStringLiteral("%1\t%2\t%3\t%4\t%5")
-            .arg(planned.row.sheetRow)
-            .arg(product.stcode)
-            .arg(QString::fromStdString(product.barcode), price(product.sellp1), product.stname);
+    QString line = QStringLiteral("%1\t%2\t%3\t%4\t%5")
+                       .arg(planned.row.sheetRow)
+                       .arg(product.stcode)
+                       .arg(QString::fromStdString(product.barcode), price(product.sellp1),
+                            shownName(product.stname));
     if (const QString warnings = warningsOf(planned); !warnings.isEmpty())
         line += QStringLiteral("\t(") + warnings + QLatin1Char(')');
     return line;
@@ -29,6 +33,16 @@ QString productLine(const PlannedProduct& planned) {
 QString readStatusText(std::size_t rowCount) {
     return QStringLiteral("VcExcelSTOK.size() : %1 \n").arg(rowCount) +
            QStringLiteral("Reading Stok from excel file is finished");
+}
+
+QString shownName(const QString& name) {
+    QString shown = name;
+    for (QChar& c : shown)
+        if (c.unicode() < 0x20)
+            c = QChar(static_cast<char16_t>(kControlPictures + c.unicode()));
+        else if (c.unicode() == 0x7F)
+            c = QChar(kDeletePicture);
+    return shown;
 }
 
 QString warningsOf(const PlannedProduct& planned) {

@@ -20,6 +20,9 @@ inline constexpr int kReasonsShown = 5;
 // "VcExcelSTOK.size() : N \nReading Stok from excel file is finished"
 QString readStatusText(std::size_t rowCount);
 
+// A name as the preview shows it: a line break or another control
+// character as its visible sign (␍␊), so a row stays one line.
+QString shownName(const QString& name);
 // One line per warning of a row ("barkod katalogda var", ...), joined.
 QString warningsOf(const PlannedProduct& planned);
 // The totals under the preview.

@@ -274,6 +274,8 @@ TEST_F(MenuImportTest, everyValueToLookAtIsMarkedAndCounted) {
             EXPECT_EQ(isMarked(product), i > 0) << xls << i;
         }
         EXPECT_EQ(planned.plan.marked, 6) << xls;
+        EXPECT_TRUE(previewText(planned.plan).contains(QStringLiteral("\tAdana␍␊Kebap\t(")))
+            << xls << ": one line a row";
         EXPECT_EQ(planTotalsText(planned.plan),
                   QStringLiteral("7 ürün eklenecek. 1 adı boş satır. 1 adına bakılacak satır. 1 "
                                  "fiyatı okunamayan satır. 3 fiyatına bakılacak satır. 1 "
