@@ -8,8 +8,8 @@ set(PARVELA_SANITIZE_FLAGS
 
 # Walks the folders below `dir` and instruments each target built from our
 # sources; called once at the end of the top-level CMakeLists.txt, so a new
-# program or library cannot be forgotten. Interface and imported targets
-# (the orcus wrapper, the found packages) have nothing to compile.
+# program or library cannot be forgotten. Imported targets (the found
+# packages) have nothing to compile.
 function(parvela_sanitize_targets dir)
   get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
   foreach(target IN LISTS targets)

@@ -21,6 +21,10 @@ const QCommandLineOption kSheet(QStringLiteral("sheet"),
                                 QStringLiteral("N"), QStringLiteral("0"));
 const QCommandLineOption kDryRun(QStringLiteral("dry-run"),
                                  QStringLiteral("Only print what would be inserted."));
+const QCommandLineOption kAcceptMarked(
+    QStringLiteral("accept-marked"),
+    QStringLiteral("Insert the rows the preview marked too; without it a marked row ends the "
+                   "run before anything is written."));
 
 QString misuseOfImport(const QCommandLineParser& options) {
     bool isNumber = false;
@@ -44,6 +48,13 @@ int runImport(BatchRun& run) {
                                      previewText(planned.plan));
     if (run.options.isSet(kDryRun))
         return kBatchDone;
+    if (planned.plan.marked > 0 && !run.options.isSet(kAcceptMarked)) {
+        run.boxes.tell(QStringLiteral("Önizlemede işaretli %1 satır var; hiçbir ürün eklenmedi. "
+                                      "İşaretli satırlar da eklensin diye --accept-marked verin.")
+                           .arg(planned.plan.marked),
+                       QString::fromUtf8(kImportCaption));
+        return kBatchFailed;
+    }
     const ImportResult result = insertPlanned(planned.plan, catalog.runner());
     platform::writeText(run.out, resultText(result) + QLatin1Char('\n'));
     return result.refused + result.notTried == 0 ? kBatchDone : kBatchFailed;
@@ -72,7 +83,7 @@ BatchCommand importCommand() {
     BatchCommand command{QStringLiteral("import"),
                          QStringLiteral("Insert the products of a delivery platform's menu sheet "
                                         "(.xls or .xlsx) under new 777 codes."),
-                         {kNoHeader, kSheet, kDryRun},
+                         {kNoHeader, kSheet, kDryRun, kAcceptMarked},
                          misuseOfImport,
                          runImport};
     command.file = BatchCommand::FileArgument::Required;

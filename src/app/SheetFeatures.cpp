@@ -93,7 +93,7 @@ void SheetFeatures::importDeliveryMenu(QWidget* owner) {
         return;
     }
     ImportPreviewDialog preview(path, std::move(first), planner, owner);
-    if (preview.exec() != QDialog::Accepted)
+    if (preview.exec() != QDialog::Accepted || !confirmMarked(preview.plan(), m_parts.boxes, owner))
         return;
     auto plan = std::make_shared<const ImportPlan>(preview.plan());
     tellRead(owner, plan->products.size());

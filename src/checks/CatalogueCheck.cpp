@@ -141,8 +141,19 @@ void checkBarcodes(const ProductList& products, Findings& out) {
     }
 }
 
+// What the tills sell: finished and weighed products, and the menu import's
+// rows (type 777, filed under no group yet), which are neither.
+bool isForSale(const StockDefinition& product) {
+    return product.type == groups::kFinished || product.is_weighed ||
+           (product.type == groups::kFixture && product.gra == 0);
+}
+
 void checkNamesAndPrices(const ProductList& products, Findings& out) {
     for (const StockDefinition& product : products) {
+        if (product.stname.trimmed().isEmpty())
+            out.add(Severity::Error, Check::NamelessProduct, product,
+                    QStringLiteral("Ürünün adı yok; kasada, terazide ve şubelerde adsız görünür"),
+                    QStringLiteral("Düzenleme penceresinde adını girin."));
         const std::optional<std::string> bytes = db::Cp1254::encode(product.stname);
         if (!bytes)
             out.add(Severity::Warning, Check::LettersOutsideCodePage, product,
@@ -169,8 +180,7 @@ void checkNamesAndPrices(const ProductList& products, Findings& out) {
                                    "(barkod: \"%1\")")
                         .arg(QString::fromStdString(product.barcode)),
                     QStringLiteral("Stok penceresinde Ctrl+F4 ile tartılan ürünlere kod verin."));
-        const bool sold = product.type == groups::kFinished || product.is_weighed;
-        if (sold && product.sellp1 <= 0)
+        if (isForSale(product) && product.sellp1 <= 0)
             out.add(Severity::Warning, Check::NoRetailPrice, product,
                     QStringLiteral("Perakende fiyatı yok"),
                     QStringLiteral("Düzenleme penceresinde fiyatını girin."));

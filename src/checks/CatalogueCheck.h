@@ -16,6 +16,7 @@ namespace parvela::checks {
 enum class Severity { Error, Warning };
 
 enum class Check {
+    NamelessProduct,
     BadBarcode,
     SharedBarcode,
     RecipeCycle,

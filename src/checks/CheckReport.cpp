@@ -38,6 +38,8 @@ QString severityText(Severity severity) {
 
 QString checkName(Check check) {
     switch (check) {
+    case Check::NamelessProduct:
+        return QStringLiteral("nameless-product");
     case Check::BadBarcode:
         return QStringLiteral("bad-barcode");
     case Check::SharedBarcode:

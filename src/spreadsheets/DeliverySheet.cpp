@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <memory>
@@ -31,11 +32,14 @@ constexpr const char* kColumns[] = {
 constexpr lxw_col_t kPriceColumn = 5;
 
 // Control characters have no place in the sheet's XML; a reader would refuse
-// the whole file for one of them.
+// the whole file for one of them. A text that looks like a cell escape
+// ("_x0041_") would read as the character it names: its underscore is
+// escaped, as spreadsheet programs do.
 std::string cellBytes(const QString& text) {
+    static const QRegularExpression looksEscaped(QStringLiteral("_(x[0-9A-Fa-f]{4}_)"));
     QString clean = text;
     clean.removeIf([](QChar c) { return c.unicode() < 0x20 && c != u'\t' && c != u'\n'; });
-    return clean.toStdString();
+    return clean.replace(looksEscaped, QStringLiteral("_x005F_\\1")).toStdString();
 }
 
 struct WorkbookCloser {

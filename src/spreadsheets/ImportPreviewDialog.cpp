@@ -23,7 +23,7 @@ QTreeWidgetItem* itemOf(const PlannedProduct& planned) {
     const stock::StockDefinition& product = planned.row.product;
     auto* item = new QTreeWidgetItem(
         {QString::number(planned.row.sheetRow), QString::number(product.stcode),
-         QString::fromStdString(product.barcode), product.stname,
+         QString::fromStdString(product.barcode), shownName(product.stname),
          QString::fromStdString(db::sqlf("%.2f", product.sellp1)), warningsOf(planned)});
     item->setTextAlignment(4, Qt::AlignRight | Qt::AlignVCenter);
     return item;

@@ -3,11 +3,14 @@
 #include "db/FixedField.h"
 #include "db/SqlFormat.h"
 #include "db/StatementRunner.h"
+#include "db/TypedNumber.h"
 #include "platform/MessageBoxes.h"
 #include "spreadsheets/CellValues.h"
 #include "stock/catalogue/ProductWriter.h"
 #include "stock/catalogue/StockListReaders.h"
 
+#include <algorithm>
+#include <cmath>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -50,21 +53,45 @@ bool isBlank(const SheetRow& row) {
     return true;
 }
 
+// What a date or the like shows, where a text or a number belongs.
+QString notFieldText(const Cell& cell) {
+    return cell.kind == Cell::Kind::Other ? cell.text : QString();
+}
+
+bool hasControls(const QString& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
 ImportRow importRowOf(const SheetRow& cells, int sheetRow) {
     ImportRow row;
     row.sheetRow = sheetRow;
     stock::StockDefinition& product = row.product;
-    product.barcode = narrowField(cellAt(cells, column::kBarcode), stock::field::kCodeText);
+    const Cell& barcode = cellAt(cells, column::kBarcode);
+    product.barcode = narrowField(barcode, stock::field::kCodeText);
+    row.barcodeNotText = notFieldText(barcode);
     const QString name = fieldText(cellAt(cells, column::kName));
     product.stname = db::fitField(name, stock::field::kName);
     row.nameCut = product.stname.size() < name.size();
-    const std::optional<SheetPrice> price = cellPrice(cellAt(cells, column::kPrice));
+    row.nameHasControls = hasControls(product.stname);
+    const Cell& priceCell = cellAt(cells, column::kPrice);
+    const std::optional<SheetPrice> price = cellPrice(priceCell);
     product.sellp1 = price ? price->value : 0.0;
-    row.priceMissing = !price.has_value();
+    row.priceNotNumber = notFieldText(priceCell);
+    row.priceMissing = !price.has_value() && row.priceNotNumber.isEmpty();
     row.priceThousands = price && price->dotThousands;
     row.priceNegative = product.sellp1 < 0;
+    row.priceTooHigh = !(std::fabs(product.sellp1) <= kImportMaxPrice);
     product.partnum = narrowField(cellAt(cells, column::kPartNumber), stock::field::kCodeText);
     return row;
+}
+
+// Why the import keeps a row from the server, or empty when it does not.
+QString refusalOf(const ImportRow& row) {
+    if (!row.priceTooHigh)
+        return {};
+    return QStringLiteral("fiyatı (%1) %2 TL sınırını aşıyor")
+        .arg(QString::number(row.product.sellp1, 'g', 15), db::shownPrice(kImportMaxPrice));
 }
 
 // The code and the fixed values every imported product takes.
@@ -136,12 +163,28 @@ ImportPlan planImport(std::vector<ImportRow> rows, stock::CodeSet taken,
         fileUnder(row.product, code);
         plan.namesEmpty += row.product.stname.isEmpty() ? 1 : 0;
         plan.namesCut += row.nameCut ? 1 : 0;
+        plan.namesToCheck += row.nameHasControls ? 1 : 0;
         plan.pricesMissing += row.priceMissing ? 1 : 0;
-        plan.pricesToCheck += row.priceThousands || row.priceNegative ? 1 : 0;
+        plan.pricesToCheck += row.priceThousands || row.priceNegative || row.priceTooHigh ||
+                                      !row.priceNotNumber.isEmpty()
+                                  ? 1
+                                  : 0;
+        plan.barcodesToCheck += row.barcodeNotText.isEmpty() ? 0 : 1;
         plan.products.push_back({std::move(row)});
     }
     markBarcodes(plan, catalogue);
+    plan.marked =
+        static_cast<int>(std::count_if(plan.products.begin(), plan.products.end(),
+                                       [](const PlannedProduct& p) { return isMarked(p); }));
     return plan;
+}
+
+bool isMarked(const PlannedProduct& planned) {
+    const ImportRow& row = planned.row;
+    return planned.barcodeInCatalogue || planned.barcodeRepeated || row.product.stname.isEmpty() ||
+           row.nameCut || row.nameHasControls || row.priceMissing || row.priceThousands ||
+           row.priceNegative || row.priceTooHigh || !row.barcodeNotText.isEmpty() ||
+           !row.priceNotNumber.isEmpty();
 }
 
 std::optional<ImportPlan> planImport(const db::StatementRunner& runner, std::vector<ImportRow> rows,
@@ -186,9 +229,12 @@ ImportResult insertPlanned(const ImportPlan& plan, const db::StatementRunner& ru
     const int total = static_cast<int>(plan.products.size());
     for (int i = 0; i < total; ++i) {
         const PlannedProduct& planned = plan.products[static_cast<std::size_t>(i)];
-        const bool inserted = stock::insertProduct(quiet, refusals, planned.row.product) == 1;
+        QString refusal = refusalOf(planned.row);
+        const bool inserted =
+            refusal.isEmpty() && stock::insertProduct(quiet, refusals, planned.row.product) == 1;
         const QString failure = failures.take();
-        const QString refusal = refusals.take();
+        if (refusal.isEmpty())
+            refusal = refusals.take();
         if (inserted) {
             ++result.inserted;
         } else {

@@ -20,16 +20,24 @@ namespace parvela::spreadsheets {
 inline constexpr int kImportPrefix = 777;
 inline constexpr int kImportType = 777;
 inline constexpr double kImportKdv = 20.0;
+// No dish costs a million: a price past it is a misread cell, refused.
+inline constexpr double kImportMaxPrice = 1000000.0;
 
 // A row of the sheet as a product: barcode, name, retail price and part
 // number filled, nothing else yet.
 struct ImportRow {
     int sheetRow = 0; // as the spreadsheet program numbers it, from 1
     stock::StockDefinition product;
-    bool nameCut = false;        // longer than the name field keeps
-    bool priceMissing = false;   // no number in the price column
-    bool priceThousands = false; // a "1.250" taken for 1250
+    bool nameCut = false;         // longer than the name field keeps
+    bool nameHasControls = false; // a line break or another control character
+    bool priceMissing = false;    // no number in the price column
+    bool priceThousands = false;  // a "1.250" taken for 1250
     bool priceNegative = false;
+    bool priceTooHigh = false; // past kImportMaxPrice either way
+    // A date, a truth value or an error where the barcode or the price
+    // belongs, as the sheet shows it; the field stays empty.
+    QString barcodeNotText;
+    QString priceNotNumber;
 };
 
 // The rows after the header (when there is one). Rows without any value are
@@ -49,8 +57,14 @@ struct ImportPlan {
     int namesEmpty = 0;
     int namesCut = 0;
     int pricesMissing = 0;
-    int pricesToCheck = 0; // taken for thousands or negative
+    int pricesToCheck = 0;   // taken for thousands, negative, too high or no number
+    int barcodesToCheck = 0; // no barcode but a date or the like
+    int namesToCheck = 0;    // with control characters
+    int marked = 0;          // rows with any of the above
 };
+
+// Whether the preview marks the row with something to look at.
+bool isMarked(const PlannedProduct& planned);
 
 // Row i takes the first free code of prefix 777 from counter i + 1; each code
 // given counts as taken for the rows after it.
@@ -84,7 +98,8 @@ struct ImportResult {
 };
 
 // Inserts the planned products one by one, each as the stock editor's new
-// product is. A refused row is counted and its reason kept rather than shown;
+// product is; a price past kImportMaxPrice is refused without asking the
+// server. A refused row is counted and its reason kept rather than shown;
 // a statement the server failed ends the run, since the next would fail the
 // same way (and a dead server would cost a time-out per row). `afterEach` gets the number of rows
 // done and answers whether to go on.

@@ -1,6 +1,8 @@
 #include "spreadsheets/MenuImportText.h"
 
 #include "db/SqlFormat.h"
+#include "db/TypedNumber.h"
+#include "platform/MessageBoxes.h"
 
 namespace parvela::spreadsheets {
 
@@ -10,13 +12,17 @@ QString price(double value) {
     return QString::fromStdString(db::sqlf("%.2f", value));
 }
 
+// The control pictures block holds a visible sign for each of U+0000-U+001F.
+constexpr char16_t kControlPictures = 0x2400;
+constexpr char16_t kDeletePicture = 0x2421;
+
 QString productLine(const PlannedProduct& planned) {
     const stock::StockDefinition& product = planned.row.product;
-    QString line =
-        QStringLiteral("%1\t%2\t%3\t%4\t%5")
-            .arg(planned.row.sheetRow)
-            .arg(product.stcode)
-            .arg(QString::fromStdString(product.barcode), price(product.sellp1), product.stname);
+    QString line = QStringLiteral("%1\t%2\t%3\t%4\t%5")
+                       .arg(planned.row.sheetRow)
+                       .arg(product.stcode)
+                       .arg(QString::fromStdString(product.barcode), price(product.sellp1),
+                            shownName(product.stname));
     if (const QString warnings = warningsOf(planned); !warnings.isEmpty())
         line += QStringLiteral("\t(") + warnings + QLatin1Char(')');
     return line;
@@ -29,22 +35,42 @@ QString readStatusText(std::size_t rowCount) {
            QStringLiteral("Reading Stok from excel file is finished");
 }
 
+QString shownName(const QString& name) {
+    QString shown = name;
+    for (QChar& c : shown)
+        if (c.unicode() < 0x20)
+            c = QChar(static_cast<char16_t>(kControlPictures + c.unicode()));
+        else if (c.unicode() == 0x7F)
+            c = QChar(kDeletePicture);
+    return shown;
+}
+
 QString warningsOf(const PlannedProduct& planned) {
     QStringList warnings;
     if (planned.barcodeInCatalogue)
         warnings << QStringLiteral("barkod katalogda var");
     if (planned.barcodeRepeated)
         warnings << QStringLiteral("barkod tabloda tekrarlanıyor");
-    if (planned.row.product.stname.isEmpty())
+    const ImportRow& row = planned.row;
+    if (!row.barcodeNotText.isEmpty())
+        warnings << QStringLiteral("barkod yerine \"%1\" var, bakınız").arg(row.barcodeNotText);
+    if (row.product.stname.isEmpty())
         warnings << QStringLiteral("adı boş");
-    if (planned.row.nameCut)
+    if (row.nameCut)
         warnings << QStringLiteral("adı 59 harfe kısalacak");
-    if (planned.row.priceMissing)
+    if (row.nameHasControls)
+        warnings << QStringLiteral("adında satır sonu ya da görünmeyen karakter var");
+    if (row.priceMissing)
         warnings << QStringLiteral("fiyat okunamadı, 0 olacak");
-    if (planned.row.priceThousands)
+    if (!row.priceNotNumber.isEmpty())
+        warnings << QStringLiteral("fiyat yerine \"%1\" var, bakınız").arg(row.priceNotNumber);
+    if (row.priceThousands)
         warnings << QStringLiteral("fiyattaki nokta binlik sayıldı, bakınız");
-    if (planned.row.priceNegative)
+    if (row.priceNegative)
         warnings << QStringLiteral("fiyat eksi, bakınız");
+    if (row.priceTooHigh)
+        warnings << QStringLiteral("fiyat %1 TL sınırını aşıyor, eklenmeyecek")
+                        .arg(db::shownPrice(kImportMaxPrice));
     return warnings.join(QStringLiteral(", "));
 }
 
@@ -55,8 +81,10 @@ QString planTotalsText(const ImportPlan& plan) {
         {plan.barcodesRepeated, "barkodu tabloda tekrarlanan satır"},
         {plan.namesEmpty, "adı boş satır"},
         {plan.namesCut, "adı kısalacak satır"},
+        {plan.namesToCheck, "adına bakılacak satır"},
         {plan.pricesMissing, "fiyatı okunamayan satır"},
         {plan.pricesToCheck, "fiyatına bakılacak satır"},
+        {plan.barcodesToCheck, "barkoduna bakılacak satır"},
     };
     for (const auto& [count, what] : counts)
         if (count > 0)
@@ -69,6 +97,26 @@ QString previewText(const ImportPlan& plan) {
     for (const PlannedProduct& planned : plan.products)
         text += productLine(planned) + QLatin1Char('\n');
     return text + planTotalsText(plan) + QLatin1Char('\n');
+}
+
+QString markedQuestionText(int marked) {
+    return QStringLiteral("Önizlemede işaretli %1 satır var (adı boş, fiyatı okunamayan ya da "
+                          "bakılacak, barkodu katalogda olan...).\n\nİşaretli satırlar da "
+                          "eklensin mi?")
+        .arg(marked);
+}
+
+bool confirmMarked(const ImportPlan& plan, platform::MessageBoxes& boxes, QObject* owner) {
+    if (plan.marked == 0)
+        return true;
+    platform::BoxRequest box;
+    box.text = markedQuestionText(plan.marked);
+    box.caption = QString::fromUtf8(kImportCaption);
+    box.icon = platform::BoxIcon::Question;
+    box.buttons = platform::BoxButtons::YesNo;
+    box.defaultAnswer = platform::BoxAnswer::No;
+    box.owner = owner;
+    return boxes.show(box) == platform::BoxAnswer::Yes;
 }
 
 QString resultText(const ImportResult& result) {

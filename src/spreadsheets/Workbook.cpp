@@ -70,6 +70,9 @@ WorkbookRead fromFormat(FormatRead&& format, const QString& path, int position) 
         read.sheetNames = std::move(format.sheetNames);
         return read;
     }
+    case Fault::TooLarge:
+        return failure(QStringLiteral("\"%1\" dosyası okunmadı: tablo %2.")
+                           .arg(shown(path), format.libraryMessage));
     case Fault::None:
         break;
     }

@@ -33,6 +33,12 @@ struct WorkbookRead {
     QString error;
 };
 
+// What reading one sheet may take, so that a small file cannot cost
+// gigabytes: the parts of an .xlsx unpacked together, and the cells held
+// (in a row, the empty ones before a cell count too).
+inline constexpr qint64 kUnpackedLimit = 32 * 1024 * 1024;
+inline constexpr qint64 kCellLimit = 1000000;
+
 // Reads the sheet at `position` (0 is the first) of an Excel 97 (.xls) or an
 // Office Open (.xlsx) workbook. The two are told apart by their first bytes,
 // not by the file name, so a renamed file still reads.

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <sys/resource.h>
 
 namespace parvela::spreadsheets {
 
@@ -21,10 +22,27 @@ WorkbookRead damaged(const QString& path, const QString& why) {
                        .arg(QDir::toNativeSeparators(path), why));
 }
 
+// An address-space limit cannot hold a sanitized reader, which maps its
+// shadow memory at start.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool kMemoryCanBeLimited = false;
+#else
+constexpr bool kMemoryCanBeLimited = true;
+#endif
+
+void limitMemory(QProcess& process, qint64 memory) {
+    if (!kMemoryCanBeLimited)
+        return;
+    process.setChildProcessModifier([memory] {
+        const rlimit limit{static_cast<rlim_t>(memory), static_cast<rlim_t>(memory)};
+        setrlimit(RLIMIT_AS, &limit);
+    });
+}
+
 } // namespace
 
 WorkbookRead readWorkbookApart(const QString& program, const QString& path, int position,
-                               std::chrono::milliseconds limit) {
+                               std::chrono::milliseconds limit, qint64 memory) {
     const QString reader = QString::fromLatin1(kSheetReaderProgram);
     if (program.isEmpty())
         return failure(QStringLiteral("Tablo okuyucu program (%1) bulunamadı.").arg(reader));
@@ -34,6 +52,7 @@ WorkbookRead readWorkbookApart(const QString& program, const QString& path, int 
     // The answer comes on standard output; what the reader says on standard
     // error (a library's complaint, a sanitizer's report) reaches ours.
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    limitMemory(process, memory);
     process.start(QIODevice::ReadOnly);
     if (!process.waitForStarted())
         return failure(QStringLiteral("Tablo okuyucu program (%1) başlatılamadı: %2")
@@ -45,6 +64,11 @@ WorkbookRead readWorkbookApart(const QString& program, const QString& path, int 
                        QStringLiteral("Okuma %1 saniyede bitmedi.")
                            .arg(std::chrono::duration_cast<std::chrono::seconds>(limit).count()));
     }
+    if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == kReaderOutOfMemory)
+        return failure(QStringLiteral("\"%1\" dosyası okunmadı: tablo okunurken %2 MB bellek "
+                                      "sınırını aşıyor.")
+                           .arg(QDir::toNativeSeparators(path))
+                           .arg(memory / (1024 * 1024)));
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
         return damaged(path, QStringLiteral("Okuyan kitaplık dosyada çöktü."));
     std::optional<WorkbookRead> read = decodeWorkbook(process.readAllStandardOutput());

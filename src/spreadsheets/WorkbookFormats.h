@@ -14,13 +14,14 @@ enum class Fault {
     Damaged,
     Password,
     NoSuchSheet,
+    TooLarge, // past a bound of Workbook.h; the message says which
 };
 
 struct FormatRead {
     QStringList sheetNames;
     std::vector<SheetRow> rows;
     Fault fault = Fault::None;
-    QString libraryMessage; // Damaged: the library's own words or code
+    QString libraryMessage; // Damaged: the library's own words or code; TooLarge: the bound
 };
 
 // `path` is the file's name as the system spells it.

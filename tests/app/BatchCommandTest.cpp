@@ -507,6 +507,36 @@ TEST_F(SheetCommandTest, importPreviewsWithDryRunAndInsertsWithout) {
     EXPECT_EQ(importedNames(), "7771 Künefe 90.5000,7772 Baklava 120.0000");
 }
 
+// A sheet written with its texts in the cells, a row without a name and a
+// date for a price among them: the run stops before writing unless told
+// to take the marked rows too.
+TEST_F(SheetCommandTest, markedRowsEndTheRunBeforeAnyWriteUnlessAccepted) {
+    const QString none;
+    const QString sheet = m_folder.filePath(QStringLiteral("isaretli.xlsx"));
+    test::writeInlineXlsxFixture(sheet,
+                                 {{QStringLiteral("Menü"),
+                                   {{QStringLiteral("Barkod"), none, QStringLiteral("Ürün")},
+                                    {QStringLiteral("8690000000017"), none,
+                                     QStringLiteral("Künefe"), none, none, QStringLiteral("90,50")},
+                                    {none, none, none, none, none, QStringLiteral("12,50")},
+                                    {none, none, QStringLiteral("Ayran"), none, none,
+                                     test::FormattedNumber{45730, "dd.mm.yyyy"}}}}});
+    Finished run = runProgram({"import", sheet});
+    EXPECT_EQ(run.exitCode, app::kBatchFailed);
+    EXPECT_TRUE(run.out.contains(QStringLiteral("2\t7771\t8690000000017\t90.50\tKünefe\n")))
+        << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("(fiyat yerine \"2025-03-14\" var, bakınız)")))
+        << run.out.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Önizlemede işaretli 2 satır var; hiçbir ürün "
+                                                "eklenmedi.")))
+        << run.err.toStdString();
+    EXPECT_EQ(importedNames(), "NULL");
+    run = runProgram({"import", sheet, "--accept-marked"});
+    EXPECT_EQ(run.exitCode, app::kBatchDone) << run.err.toStdString();
+    EXPECT_TRUE(run.out.endsWith(QStringLiteral("3 ürün eklendi.\n")));
+    EXPECT_EQ(importedNames(), "7771 Künefe 90.5000,7772  12.5000,7773 Ayran 0.0000");
+}
+
 TEST_F(SheetCommandTest, aMissingFileOrAMissingNameFailsAndInsertsNothing) {
     const QString missing = m_folder.filePath(QStringLiteral("yok.xlsx"));
     Finished run = runProgram({"import", missing});

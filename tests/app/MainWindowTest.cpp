@@ -12,6 +12,7 @@
 #include "platform/WindowMessages.h"
 #include "publishing/CataloguePublish.h"
 #include "spreadsheets/DeliverySheet.h"
+#include "spreadsheets/MenuImportText.h"
 #include "spreadsheets/Workbook.h"
 #include "stock/browser/StockBrowserState.h"
 
@@ -474,6 +475,53 @@ TEST_F(MainWindowTest, theDeliveryMenuIsPreviewedAndInsertedOnlyWhenConfirmed) {
     EXPECT_TRUE(QTest::qWaitFor([this, before] {
         return m_application.catalog().current()->products.size() == before + 3;
     }));
+}
+
+// Forty products whose texts a spreadsheet program wrote into the cells:
+// the preview shows their names and prices, and the one row without a name
+// is asked about before anything goes in, "Hayır" first.
+TEST_F(MainWindowTest, aSheetWithItsTextsInTheCellsShowsThemAndMarkedRowsAreAskedAbout) {
+    test::addUser(1, "mudur", "1234", true, true, true);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("menu.xlsx"));
+    test::FixtureSheet menu = deliveryMenu();
+    menu.rows.resize(1);
+    for (int i = 1; i <= 40; ++i)
+        menu.rows.push_back({{},
+                             {},
+                             i < 40 ? QStringLiteral("Ürün %1").arg(i) : QString(),
+                             {},
+                             {},
+                             QStringLiteral("12,50")});
+    test::writeInlineXlsxFixture(path, {menu});
+    app::MainWindow& window = start("mudur");
+    const QPoint button = centre(window.screenState().button(MainButton::YemekSepetiMenu));
+    const auto importWith = [&](std::optional<platform::BoxAnswer> answer) {
+        if (answer)
+            m_boxes.queueAnswer(*answer);
+        SheetChoice confirmed(path, [](QDialog& preview) {
+            auto* rows = preview.findChild<QTreeWidget*>(QStringLiteral("rows"));
+            EXPECT_EQ(rows->topLevelItemCount(), 40);
+            EXPECT_EQ(rows->topLevelItem(0)->text(3), QStringLiteral("Ürün 1"));
+            EXPECT_EQ(rows->topLevelItem(0)->text(4), QStringLiteral("12.50"));
+            EXPECT_EQ(rows->topLevelItem(39)->text(5), QStringLiteral("adı boş"));
+            preview.findChild<QPushButton*>(QStringLiteral("1"))->click();
+        });
+        click(window, button);
+        EXPECT_TRUE(confirmed.previewSeen());
+    };
+    importWith(std::nullopt);
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_EQ(m_boxes.texts()[0], spreadsheets::markedQuestionText(1));
+    EXPECT_EQ(m_boxes.shown()[0].defaultAnswer, platform::BoxAnswer::No);
+    QTest::qWait(200);
+    EXPECT_EQ(m_boxes.shown().size(), 1u) << "nothing more after Hayır";
+    EXPECT_EQ(importedCount(), 0);
+    m_boxes.clear();
+    importWith(platform::BoxAnswer::Yes);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return m_boxes.shown().size() == 2; }));
+    EXPECT_EQ(m_boxes.texts()[1], QStringLiteral("40 ürün eklendi."));
+    EXPECT_EQ(importedCount(), 40);
 }
 
 TEST_F(MainWindowTest, excelButtonWritesTheCatalogueIntoTheDocumentsFolder) {

@@ -161,3 +161,32 @@ TEST_F(CatalogueCheckTest, namesWithControlCharactersAreReported) {
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("UYARI\t12 Kuzu\u240d\u240aŞiş: ")))
         << lines[0].toStdString();
 }
+
+// The menu import once filed nameless rows at 0,00: a product without a name
+// is an error whatever its kind; one the import brought in (type 777, no
+// group yet) sells like a finished one, and a fixture filed under its group
+// does not.
+TEST_F(CatalogueCheckTest, namelessProductsAreErrorsAndImportedOnesNeedAPrice) {
+    stock::StockDefinition nameless = sold(12, "  ");
+    m_products.push_back(nameless);
+    stock::StockDefinition imported = test::productRecord(7771, "Künefe", 0);
+    imported.type = 777;
+    m_products.push_back(imported);
+    stock::StockDefinition fixture = test::productRecord(777101, "Masa", 0);
+    fixture.type = 777;
+    fixture.gra = 7771;
+    m_products.push_back(fixture);
+    const std::vector<Finding> found = check();
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].check, Check::NamelessProduct);
+    EXPECT_EQ(found[0].severity, Severity::Error);
+    EXPECT_EQ(found[0].stcode, 12);
+    EXPECT_EQ(found[1].check, Check::NoRetailPrice);
+    EXPECT_EQ(found[1].severity, Severity::Warning);
+    EXPECT_EQ(found[1].stcode, 7771);
+    EXPECT_EQ(QJsonDocument::fromJson(findingsJson(found))
+                  .array()[0]
+                  .toObject()[QStringLiteral("check")]
+                  .toString(),
+              QStringLiteral("nameless-product"));
+}

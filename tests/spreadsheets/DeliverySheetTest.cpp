@@ -43,7 +43,7 @@ protected:
 
 TEST_F(DeliverySheetTest, theCatalogueReadsBackAsTheNineColumnsOfThePlatformsTable) {
     TestDatabase::exec("INSERT INTO stocks.images(stcode,img) VALUES(2,'iskender.jpg');");
-    std::vector<stock::StockDefinition> products = {product(1, "Şiş Köfte ğüıçö", 12.5),
+    std::vector<stock::StockDefinition> products = {product(1, "Şiş Köfte ğüıçö _x0041_", 12.5),
                                                     product(2, "İskender \"özel\"", 185)};
     products[1].barcode = "8690000000017";
     products[1].serial = "S-9";
@@ -65,7 +65,7 @@ TEST_F(DeliverySheetTest, theCatalogueReadsBackAsTheNineColumnsOfThePlatformsTab
               QStringLiteral("pSw0Ef91d_Timestamp,vA9jF0fj_Ticket,Title_tr_TR,Image_URL,"
                              "Variation_title_tr_TR,Price,Remote_Code,IsBundle,Partner"));
     ASSERT_GE(read.rows[1].size(), 8u);
-    EXPECT_EQ(read.rows[1][2].text, QStringLiteral("Şiş Köfte ğüıçö"));
+    EXPECT_EQ(read.rows[1][2].text, QStringLiteral("Şiş Köfte ğüıçö _x0041_"));
     EXPECT_EQ(read.rows[1][5].kind, Cell::Kind::Number);
     EXPECT_EQ(read.rows[1][5].number, 12.5);
     EXPECT_EQ(read.rows[1][7].text, QStringLiteral("0"));

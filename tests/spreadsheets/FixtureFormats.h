@@ -10,27 +10,38 @@
 
 namespace parvela::test {
 
-// One of the two formats the tests write their workbooks in.
+// One of the formats the tests write their workbooks in.
 struct FixtureFormat {
+    const char* name;
     const char* extension;
     void (*write)(const QString&, const std::vector<FixtureSheet>&);
     // The other format's extension, for a file whose name is wrong.
     const char* otherExtension;
 };
 
-inline const FixtureFormat kXlsFormat{".xls", writeXlsFixture, ".xlsx"};
-inline const FixtureFormat kXlsxFormat{".xlsx", writeXlsxFixture, ".xls"};
+inline void writeInlineXlsx(const QString& path, const std::vector<FixtureSheet>& sheets) {
+    writeInlineXlsxFixture(path, sheets);
+}
+
+inline const FixtureFormat kXlsFormat{"xls", ".xls", writeXlsFixture, ".xlsx"};
+inline const FixtureFormat kXlsxFormat{"xlsx", ".xlsx", writeXlsxFixture, ".xls"};
+// Texts written in the cells rather than in a shared list.
+inline const FixtureFormat kInlineXlsxFormat{"xlsxInline", ".xlsx", writeInlineXlsx, ".xls"};
 
 inline void PrintTo(const FixtureFormat& format, std::ostream* out) {
-    *out << format.extension;
+    *out << format.name;
 }
 
-// "xls" and "xlsx" in the names of the tests run over both formats.
+// "xls", "xlsx" and "xlsxInline" in the names of the tests run over the formats.
 inline std::string formatName(const ::testing::TestParamInfo<FixtureFormat>& info) {
-    return info.param.extension + 1;
+    return info.param.name;
 }
 
-// A test over both formats, writing its files into a folder of its own.
+inline auto allFormats() {
+    return ::testing::Values(kXlsFormat, kXlsxFormat, kInlineXlsxFormat);
+}
+
+// A test over the formats, writing its files into a folder of its own.
 class FormatTest : public ::testing::TestWithParam<FixtureFormat> {
 protected:
     QString pathFor(const char* name, const char* extension) const {

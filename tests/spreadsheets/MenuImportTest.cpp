@@ -214,3 +214,114 @@ TEST_F(MenuImportTest, aFailedInsertEndsTheRunAndTheRowsBeforeItStay) {
     EXPECT_TRUE(resultText(result).endsWith(QStringLiteral("\n2 satır denenmedi.")));
     EXPECT_EQ(imported().size(), 1u);
 }
+
+// Some programs write each text into its cell instead of a shared list; the
+// sheet must plan as the other writers' do, not as nameless products at 0.
+TEST_F(MenuImportTest, theThreeWritersSheetsPlanTheSameProducts) {
+    using Writer = void (*)(const QString&, const std::vector<test::FixtureSheet>&);
+    const std::pair<const char*, Writer> writers[] = {
+        {"menu.xls", test::writeXlsFixture},
+        {"menu.xlsx", test::writeXlsxFixture},
+        {"satir-ici.xlsx",
+         [](const QString& path, const std::vector<test::FixtureSheet>& sheets) {
+             test::writeInlineXlsxFixture(path, sheets);
+         }},
+    };
+    for (const auto& [name, write] : writers) {
+        const QString path = m_folder.filePath(QString::fromLatin1(name));
+        write(path, {menuSheet()});
+        const SheetPlan planned = plan(path);
+        ASSERT_EQ(planned.error, QString()) << name;
+        ASSERT_EQ(planned.plan.products.size(), 3u) << name;
+        const auto& products = planned.plan.products;
+        EXPECT_EQ(products[0].row.product.stname, QStringLiteral("Adana Kebap")) << name;
+        EXPECT_EQ(products[1].row.product.barcode, "8691234567895") << name;
+        EXPECT_EQ(products[1].row.product.stname, QStringLiteral("Şiş Köfte ğüıçö")) << name;
+        EXPECT_EQ(products[1].row.product.sellp1, 12.5) << name;
+        EXPECT_EQ(products[2].row.product.sellp1, 7.25) << name;
+        EXPECT_EQ(planned.plan.marked, 1) << name << ": the row without a name";
+    }
+}
+
+// Each value the preview cannot take as it stands is marked with what it
+// is, and counted; a row without one is not marked.
+TEST_F(MenuImportTest, everyValueToLookAtIsMarkedAndCounted) {
+    using test::FormattedNumber;
+    const FormattedNumber date{45730, "dd.mm.yyyy"};
+    const struct {
+        std::vector<FixtureCell> row;
+        const char* warnings;
+    } cases[] = {
+        {menuRow(text("8690000000017"), text("Ayran"), 35.0), ""},
+        {menuRow(date, text("Ayran"), 35.0), "barkod yerine \"2025-03-14\" var, bakınız"},
+        {menuRow({}, text("Ayran"), date), "fiyat yerine \"2025-03-14\" var, bakınız"},
+        {menuRow({}, text("Ayran"), 1e300), "fiyat 1000000,00 TL sınırını aşıyor, eklenmeyecek"},
+        {menuRow({}, text("Ayran"), -1e7),
+         "fiyat eksi, bakınız, fiyat 1000000,00 TL sınırını aşıyor, eklenmeyecek"},
+        {menuRow({}, text("Adana\r\nKebap"), 35.0),
+         "adında satır sonu ya da görünmeyen karakter var"},
+        {menuRow({}, {}, text("yok")), "adı boş, fiyat okunamadı, 0 olacak"},
+    };
+    test::FixtureSheet sheet{QStringLiteral("Menü"), {kHeader}};
+    for (const auto& c : cases)
+        sheet.rows.push_back(c.row);
+    for (const bool xls : {false, true}) {
+        const SheetPlan planned = plan(sheetFile(xls ? "bak.xls" : "bak.xlsx", {sheet}, xls));
+        ASSERT_EQ(planned.plan.products.size(), std::size(cases));
+        for (std::size_t i = 0; i < std::size(cases); ++i) {
+            const PlannedProduct& product = planned.plan.products[i];
+            EXPECT_EQ(warningsOf(product), QString::fromUtf8(cases[i].warnings)) << xls << i;
+            EXPECT_EQ(isMarked(product), i > 0) << xls << i;
+        }
+        EXPECT_EQ(planned.plan.marked, 6) << xls;
+        EXPECT_TRUE(previewText(planned.plan).contains(QStringLiteral("\tAdana␍␊Kebap\t(")))
+            << xls << ": one line a row";
+        EXPECT_EQ(planTotalsText(planned.plan),
+                  QStringLiteral("7 ürün eklenecek. 1 adı boş satır. 1 adına bakılacak satır. 1 "
+                                 "fiyatı okunamayan satır. 3 fiyatına bakılacak satır. 1 "
+                                 "barkoduna bakılacak satır."))
+            << xls;
+    }
+}
+
+// A price past the bound never reaches the server; the rows around it do.
+TEST_F(MenuImportTest, aPricePastTheBoundIsRefusedOnInsert) {
+    const test::FixtureSheet sheet{QStringLiteral("Menü"),
+                                   {kHeader, menuRow({}, text("Ayran"), 35.0),
+                                    menuRow({}, text("Bozuk"), 1e300),
+                                    menuRow({}, text("Kola"), kImportMaxPrice)}};
+    const SheetPlan planned = plan(sheetFile("fiyat.xlsx", {sheet}));
+    m_journal.clear();
+    const ImportResult result = insertPlanned(planned.plan, m_runner);
+    EXPECT_EQ(result.inserted, 2);
+    EXPECT_EQ(result.refused, 1);
+    EXPECT_EQ(result.reasons, QStringList{QStringLiteral(
+                                  "Satır 3: fiyatı (1e+300) 1000000,00 TL sınırını aşıyor")});
+    const TestDatabase::Rows expected = {{"7771", "Ayran", "35.0000"},
+                                         {"7773", "Kola", "1000000.0000"}};
+    EXPECT_EQ(TestDatabase::query("SELECT stcode,stname,sellp1 FROM stocks.stckdef WHERE stcode "
+                                  "LIKE '777%' ORDER BY stcode"),
+              expected);
+    for (const std::string& statement : m_journal.texts())
+        EXPECT_EQ(statement.find("7772"), std::string::npos) << statement;
+}
+
+// Marked rows go in only when the user says so; "Hayır" is the default.
+TEST_F(MenuImportTest, markedRowsAreAskedAboutWithNoAsTheDefault) {
+    const SheetPlan marked = plan(sheetFile("menu.xlsx", {menuSheet()}));
+    ASSERT_EQ(marked.plan.marked, 1);
+    EXPECT_FALSE(confirmMarked(marked.plan, m_boxes, nullptr));
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    const platform::BoxRequest& box = m_boxes.shown().front();
+    EXPECT_EQ(box.text, markedQuestionText(1));
+    EXPECT_TRUE(box.text.startsWith(QStringLiteral("Önizlemede işaretli 1 satır var")));
+    EXPECT_EQ(box.buttons, platform::BoxButtons::YesNo);
+    EXPECT_EQ(box.defaultAnswer, platform::BoxAnswer::No);
+    m_boxes.queueAnswer(platform::BoxAnswer::Yes);
+    EXPECT_TRUE(confirmMarked(marked.plan, m_boxes, nullptr));
+    m_boxes.clear();
+    test::FixtureSheet clean = menuSheet();
+    clean.rows.pop_back();
+    EXPECT_TRUE(confirmMarked(plan(sheetFile("temiz.xlsx", {clean})).plan, m_boxes, nullptr));
+    EXPECT_TRUE(m_boxes.shown().empty());
+}

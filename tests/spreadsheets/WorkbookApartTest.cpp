@@ -5,11 +5,13 @@
 #include "platform/HelperPrograms.h"
 #include "spreadsheets/WorkbookCodec.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <xlsxwriter.h>
 
 namespace parvela::spreadsheets {
 namespace {
@@ -75,6 +77,86 @@ TEST_F(WorkbookApartTest, aReaderThatCrashesHangsOrMumblesLeavesADamagedFileNoti
     }
     EXPECT_EQ(readWorkbookApart({}, m_sheet, 0).error,
               QStringLiteral("Tablo okuyucu program (parvela-sheet-reader) bulunamadı."));
+}
+
+// Makes the ZIP directory of `path` claim that its part `name` unpacks to
+// `size` bytes; the part still unpacks to what it holds.
+void claimPartSize(const QString& path, const QByteArray& name, quint32 size) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    // The directory comes last, each entry's name 46 bytes after its start.
+    const qsizetype entry = bytes.lastIndexOf(name) - 46;
+    ASSERT_GT(entry, 0);
+    ASSERT_EQ(bytes.mid(entry, 4), QByteArray("PK\x01\x02", 4));
+    const qsizetype sizeField = entry + 24;
+    for (int i = 0; i < 4; ++i)
+        bytes[sizeField + i] = static_cast<char>((size >> (8 * i)) & 0xFF);
+    file.seek(0);
+    file.write(bytes);
+}
+
+// A sheet whose rows each reach the last column: in the rows the reader
+// hands over, every cell before it is held too.
+void writeWideSheet(const QString& path, int rows) {
+    lxw_workbook* book = workbook_new(QFile::encodeName(path).constData());
+    lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
+    for (int r = 0; r < rows; ++r) {
+        worksheet_write_string(sheet, static_cast<lxw_row_t>(r), 0, "Ad", nullptr);
+        worksheet_write_number(sheet, static_cast<lxw_row_t>(r), 16383, r, nullptr);
+    }
+    ASSERT_EQ(workbook_close(book), LXW_NO_ERROR);
+}
+
+// The memory the tests give the reader: far below what a file that
+// unpacks past the bounds would take without them.
+constexpr qint64 kTestMemory = 256LL * 1024 * 1024;
+
+// A small file can unpack to gigabytes: the reader stops at its bounds,
+// within little memory and in seconds, and the user hears which bound the
+// file passed.
+TEST_F(WorkbookApartTest, aSheetPastABoundIsRefusedQuicklyNamingTheFileAndTheBound) {
+    const QString reader = platform::helperProgram(QString::fromLatin1(kSheetReaderProgram));
+    const test::FixtureSheet menu{QStringLiteral("Menü"), {{QStringLiteral("Ad")}}};
+    const QString padded = m_folder.filePath(QStringLiteral("dolgu.xlsx"));
+    test::writeInlineXlsxFixture(padded, {menu}, 40 * 1024 * 1024);
+    // A directory that understates the part's size changes nothing.
+    const QString understated = m_folder.filePath(QStringLiteral("kucuk-gorunen.xlsx"));
+    ASSERT_TRUE(QFile::copy(padded, understated));
+    claimPartSize(understated, "xl/worksheets/sheet1.xml", 100);
+    const QString wide = m_folder.filePath(QStringLiteral("genis.xlsx"));
+    writeWideSheet(wide, 70);
+    const std::pair<QString, const char*> cases[] = {
+        {padded, "açıldığında 32 MB sınırını aşıyor"},
+        {understated, "açıldığında 32 MB sınırını aşıyor"},
+        {wide, "1000000 hücre sınırını aşıyor"},
+    };
+    for (const auto& [path, bound] : cases) {
+        QElapsedTimer timer;
+        timer.start();
+        const WorkbookRead read = readWorkbookApart(reader, path, 0, kSheetReadLimit, kTestMemory);
+        EXPECT_EQ(read.error, QStringLiteral("\"%1\" dosyası okunmadı: tablo %2.")
+                                  .arg(path, QString::fromUtf8(bound)));
+        EXPECT_TRUE(read.rows.empty()) << bound;
+        EXPECT_LT(timer.elapsed(), 10000) << bound;
+    }
+}
+
+TEST_F(WorkbookApartTest, aReaderPastItsMemoryIsStoppedAndSaysTheSheetIsTooLarge) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "a sanitized reader maps more than any memory limit at start";
+#endif
+    const QString reader = platform::helperProgram(QString::fromLatin1(kSheetReaderProgram));
+    const QString padded = m_folder.filePath(QStringLiteral("dolgu.xlsx"));
+    test::writeInlineXlsxFixture(padded, {{QStringLiteral("Menü"), {{QStringLiteral("Ad")}}}},
+                                 25 * 1024 * 1024);
+    const qint64 memory = 64LL * 1024 * 1024;
+    const WorkbookRead read = readWorkbookApart(reader, padded, 0, kSheetReadLimit, memory);
+    EXPECT_EQ(read.error,
+              QStringLiteral("\"%1\" dosyası okunmadı: tablo okunurken 64 MB bellek sınırını "
+                             "aşıyor.")
+                  .arg(padded));
+    EXPECT_EQ(readWorkbookApart(reader, padded, 0).error, QString()) << "read within the default";
 }
 
 // What this program writes on standard error while `work` runs.

@@ -55,8 +55,7 @@ TEST_P(WorkbookDamageTest, AnEmptyOrForeignFileIsNoWorkbook) {
         QStringLiteral("\"%1\" dosyası bir Excel tablosu değil (.xls ya da .xlsx).").arg(text));
 }
 
-INSTANTIATE_TEST_SUITE_P(BothFormats, WorkbookDamageTest,
-                         ::testing::Values(test::kXlsFormat, test::kXlsxFormat), test::formatName);
+INSTANTIATE_TEST_SUITE_P(Formats, WorkbookDamageTest, test::allFormats(), test::formatName);
 
 // A ZIP archive holding one empty file "a.txt": a container like .xlsx,
 // with no workbook in it.

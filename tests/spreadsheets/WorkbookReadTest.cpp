@@ -85,8 +85,37 @@ TEST_P(WorkbookReadTest, TellsTheFormatByItsBytesNotItsName) {
     EXPECT_EQ(read.rows[1][1].text, kName);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothFormats, WorkbookReadTest,
-                         ::testing::Values(test::kXlsFormat, test::kXlsxFormat), test::formatName);
+// A date reads as the date it shows, not as the day count the file keeps;
+// a line break as written, though an .xlsx escapes its carriage return.
+TEST_P(WorkbookReadTest, ReadsDatesAsTheyShowAndTextsAsWritten) {
+    using test::FormattedNumber;
+    const FixtureSheet sheet{
+        QStringLiteral("Menü"),
+        {{FormattedNumber{45731, "dd.mm.yyyy"}, FormattedNumber{45731.5, "dd.mm.yyyy hh:mm"},
+          FormattedNumber{0.75, "hh:mm"}, FormattedNumber{1234.5, "#,##0.00 \"TL\""},
+          QStringLiteral("Adana\r\nKebap"), QStringLiteral("_x0041_ kalır")}}};
+    const WorkbookRead read = readWorkbook(write({sheet}), 0);
+    ASSERT_EQ(read.error, QString());
+    ASSERT_EQ(read.rows.size(), 1u);
+    const struct {
+        Kind kind;
+        const char* text;
+        double number;
+    } expected[] = {
+        {Kind::Other, "2025-03-15", 0},    {Kind::Other, "2025-03-15 12:00:00", 0},
+        {Kind::Other, "18:00:00", 0},      {Kind::Number, "", 1234.5},
+        {Kind::Text, "Adana\r\nKebap", 0}, {Kind::Text, "_x0041_ kalır", 0},
+    };
+    ASSERT_EQ(read.rows[0].size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const Cell& cell = read.rows[0][i];
+        EXPECT_EQ(cell.kind, expected[i].kind) << i;
+        EXPECT_EQ(cell.text, QString::fromUtf8(expected[i].text)) << i;
+        EXPECT_EQ(cell.number, expected[i].number) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, WorkbookReadTest, test::allFormats(), test::formatName);
 
 // Formulas and truth values come only from .xlsx files other programs save.
 TEST(XlsxCellsTest, FormulasGiveTheirSavedResultTruthValuesTheirWord) {
@@ -98,13 +127,20 @@ TEST(XlsxCellsTest, FormulasGiveTheirSavedResultTruthValuesTheirWord) {
     worksheet_write_formula_str(sheet, 0, 1, "=\"A\"&\"B\"", nullptr, "AB");
     worksheet_write_boolean(sheet, 0, 2, 1, nullptr);
     worksheet_write_boolean(sheet, 0, 3, 0, nullptr);
+    // A text in runs of two fonts reads as one text.
+    lxw_format* bold = workbook_add_format(book);
+    format_set_bold(bold);
+    lxw_rich_string_tuple plain{nullptr, const_cast<char*>("Adana ")};
+    lxw_rich_string_tuple strong{bold, const_cast<char*>("Kebap")};
+    lxw_rich_string_tuple* runs[] = {&plain, &strong, nullptr};
+    worksheet_write_rich_string(sheet, 0, 4, runs, nullptr);
     ASSERT_EQ(workbook_close(book), LXW_NO_ERROR);
 
     const WorkbookRead read = readWorkbook(path, 0);
     ASSERT_EQ(read.error, QString());
     ASSERT_EQ(read.rows.size(), 1u);
     const SheetRow& row = read.rows[0];
-    ASSERT_EQ(row.size(), 4u);
+    ASSERT_EQ(row.size(), 5u);
     EXPECT_EQ(row[0].kind, Kind::Number);
     EXPECT_EQ(row[0].number, 3);
     EXPECT_EQ(row[1].kind, Kind::Text);
@@ -112,6 +148,8 @@ TEST(XlsxCellsTest, FormulasGiveTheirSavedResultTruthValuesTheirWord) {
     EXPECT_EQ(row[2].kind, Kind::Other);
     EXPECT_EQ(row[2].text, "TRUE");
     EXPECT_EQ(row[3].text, "FALSE");
+    EXPECT_EQ(row[4].kind, Kind::Text);
+    EXPECT_EQ(row[4].text, "Adana Kebap");
 }
 
 // A value typed into the last cell of a sheet by mistake stretches the used
