@@ -19,10 +19,10 @@ namespace parvela::platform {
 
 namespace {
 
-QString failure(const QString& path, const QString& why) {
-    return why.isEmpty()
-               ? QStringLiteral("%1 yazılamadı").arg(QDir::toNativeSeparators(path))
-               : QStringLiteral("%1 yazılamadı: %2").arg(QDir::toNativeSeparators(path), why);
+// Never empty: an empty reason would read as success.
+QString reasonOf(const QFileDevice& file) {
+    const QString why = file.errorString();
+    return why.isEmpty() ? QStringLiteral("bilinmeyen hata") : why;
 }
 
 // A hidden name beside the target, new for every write.
@@ -59,15 +59,15 @@ QString fill(QFile& draft, const std::string& bytes) {
     for (qint64 done = 0; done < size;) {
         const qint64 written = draft.write(bytes.data() + done, size - done);
         if (written <= 0)
-            return draft.errorString();
+            return reasonOf(draft);
         done += written;
     }
     if (!draft.flush())
-        return draft.errorString();
+        return reasonOf(draft);
     if (const QString why = syncToDisk(draft); !why.isEmpty())
         return why;
     draft.close();
-    return draft.error() == QFileDevice::NoError ? QString() : draft.errorString();
+    return draft.error() == QFileDevice::NoError ? QString() : reasonOf(draft);
 }
 
 // A replaced file keeps its permissions; a link's target's are not its own.
@@ -79,15 +79,15 @@ void keepPermissions(const QString& path, QFile& draft) {
 
 } // namespace
 
-QString writeFileAtomically(const QString& path, const std::string& bytes) {
+QString replaceFileWith(const QString& path, const std::string& bytes) {
     const QString draftPath = draftPathOf(path);
     QFile draft(draftPath);
     // NewOnly: never through a file or a link already under the draft's name.
     if (!draft.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
-        return failure(path, draft.errorString());
+        return reasonOf(draft);
     if (const QString why = fill(draft, bytes); !why.isEmpty()) {
         draft.remove();
-        return failure(path, why);
+        return why;
     }
     keepPermissions(path, draft);
     // The rename replaces the name itself: a link there is gone, its target
@@ -96,9 +96,16 @@ QString writeFileAtomically(const QString& path, const std::string& bytes) {
     std::filesystem::rename(systemPath(draftPath), systemPath(path), error);
     if (error) {
         QFile::remove(draftPath);
-        return failure(path, QString::fromLocal8Bit(error.message()));
+        return QString::fromLocal8Bit(error.message());
     }
     return {};
+}
+
+QString writeFileAtomically(const QString& path, const std::string& bytes) {
+    const QString why = replaceFileWith(path, bytes);
+    return why.isEmpty()
+               ? why
+               : QStringLiteral("%1 yazılamadı: %2").arg(QDir::toNativeSeparators(path), why);
 }
 
 } // namespace parvela::platform

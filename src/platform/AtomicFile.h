@@ -11,5 +11,7 @@ namespace parvela::platform {
 // file, never written through. Empty when written, else "<path> yazılamadı:
 // <reason>" with the system's reason.
 QString writeFileAtomically(const QString& path, const std::string& bytes);
+// The same, with the system's reason alone.
+QString replaceFileWith(const QString& path, const std::string& bytes);
 
 } // namespace parvela::platform
