@@ -57,7 +57,8 @@ void PublishFeatures::sendToBranches(QWidget* owner) {
             keepInHistory(target->transferFolder,
                           publishing::catalogueRecord(result, user, QDateTime::currentDateTime()),
                           report.boxes());
-            toWindow->post(platform::msg::kCataloguePublished, result.success ? 1 : 0);
+            toWindow->post(platform::msg::kCataloguePublished, result.success ? 1 : 0,
+                           result.reason);
         },
         QStringLiteral("Şubelere Gönder"), owner);
 }
@@ -88,7 +89,8 @@ void PublishFeatures::writeAndUploadMenu(QWidget* owner) {
         [company, server, path = *page, folder = m_parts.machine.transferFolder(),
          user = m_parts.user.userCode()](platform::JobReport& report) {
             report.setRange(1);
-            const int uploaded = publishing::publishMenu(*company, path, *server, report.boxes());
+            const publishing::WebResult uploaded =
+                publishing::publishMenu(*company, path, *server, report.boxes());
             keepInHistory(
                 folder, publishing::menuRecord(path, uploaded, user, QDateTime::currentDateTime()),
                 report.boxes());
