@@ -390,6 +390,13 @@ TEST_F(MainWindowTest, aPublishingRunSetsTheStatusLineAndCountsOnlySuccesses) {
     QCoreApplication::sendEvent(&window, &failed);
     EXPECT_EQ(window.screenState().uploadStatus, publishing::kNotPublishedStatus);
     EXPECT_EQ(window.screenState().uploadCount, 1);
+    // A failure's reason goes under the status.
+    platform::JobEvent refused(platform::msg::kCataloguePublished, 0,
+                               QStringLiteral("insert_stok_tanim.php: HTTP 500"));
+    QCoreApplication::sendEvent(&window, &refused);
+    EXPECT_EQ(window.screenState().uploadStatus,
+              publishing::kNotPublishedStatus +
+                  QStringLiteral("\ninsert_stok_tanim.php: HTTP 500"));
 }
 
 namespace {
