@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cstdlib>
 #include <curl/curl.h>
 #include <map>
@@ -109,7 +110,7 @@ public:
         curl_easy_setopt(c, CURLOPT_READDATA, &source);
         curl_easy_setopt(c, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(source.size()));
         curl_easy_setopt(c, CURLOPT_POSTQUOTE, commands.get());
-        const CURLcode code = curl_easy_perform(c);
+        const CURLcode code = perform();
         if (code != CURLE_OK || exchange.reportedSize.value_or(source.size()) != source.size())
             m_leftovers.push_back(temporary);
         if (code != CURLE_OK)
@@ -165,10 +166,16 @@ private:
         return QStringLiteral("sunucuda %1 klasörü yok").arg(folder);
     }
 
-    // Every transfer starts from the same settings; the connection stays.
+    // Every transfer starts from the same settings; the connection stays
+    // while it was used lately. The library counts the wait for an answer
+    // from the last command it sent: on a connection left idle (while a
+    // request was answered, say) it would give up at once.
     void prepare(Exchange& exchange) {
         CURL* c = m_curl.get();
         curl_easy_reset(c);
+        // Whole seconds, cut: an idle time up to one more second is taken.
+        const long idle = static_cast<long>((m_server.transferTimeout.count() - 1) / 2);
+        curl_easy_setopt(c, CURLOPT_MAXAGE_CONN, std::max(idle, 0L));
         curl_easy_setopt(c, CURLOPT_USERNAME, m_server.ftpUser.toStdString().c_str());
         curl_easy_setopt(c, CURLOPT_PASSWORD, m_server.ftpPassword.toStdString().c_str());
         curl_easy_setopt(c, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
@@ -190,8 +197,10 @@ private:
         curl_easy_setopt(c, CURLOPT_URL, folderUrl().c_str());
         curl_easy_setopt(c, CURLOPT_NOBODY, 1L);
         curl_easy_setopt(c, CURLOPT_POSTQUOTE, commands.get());
-        return curl_easy_perform(c);
+        return perform();
     }
+
+    CURLcode perform() { return curl_easy_perform(m_curl.get()); }
 
     CURLcode rename(const std::string& from, const std::string& to, bool deleteFirst,
                     Exchange& exchange) {

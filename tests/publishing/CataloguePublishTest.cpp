@@ -278,5 +278,29 @@ TEST_F(CataloguePublishTest, aHostFailingHalfWayLeavesTheBranchesFilesAndSaysFai
             << run.fault;
         // Every failure was told, by the transfer's box or the run's.
         EXPECT_FALSE(m_boxes.shown().empty()) << run.fault;
+        // A host that still answers keeps no part of the run beside the files.
+        if (run.side == Side::Http) {
+            EXPECT_EQ(QDir(test::WebServers::customerFolders() + QStringLiteral("/rest1"))
+                          .entryList(QDir::Files | QDir::Hidden)
+                          .size(),
+                      kFiles.size())
+                << run.fault;
+        }
     }
+}
+
+// A web service that takes longer than the time-out to answer, but keeps
+// answering, is waited for; the files go up after it all the same.
+TEST_F(CataloguePublishTest, aSlowButAnsweringWebServiceIsWaitedFor) {
+    test::FaultyWebHost slow(test::FaultyWebHost::Side::Http,
+                             QStringLiteral("trickle:3000@insert_stok"));
+    ASSERT_TRUE(slow.started());
+    m_server = slow.server(test::WebServers::server());
+    m_server.transferTimeout = std::chrono::seconds(2);
+    const CataloguePublishResult result = publish();
+    EXPECT_TRUE(result.success) << result.reason.toStdString();
+    for (const QString& name : kFiles)
+        EXPECT_EQ(m_web.remoteFile(QStringLiteral("rest1/") + name), local(name))
+            << name.toStdString();
+    EXPECT_EQ(slow.requests().size(), 2U);
 }
