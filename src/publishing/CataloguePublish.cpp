@@ -25,7 +25,8 @@ public:
         , m_boxes(boxes)
         , m_onStep(onStep) {
         if (m_target.server != nullptr)
-            m_host.emplace(*m_target.server, m_snapshot.company.folder, std::string(), m_boxes);
+            m_host.emplace(*m_target.server, m_snapshot.company.folder, std::string(), m_boxes,
+                           m_target.cancelled);
     }
 
     CataloguePublishResult run() {
@@ -55,7 +56,7 @@ private:
             // The reason names the file.
             m_boxes.tell(file.writeError, kCaption, platform::BoxIcon::Exclamation);
             failed(file.writeError, true);
-        } else if (m_host && m_result.reason.isEmpty()) {
+        } else if (m_host && m_result.reason.isEmpty() && !stopped()) {
             // An older copy is never sent as if it were new.
             const WebResult staged = m_host->stage(pathOf(name), name);
             if (!staged.ok()) {
@@ -93,6 +94,8 @@ private:
     }
 
     bool place(std::size_t index) {
+        if (stopped())
+            return false;
         PublishedFile& file = m_result.files[index];
         const WebResult placed = m_host->place(file.name);
         file.upload = placed.code;
@@ -103,19 +106,28 @@ private:
 
     // The request's result; its failure ends the run.
     int request(const std::string& path) {
-        const WebResult answer = sendWebRequest(*m_target.server, path, responseFile());
+        const WebResult answer =
+            sendWebRequest(*m_target.server, path, responseFile(), m_target.cancelled);
         if (!answer.ok())
             failed(scriptOf(path) + QStringLiteral(": ") + answer.reason);
         return answer.code;
     }
 
+    // Whether the user stopped the run, which then fails for that reason.
+    bool stopped() {
+        const bool cancelled = m_target.cancelled && m_target.cancelled();
+        if (cancelled)
+            failed(kCancelledReason, true);
+        return cancelled;
+    }
+
     // The first failure is the run's reason; one without a box of its own
-    // gets one.
+    // gets one, unless the user stopped the run.
     void failed(const QString& reason, bool told = false) {
         if (!m_result.reason.isEmpty())
             return;
         m_result.reason = reason;
-        if (!told)
+        if (!told && !reason.endsWith(kCancelledReason))
             m_boxes.tell(kNotPublishedStatus + QStringLiteral("\n") + reason, kCaption,
                          platform::BoxIcon::Exclamation);
     }

@@ -64,6 +64,9 @@ struct PublishTarget {
     QString transferFolder;
     // Nothing: the files are only written.
     const WebServer* server = nullptr;
+    // Once it says so, the run stops (a transfer under way too) and replaces
+    // nothing more on the host.
+    std::function<bool()> cancelled = {};
 };
 
 // "Şubelere Gönder": the five transfer files, each written whole and put on

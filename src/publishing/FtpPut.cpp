@@ -77,11 +77,12 @@ std::string temporaryNameOf(const std::string& name) {
 class WebFolder::Session {
 public:
     Session(const WebServer& server, std::string companyFolder, std::string subFolder,
-            platform::MessageBoxes& boxes)
+            platform::MessageBoxes& boxes, std::function<bool()> cancelled)
         : m_server(server)
         , m_companyFolder(std::move(companyFolder))
         , m_subFolder(std::move(subFolder))
-        , m_boxes(boxes) {}
+        , m_boxes(boxes)
+        , m_cancelled(std::move(cancelled)) {}
 
     ~Session() { deleteLeftovers(); }
 
@@ -188,6 +189,7 @@ private:
         curl_easy_setopt(c, CURLOPT_VERBOSE, 1L);
         curl_easy_setopt(c, CURLOPT_ERRORBUFFER, exchange.error);
         m_curl.setTimeouts(m_server.connectTimeout, m_server.transferTimeout);
+        m_curl.stopWhen(m_cancelled);
     }
 
     // Commands in the folder, with no file moved.
@@ -213,11 +215,11 @@ private:
     }
 
     // What the failed transfers left on the host; a host that stopped
-    // answering is not waited for again.
+    // answering is not waited for again, nor is one the user stopped.
     void deleteLeftovers() {
         for (const auto& [name, staged] : m_staged)
             m_leftovers.push_back(staged.temporary);
-        if (m_leftovers.empty() || m_hostSilent || !m_curl)
+        if (m_leftovers.empty() || m_leaveLeftovers || !m_curl)
             return;
         CurlList commands;
         for (const std::string& name : m_leftovers)
@@ -230,8 +232,13 @@ private:
                      const QString& remoteName) {
         if (code == CURLE_REMOTE_ACCESS_DENIED)
             return {kNoFolder, folderMissing()};
+        // The user stopped it: nothing to tell.
+        if (code == CURLE_ABORTED_BY_CALLBACK) {
+            m_leaveLeftovers = true;
+            return {kPutFailed, kCancelledReason};
+        }
         if (code == CURLE_OPERATION_TIMEDOUT)
-            m_hostSilent = true;
+            m_leaveLeftovers = true;
         const QString fault = exchange.error[0] != '\0'
                                   ? QString::fromLocal8Bit(exchange.error)
                                   : QString::fromLatin1(curl_easy_strerror(code));
@@ -266,13 +273,14 @@ private:
     CurlEasy m_curl;
     std::map<QString, Staged> m_staged;
     std::vector<std::string> m_leftovers;
-    bool m_hostSilent = false;
+    const std::function<bool()> m_cancelled;
+    bool m_leaveLeftovers = false;
 };
 
 WebFolder::WebFolder(const WebServer& server, std::string companyFolder, std::string subFolder,
-                     platform::MessageBoxes& boxes)
+                     platform::MessageBoxes& boxes, std::function<bool()> cancelled)
     : m_session(std::make_unique<Session>(server, std::move(companyFolder), std::move(subFolder),
-                                          boxes)) {}
+                                          boxes, std::move(cancelled))) {}
 
 WebFolder::~WebFolder() = default;
 
@@ -301,8 +309,9 @@ WebResult uploadToWebFolder(const WebServer& server, const std::string& companyF
 }
 
 WebResult uploadMenuFile(const WebServer& server, const std::string& companyFolder,
-                         const QString& localPath, platform::MessageBoxes& boxes) {
-    WebFolder folder(server, companyFolder, "menu", boxes);
+                         const QString& localPath, platform::MessageBoxes& boxes,
+                         std::function<bool()> cancelled) {
+    WebFolder folder(server, companyFolder, "menu", boxes, std::move(cancelled));
     return putFile(folder, localPath, QStringLiteral("index.html"));
 }
 

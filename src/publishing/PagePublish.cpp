@@ -54,9 +54,11 @@ std::optional<QString> writeDigitalMenu(const MenuContent& content,
 }
 
 WebResult publishMenu(const records::Company& company, const QString& pagePath,
-                      const WebServer& server, platform::MessageBoxes& boxes) {
+                      const WebServer& server, platform::MessageBoxes& boxes,
+                      std::function<bool()> cancelled) {
     const QString caption = QStringLiteral("FTP_UPLOAD_MENU_FILE");
-    const WebResult result = uploadMenuFile(server, company.folder, pagePath, boxes);
+    const WebResult result =
+        uploadMenuFile(server, company.folder, pagePath, boxes, std::move(cancelled));
     if (result.ok())
         boxes.tell(QStringLiteral("Menu dosyasi Web sunucusuna yuklendi..."), caption);
     else if (result.code == kNoFolder)

@@ -43,6 +43,7 @@ std::optional<QString> writeDigitalMenu(const MenuContent& content,
 // web server; the upload's result. The closing box says it went only when it
 // did: a failed upload has said why.
 WebResult publishMenu(const records::Company& company, const QString& pagePath,
-                      const WebServer& server, platform::MessageBoxes& boxes);
+                      const WebServer& server, platform::MessageBoxes& boxes,
+                      std::function<bool()> cancelled = {});
 
 } // namespace parvela::publishing

@@ -51,7 +51,7 @@ bool isSuccess(long status) {
 } // namespace
 
 WebResult sendWebRequest(const WebServer& server, const std::string& requestPath,
-                         const QString& responseFile) {
+                         const QString& responseFile, const std::function<bool()>& cancelled) {
     CurlEasy curl;
     if (!curl)
         return {kNoInternetHandle, QStringLiteral("InternetOpenA FAILED")};
@@ -68,7 +68,10 @@ WebResult sendWebRequest(const WebServer& server, const std::string& requestPath
     char error[CURL_ERROR_SIZE] = {};
     setUpGet(curl, server, requestPath, headers, body);
     curl_easy_setopt(curl.get(), CURLOPT_ERRORBUFFER, error);
+    curl.stopWhen(cancelled);
     const CURLcode code = curl_easy_perform(curl.get());
+    if (code == CURLE_ABORTED_BY_CALLBACK)
+        return {kNoRequest, kCancelledReason};
     if (code != CURLE_OK) {
         const QString fault = error[0] != '\0' ? QString::fromLocal8Bit(error)
                                                : QString::fromLatin1(curl_easy_strerror(code));

@@ -3,6 +3,7 @@
 #include <QString>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -56,9 +57,10 @@ struct WebResult {
 // renamed are deleted when it goes, unless the host stopped answering.
 class WebFolder {
 public:
-    // "httpdocs/customer_yedek/<companyFolder>[/<subFolder>]"
+    // "httpdocs/customer_yedek/<companyFolder>[/<subFolder>]"; a transfer
+    // stops, without a box, once `cancelled` says so.
     WebFolder(const WebServer& server, std::string companyFolder, std::string subFolder,
-              platform::MessageBoxes& boxes);
+              platform::MessageBoxes& boxes, std::function<bool()> cancelled = {});
     ~WebFolder();
     WebFolder(const WebFolder&) = delete;
     WebFolder& operator=(const WebFolder&) = delete;
@@ -79,13 +81,16 @@ WebResult uploadToWebFolder(const WebServer& server, const std::string& companyF
                             platform::MessageBoxes& boxes);
 // The menu page as "httpdocs/customer_yedek/<companyFolder>/menu/index.html".
 WebResult uploadMenuFile(const WebServer& server, const std::string& companyFolder,
-                         const QString& localPath, platform::MessageBoxes& boxes);
+                         const QString& localPath, platform::MessageBoxes& boxes,
+                         std::function<bool()> cancelled = {});
 
 // GET of `requestPath` (sent as built). Only a 2xx answer succeeds: its body
 // and one NUL then replace `responseFile`; any other answer, none or one
 // that is no HTTP leaves the file and fails with the reason. No box.
 WebResult sendWebRequest(const WebServer& server, const std::string& requestPath,
-                         const QString& responseFile);
+                         const QString& responseFile, const std::function<bool()>& cancelled = {});
+
+inline const QString kCancelledReason = QStringLiteral("İptal edildi");
 
 std::string stockInsertRequest(int companyId, const std::string& companyFolder);
 std::string uploadNotice(int companyId, std::uint32_t synchId, int ownBranchCode);

@@ -304,3 +304,28 @@ TEST_F(CataloguePublishTest, aSlowButAnsweringWebServiceIsWaitedFor) {
             << name.toStdString();
     EXPECT_EQ(slow.requests().size(), 2U);
 }
+
+// "İptal" stops the run where it is, a transfer under way too: nothing on the
+// host is replaced, no request goes, and the run fails for that reason alone.
+TEST_F(CataloguePublishTest, aCancelledRunStopsAtOnceAndReplacesNothing) {
+    test::FaultyWebHost stalling(test::FaultyWebHost::Side::Ftp, QStringLiteral("stall-after:100"));
+    ASSERT_TRUE(stalling.started());
+    stalling.makeCompanyFolders({QStringLiteral("rest1")});
+    stalling.writeRemoteFile(QStringLiteral("rest1/stokdeffile.txt"), "old");
+    m_server = stalling.server(test::WebServers::server());
+    m_server.transferTimeout = std::chrono::seconds(30);
+    QElapsedTimer clock;
+    clock.start();
+    const PublishTarget target{m_root.path(), transferFolder(), &m_server, [&clock] {
+                                   return clock.elapsed() > 500;
+                               }};
+    const CataloguePublishResult result = publishCatalogue(m_snapshot, target, m_runner, m_boxes);
+    EXPECT_LT(clock.elapsed(), 3000);
+    EXPECT_FALSE(result.success);
+    EXPECT_EQ(result.reason, QStringLiteral("stokdeffile.txt: İptal edildi"));
+    EXPECT_EQ(stalling.remoteFile(QStringLiteral("rest1/stokdeffile.txt")), "old");
+    EXPECT_TRUE(m_web.requests().empty());
+    EXPECT_TRUE(m_boxes.shown().empty());
+    // Every file is written all the same.
+    EXPECT_EQ(local(kStockFile), stockFile(m_snapshot.products, 1203));
+}
