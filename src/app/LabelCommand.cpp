@@ -7,9 +7,11 @@
 #include "labels/LabelPreview.h"
 #include "labels/LabelPrinter.h"
 #include "labels/PrintSpooler.h"
+#include "platform/AtomicFile.h"
 #include "platform/Settings.h"
 #include "platform/StreamMessageBoxes.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QImageWriter>
 #include <algorithm>
@@ -140,6 +142,23 @@ int runLabel(BatchRun& run) {
         });
 }
 
+// Encoded first, then written whole: a full disk never leaves half a
+// picture, and a link at the name is replaced.
+bool writePicture(BatchRun& run, const QImage& image) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    const QString why =
+        writer.write(image)
+            ? platform::writeFileAtomically(run.options.value(kOut), png.toStdString())
+            : QStringLiteral("%1 yazılamadı: %2")
+                  .arg(run.options.value(kOut), writer.errorString());
+    if (!why.isEmpty())
+        run.boxes.tell(why, kPreviewVerb);
+    return why.isEmpty();
+}
+
 int runPreview(BatchRun& run) {
     return onProductLabel(
         run, kPreviewVerb, false, [&run](labels::LabelPrinter& printer, const auto& product) {
@@ -147,13 +166,7 @@ int runPreview(BatchRun& run) {
                 run.options.isSet(kDotsPerMm) ? run.options.value(kDotsPerMm).toInt() : 8;
             const QImage image = labels::renderLabelPreview(
                 labels::productLabelFor(printer.layout(), product), dots);
-            QImageWriter writer(run.options.value(kOut), "png");
-            if (writer.write(image))
-                return true;
-            run.boxes.tell(QStringLiteral("%1 yazılamadı: %2")
-                               .arg(run.options.value(kOut), writer.errorString()),
-                           kPreviewVerb);
-            return false;
+            return writePicture(run, image);
         });
 }
 

@@ -8,6 +8,7 @@
 #include "records/Company.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace parvela::app {
@@ -19,8 +20,9 @@ using records::Rect;
 const QColor kBackground(44, 44, 44);
 const QColor kLight = platform::kLightInk;
 
-// The right edge of the B column, and the C column (its rows and arrows):
-// the strip between them is free from top to bottom.
+// The B column, and the C column (its rows and arrows): the strip between
+// them is free from top to bottom.
+constexpr int kColumnBLeft = 400;
 constexpr int kColumnBRight = 585;
 constexpr int kColumnCLeft = 800;
 constexpr int kColumnCRight = 985;
@@ -97,6 +99,7 @@ private:
     Rect button(MainButton which, Rect rect, const QString& caption, int captionX,
                 const QColor& fill, const QColor& outline = kLight);
     void text(int x, int y, const QString& line, const QFont& font, const QColor& colour = kLight);
+    void statusLines(const QString& status);
     void topBar();
     void branchBoxes();
     void arrows();
@@ -154,6 +157,22 @@ void ScreenPainter::text(int x, int y, const QString& line, const QFont& font,
     m_p.setFont(font);
     m_p.setPen(colour);
     m_p.drawText(QRect(x, y, 4000, 40), Qt::AlignLeft | Qt::AlignTop, line);
+}
+
+// Under the top buttons and left of the menus, where it covers nothing; a
+// failure's reason goes on the line under the status, cut to fit there.
+void ScreenPainter::statusLines(const QString& status) {
+    const int left = 10;
+    const int width = kColumnBLeft - left - kGap;
+    const QFontMetrics metrics(m_fonts.button);
+    m_p.setFont(m_fonts.button);
+    m_p.setPen(kLight);
+    int top = 76;
+    for (const QString& line : status.split(QLatin1Char('\n'))) {
+        m_p.drawText(QRect(left, top, width, metrics.height()), Qt::AlignLeft | Qt::AlignTop,
+                     metrics.elidedText(line, Qt::ElideRight, width));
+        top += metrics.height();
+    }
 }
 
 Rect ScreenPainter::button(MainButton which, Rect rect, const QString& caption, int captionX,
@@ -288,9 +307,9 @@ void ScreenPainter::groupLists() {
     auto& groups = m_content.groups;
     rows(groups.screenA(), m_state.pageA, kRowsPerPageA, 10, 155, 133, 44,
          [](const groups::GroupA& g) { return g.acode; });
-    rows(groups.screenB(), m_state.pageB, kRowsPerPageBC, 400, 585, 27, 43,
+    rows(groups.screenB(), m_state.pageB, kRowsPerPageBC, kColumnBLeft, kColumnBRight, 27, 43,
          [](const groups::GroupB& g) { return g.bcode; });
-    rows(groups.screenC(), m_state.pageC, kRowsPerPageBC, 800, 985, 27, 43,
+    rows(groups.screenC(), m_state.pageC, kRowsPerPageBC, kColumnCLeft, kColumnCRight, 27, 43,
          [](const groups::GroupC& g) { return g.ccode; });
 }
 
@@ -389,8 +408,7 @@ void ScreenPainter::paint(QSize client) {
     const Rect menu{right - 250, 10, right - 130, 34};
     button(MainButton::MenuyuOlustur, coversColumnC(menu) ? under(check) : menu,
            QStringLiteral("Menüyü Oluştur"), 16, QColor(255, 192, 203));
-    // Under the top buttons and left of the menus, where it covers nothing.
-    text(10, 76, m_state.uploadStatus, m_fonts.button);
+    statusLines(m_state.uploadStatus);
     bottomButtons();
     branchBoxes();
 }

@@ -88,8 +88,10 @@ QWidget* MainWindow::childWindow(ChildWindow kind) const {
     return found == m_children.end() ? nullptr : found->second.data();
 }
 
-void MainWindow::showPublished(bool success) {
+void MainWindow::showPublished(bool success, const QString& reason) {
     m_state.uploadStatus = success ? publishing::kPublishedStatus : publishing::kNotPublishedStatus;
+    if (!success && !reason.isEmpty())
+        m_state.uploadStatus += QLatin1Char('\n') + reason;
     if (success)
         ++m_state.uploadCount;
     repaint();
@@ -131,7 +133,7 @@ bool MainWindow::event(QEvent* event) {
         return true;
     case platform::msg::kCataloguePublished:
         if (const auto* job = dynamic_cast<const platform::JobEvent*>(event))
-            showPublished(job->value() == 1);
+            showPublished(job->value() == 1, job->text());
         return true;
     case platform::msg::kSheetRead:
         if (const auto* job = dynamic_cast<const platform::JobEvent*>(event)) {

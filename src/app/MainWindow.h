@@ -69,8 +69,9 @@ private:
     void openGroupProducts(GroupLevel level);
     // "Grup/Menü Ayarları" for the selected group of `level`.
     void openGroupSettings(GroupLevel level);
-    // The status line and the counter after a publishing run.
-    void showPublished(bool success);
+    // The status line and the counter after a publishing run; a failure's
+    // reason goes under the status.
+    void showPublished(bool success, const QString& reason);
     // What the stock window lists now.
     stock::ProductList listedProducts();
 

@@ -8,6 +8,7 @@
 #include "platform/StreamMessageBoxes.h"
 #include "publishing/HtmlPages.h"
 #include "publishing/PublishHistory.h"
+#include "publishing/TransferFiles.h"
 
 #include <QCommandLineParser>
 #include <QDateTime>
@@ -24,9 +25,12 @@ const QCommandLineOption kGroupB(QStringLiteral("group-b"),
                                                 "weighed products."),
                                  QStringLiteral("code"));
 
-void keepInHistory(BatchRun& run, const QString& folder, const publishing::HistoryRecord& record) {
-    if (const QString reason = publishing::appendHistory(folder, record); !reason.isEmpty())
+// False, after its box, when the record could not be kept: the run fails.
+bool keepInHistory(BatchRun& run, const QString& folder, const publishing::HistoryRecord& record) {
+    const QString reason = publishing::appendHistory(folder, record);
+    if (!reason.isEmpty())
         run.boxes.tell(reason, QStringLiteral("Yayın Geçmişi"));
+    return reason.isEmpty();
 }
 
 int runPublish(BatchRun& run) {
@@ -45,9 +49,9 @@ int runPublish(BatchRun& run) {
         publishing::publishCatalogue(*snapshot, target.target(), catalog.runner(), run.boxes);
     const publishing::HistoryRecord record =
         publishing::catalogueRecord(result, run.user, QDateTime::currentDateTime());
-    keepInHistory(run, target.transferFolder, record);
+    const bool kept = keepInHistory(run, target.transferFolder, record);
     platform::writeText(run.out, publishing::historyText(record));
-    return result.success ? kBatchDone : kBatchFailed;
+    return result.success && kept ? kBatchDone : kBatchFailed;
 }
 
 int runMenu(BatchRun& run) {
@@ -64,13 +68,15 @@ int runMenu(BatchRun& run) {
     platform::writeText(run.out, QDir::toNativeSeparators(*page) + QLatin1Char('\n'));
     if (run.options.isSet(kNoUpload))
         return kBatchDone;
-    const int uploaded = publishing::publishMenu(
+    const publishing::WebResult uploaded = publishing::publishMenu(
         catalog.company(), *page, publishing::WebServer::fromSettings(run.settings), run.boxes);
     const publishing::HistoryRecord record =
         publishing::menuRecord(*page, uploaded, run.user, QDateTime::currentDateTime());
-    keepInHistory(run, machine.transferFolder(), record);
+    // A fresh data root has no transfer folder yet.
+    (void)publishing::makeTransferFolder(machine.dataRoot());
+    const bool kept = keepInHistory(run, machine.transferFolder(), record);
     platform::writeText(run.out, publishing::historyText(record));
-    return uploaded >= 0 ? kBatchDone : kBatchFailed;
+    return uploaded.ok() && kept ? kBatchDone : kBatchFailed;
 }
 
 QString misuseOfPriceList(const QCommandLineParser& options) {

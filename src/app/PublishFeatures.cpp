@@ -51,13 +51,19 @@ void PublishFeatures::sendToBranches(QWidget* owner) {
          user = m_parts.user.historyName()](platform::JobReport& report) {
             const db::DatabaseThread databaseThread;
             report.setRange(publishing::kPublishSteps);
+            publishing::PublishTarget where = target->target();
+            // "İptal" stops the run where it is: what was not replaced stays.
+            where.cancelled = [&report] {
+                return report.cancelled();
+            };
             const publishing::CataloguePublishResult result = publishing::publishCatalogue(
-                *snapshot, target->target(), runner.withBoxes(report.boxes()), report.boxes(),
+                *snapshot, where, runner.withBoxes(report.boxes()), report.boxes(),
                 [&report](int done) { report.step(done); });
             keepInHistory(target->transferFolder,
                           publishing::catalogueRecord(result, user, QDateTime::currentDateTime()),
                           report.boxes());
-            toWindow->post(platform::msg::kCataloguePublished, result.success ? 1 : 0);
+            toWindow->post(platform::msg::kCataloguePublished, result.success ? 1 : 0,
+                           result.reason);
         },
         QStringLiteral("Şubelere Gönder"), owner);
 }
@@ -88,7 +94,8 @@ void PublishFeatures::writeAndUploadMenu(QWidget* owner) {
         [company, server, path = *page, folder = m_parts.machine.transferFolder(),
          user = m_parts.user.historyName()](platform::JobReport& report) {
             report.setRange(1);
-            const int uploaded = publishing::publishMenu(*company, path, *server, report.boxes());
+            const publishing::WebResult uploaded = publishing::publishMenu(
+                *company, path, *server, report.boxes(), [&report] { return report.cancelled(); });
             keepInHistory(
                 folder, publishing::menuRecord(path, uploaded, user, QDateTime::currentDateTime()),
                 report.boxes());

@@ -1,34 +1,111 @@
 #include "platform/AtomicFile.h"
 
 #include <QDir>
-#include <QSaveFile>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace parvela::platform {
 
 namespace {
 
-QString reasonOf(const QString& path, const QSaveFile& file) {
+// Never empty: an empty reason would read as success.
+QString reasonOf(const QFileDevice& file) {
     const QString why = file.errorString();
-    return why.isEmpty()
-               ? QStringLiteral("%1 yazılamadı").arg(QDir::toNativeSeparators(path))
-               : QStringLiteral("%1 yazılamadı: %2").arg(QDir::toNativeSeparators(path), why);
+    return why.isEmpty() ? QStringLiteral("bilinmeyen hata") : why;
+}
+
+// A hidden name beside the target, new for every write.
+QString draftPathOf(const QString& path) {
+    const QFileInfo target(path);
+    return target.dir().filePath(QStringLiteral(".%1.%2.tmp")
+                                     .arg(target.fileName())
+                                     .arg(QRandomGenerator::global()->generate64(), 0, 36));
+}
+
+std::filesystem::path systemPath(const QString& path) {
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    const QByteArray bytes = QFile::encodeName(path);
+    return std::filesystem::path(bytes.toStdString());
+#endif
+}
+
+// The bytes on the disk, not in a cache the disk may still refuse.
+QString syncToDisk(const QFile& file) {
+#ifdef Q_OS_WIN
+    const int result = _commit(file.handle());
+#else
+    const int result = ::fsync(file.handle());
+#endif
+    return result == 0 ? QString() : QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Empty when every byte reached the disk, else the system's reason.
+QString fill(QFile& draft, const std::string& bytes) {
+    const auto size = static_cast<qint64>(bytes.size());
+    // A write cut short says why only when asked for the rest.
+    for (qint64 done = 0; done < size;) {
+        const qint64 written = draft.write(bytes.data() + done, size - done);
+        if (written <= 0)
+            return reasonOf(draft);
+        done += written;
+    }
+    if (!draft.flush())
+        return reasonOf(draft);
+    if (const QString why = syncToDisk(draft); !why.isEmpty())
+        return why;
+    draft.close();
+    return draft.error() == QFileDevice::NoError ? QString() : reasonOf(draft);
+}
+
+// A replaced file keeps its permissions; a link's target's are not its own.
+void keepPermissions(const QString& path, QFile& draft) {
+    const QFileInfo old(path);
+    if (old.isFile() && !old.isSymLink())
+        draft.setPermissions(old.permissions());
 }
 
 } // namespace
 
-QString writeFileAtomically(const QString& path, const std::string& bytes) {
-    QSaveFile file(path);
-    // Writing in place would leave half a file behind when the write fails.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return reasonOf(path, file);
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size) {
-        const QString why = reasonOf(path, file);
-        file.cancelWriting();
+QString replaceFileWith(const QString& path, const std::string& bytes) {
+    const QString draftPath = draftPathOf(path);
+    QFile draft(draftPath);
+    // NewOnly: never through a file or a link already under the draft's name.
+    if (!draft.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return reasonOf(draft);
+    if (const QString why = fill(draft, bytes); !why.isEmpty()) {
+        draft.remove();
         return why;
     }
-    return file.commit() ? QString() : reasonOf(path, file);
+    keepPermissions(path, draft);
+    // The rename replaces the name itself: a link there is gone, its target
+    // untouched.
+    std::error_code error;
+    std::filesystem::rename(systemPath(draftPath), systemPath(path), error);
+    if (error) {
+        QFile::remove(draftPath);
+        return QString::fromLocal8Bit(error.message());
+    }
+    return {};
+}
+
+QString writeFileAtomically(const QString& path, const std::string& bytes) {
+    const QString why = replaceFileWith(path, bytes);
+    return why.isEmpty()
+               ? why
+               : QStringLiteral("%1 yazılamadı: %2").arg(QDir::toNativeSeparators(path), why);
 }
 
 } // namespace parvela::platform

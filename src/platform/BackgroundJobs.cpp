@@ -7,14 +7,15 @@
 
 namespace parvela::platform {
 
-JobEvent::JobEvent(int message, int value)
+JobEvent::JobEvent(int message, int value, QString text)
     : QEvent(msg::eventType(message))
-    , m_value(value) {}
+    , m_value(value)
+    , m_text(std::move(text)) {}
 
-void JobMailbox::post(int message, int value) {
+void JobMailbox::post(int message, int value, const QString& text) {
     const std::lock_guard lock(m_mutex);
     if (m_receiver != nullptr)
-        QCoreApplication::postEvent(m_receiver, new JobEvent(message, value));
+        QCoreApplication::postEvent(m_receiver, new JobEvent(message, value, text));
 }
 
 void JobMailbox::postClose() {

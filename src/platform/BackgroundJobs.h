@@ -3,6 +3,7 @@
 #include "platform/WorkerBoxes.h"
 
 #include <QEvent>
+#include <QString>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -18,11 +19,14 @@ namespace parvela::platform {
 // number done so far), posted to the window that shows the job.
 class JobEvent : public QEvent {
 public:
-    JobEvent(int message, int value);
+    JobEvent(int message, int value, QString text = {});
     int value() const { return m_value; }
+    // What a report says beyond its number, such as why a job failed.
+    const QString& text() const { return m_text; }
 
 private:
     int m_value;
+    QString m_text;
 };
 
 // Where a job posts its reports. The receiver lets go of it when it goes
@@ -31,7 +35,7 @@ class JobMailbox {
 public:
     explicit JobMailbox(QObject* receiver)
         : m_receiver(receiver) {}
-    void post(int message, int value);
+    void post(int message, int value, const QString& text = {});
     // The job has ended: the receiver gets a close event.
     void postClose();
     void detach();

@@ -7,6 +7,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <optional>
 
 namespace parvela::publishing {
 
@@ -22,77 +23,118 @@ public:
         , m_target(target)
         , m_runner(runner)
         , m_boxes(boxes)
-        , m_onStep(onStep) {}
+        , m_onStep(onStep) {
+        if (m_target.server != nullptr)
+            m_host.emplace(*m_target.server, m_snapshot.company.folder, std::string(), m_boxes,
+                           m_target.cancelled);
+    }
 
     CataloguePublishResult run() {
         const int folder = makeTransferFolder(m_target.dataRoot);
         const int companyId = m_snapshot.company.id;
-        publishKeyList(companyId);
-        int taken = 0;
-        taken += publish(kStockFile, stockFile(m_snapshot.products, companyId));
-        taken += publish(kGroupAFile, groupAFile(m_snapshot.groupsA));
-        taken += publish(kGroupBFile, groupBFile(m_snapshot.groupsB));
-        taken += publish(kRecipeFile, recipeFile(m_snapshot.recipeLines));
-        const bool allWritten = folder == 0 && everyFileWritten();
-        m_result.success = allWritten && (m_target.server == nullptr || taken == 4);
-        if (m_result.success && m_target.server != nullptr)
-            announce(companyId);
+        writeAndStage(kKeyListFile, keyList(m_snapshot.products, companyId));
+        writeAndStage(kStockFile, stockFile(m_snapshot.products, companyId));
+        writeAndStage(kGroupAFile, groupAFile(m_snapshot.groupsA));
+        writeAndStage(kGroupBFile, groupBFile(m_snapshot.groupsB));
+        writeAndStage(kRecipeFile, recipeFile(m_snapshot.recipeLines));
+        if (folder != 0 && m_result.reason.isEmpty())
+            m_result.reason = QStringLiteral("%1 klasörü oluşturulamadı")
+                                  .arg(QDir::toNativeSeparators(m_target.transferFolder));
+        if (m_result.reason.isEmpty() && m_host)
+            replaceAndAnnounce(companyId);
+        m_result.success = m_result.reason.isEmpty();
         return std::move(m_result);
     }
 
 private:
-    void publishKeyList(int companyId) {
-        // Its upload and the request after it count for nothing: the
-        // branches read the record files.
-        publish(kKeyListFile, keyList(m_snapshot.products, companyId));
-        if (m_target.server != nullptr && m_result.files.back().writeError.isEmpty())
-            m_result.insertRequest = sendWebRequest(
-                *m_target.server, stockInsertRequest(companyId, m_snapshot.company.folder),
-                responseFile());
-    }
-
-    // Writes the file and uploads it; 1 when the server took it.
-    int publish(const QString& name, const std::string& bytes) {
+    // Writes the file and, while nothing has failed, puts it on the host
+    // beside its old copy.
+    void writeAndStage(const QString& name, const std::string& bytes) {
         PublishedFile file{name, static_cast<qint64>(bytes.size()), sha256Of(bytes), {}, {}};
         file.writeError = platform::writeFileAtomically(pathOf(name), bytes);
-        if (!file.writeError.isEmpty())
-            tellNotWritten(file);
-        // An older copy is never sent as if it were new.
-        else if (m_target.server != nullptr)
-            file.upload = uploadToWebFolder(*m_target.server, m_snapshot.company.folder,
-                                            pathOf(name), name, m_boxes);
+        if (!file.writeError.isEmpty()) {
+            // The reason names the file.
+            m_boxes.tell(file.writeError, kCaption, platform::BoxIcon::Exclamation);
+            failed(file.writeError, true);
+        } else if (m_host && m_result.reason.isEmpty() && !stopped()) {
+            // An older copy is never sent as if it were new.
+            const WebResult staged = m_host->stage(pathOf(name), name);
+            if (!staged.ok()) {
+                file.upload = staged.code;
+                failed(name + QStringLiteral(": ") + staged.reason, staged.code != kNoFolder);
+            }
+        }
         m_result.files.push_back(std::move(file));
         if (m_onStep)
             m_onStep(static_cast<int>(m_result.files.size()));
-        return m_result.files.back().upload.value_or(-1) >= 0 ? 1 : 0;
     }
 
-    void announce(int companyId) {
+    // Every file is on the host: the old copies are replaced, the key list
+    // first, the record files once the web service took the list.
+    void replaceAndAnnounce(int companyId) {
+        if (!place(0))
+            return;
+        const std::string folder = m_snapshot.company.folder;
+        m_result.insertRequest = request(stockInsertRequest(companyId, folder));
+        if (!m_result.reason.isEmpty())
+            return;
+        for (std::size_t i = 1; i < m_result.files.size(); ++i)
+            if (!place(i))
+                return;
         const int number = nextSynchNumber(m_runner);
         // Without its number the notice would name another run; the box of
         // the failed call said why.
         if (number < 0) {
-            m_result.success = false;
+            failed(QStringLiteral("GET_SYNCH_ID alınamadı"), true);
             return;
         }
         m_result.synchId = synchIdOf(companyId, number);
-        m_result.uploadNotice = sendWebRequest(
-            *m_target.server,
-            uploadNotice(companyId, m_result.synchId, m_snapshot.company.ownBranchCode),
-            responseFile());
+        m_result.uploadNotice =
+            request(uploadNotice(companyId, m_result.synchId, m_snapshot.company.ownBranchCode));
     }
 
-    bool everyFileWritten() const {
-        for (const PublishedFile& file : m_result.files)
-            if (!file.writeError.isEmpty())
-                return false;
-        return true;
+    bool place(std::size_t index) {
+        if (stopped())
+            return false;
+        PublishedFile& file = m_result.files[index];
+        const WebResult placed = m_host->place(file.name);
+        file.upload = placed.code;
+        if (!placed.ok())
+            failed(file.name + QStringLiteral(": ") + placed.reason, true);
+        return placed.ok();
     }
 
-    // The reason names the file.
-    void tellNotWritten(const PublishedFile& file) {
-        m_boxes.tell(file.writeError, QStringLiteral("Şubelere Gönder"),
-                     platform::BoxIcon::Exclamation);
+    // The request's result; its failure ends the run.
+    int request(const std::string& path) {
+        const WebResult answer =
+            sendWebRequest(*m_target.server, path, responseFile(), m_target.cancelled);
+        if (!answer.ok())
+            failed(scriptOf(path) + QStringLiteral(": ") + answer.reason);
+        return answer.code;
+    }
+
+    // Whether the user stopped the run, which then fails for that reason.
+    bool stopped() {
+        const bool cancelled = m_target.cancelled && m_target.cancelled();
+        if (cancelled)
+            failed(kCancelledReason, true);
+        return cancelled;
+    }
+
+    // The first failure is the run's reason; one without a box of its own
+    // gets one, unless the user stopped the run.
+    void failed(const QString& reason, bool told = false) {
+        if (!m_result.reason.isEmpty())
+            return;
+        m_result.reason = reason;
+        if (!told && !reason.endsWith(kCancelledReason))
+            m_boxes.tell(kNotPublishedStatus + QStringLiteral("\n") + reason, kCaption,
+                         platform::BoxIcon::Exclamation);
+    }
+
+    static QString scriptOf(const std::string& path) {
+        const std::string script = path.substr(1, path.find('/', 1) - 1);
+        return QString::fromStdString(script);
     }
 
     QString pathOf(const QString& name) const {
@@ -107,11 +149,14 @@ private:
             .toHex();
     }
 
+    inline static const QString kCaption = QStringLiteral("Şubelere Gönder");
+
     const CatalogueSnapshot& m_snapshot;
     const PublishTarget& m_target;
     const db::StatementRunner& m_runner;
     platform::MessageBoxes& m_boxes;
     const std::function<void(int)>& m_onStep;
+    std::optional<WebFolder> m_host;
     CataloguePublishResult m_result;
 };
 

@@ -54,6 +54,7 @@ struct CataloguePublishResult {
     std::optional<int> uploadNotice;
     std::uint32_t synchId = 0;
     bool success = false;
+    QString reason; // why it failed, naming the file or the request
 
     const QString& statusText() const { return success ? kPublishedStatus : kNotPublishedStatus; }
 };
@@ -63,12 +64,20 @@ struct PublishTarget {
     QString transferFolder;
     // Nothing: the files are only written.
     const WebServer* server = nullptr;
+    // Once it says so, the run stops (a transfer under way too) and replaces
+    // nothing more on the host.
+    std::function<bool()> cancelled = {};
 };
 
-// "Şubelere Gönder": the five transfer files, each written whole and
-// uploaded, the two requests, and the synchronisation number. Success needs
-// every file written and, with a server, the four record files taken by it.
-// `onStep` hears after each of the five files.
+// "Şubelere Gönder": the five transfer files, each written whole and put on
+// the host beside its old copy; once all five are there, the key list
+// replaces its old copy, the product-insert request follows, then the four
+// record files replace theirs, and the upload notice goes with the next
+// synchronisation number. The first failure ends the run: what was not
+// replaced yet stays as it was. Success needs every file written and, with a
+// server, every file taken and both requests answered with 2xx. A failure
+// is told by a box (the transfer's own, or one with the reason). `onStep`
+// hears after each of the five files.
 CataloguePublishResult publishCatalogue(const CatalogueSnapshot& snapshot,
                                         const PublishTarget& target,
                                         const db::StatementRunner& runner,

@@ -6,6 +6,8 @@ namespace parvela::publishing {
 
 namespace {
 
+constexpr long kGoodbyeSeconds = 1;
+
 // libcurl's global state: made once, before the first handle, on whatever
 // thread gets there first, and released when the program ends.
 class CurlLibrary {
@@ -38,8 +40,17 @@ CurlEasy::CurlEasy() {
 }
 
 CurlEasy::~CurlEasy() {
-    if (m_handle)
-        curl_easy_cleanup(m_handle);
+    if (!m_handle)
+        return;
+    // The callbacks point into transfers that are over. The goodbye to an
+    // FTP host (QUIT, when the connection is closed) waits little: it may be
+    // the host that stalled. Its wait is the one of the last transfer
+    // started, so a transfer without a URL, which goes nowhere, sets it.
+    curl_easy_reset(m_handle);
+    curl_easy_setopt(m_handle, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(m_handle, CURLOPT_SERVER_RESPONSE_TIMEOUT, kGoodbyeSeconds);
+    (void)curl_easy_perform(m_handle);
+    curl_easy_cleanup(m_handle);
 }
 
 void CurlEasy::setTimeouts(std::chrono::seconds connect, std::chrono::seconds stalled) {
@@ -49,6 +60,22 @@ void CurlEasy::setTimeouts(std::chrono::seconds connect, std::chrono::seconds st
     curl_easy_setopt(m_handle, CURLOPT_LOW_SPEED_TIME, static_cast<long>(stalled.count()));
     // No signals: time-outs must not disturb the rest of the program.
     curl_easy_setopt(m_handle, CURLOPT_NOSIGNAL, 1L);
+}
+
+namespace {
+
+int stopIfCancelled(void* cancelled, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return (*static_cast<const std::function<bool()>*>(cancelled))() ? 1 : 0;
+}
+
+} // namespace
+
+void CurlEasy::stopWhen(const std::function<bool()>& cancelled) {
+    if (!cancelled)
+        return;
+    curl_easy_setopt(m_handle, CURLOPT_XFERINFOFUNCTION, stopIfCancelled);
+    curl_easy_setopt(m_handle, CURLOPT_XFERINFODATA, &cancelled);
+    curl_easy_setopt(m_handle, CURLOPT_NOPROGRESS, 0L);
 }
 
 std::string CurlEasy::escaped(const std::string& segment) const {

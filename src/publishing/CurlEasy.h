@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 typedef void CURL;
@@ -24,6 +25,9 @@ public:
     // Gives up on a connection after `connect` and on a transfer that moves
     // no byte for `stalled`, so that a silent server cannot hang the program.
     void setTimeouts(std::chrono::seconds connect, std::chrono::seconds stalled);
+    // Abandons the transfer (CURLE_ABORTED_BY_CALLBACK) once `cancelled`
+    // says so; it must outlive the transfer. Nothing when it is empty.
+    void stopWhen(const std::function<bool()>& cancelled);
     // The percent-escaped form of one URL path segment.
     std::string escaped(const std::string& segment) const;
     // Whether a failed transfer never got a working connection: no route,

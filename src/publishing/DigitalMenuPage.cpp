@@ -73,8 +73,10 @@ const QString* pictureOf(const std::vector<stock::ProductPicture>& pictures,
 }
 
 // The program's own copies sit in images/; other names next to the page.
+// Only the file name goes out: the stored path is this machine's own.
 std::string pictureLine(const QString& img) {
-    QString url = img.contains(QStringLiteral("stok")) ? QStringLiteral("images/") + img : img;
+    const QString name = stock::pictureFileName(img);
+    QString url = name.contains(QStringLiteral("stok")) ? QStringLiteral("images/") + name : name;
     // A quote in a file name would end the url('…') early.
     url.replace(u'\'', QStringLiteral("%27"));
     return line("<div class=\"image\" style=\"background-image: url('" + wholeText(url) +

@@ -53,13 +53,15 @@ std::optional<QString> writeDigitalMenu(const MenuContent& content,
     return std::nullopt;
 }
 
-int publishMenu(const records::Company& company, const QString& pagePath, const WebServer& server,
-                platform::MessageBoxes& boxes) {
+WebResult publishMenu(const records::Company& company, const QString& pagePath,
+                      const WebServer& server, platform::MessageBoxes& boxes,
+                      std::function<bool()> cancelled) {
     const QString caption = QStringLiteral("FTP_UPLOAD_MENU_FILE");
-    const int result = uploadMenuFile(server, company.folder, pagePath, boxes);
-    if (result >= 0)
+    const WebResult result =
+        uploadMenuFile(server, company.folder, pagePath, boxes, std::move(cancelled));
+    if (result.ok())
         boxes.tell(QStringLiteral("Menu dosyasi Web sunucusuna yuklendi..."), caption);
-    else if (result == kNoFolder)
+    else if (result.code == kNoFolder)
         // The folder case shows no box of its own.
         boxes.tell(QStringLiteral("Menu dosyasi Web sunucusuna yuklenemedi: sunucuda "
                                   "httpdocs/customer_yedek/%1/menu klasörü yok.")

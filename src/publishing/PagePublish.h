@@ -1,6 +1,7 @@
 #pragma once
 
 #include "groups/GroupRecords.h"
+#include "publishing/WebUpload.h"
 #include "records/Company.h"
 #include "records/ProductList.h"
 #include "records/StockRecords.h"
@@ -18,8 +19,6 @@ class MessageBoxes;
 
 // Writing the two HTML pages, and the menu page's upload.
 namespace parvela::publishing {
-
-struct WebServer;
 
 // "DışaVer Tartılan": the price list of `products` on the desktop, then the
 // box saying so. False, after a box naming the file and the reason, when it
@@ -43,7 +42,8 @@ std::optional<QString> writeDigitalMenu(const MenuContent& content,
 // "FTP_UPLOAD_MENU_FILE": the page to the restaurant's menu folder on the
 // web server; the upload's result. The closing box says it went only when it
 // did: a failed upload has said why.
-int publishMenu(const records::Company& company, const QString& pagePath, const WebServer& server,
-                platform::MessageBoxes& boxes);
+WebResult publishMenu(const records::Company& company, const QString& pagePath,
+                      const WebServer& server, platform::MessageBoxes& boxes,
+                      std::function<bool()> cancelled = {});
 
 } // namespace parvela::publishing

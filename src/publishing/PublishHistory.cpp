@@ -62,19 +62,22 @@ HistoryRecord catalogueRecord(const CataloguePublishResult& result, const QStrin
             result.uploadNotice,
             result.synchId,
             result.success,
-            sent || !result.success ? result.statusText() : kWrittenOnlyStatus};
+            sent || !result.success ? result.statusText() : kWrittenOnlyStatus,
+            result.reason};
 }
 
-HistoryRecord menuRecord(const QString& pagePath, std::optional<int> upload, const QString& user,
-                         const QDateTime& time) {
-    PublishedFile page{QFileInfo(pagePath).fileName(), 0, {}, {}, upload};
+HistoryRecord menuRecord(const QString& pagePath, const std::optional<WebResult>& upload,
+                         const QString& user, const QDateTime& time) {
+    PublishedFile page{QFileInfo(pagePath).fileName(), 0, {}, {}, {}};
+    if (upload)
+        page.upload = upload->code;
     QFile file(pagePath);
     if (file.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = file.readAll();
         page.size = bytes.size();
         page.sha256 = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
     }
-    const bool success = upload.value_or(-1) >= 0;
+    const bool success = upload && upload->ok();
     return {time,
             user,
             kMenuKind,
@@ -84,22 +87,25 @@ HistoryRecord menuRecord(const QString& pagePath, std::optional<int> upload, con
             0,
             success,
             success ? QStringLiteral("Menu dosyasi Web sunucusuna yuklendi...")
-                    : QStringLiteral("Menu dosyasi Web sunucusuna yuklenemedi.")};
+                    : QStringLiteral("Menu dosyasi Web sunucusuna yuklenemedi."),
+            upload ? upload->reason : QString()};
 }
 
 QByteArray historyLine(const HistoryRecord& record) {
     QJsonArray files;
     for (const PublishedFile& file : record.files)
         files.append(fileObject(file));
-    const QJsonObject object{{QStringLiteral("time"), record.time.toString(Qt::ISODate)},
-                             {QStringLiteral("user"), record.user},
-                             {QStringLiteral("kind"), record.kind},
-                             {QStringLiteral("files"), files},
-                             {QStringLiteral("insertRequest"), optionalInt(record.insertRequest)},
-                             {QStringLiteral("uploadNotice"), optionalInt(record.uploadNotice)},
-                             {QStringLiteral("synchId"), static_cast<qint64>(record.synchId)},
-                             {QStringLiteral("success"), record.success},
-                             {QStringLiteral("status"), record.status}};
+    QJsonObject object{{QStringLiteral("time"), record.time.toString(Qt::ISODate)},
+                       {QStringLiteral("user"), record.user},
+                       {QStringLiteral("kind"), record.kind},
+                       {QStringLiteral("files"), files},
+                       {QStringLiteral("insertRequest"), optionalInt(record.insertRequest)},
+                       {QStringLiteral("uploadNotice"), optionalInt(record.uploadNotice)},
+                       {QStringLiteral("synchId"), static_cast<qint64>(record.synchId)},
+                       {QStringLiteral("success"), record.success},
+                       {QStringLiteral("status"), record.status}};
+    if (!record.reason.isEmpty())
+        object.insert(QStringLiteral("reason"), record.reason);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -120,14 +126,22 @@ std::optional<HistoryRecord> recordFromLine(const QByteArray& line) {
     record.synchId = static_cast<std::uint32_t>(object.value(QStringLiteral("synchId")).toDouble());
     record.success = object.value(QStringLiteral("success")).toBool();
     record.status = object.value(QStringLiteral("status")).toString();
+    record.reason = object.value(QStringLiteral("reason")).toString();
     return record;
 }
 
 QString appendHistory(const QString& transferFolder, const HistoryRecord& record) {
     const QString path = QDir(transferFolder).filePath(kHistoryFile);
     QByteArray bytes;
-    if (QFile old(path); old.open(QIODevice::ReadOnly))
-        bytes = old.readAll();
+    // A link planted in its place is no history of ours; a history that
+    // cannot be read must not be replaced by its last line.
+    if (const QFileInfo old(path); old.exists() && !old.isSymLink()) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return QStringLiteral("%1 okunamadı: %2")
+                .arg(QDir::toNativeSeparators(path), file.errorString());
+        bytes = file.readAll();
+    }
     bytes += historyLine(record) + '\n';
     return platform::writeFileAtomically(
         path, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
@@ -149,6 +163,8 @@ QString historyText(const HistoryRecord& record) {
     QString text = QStringLiteral("%1  %2  %3\n%4\n")
                        .arg(record.time.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")),
                             record.user, record.kind, record.status);
+    if (!record.reason.isEmpty())
+        text += record.reason + QLatin1Char('\n');
     for (const PublishedFile& file : record.files)
         text += file.writeError.isEmpty()
                     ? QStringLiteral("%1  %2 bayt  yükleme %3  sha256 %4\n")

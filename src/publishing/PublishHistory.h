@@ -1,6 +1,7 @@
 #pragma once
 
 #include "publishing/CataloguePublish.h"
+#include "publishing/WebUpload.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -28,13 +29,14 @@ struct HistoryRecord {
     std::uint32_t synchId = 0;
     bool success = false;
     QString status;
+    QString reason; // why it failed
 };
 
 HistoryRecord catalogueRecord(const CataloguePublishResult& result, const QString& user,
                               const QDateTime& time);
 // The menu page at `pagePath` and its upload's result, if one was made.
-HistoryRecord menuRecord(const QString& pagePath, std::optional<int> upload, const QString& user,
-                         const QDateTime& time);
+HistoryRecord menuRecord(const QString& pagePath, const std::optional<WebResult>& upload,
+                         const QString& user, const QDateTime& time);
 
 QByteArray historyLine(const HistoryRecord& record);
 std::optional<HistoryRecord> recordFromLine(const QByteArray& line);

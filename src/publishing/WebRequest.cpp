@@ -1,7 +1,7 @@
+#include "platform/AtomicFile.h"
 #include "publishing/CurlEasy.h"
 #include "publishing/WebUpload.h"
 
-#include <QSaveFile>
 #include <curl/curl.h>
 
 namespace parvela::publishing {
@@ -44,36 +44,47 @@ void setUpGet(CurlEasy& curl, const WebServer& server, const std::string& reques
     curl.setTimeouts(server.connectTimeout, server.transferTimeout);
 }
 
-// Replaces the file whole or not at all.
-bool writeResponse(const QString& path, const std::string& body) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) &&
-           file.write(body.data(), static_cast<qint64>(body.size())) ==
-               static_cast<qint64>(body.size()) &&
-           file.commit();
+bool isSuccess(long status) {
+    return status >= 200 && status < 300;
 }
 
 } // namespace
 
-int sendWebRequest(const WebServer& server, const std::string& requestPath,
-                   const QString& responseFile) {
+WebResult sendWebRequest(const WebServer& server, const std::string& requestPath,
+                         const QString& responseFile, const std::function<bool()>& cancelled) {
     CurlEasy curl;
     if (!curl)
-        return kNoInternetHandle;
+        return {kNoInternetHandle, QStringLiteral("InternetOpenA FAILED")};
     if (!isSendable(requestPath))
-        return kNoRequest;
+        return {
+            kNoRequest,
+            QStringLiteral("istek yolu gönderilemez: %1").arg(QString::fromStdString(requestPath))};
     CurlList headers;
     // Always the server's answer, never a cache's.
     headers.append("Cache-Control: no-cache");
     headers.append("Pragma: no-cache");
     headers.append("Accept:");
     std::string body;
+    char error[CURL_ERROR_SIZE] = {};
     setUpGet(curl, server, requestPath, headers, body);
+    curl_easy_setopt(curl.get(), CURLOPT_ERRORBUFFER, error);
+    curl.stopWhen(cancelled);
     const CURLcode code = curl_easy_perform(curl.get());
-    if (code != CURLE_OK)
-        return curl.connectionFailed(code) ? kNoConnection : kNoRequest;
+    if (code == CURLE_ABORTED_BY_CALLBACK)
+        return {kNoRequest, kCancelledReason};
+    if (code != CURLE_OK) {
+        const QString fault = error[0] != '\0' ? QString::fromLocal8Bit(error)
+                                               : QString::fromLatin1(curl_easy_strerror(code));
+        return {curl.connectionFailed(code) ? kNoConnection : kNoRequest, fault};
+    }
+    long status = 0;
+    curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &status);
+    if (!isSuccess(status))
+        return {kRequestRefused, QStringLiteral("HTTP %1").arg(status)};
     body.push_back('\0');
-    return writeResponse(responseFile, body) ? 0 : kNoRequest;
+    if (const QString why = platform::writeFileAtomically(responseFile, body); !why.isEmpty())
+        return {kNoRequest, why};
+    return {0, {}};
 }
 
 } // namespace parvela::publishing

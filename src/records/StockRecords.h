@@ -3,6 +3,7 @@
 #include "records/Geometry.h"
 
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -75,8 +76,16 @@ struct Region {
 // The stored picture of a product.
 struct ProductPicture {
     StockCode stcode = 0;
-    QString img;
+    QString img; // as stored: the copy's full path on the machine that chose it
 };
+
+// The file name of a stored picture path, whichever system's separators it
+// has: "C:\Orvanta\images\stok_7.jpg" and "/home/x/Orvanta/images/stok_7.jpg"
+// both give "stok_7.jpg".
+inline QString pictureFileName(const QString& stored) {
+    const qsizetype slash = std::max(stored.lastIndexOf(u'/'), stored.lastIndexOf(u'\\'));
+    return stored.mid(slash + 1);
+}
 
 // The department with that departid, or null.
 inline const Department* departmentWithId(const std::vector<Department>& departments,

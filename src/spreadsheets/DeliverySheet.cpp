@@ -100,7 +100,7 @@ std::vector<DeliveryRow> deliveryRows(const stock::ProductList& products,
         row.ticket = QString::number(product.stcode);
         row.title = product.stname;
         if (const auto found = pictureOf.find(product.stcode); found != pictureOf.end())
-            row.imageUrl = found->second;
+            row.imageUrl = stock::pictureFileName(found->second);
         row.price = product.sellp1;
         row.remoteCode = QString::fromStdString(product.barcode);
         row.isBundle = product.bundle ? QStringLiteral("1") : QStringLiteral("0");

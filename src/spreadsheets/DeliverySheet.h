@@ -21,7 +21,7 @@ struct DeliveryRow {
     QString timestamp;
     QString ticket; // the product's code
     QString title;
-    QString imageUrl; // the picture's file name
+    QString imageUrl; // the picture's file name, without its folder
     QString variationTitle;
     double price = 0;
     QString remoteCode; // the barcode

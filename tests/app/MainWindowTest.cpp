@@ -2,6 +2,7 @@
 
 #include "CatalogFixtures.h"
 #include "DatabaseTest.h"
+#include "FaultyWebHost.h"
 #include "ListeningProgram.h"
 #include "ModalDriver.h"
 #include "SheetFixtures.h"
@@ -9,6 +10,7 @@
 #include "app/Application.h"
 #include "db/StatementJournal.h"
 #include "platform/BackgroundJobs.h"
+#include "platform/Settings.h"
 #include "platform/WindowMessages.h"
 #include "publishing/CataloguePublish.h"
 #include "spreadsheets/DeliverySheet.h"
@@ -391,6 +393,68 @@ TEST_F(MainWindowTest, aPublishingRunSetsTheStatusLineAndCountsOnlySuccesses) {
     QCoreApplication::sendEvent(&window, &failed);
     EXPECT_EQ(window.screenState().uploadStatus, publishing::kNotPublishedStatus);
     EXPECT_EQ(window.screenState().uploadCount, 1);
+    // A failure's reason goes under the status.
+    platform::JobEvent refused(platform::msg::kCataloguePublished, 0,
+                               QStringLiteral("insert_stok_tanim.php: HTTP 500"));
+    QCoreApplication::sendEvent(&window, &refused);
+    EXPECT_EQ(window.screenState().uploadStatus,
+              publishing::kNotPublishedStatus +
+                  QStringLiteral("\ninsert_stok_tanim.php: HTTP 500"));
+}
+
+namespace {
+
+// The program's default settings, which the application reads when it starts.
+void setDefaults(std::initializer_list<std::pair<const char*, QString>> values) {
+    platform::Settings defaults;
+    for (const auto& [key, value] : values)
+        defaults.setValue(QString::fromLatin1(key), value);
+    defaults.sync();
+}
+
+} // namespace
+
+// "Şubelere Gönder" with the web host dying half-way: the branches' files stay
+// as they were and the status line says FAILED with the reason under it.
+TEST_F(MainWindowTest, sendingToBranchesToAHostDyingHalfWayKeepsTheirFilesAndSaysFailed) {
+    test::addUser(1, "mudur", "1234", true, true, true);
+    // Ten products: the product file is longer than what the host keeps.
+    for (int code = 1; code <= 10; ++code)
+        test::addProduct({.stcode = code, .name = "Ürün", .sellp1 = 10});
+    TestDatabase::exec("DELETE FROM company.maininfo; INSERT INTO company.maininfo(compname, "
+                       "compfolder, mustID) VALUES ('Test Lokanta', 'rest1', 1203);");
+    const test::FaultyWebHost dying(test::FaultyWebHost::Side::Ftp,
+                                    QStringLiteral("die-after:4096"));
+    ASSERT_TRUE(dying.started());
+    const QStringList files{QStringLiteral("stokdeffile.txt"), QStringLiteral("stokdef.dat"),
+                            QStringLiteral("grupA.dat"), QStringLiteral("grupB.dat"),
+                            QStringLiteral("recete.dat")};
+    for (const QString& name : files)
+        dying.writeRemoteFile(QStringLiteral("rest1/") + name, "old");
+    const QTemporaryDir root;
+    setDefaults({{"Paths/root", root.path()},
+                 {"Web/host", QStringLiteral("127.0.0.1")},
+                 {"Web/ftpPort", QString::number(dying.port())}});
+    const struct Restore {
+        ~Restore() {
+            setDefaults({{"Paths/root", QDir::homePath()}, {"Web/host", {}}, {"Web/ftpPort", {}}});
+        }
+    } restore;
+    app::MainWindow& window = start("mudur");
+
+    click(window, centre(window.screenState().button(MainButton::SubelereGonder)));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&window] { return !window.screenState().uploadStatus.isEmpty(); }, 20000));
+    const QString status = window.screenState().uploadStatus;
+    EXPECT_TRUE(
+        status.startsWith(publishing::kNotPublishedStatus + QStringLiteral("\nstokdef.dat: ")))
+        << status.toStdString();
+    EXPECT_EQ(window.screenState().uploadCount, 0);
+    for (const QString& name : files)
+        EXPECT_EQ(dying.remoteFile(QStringLiteral("rest1/") + name), "old") << name.toStdString();
+    // The transfer's own box told the failure.
+    EXPECT_TRUE(m_boxes.captions().contains(QStringLiteral("FAILED FtpSetCurrentDirectory")))
+        << m_boxes.captions().join(u',').toStdString();
 }
 
 namespace {

@@ -1,5 +1,8 @@
 #include "platform/AtomicFile.h"
 
+#include "PrintQString.h"
+#include "SmallDisk.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -68,4 +71,49 @@ TEST(AtomicFile, aWriterKilledMidwayLeavesTheOldFileIntact) {
 
     ASSERT_TRUE(platform::writeFileAtomically(path, "yeni içerik\n").isEmpty());
     EXPECT_EQ(contentsOf(path), QByteArray("yeni içerik\n"));
+}
+
+// A full disk fails the write with the system's reason and leaves the old
+// file whole; no draft is left behind.
+TEST(AtomicFile, aFullDiskKeepsTheOldFileAndSaysWhy) {
+    const test::SmallDisk disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.whyNot().toStdString();
+    const QString path = disk.filePath(QStringLiteral("terazi_plu.txt"));
+    const std::string old(10000, 'o');
+    ASSERT_TRUE(platform::writeFileAtomically(path, old).isEmpty());
+    disk.fill();
+
+    // Small enough to sit in a write buffer, and larger than one.
+    for (const std::size_t size : {std::size_t{1}, std::size_t{3} << 20}) {
+        const QString reason = platform::writeFileAtomically(path, std::string(size, 'n'));
+        EXPECT_EQ(reason, path + QStringLiteral(" yazılamadı: No space left on device")) << size;
+        EXPECT_EQ(contentsOf(path), QByteArray::fromStdString(old)) << size;
+    }
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({QStringLiteral(".filler"), QStringLiteral("terazi_plu.txt")}));
+}
+
+// A link planted where the file goes is replaced by the file; what it
+// pointed at is left as it was, whether there or not.
+TEST(AtomicFile, aPlantedLinkIsReplacedNeverWrittenThrough) {
+    QTemporaryDir folder;
+    const QString victim = folder.filePath(QStringLiteral("victim"));
+    ASSERT_TRUE(platform::writeFileAtomically(victim, "keep").isEmpty());
+    const struct {
+        const char* name;
+        QString target;
+    } cases[] = {{"to a file", victim},
+                 {"to a missing file", folder.filePath(QStringLiteral("missing"))},
+                 {"to a folder", folder.path()}};
+    for (const auto& planted : cases) {
+        const QString path = folder.filePath(QStringLiteral("history.jsonl"));
+        QFile::remove(path);
+        ASSERT_TRUE(QFile::link(planted.target, path)) << planted.name;
+        EXPECT_TRUE(platform::writeFileAtomically(path, "new\n").isEmpty()) << planted.name;
+        EXPECT_FALSE(QFileInfo(path).isSymLink()) << planted.name;
+        EXPECT_EQ(contentsOf(path), QByteArray("new\n")) << planted.name;
+    }
+    EXPECT_EQ(contentsOf(victim), QByteArray("keep"));
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("missing"))));
 }

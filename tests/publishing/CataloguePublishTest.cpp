@@ -1,6 +1,7 @@
 #include "publishing/CataloguePublish.h"
 
 #include "DatabaseTest.h"
+#include "FaultyWebHost.h"
 #include "TestSettings.h"
 #include "WebServers.h"
 #include "db/DbConnection.h"
@@ -9,6 +10,7 @@
 #include "publishing/TransferFiles.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -116,17 +118,25 @@ TEST_F(CataloguePublishTest, theFiveFilesGoUpAndBothRequestsFollowInOrder) {
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
-TEST_F(CataloguePublishTest, aCompanyFolderMissingOnTheServerFailsTheRunWithoutANotice) {
+TEST_F(CataloguePublishTest, aCompanyFolderMissingOnTheServerFailsTheRunWithoutARequest) {
     m_web.resetFtp();
     const CataloguePublishResult result = publish();
     EXPECT_FALSE(result.success);
     EXPECT_EQ(result.statusText(), kNotPublishedStatus);
-    for (const PublishedFile& file : result.files)
-        EXPECT_EQ(file.upload, std::optional<int>(kNoFolder)) << file.name.toStdString();
-    // Only the insert request went; the notice waits for all four files.
-    EXPECT_EQ(m_web.requests().size(), 1U);
+    // The first file finds no folder; the others are not tried.
+    ASSERT_EQ(result.files.size(), kFiles.size());
+    EXPECT_EQ(result.files[0].upload, std::optional<int>(kNoFolder));
+    for (std::size_t i = 1; i < kFiles.size(); ++i)
+        EXPECT_FALSE(result.files[i].upload.has_value()) << i;
+    const QString reason =
+        QStringLiteral("stokdeffile.txt: sunucuda httpdocs/customer_yedek/rest1 klasörü yok");
+    EXPECT_EQ(result.reason, reason);
+    // No list went up, so the web service is not asked to take one in.
+    EXPECT_TRUE(m_web.requests().empty());
+    EXPECT_FALSE(result.insertRequest.has_value());
     EXPECT_FALSE(result.uploadNotice.has_value());
-    EXPECT_TRUE(m_boxes.shown().empty());
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("Şubelere Gönder")});
+    EXPECT_EQ(m_boxes.texts(), QStringList{kNotPublishedStatus + QLatin1Char('\n') + reason});
 }
 
 TEST_F(CataloguePublishTest, noSynchNumberFromADeadServerFailsTheRunWithoutANotice) {
@@ -185,15 +195,137 @@ TEST_F(CataloguePublishTest, theMenuUploadSaysItWentOnlyWhenItDid) {
     file.write("<html></html>");
     file.close();
 
-    EXPECT_EQ(publishMenu(m_snapshot.company, page, m_server, m_boxes), kNoFolder);
+    EXPECT_EQ(publishMenu(m_snapshot.company, page, m_server, m_boxes).code, kNoFolder);
     EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("FTP_UPLOAD_MENU_FILE")});
     EXPECT_TRUE(m_boxes.texts().at(0).startsWith(
         QStringLiteral("Menu dosyasi Web sunucusuna yuklenemedi")));
 
     m_boxes.clear();
     m_web.resetFtp({QStringLiteral("rest1/menu")});
-    EXPECT_EQ(publishMenu(m_snapshot.company, page, m_server, m_boxes), kUploadDone);
+    EXPECT_EQ(publishMenu(m_snapshot.company, page, m_server, m_boxes).code, kUploadDone);
     EXPECT_EQ(m_boxes.texts(),
               QStringList{QStringLiteral("Menu dosyasi Web sunucusuna yuklendi...")});
     EXPECT_EQ(m_web.remoteFile(QStringLiteral("rest1/menu/index.html")), "<html></html>");
+}
+
+namespace {
+
+// A host that fails one way during a run: on its FTP side or its HTTP side,
+// the other being the shared one.
+struct HostFault {
+    test::FaultyWebHost::Side side;
+    const char* fault;
+    const char* reason; // how the run's reason starts
+    bool filesReplaced; // the four record files are the new ones
+    std::size_t requests;
+};
+
+} // namespace
+
+// Whatever the host does half-way, the branches' files are the old ones or,
+// once all went up, the new ones; the run says FAILED with the reason within
+// the time-outs.
+TEST_F(CataloguePublishTest, aHostFailingHalfWayLeavesTheBranchesFilesAndSaysFailed) {
+    using Side = test::FaultyWebHost::Side;
+    // Ten products: the product file is longer than what a dying host keeps.
+    for (int i = 4; i <= 10; ++i) {
+        stock::StockDefinition product;
+        product.stcode = 100 + i;
+        product.stname = QStringLiteral("Ürün %1").arg(i);
+        m_snapshot.products.push_back(product);
+    }
+    const HostFault cases[] = {
+        {Side::Ftp, "die-after:4096", "stokdef.dat: ", false, 0},
+        {Side::Ftp, "stall-after:4096", "stokdef.dat: ", false, 0},
+        {Side::Ftp, "reply:STOR:452", "stokdeffile.txt: 452 ", false, 0},
+        {Side::Ftp, "short-store:100", "stokdeffile.txt: Sunucu 100 bayt", false, 0},
+        {Side::Http, "status:500", "insert_stok_tanim.php: HTTP 500", false, 1},
+        {Side::Http, "garbage", "insert_stok_tanim.php: ", false, 1},
+        {Side::Http, "nothing", "insert_stok_tanim.php: ", false, 1},
+        {Side::Http, "silent", "insert_stok_tanim.php: ", false, 1},
+        {Side::Http, "status:302@upload_stok", "upload_stok_tanim.php: HTTP 302", true, 2}};
+    const std::vector<QString> records{kStockFile, kGroupAFile, kGroupBFile, kRecipeFile};
+    for (const HostFault& run : cases) {
+        test::FaultyWebHost host(run.side, QString::fromLatin1(run.fault));
+        ASSERT_TRUE(host.started()) << run.fault;
+        const auto remote = [&](const QString& name) {
+            const QString path = QStringLiteral("rest1/") + name;
+            return run.side == Side::Ftp ? host.remoteFile(path) : m_web.remoteFile(path);
+        };
+        m_web.resetFtp({QStringLiteral("rest1")});
+        m_web.resetHttp("OK");
+        host.makeCompanyFolders({QStringLiteral("rest1")});
+        for (const QString& name : kFiles) {
+            host.writeRemoteFile(QStringLiteral("rest1/") + name, "old");
+            m_web.writeRemoteFile(QStringLiteral("rest1/") + name, "old");
+        }
+        m_server = host.server(test::WebServers::server());
+        m_server.transferTimeout = std::chrono::seconds(1);
+        m_boxes.clear();
+        QElapsedTimer clock;
+        clock.start();
+        const CataloguePublishResult result = publish();
+        EXPECT_LT(clock.elapsed(), 4000) << run.fault;
+        EXPECT_FALSE(result.success) << run.fault;
+        EXPECT_EQ(result.statusText(), kNotPublishedStatus) << run.fault;
+        EXPECT_TRUE(result.reason.startsWith(QString::fromUtf8(run.reason)))
+            << run.fault << ": " << result.reason.toStdString();
+        for (const QString& name : records)
+            EXPECT_EQ(remote(name), run.filesReplaced ? local(name) : "old")
+                << run.fault << " " << name.toStdString();
+        EXPECT_EQ(run.side == Side::Http ? host.requests().size() : m_web.requests().size(),
+                  run.requests)
+            << run.fault;
+        // Every failure was told, by the transfer's box or the run's.
+        EXPECT_FALSE(m_boxes.shown().empty()) << run.fault;
+        // A host that still answers keeps no part of the run beside the files.
+        if (run.side == Side::Http) {
+            EXPECT_EQ(QDir(test::WebServers::customerFolders() + QStringLiteral("/rest1"))
+                          .entryList(QDir::Files | QDir::Hidden)
+                          .size(),
+                      kFiles.size())
+                << run.fault;
+        }
+    }
+}
+
+// A web service that takes longer than the time-out to answer, but keeps
+// answering, is waited for; the files go up after it all the same.
+TEST_F(CataloguePublishTest, aSlowButAnsweringWebServiceIsWaitedFor) {
+    test::FaultyWebHost slow(test::FaultyWebHost::Side::Http,
+                             QStringLiteral("trickle:3000@insert_stok"));
+    ASSERT_TRUE(slow.started());
+    m_server = slow.server(test::WebServers::server());
+    m_server.transferTimeout = std::chrono::seconds(2);
+    const CataloguePublishResult result = publish();
+    EXPECT_TRUE(result.success) << result.reason.toStdString();
+    for (const QString& name : kFiles)
+        EXPECT_EQ(m_web.remoteFile(QStringLiteral("rest1/") + name), local(name))
+            << name.toStdString();
+    EXPECT_EQ(slow.requests().size(), 2U);
+}
+
+// "İptal" stops the run where it is, a transfer under way too: nothing on the
+// host is replaced, no request goes, and the run fails for that reason alone.
+TEST_F(CataloguePublishTest, aCancelledRunStopsAtOnceAndReplacesNothing) {
+    test::FaultyWebHost stalling(test::FaultyWebHost::Side::Ftp, QStringLiteral("stall-after:100"));
+    ASSERT_TRUE(stalling.started());
+    stalling.makeCompanyFolders({QStringLiteral("rest1")});
+    stalling.writeRemoteFile(QStringLiteral("rest1/stokdeffile.txt"), "old");
+    m_server = stalling.server(test::WebServers::server());
+    m_server.transferTimeout = std::chrono::seconds(30);
+    QElapsedTimer clock;
+    clock.start();
+    const PublishTarget target{m_root.path(), transferFolder(), &m_server, [&clock] {
+                                   return clock.elapsed() > 500;
+                               }};
+    const CataloguePublishResult result = publishCatalogue(m_snapshot, target, m_runner, m_boxes);
+    EXPECT_LT(clock.elapsed(), 3000);
+    EXPECT_FALSE(result.success);
+    EXPECT_EQ(result.reason, QStringLiteral("stokdeffile.txt: İptal edildi"));
+    EXPECT_EQ(stalling.remoteFile(QStringLiteral("rest1/stokdeffile.txt")), "old");
+    EXPECT_TRUE(m_web.requests().empty());
+    EXPECT_TRUE(m_boxes.shown().empty());
+    // Every file is written all the same.
+    EXPECT_EQ(local(kStockFile), stockFile(m_snapshot.products, 1203));
 }

@@ -225,3 +225,25 @@ TEST(DigitalMenuPage, longTextsAreCutAtWholeCharactersBeforeEscaping) {
     EXPECT_TRUE(contains(page, titleLine(std::string(126, 'a') + "&amp;", "2.00")));
     EXPECT_TRUE(contains(page, titleLine(std::string(127, 'a'), "3.00")));
 }
+
+// The stored path is the copy's place on the machine that chose it: only the
+// file name is published.
+TEST(DigitalMenuPage, aStoredPicturePathIsPublishedAsItsFileName) {
+    const struct {
+        const char* stored;
+        const char* url;
+    } cases[] = {{"C:\\Orvanta\\images\\stok_7.jpg", "images/stok_7.jpg"},
+                 {"/home/kasa/Orvanta/images/stok_7.jpg", "images/stok_7.jpg"},
+                 {"D:\\stok fotoğrafları\\pizza.png", "pizza.png"},
+                 {"pizza.png", "pizza.png"}};
+    for (const auto& picture : cases) {
+        const std::string page = publishing::digitalMenuPage(
+            kCompany, {group(11, QStringLiteral("Ana")), group(12, QStringLiteral("Pizzalar"))},
+            {product(7, 12, QStringLiteral("Margarita"), 95.5)},
+            {{7, QString::fromUtf8(picture.stored)}});
+        EXPECT_TRUE(contains(page, std::string("<div class=\"image\" style=\"background-image: "
+                                               "url('") +
+                                       picture.url + "');\"></div>\r\n"))
+            << picture.stored;
+    }
+}

@@ -79,11 +79,14 @@ TEST(PublishHistoryTest, aMenuRunRecordsItsPageAndWhetherItWentUp) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("<html></html>");
     file.close();
-    const HistoryRecord up = menuRecord(page, 1, QStringLiteral("mudur"), QDateTime());
+    const HistoryRecord up =
+        menuRecord(page, WebResult{kUploadDone, {}}, QStringLiteral("mudur"), QDateTime());
     EXPECT_EQ(up.kind, kMenuKind);
     ASSERT_EQ(up.files.size(), 1U);
     EXPECT_EQ(up.files[0].size, 13);
     EXPECT_EQ(up.files[0].sha256.size(), 64);
     EXPECT_TRUE(up.success);
-    EXPECT_FALSE(menuRecord(page, -5, QStringLiteral("mudur"), QDateTime()).success);
+    EXPECT_FALSE(menuRecord(page, WebResult{kNoFolder, QStringLiteral("yok")},
+                            QStringLiteral("mudur"), QDateTime())
+                     .success);
 }

@@ -1,3 +1,4 @@
+#include "FaultyWebHost.h"
 #include "TestSettings.h"
 #include "WebServers.h"
 #include "publishing/WebUpload.h"
@@ -43,7 +44,7 @@ TEST_F(WebRequestTest, TheStockInsertRequestArrivesAsBuilt) {
     const std::string path = stockInsertRequest(1203, "rest1");
     EXPECT_EQ(path, "/insert_stok_tanim.php/?Isletme=1203&StockDefFile=/customer_yedek/rest1/"
                     "stokdeffile.txt");
-    EXPECT_EQ(sendWebRequest(m_server, path, m_response), 0);
+    EXPECT_EQ(sendWebRequest(m_server, path, m_response).code, 0);
     EXPECT_EQ(requestLine(),
               "GET /insert_stok_tanim.php/?Isletme=1203&StockDefFile=/customer_yedek/"
               "rest1/stokdeffile.txt HTTP/1.1");
@@ -59,7 +60,7 @@ TEST_F(WebRequestTest, TheStockInsertRequestArrivesAsBuilt) {
 TEST_F(WebRequestTest, TheUploadNoticeCarriesTheSynchId) {
     const std::string path = uploadNotice(1203, synchIdOf(1203, 7), 2);
     EXPECT_EQ(path, "/upload_stok_tanim.php/?Isletme=1203&SynchId=12037&FromSube=2");
-    EXPECT_EQ(sendWebRequest(m_server, path, m_response), 0);
+    EXPECT_EQ(sendWebRequest(m_server, path, m_response).code, 0);
     EXPECT_EQ(requestLine(), "GET /upload_stok_tanim.php/?Isletme=1203&SynchId=12037&FromSube=2 "
                              "HTTP/1.1");
     EXPECT_EQ(uploadNotice(7, 4294967295u, -1),
@@ -69,23 +70,23 @@ TEST_F(WebRequestTest, TheUploadNoticeCarriesTheSynchId) {
 TEST_F(WebRequestTest, TheBodyIsKeptWithOneNul) {
     writeResponse("an older and longer answer");
     m_web.resetHttp(std::string("OK\0\xff", 4));
-    EXPECT_EQ(sendWebRequest(m_server, "/a.php/?b=1", m_response), 0);
+    EXPECT_EQ(sendWebRequest(m_server, "/a.php/?b=1", m_response).code, 0);
     EXPECT_EQ(response(), std::string("OK\0\xff\0", 5));
 
     m_web.resetHttp();
-    EXPECT_EQ(sendWebRequest(m_server, "/a.php/?b=1", m_response), 0);
+    EXPECT_EQ(sendWebRequest(m_server, "/a.php/?b=1", m_response).code, 0);
     EXPECT_EQ(response(), std::string(1, '\0'));
 }
 
 TEST_F(WebRequestTest, AFailedRequestLeavesTheOldResponse) {
     writeResponse("old");
-    EXPECT_EQ(sendWebRequest(WebServers::nobodyListening(), "/a.php/?b=1", m_response),
+    EXPECT_EQ(sendWebRequest(WebServers::nobodyListening(), "/a.php/?b=1", m_response).code,
               kNoConnection);
     EXPECT_EQ(response(), "old");
 
     // A blank or a line break would break the request line.
     for (const std::string path : {"/a.php/?f=my folder", "/a.php/?b=1\r\nX: y", "", "a.php"})
-        EXPECT_EQ(sendWebRequest(m_server, path, m_response), kNoRequest) << path;
+        EXPECT_EQ(sendWebRequest(m_server, path, m_response).code, kNoRequest) << path;
     EXPECT_EQ(response(), "old");
     EXPECT_TRUE(m_web.requests().empty());
 }
@@ -98,9 +99,45 @@ TEST_F(WebRequestTest, ASilentServerIsGivenUpOn) {
     m_server.transferTimeout = std::chrono::seconds(1);
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(sendWebRequest(m_server, "/a.php/?b=1", m_response), kNoRequest);
+    EXPECT_EQ(sendWebRequest(m_server, "/a.php/?b=1", m_response).code, kNoRequest);
     EXPECT_LT(clock.elapsed(), 4000);
     EXPECT_EQ(response(), "old");
+}
+
+// Only a 2xx answer is a request done: any other status, an answer that is
+// no HTTP, none at all or a silent server fails with the reason, within the
+// time-out, and leaves the old response.
+TEST_F(WebRequestTest, anythingButA2xxAnswerFailsWithTheReason) {
+    const struct {
+        const char* fault;
+        int result;
+        const char* reason;
+    } cases[] = {{"status:201", 0, ""},
+                 {"status:500", kRequestRefused, "HTTP 500"},
+                 {"status:404", kRequestRefused, "HTTP 404"},
+                 {"status:302", kRequestRefused, "HTTP 302"},
+                 {"garbage", kNoRequest, "*"},
+                 {"nothing", kNoRequest, "*"},
+                 {"silent", kNoRequest, "*"}};
+    for (const auto& answer : cases) {
+        writeResponse("old");
+        test::FaultyWebHost host(test::FaultyWebHost::Side::Http,
+                                 QString::fromLatin1(answer.fault));
+        ASSERT_TRUE(host.started()) << answer.fault;
+        WebServer server = host.server(m_server);
+        server.transferTimeout = std::chrono::seconds(1);
+        QElapsedTimer clock;
+        clock.start();
+        const WebResult result = sendWebRequest(server, "/insert_stok_tanim.php/?a=1", m_response);
+        EXPECT_LT(clock.elapsed(), 3000) << answer.fault;
+        EXPECT_EQ(host.requests().size(), 1U) << answer.fault;
+        EXPECT_EQ(result.code, answer.result) << answer.fault;
+        if (std::string(answer.reason) == "*")
+            EXPECT_FALSE(result.reason.isEmpty()) << answer.fault;
+        else
+            EXPECT_EQ(result.reason.toStdString(), answer.reason) << answer.fault;
+        EXPECT_EQ(response(), result.ok() ? std::string("OK\0", 3) : "old") << answer.fault;
+    }
 }
 
 TEST(WebServerSettingsTest, DefaultsAndSetValues) {

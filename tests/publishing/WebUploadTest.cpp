@@ -1,5 +1,6 @@
 #include "publishing/WebUpload.h"
 
+#include "FaultyWebHost.h"
 #include "ScriptedMessageBoxes.h"
 #include "WebServers.h"
 
@@ -30,7 +31,7 @@ protected:
         return path;
     }
     int upload(const QString& path, const std::string& folder = "rest1") {
-        return uploadToWebFolder(m_server, folder, path, QStringLiteral("yedek.sql"), m_boxes);
+        return uploadToWebFolder(m_server, folder, path, QStringLiteral("yedek.sql"), m_boxes).code;
     }
     void expectOneBox(const QString& text, const QString& caption) {
         ASSERT_EQ(m_boxes.shown().size(), 1u);
@@ -122,12 +123,67 @@ TEST_F(FtpUploadTest, ASilentServerIsGivenUpOn) {
 TEST_F(FtpUploadTest, TheMenuPageGoesIntoTheMenuFolder) {
     const std::string page = "<html>Men\xfc</html>";
     const QString path = localFile(page, QStringLiteral("digital_menu.html"));
-    EXPECT_EQ(uploadMenuFile(m_server, "rest1", path, m_boxes), kNoFolder);
+    EXPECT_EQ(uploadMenuFile(m_server, "rest1", path, m_boxes).code, kNoFolder);
     QDir().mkpath(WebServers::customerFolders() + "/rest1/menu");
     m_web.writeRemoteFile(QStringLiteral("rest1/menu/index.html"), "old page, longer than it");
-    EXPECT_EQ(uploadMenuFile(m_server, "rest1", path, m_boxes), kUploadDone);
+    EXPECT_EQ(uploadMenuFile(m_server, "rest1", path, m_boxes).code, kUploadDone);
     EXPECT_EQ(m_web.remoteFile(QStringLiteral("rest1/menu/index.html")), page);
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
 } // namespace
+
+namespace {
+
+// An upload over an old copy to a host that fails it; `tidy`: the host is
+// still there to take away the part it got.
+struct FaultyPut {
+    const char* fault;
+    int result;
+    bool tidy;
+};
+
+std::string copyOnTheHost(const std::string& bytes, const std::string& fresh) {
+    if (bytes == fresh)
+        return "the new one";
+    return bytes.size() < 100 ? bytes : std::to_string(bytes.size()) + " other bytes";
+}
+
+} // namespace
+
+// Whatever goes wrong on the host, its copy stays the old one, whole, and
+// the wait is bounded by the time-outs.
+TEST_F(FtpUploadTest, aFailedUploadLeavesTheOldCopyWhole) {
+    std::string fresh(47704, '\0');
+    for (std::size_t i = 0; i < fresh.size(); ++i)
+        fresh[i] = static_cast<char>(i % 251);
+    const QString path = localFile(fresh, QStringLiteral("stokdef.dat"));
+    const FaultyPut cases[] = {
+        {"reply:STOR:452", kPutFailed, true},   {"reply:STOR:550", kPutFailed, true},
+        {"reply:STOR:421", kPutFailed, true},   {"die-after:4096", kPutFailed, false},
+        {"short-store:4096", kPutFailed, true}, {"stall-after:4096", kPutFailed, false},
+        {"silent:STOR", kPutFailed, false},     {"rename-keeps-old", kUploadDone, true}};
+    for (const FaultyPut& put : cases) {
+        test::FaultyWebHost host(test::FaultyWebHost::Side::Ftp, QString::fromLatin1(put.fault));
+        ASSERT_TRUE(host.started()) << put.fault;
+        host.writeRemoteFile(QStringLiteral("rest1/stokdef.dat"), "old copy");
+        WebServer server = host.server(m_server);
+        server.transferTimeout = std::chrono::seconds(1);
+        m_boxes.clear();
+        QElapsedTimer clock;
+        clock.start();
+        const int result =
+            uploadToWebFolder(server, "rest1", path, QStringLiteral("stokdef.dat"), m_boxes).code;
+        EXPECT_LT(clock.elapsed(), 3500) << put.fault;
+        EXPECT_EQ(result, put.result) << put.fault;
+        EXPECT_EQ(copyOnTheHost(host.remoteFile(QStringLiteral("rest1/stokdef.dat")), fresh),
+                  put.result == kUploadDone ? "the new one" : "old copy")
+            << put.fault;
+        EXPECT_EQ(m_boxes.shown().size(), put.result == kUploadDone ? 0U : 1U) << put.fault;
+        if (put.tidy) {
+            EXPECT_EQ(host.remoteNames(QStringLiteral("rest1")),
+                      QStringList{QStringLiteral("stokdef.dat")})
+                << put.fault;
+        }
+    }
+}

@@ -42,7 +42,9 @@ protected:
 } // namespace
 
 TEST_F(DeliverySheetTest, theCatalogueReadsBackAsTheNineColumnsOfThePlatformsTable) {
-    TestDatabase::exec("INSERT INTO stocks.images(stcode,img) VALUES(2,'iskender.jpg');");
+    // Stored as the copy's full path; the platform gets its name.
+    TestDatabase::exec("INSERT INTO stocks.images(stcode,img) "
+                       "VALUES(2,'C:\\\\Orvanta\\\\images\\\\iskender.jpg');");
     std::vector<stock::StockDefinition> products = {product(1, "Şiş Köfte ğüıçö _x0041_", 12.5),
                                                     product(2, "İskender \"özel\"", 185)};
     products[1].barcode = "8690000000017";

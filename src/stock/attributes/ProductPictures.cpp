@@ -3,6 +3,7 @@
 #include "db/SqlFormat.h"
 #include "db/SqlLiteral.h"
 #include "db/StatementRunner.h"
+#include "platform/AtomicFile.h"
 #include "platform/MachineInfo.h"
 #include "platform/MessageBoxes.h"
 #include "stock/catalogue/ProductExtrasReader.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <array>
 
 namespace parvela::stock {
@@ -20,7 +20,6 @@ namespace parvela::stock {
 namespace {
 
 constexpr std::array<const char*, 5> kPictureTypes{"png", "jpg", "jpeg", "bmp", "gif"};
-constexpr qint64 kCopyChunk = 1 << 16;
 
 bool isPictureType(const QString& extension) {
     const QString type = extension.toLower();
@@ -35,34 +34,23 @@ bool sameFile(const QString& a, const QString& b) {
     return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
 }
 
-// Streams `source` into `target`; empty when all of it went, else why not.
-QString copyContents(QFile& source, QSaveFile& target) {
-    while (!source.atEnd()) {
-        const QByteArray chunk = source.read(kCopyChunk);
-        if (chunk.isEmpty() && source.error() != QFileDevice::NoError)
-            return source.errorString();
-        if (target.write(chunk) != chunk.size())
-            return target.errorString();
-    }
-    return target.commit() ? QString() : target.errorString();
-}
-
 // Copies `from` over `to`; the old file stays whole until the new one is
-// complete. Empty when the copy went through, else why not.
+// complete, and a link at `to` is replaced, not written through. Empty when
+// the copy went through, else why not.
 QString copyReplacing(const QString& from, const QString& to) {
     const QString folder = QFileInfo(to).absolutePath();
     if (!QDir().mkpath(folder))
         return QStringLiteral("%1 klasörü oluşturulamadı").arg(folder);
     // Replacing a file by itself would only risk it.
-    if (sameFile(from, to))
+    if (!QFileInfo(to).isSymLink() && sameFile(from, to))
         return {};
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
         return source.errorString();
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly))
-        return target.errorString();
-    return copyContents(source, target);
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError)
+        return source.errorString();
+    return platform::replaceFileWith(to, bytes.toStdString());
 }
 
 void tell(const PictureStore& store, const QString& text) {

@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -477,6 +478,33 @@ TEST_F(StockAttributesTest, aPictureThatCannotBeCopiedOrIsNoPictureIsRefusedAndN
     m_attributes.choosePicture(edited, nullptr);
     EXPECT_TRUE(m_boxes.shown().empty());
     EXPECT_TRUE(m_journal.texts().empty());
+}
+
+// Links planted where the copies go are replaced by the copies; what they
+// pointed at is left alone.
+TEST_F(StockAttributesTest, aLinkPlantedWhereAPictureCopyGoesIsReplaced) {
+    stock::EditedProduct edited = editFresh(22212);
+    const QString victim = m_files.filePath(QStringLiteral("victim.png"));
+    QFile kept(victim);
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+    kept.write("keep");
+    kept.close();
+    const QStringList copies{
+        underRoot(QStringLiteral("Orvanta/images/stok_22212.png")),
+        underRoot(QStringLiteral("Orvanta/digital_menu/images/stok_22212.png"))};
+    for (const QString& copy : copies) {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(copy).path()));
+        ASSERT_TRUE(QFile::link(victim, copy));
+    }
+    m_chosen = pictureFile(QStringLiteral("pilav.png"));
+    m_attributes.choosePicture(edited, nullptr);
+    EXPECT_TRUE(m_boxes.shown().empty());
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("keep"));
+    for (const QString& copy : copies) {
+        EXPECT_FALSE(QFileInfo(copy).isSymLink()) << copy.toStdString();
+        EXPECT_EQ(QImage(copy).pixelColor(0, 0), QColor(Qt::red)) << copy.toStdString();
+    }
 }
 
 TEST_F(StockAttributesTest, theEditorShowsThePictureChosenWithResmi) {
