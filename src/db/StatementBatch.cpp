@@ -20,6 +20,9 @@ Outcome executeAll(const StatementRunner& runner, const Operation& op, std::stri
 
 Outcome executeAsOne(const StatementRunner& runner, const Operation& op,
                      std::string_view schemaName, const std::vector<std::string>& statements) {
+    // Inside a held transaction a START would commit it: the statements join it.
+    if (runner.inTransaction())
+        return executeAll(runner, op, schemaName, statements);
     // A failure closes the connection before COMMIT, and the server rolls back.
     std::string call = "START TRANSACTION;";
     for (const std::string& statement : statements)

@@ -19,6 +19,7 @@ Outcome executeAll(const StatementRunner& runner, const Operation& op, std::stri
 
 // Sends the statements in one call as one transaction: when one fails the
 // server undoes the earlier ones, so a rewrite never leaves half its rows.
+// Inside a held Transaction they simply join it.
 Outcome executeAsOne(const StatementRunner& runner, const Operation& op,
                      std::string_view schemaName, const std::vector<std::string>& statements);
 

@@ -59,6 +59,33 @@ void StatementRunner::LossState::markLost() {
         scopes->second.lost = true;
 }
 
+StatementRunner::HeldConnections::HeldConnections() = default;
+StatementRunner::HeldConnections::~HeldConnections() = default;
+
+StatementRunner::HeldConnections::Held* StatementRunner::HeldConnections::ofThisThread() {
+    const std::lock_guard lock(m_mutex);
+    const auto held = m_threads.find(std::this_thread::get_id());
+    return held == m_threads.end() ? nullptr : &held->second;
+}
+
+// Map nodes stay where they are, so the reference outlives the lock.
+StatementRunner::HeldConnections::Held& StatementRunner::HeldConnections::make() {
+    const std::lock_guard lock(m_mutex);
+    return m_threads[std::this_thread::get_id()];
+}
+
+void StatementRunner::HeldConnections::drop() {
+    std::unique_ptr<sql::Connection> closing;
+    {
+        const std::lock_guard lock(m_mutex);
+        const auto held = m_threads.find(std::this_thread::get_id());
+        if (held == m_threads.end())
+            return;
+        closing = std::move(held->second.connection);
+        m_threads.erase(held);
+    }
+}
+
 ServerLossScope::ServerLossScope(const StatementRunner& runner)
     : m_loss(runner.m_loss) {
     m_loss->enter();
@@ -99,7 +126,12 @@ Outcome StatementRunner::executeQuietly(const Operation& op, std::string_view sc
 StatementRunner StatementRunner::withBoxes(platform::MessageBoxes& boxes) const {
     StatementRunner runner(m_connection, boxes);
     runner.m_journal = m_journal;
+    runner.m_held = m_held;
     return runner;
+}
+
+bool StatementRunner::inTransaction() const {
+    return m_held->ofThisThread() != nullptr;
 }
 
 Outcome StatementRunner::query(const Operation& op, std::string_view schemaName,
@@ -142,6 +174,8 @@ void StatementRunner::readRows(sql::Statement& statement, std::string_view schem
 Outcome StatementRunner::run(const Operation& op, std::string_view schemaName,
                              const std::function<void(sql::Statement&)>& work,
                              bool showFailure) const {
+    if (HeldConnections::Held* held = m_held->ofThisThread())
+        return runHeld(*held, op, schemaName, work, showFailure);
     if (m_loss->lost())
         return Outcome::Failed;
     try {
@@ -159,6 +193,65 @@ Outcome StatementRunner::run(const Operation& op, std::string_view schemaName,
             m_boxes.show(failureBox(op, e));
         return Outcome::Failed;
     }
+}
+
+Outcome StatementRunner::runHeld(HeldConnections::Held& held, const Operation& op,
+                                 std::string_view schemaName,
+                                 const std::function<void(sql::Statement&)>& work,
+                                 bool showFailure) const {
+    if (held.failed || !held.connection)
+        return Outcome::Failed;
+    try {
+        if (held.schema != schemaName) {
+            held.connection->setSchema(sql::SQLString(schemaName.data(), schemaName.size()));
+            held.schema = schemaName;
+        }
+        const std::unique_ptr<sql::Statement> statement(held.connection->createStatement());
+        work(*statement);
+        return Outcome::Completed;
+    } catch (const sql::SQLException& e) {
+        // Rolled back before the box: a box's event loop must not find the
+        // change's rows locked, nor add its own statements to the change.
+        held.failed = true;
+        rollBack(held);
+        if (isServerLoss(e.getErrorCode()))
+            m_loss->markLost();
+        if (showFailure && e.getErrorCode() != 0)
+            m_boxes.show(failureBox(op, e));
+        return Outcome::Failed;
+    }
+}
+
+void StatementRunner::begin(HeldConnections::Held& held, const Operation& op) const {
+    held.depth = 1;
+    if (m_loss->lost()) {
+        held.failed = true;
+        return;
+    }
+    try {
+        held.connection = openConnection(m_connection);
+        const std::unique_ptr<sql::Statement> statement(held.connection->createStatement());
+        statement->execute("START TRANSACTION");
+    } catch (const sql::SQLException& e) {
+        held.connection.reset();
+        held.failed = true;
+        if (isServerLoss(e.getErrorCode()))
+            m_loss->markLost();
+        if (e.getErrorCode() != 0)
+            m_boxes.show(failureBox(op, e));
+    }
+}
+
+void StatementRunner::rollBack(HeldConnections::Held& held) {
+    if (!held.connection)
+        return;
+    try {
+        const std::unique_ptr<sql::Statement> statement(held.connection->createStatement());
+        statement->execute("ROLLBACK");
+    } catch (const sql::SQLException&) {
+        // A closed connection is rolled back by the server.
+    }
+    held.connection.reset();
 }
 
 void StatementRunner::record(std::string_view schemaName, const std::string& text) const {

@@ -12,8 +12,9 @@
 #include <unordered_map>
 
 namespace sql {
+class Connection;
 class Statement;
-}
+} // namespace sql
 
 namespace parvela::platform {
 class MessageBoxes;
@@ -56,8 +57,10 @@ public:
 
     void setJournal(StatementJournal* journal) { m_journal = journal; }
     // A runner on the same server whose failures go to other boxes: a worker
-    // thread's, say.
+    // thread's, say. A transaction this thread holds is the copy's too.
     StatementRunner withBoxes(platform::MessageBoxes& boxes) const;
+    // Whether this thread's calls go into a Transaction.
+    bool inTransaction() const;
 
     // Statements that return no rows; several may be sent at once, and an
     // error in any of them fails the call (the earlier ones stay done).
@@ -90,6 +93,34 @@ private:
                   const RowHandler& onRow, bool firstOnly) const;
 
     friend class ServerLossScope;
+    friend class Transaction;
+    // Per thread: the connection a transaction holds and every call of that
+    // thread goes over. Only its own thread touches an entry once made.
+    class HeldConnections {
+    public:
+        struct Held {
+            std::unique_ptr<sql::Connection> connection;
+            std::string schema;
+            int depth = 0;
+            bool failed = false;
+        };
+        HeldConnections();
+        ~HeldConnections();
+        HeldConnections(const HeldConnections&) = delete;
+        HeldConnections& operator=(const HeldConnections&) = delete;
+        Held* ofThisThread();
+        Held& make();
+        void drop();
+
+    private:
+        std::mutex m_mutex;
+        std::unordered_map<std::thread::id, Held> m_threads;
+    };
+    Outcome runHeld(HeldConnections::Held& held, const Operation& op, std::string_view schemaName,
+                    const std::function<void(sql::Statement&)>& work, bool showFailure) const;
+    void begin(HeldConnections::Held& held, const Operation& op) const;
+    static void rollBack(HeldConnections::Held& held);
+
     // Per thread: a worker's lost server must not silence a save the
     // window makes at the same time.
     class LossState {
@@ -112,6 +143,7 @@ private:
     platform::MessageBoxes& m_boxes;
     StatementJournal* m_journal = nullptr;
     std::shared_ptr<LossState> m_loss = std::make_shared<LossState>();
+    std::shared_ptr<HeldConnections> m_held = std::make_shared<HeldConnections>();
 };
 
 // Held over an operation of several steps: once a step finds the server

@@ -4,7 +4,9 @@
 #include "TestSettings.h"
 #include "db/DbConnection.h"
 #include "db/Row.h"
+#include "db/StatementBatch.h"
 #include "db/StatementJournal.h"
+#include "db/Transaction.h"
 
 #include <barrier>
 #include <cppconn/exception.h>
@@ -200,4 +202,58 @@ TEST_F(StatementRunnerTest, journalKeepsSchemaAndTextInOrder) {
     EXPECT_EQ(entries[0].text, "DELETE FROM units;");
     EXPECT_EQ(entries[1].schema, "subetransfer");
     EXPECT_EQ(entries[2].text, "SELECT @islemNo AS _reply");
+}
+
+TEST_F(StatementRunnerTest, aTransactionWritesAllOrNothingAndShowsOneBox) {
+    const db::Operation insert("INSERT_BIRIM");
+    const auto unit = [](const char* name) {
+        return std::string("INSERT INTO units(name,type) VALUES('") + name + "',1);";
+    };
+    enum class End { Commit, FailThenCommit, Drop, Rollback, JoinedThenOuterRollback };
+    struct Case {
+        End end;
+        std::vector<std::string> names;
+        int boxes;
+    };
+    for (const Case& c : {Case{End::Commit, {"a", "b", "c"}, 0}, Case{End::FailThenCommit, {}, 1},
+                          Case{End::Drop, {}, 0}, Case{End::Rollback, {}, 0},
+                          Case{End::JoinedThenOuterRollback, {}, 0}}) {
+        (void)m_runner.execute(insert, db::schema::stocks, "DELETE FROM units;");
+        m_boxes.clear();
+        {
+            db::Transaction change(m_runner, insert);
+            EXPECT_TRUE(m_runner.inTransaction());
+            EXPECT_EQ(m_runner.execute(insert, db::schema::stocks, unit("a") + unit("b")),
+                      db::Outcome::Completed);
+            if (c.end == End::JoinedThenOuterRollback) {
+                db::Transaction inner(m_runner, insert);
+                EXPECT_EQ(db::executeAsOne(m_runner, insert, db::schema::stocks, {unit("c")}),
+                          db::Outcome::Completed);
+                EXPECT_EQ(inner.commit(), db::Outcome::Completed);
+                change.rollback();
+            } else if (c.end == End::FailThenCommit) {
+                EXPECT_EQ(m_runner.execute(db::Operation("INSERT_URUN_SIRA"), db::schema::stocks,
+                                           "INSERT INTO nosuch(name) VALUES('x');"),
+                          db::Outcome::Failed);
+                // Later calls of the change fail quietly; so does its commit.
+                EXPECT_EQ(m_runner.execute(insert, db::schema::stocks, unit("c")),
+                          db::Outcome::Failed);
+                EXPECT_EQ(change.commit(), db::Outcome::Failed);
+            } else if (c.end == End::Commit) {
+                EXPECT_EQ(m_runner.execute(insert, db::schema::stocks, unit("c")),
+                          db::Outcome::Completed);
+                EXPECT_EQ(change.commit(), db::Outcome::Completed);
+            } else if (c.end == End::Rollback) {
+                change.rollback();
+                EXPECT_EQ(m_runner.execute(insert, db::schema::stocks, unit("c")),
+                          db::Outcome::Failed);
+            }
+        }
+        EXPECT_FALSE(m_runner.inTransaction());
+        EXPECT_EQ(unitNames(), c.names) << static_cast<int>(c.end);
+        EXPECT_EQ(m_boxes.shown().size(), static_cast<std::size_t>(c.boxes));
+        if (c.boxes == 1) {
+            EXPECT_EQ(m_boxes.shown().front().caption, QStringLiteral("INSERT_URUN_SIRA"));
+        }
+    }
 }
