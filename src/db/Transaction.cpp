@@ -1,6 +1,7 @@
 #include "db/Transaction.h"
 
 #include <cppconn/statement.h>
+#include <utility>
 
 namespace parvela::db {
 
@@ -64,5 +65,13 @@ void Transaction::rollback() {
     // The entry stays till the end, so later calls of the change fail.
     StatementRunner::rollBack(*held);
 }
+
+void Transaction::journalAs(std::string caption) {
+    m_caption = std::move(caption);
+}
+
+// Not journalled yet: the change journal arrives separately.
+void Transaction::keep(std::string_view, std::string_view, std::string_view,
+                       const std::vector<std::string>&) {}
 
 } // namespace parvela::db

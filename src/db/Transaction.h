@@ -2,6 +2,10 @@
 
 #include "db/StatementRunner.h"
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace parvela::db {
 
 // Held over a change of several statements: while it lives, every call of
@@ -29,11 +33,21 @@ public:
     // Undoes everything written so far; later calls fail without a box.
     void rollback();
 
+    // Names the change in the change journal ("Geri Al" lists it under this
+    // caption); a change never named is not journalled.
+    void journalAs(std::string caption);
+    // The rows of `table` whose `keyColumn` holds one of `keys` (product
+    // codes) are the change's: call it before writing them. Their
+    // before-image is read at once, locked; their after-image at commit.
+    void keep(std::string_view schemaName, std::string_view table, std::string_view keyColumn,
+              const std::vector<std::string>& keys);
+
 private:
     const StatementRunner& m_runner;
     Operation m_op;
     bool m_joined = false;
     bool m_ended = false;
+    std::string m_caption;
 };
 
 } // namespace parvela::db
