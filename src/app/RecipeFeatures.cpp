@@ -55,8 +55,9 @@ void RecipeFeatures::showLinkedProducts(const recipes::RecipeLine& line, QWidget
     dialog.exec();
 }
 
-void RecipeFeatures::insertBulkRecipes(const std::vector<stock::StockCode>& listed, QWidget*) {
-    recipes::makeOwnRecipes(m_context, listed);
+void RecipeFeatures::insertBulkRecipes(const std::vector<stock::StockCode>& listed,
+                                       QWidget* owner) {
+    recipes::makeOwnRecipes(m_context, listed, owner);
 }
 
 } // namespace parvela::app
