@@ -6,6 +6,7 @@
 #include "db/StatementRunner.h"
 #include "db/Transaction.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -91,8 +92,10 @@ int productsUsing(const db::StatementRunner& runner, StockCode ingredient, std::
     return outcome == db::Outcome::Failed ? -1 : static_cast<int>(uses.size());
 }
 
-// All of them or none: one transaction, the statements sent in batches.
-int insertOwnRecipes(const db::StatementRunner& runner, const std::vector<StockCode>& products) {
+// All of them or none: one transaction, the statements sent in batches;
+// between two batches is where a cancel takes everything back.
+int insertOwnRecipes(const db::StatementRunner& runner, const std::vector<StockCode>& products,
+                     const LongWork& work) {
     if (products.empty())
         return 0;
     std::vector<std::string> codes;
@@ -108,7 +111,27 @@ int insertOwnRecipes(const db::StatementRunner& runner, const std::vector<StockC
     db::Transaction change(runner, kOwnRecipes);
     change.journalAs(kOwnRecipesCaption.toStdString());
     change.keep(db::schema::stocks, "receipts", "urun", codes);
-    (void)db::executeAll(runner, kOwnRecipes, db::schema::stocks, texts);
+    const auto cancelled = [&work] {
+        return work.cancelled && work.cancelled();
+    };
+    for (std::size_t first = 0; first < texts.size() && !change.failed();
+         first += db::kStatementsPerCall) {
+        if (cancelled()) {
+            change.rollback();
+            return kCancelled;
+        }
+        const std::size_t last = std::min(texts.size(), first + db::kStatementsPerCall);
+        (void)db::executeAll(
+            runner, kOwnRecipes, db::schema::stocks,
+            std::vector<std::string>(texts.begin() + static_cast<std::ptrdiff_t>(first),
+                                     texts.begin() + static_cast<std::ptrdiff_t>(last)));
+        if (work.step)
+            work.step(static_cast<int>(last / 2));
+    }
+    if (cancelled()) {
+        change.rollback();
+        return kCancelled;
+    }
     return change.commit() == db::Outcome::Completed ? static_cast<int>(products.size()) : 0;
 }
 
@@ -119,6 +142,8 @@ QString ownRecipesQuestion(int total) {
 }
 
 QString ownRecipesSummary(int done, int total) {
+    if (done == kCancelled)
+        return QStringLiteral("İşlem iptal edildi; hiçbir ürünün reçetesi değişmedi.");
     return QString::asprintf("%d adet ürün reçetelendirildi.\n %d tane FAILED.. ", done,
                              total - done);
 }

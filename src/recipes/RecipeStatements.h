@@ -4,6 +4,7 @@
 #include "records/StockRecords.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace parvela::db {
@@ -49,9 +50,18 @@ struct Use {
 // The products whose recipe uses the ingredient; -1 after a reported failure.
 int productsUsing(const db::StatementRunner& runner, StockCode ingredient, std::vector<Use>& uses);
 
+// What long work reports and asks: how many items are done, and whether
+// the user cancelled. Either may be empty.
+struct LongWork {
+    std::function<void(int)> step;
+    std::function<bool()> cancelled;
+};
+inline constexpr int kCancelled = -1;
 // Makes each product its own one-line recipe of quantity 1, in one
-// transaction: the number of products written, all of them or 0.
-int insertOwnRecipes(const db::StatementRunner& runner, const std::vector<StockCode>& products);
+// transaction: the number of products written, all of them or 0, or
+// kCancelled when the user cancelled (nothing written either).
+int insertOwnRecipes(const db::StatementRunner& runner, const std::vector<StockCode>& products,
+                     const LongWork& work = {});
 // The caption of that change in the change journal.
 inline const QString kOwnRecipesCaption = QStringLiteral("Kendi Reçetesi");
 // The question asked before it, naming how many recipes it replaces.

@@ -213,9 +213,27 @@ TEST_F(RecipeWorkTest, ownRecipesOfTwoThousandProductsAreOneQuickChange) {
               before);
     EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("INSERT_RECETELER_HEPSI")});
 
+    // "İptal" after the first batch takes that batch back too.
+    std::vector<int> steps;
+    const recipes::LongWork cancelAfterOne{[&steps](int done) { steps.push_back(done); },
+                                           [&steps] {
+                                               return !steps.empty();
+                                           }};
+    EXPECT_EQ(recipes::insertOwnRecipes(m_catalog.runner(), codes, cancelAfterOne),
+              recipes::kCancelled);
+    EXPECT_EQ(steps, std::vector<int>{static_cast<int>(db::kStatementsPerCall / 2)});
+    EXPECT_EQ(rows("SELECT COUNT(*),SUM(urun),SUM(ingredient),SUM(qua) FROM stocks.receipts;"),
+              before);
+    EXPECT_EQ(recipes::ownRecipesSummary(recipes::kCancelled, kCount),
+              QStringLiteral("İşlem iptal edildi; hiçbir ürünün reçetesi değişmedi."));
+
     m_journal.clear();
+    steps.clear();
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(recipes::insertOwnRecipes(m_catalog.runner(), codes), kCount);
+    EXPECT_EQ(recipes::insertOwnRecipes(m_catalog.runner(), codes,
+                                        {[&steps](int done) { steps.push_back(done); }, {}}),
+              kCount);
+    EXPECT_EQ(steps.back(), kCount);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
     EXPECT_LE(issued().size(), 4u * kCount / db::kStatementsPerCall + 2);
     EXPECT_EQ(TestDatabase::scalar("SELECT COUNT(*) FROM stocks.receipts WHERE urun>10000 AND "
