@@ -4,6 +4,7 @@
 #include "ordering/StockOrderEntry.h"
 
 #include <functional>
+#include <thread>
 
 using namespace parvela;
 using ordering::OrderCell;
@@ -260,4 +261,39 @@ TEST_F(OrderingSaveTest, AFailureAtAnyStatementOfAnOrderSaveLeavesEveryRowAsItWa
         EXPECT_EQ(rows(), before);
         EXPECT_EQ(m_boxes.captions(), c.captions);
     }
+}
+
+// Two stations save the order of one scope at the same moment: the later
+// save waits for the earlier and replaces its rows whole.
+TEST_F(OrderingSaveTest, TwoStationsSavingOneScopeLeaveOneStationsOrderWhole) {
+    std::vector<OrderCell> first = products({1, std::nullopt});
+    std::vector<OrderCell> second = first;
+    place(first, {103, 101});
+    place(second, {102});
+    // Each row waits a little, so both saves are under way together; the
+    // scope has no rows yet, so nothing for a delete to lock.
+    TestDatabase::exec("CREATE TRIGGER stocks.slow_row BEFORE INSERT ON stocks.stok_order "
+                       "FOR EACH ROW SET @slow = SLEEP(0.1);");
+    test::TestSettings otherSettings;
+    test::ScriptedMessageBoxes otherBoxes;
+    app::CatalogData other{otherSettings, otherBoxes};
+    bool firstSaved = false;
+    bool secondSaved = false;
+    std::thread a([&] {
+        firstSaved = ordering::saveProductOrder(m_catalog.runner(), m_boxes, {1, std::nullopt},
+                                                first, nullptr);
+    });
+    std::thread b([&] {
+        secondSaved = ordering::saveProductOrder(other.runner(), otherBoxes, {1, std::nullopt},
+                                                 second, nullptr);
+    });
+    a.join();
+    b.join();
+    TestDatabase::exec("DROP TRIGGER stocks.slow_row;");
+    EXPECT_TRUE(firstSaved);
+    EXPECT_TRUE(secondSaved);
+    const std::string stored = orderRows();
+    EXPECT_TRUE(stored == "103/1/-/0 101/1/-/1 102/1/-/1000000 " ||
+                stored == "102/1/-/0 101/1/-/1000000 103/1/-/1000001 ")
+        << stored;
 }
