@@ -264,18 +264,12 @@ bool isMarked(const PlannedProduct& planned) {
 
 std::optional<ImportPlan> planImport(const db::StatementRunner& runner, std::vector<ImportRow> rows,
                                      const stock::ProductList& catalogue) {
-    std::vector<stock::StockCode> codes;
-    std::vector<stock::StockCode> deleted;
-    std::vector<stock::StockCode> owning;
-    const db::ServerLossScope scope(runner);
-    if (stock::readStockCodes(runner, codes, deleted) < 0 ||
-        stock::readCodesOwningRows(runner, owning) < 0)
+    // Codes of deleted products and those other tables still carry are as
+    // good as taken: a new product would inherit their rows.
+    std::vector<stock::StockCode> inUse;
+    if (stock::readCodesInUse(runner, inUse) < 0)
         return std::nullopt;
-    // Codes other tables still carry are as good as taken: a new product
-    // would inherit their rows.
-    stock::CodeSet retired = stock::codeSetOf(deleted);
-    retired.insert(owning.begin(), owning.end());
-    return planImport(std::move(rows), stock::codeSetOf(codes), retired, catalogue);
+    return planImport(std::move(rows), stock::codeSetOf(inUse), {}, catalogue);
 }
 
 SheetPlan planSheet(const SheetSource& source, const QString& path, int sheet, bool hasHeader,

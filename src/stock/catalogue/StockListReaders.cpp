@@ -120,7 +120,7 @@ int readCodesOwningRows(const db::StatementRunner& runner, std::vector<StockCode
 
 int readCodesInUse(const db::StatementRunner& runner, std::vector<StockCode>& codes) {
     return db::readList(
-        runner, db::Operation("READ_STOK_KODU_KAYITLARI"), db::schema::stocks,
+        runner, db::Operation("READ_STOK_CODES"), db::schema::stocks,
         std::string("SELECT stcode FROM stckdef UNION SELECT stcode FROM stckdef_old "
                     "UNION ") +
             kOwningRows,
