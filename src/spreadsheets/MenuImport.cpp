@@ -182,7 +182,9 @@ constexpr const char* kCodeLock = "parvela_yonetim.menu_import_codes";
 enum class CodeLock { Held, Busy, Failed };
 
 // Takes the server's named lock on the transaction's connection: it goes
-// with that connection, after the commit or the rollback.
+// with that connection, after the commit or the rollback. It must come
+// before the transaction's first read of a table, whose snapshot then holds
+// every import committed before.
 CodeLock lockCodes(const db::StatementRunner& runner) {
     int held = 0;
     if (runner.queryFirst(kInsertOperation, db::schema::stocks,
