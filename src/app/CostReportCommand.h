@@ -13,8 +13,13 @@ class CatalogData;
 // holds them; nothing after a reported failure.
 std::optional<recipes::CostReport> costReportOf(CatalogData& catalog);
 
+// "Maliyetleri Güncelle" over the catalog: every stale cost the report finds
+// now becomes the full cost in one change, and the products are read again.
+// The number written, or -1 after a reported failure.
+int fixStaleCosts(CatalogData& catalog);
+
 // "cost-report --stcode N" prints the report of product N; "--stale" only
-// the products whose stored cost is stale.
+// the products whose stored cost is stale; "--fix-stale" mends those.
 BatchCommand costReportCommand();
 
 } // namespace parvela::app

@@ -1,6 +1,7 @@
 #include "recipes/CostReportWindow.h"
 
 #include "recipes/CostReportText.h"
+#include "recipes/StaleCostFix.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace parvela::recipes {
 
@@ -17,22 +19,34 @@ namespace {
 constexpr int kNameColumn = 1;
 constexpr int kColumnGap = 16;
 
-QLabel* label(const QString& text, const char* id, QWidget* parent) {
-    auto* shown = new QLabel(text, parent);
+QLabel* label(const char* id, QWidget* parent) {
+    auto* shown = new QLabel(parent);
     shown->setObjectName(QString::fromLatin1(id));
-    shown->setVisible(!text.isEmpty());
     shown->setWordWrap(true);
     return shown;
 }
 
-QTreeWidget* table(const char* id, const QStringList& headings,
-                   const std::vector<QStringList>& rows, QWidget* parent) {
+void setText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setVisible(!text.isEmpty());
+}
+
+QTreeWidget* table(const char* id, const QStringList& headings, QWidget* parent) {
     auto* list = new QTreeWidget(parent);
     list->setObjectName(QString::fromLatin1(id));
     list->setHeaderLabels(headings);
     list->setRootIsDecorated(false);
     list->setAllColumnsShowFocus(true);
     list->setUniformRowHeights(true);
+    for (int column = 0; column < headings.size(); ++column)
+        if (column != kNameColumn)
+            list->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    list->header()->setStretchLastSection(false);
+    return list;
+}
+
+void fill(QTreeWidget* list, const std::vector<QStringList>& rows) {
+    list->clear();
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(rows.size()));
     for (const QStringList& row : rows) {
@@ -43,18 +57,14 @@ QTreeWidget* table(const char* id, const QStringList& headings,
         items << item;
     }
     list->addTopLevelItems(items);
-    for (int column = 0; column < headings.size(); ++column)
-        if (column != kNameColumn)
-            list->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     // Numbers and headings whole, with room between them; the name takes
     // what is left.
-    for (int column = 0; column < headings.size(); ++column) {
+    list->header()->setSectionResizeMode(kNameColumn, QHeaderView::Interactive);
+    for (int column = 0; column < list->columnCount(); ++column) {
         list->resizeColumnToContents(column);
         list->setColumnWidth(column, list->columnWidth(column) + kColumnGap);
     }
-    list->header()->setStretchLastSection(false);
     list->header()->setSectionResizeMode(kNameColumn, QHeaderView::Stretch);
-    return list;
 }
 
 template <typename Row, typename Cells>
@@ -69,45 +79,76 @@ std::vector<QStringList> cellsOf(const std::vector<Row>& rows, Cells cells) {
 } // namespace
 
 CostReportWindow::CostReportWindow(const ProductCost& product, const StaleList& stale,
-                                   QWidget* owner)
-    : QDialog(owner) {
-    setWindowTitle(kCostReportTitle + QStringLiteral(": ") + productTitle(product));
+                                   QWidget* owner, StaleCostFixer fixer)
+    : QDialog(owner)
+    , m_fixer(std::move(fixer)) {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label(productTitle(product), "product", this));
+    m_product = label("product", this);
+    layout->addWidget(m_product);
     auto* costs = new QFormLayout;
-    costs->addRow(kStoredCostLabel + QStringLiteral(" :"),
-                  label(money(product.stored), "storedCost", this));
-    costs->addRow(kOnePassCostLabel + QStringLiteral(" :"),
-                  label(money(product.onePass), "onePassCost", this));
-    costs->addRow(kFullCostLabel + QStringLiteral(" :"),
-                  label(money(product.full), "fullCost", this));
+    m_stored = label("storedCost", this);
+    m_onePass = label("onePassCost", this);
+    m_full = label("fullCost", this);
+    costs->addRow(kStoredCostLabel + QStringLiteral(" :"), m_stored);
+    costs->addRow(kOnePassCostLabel + QStringLiteral(" :"), m_onePass);
+    costs->addRow(kFullCostLabel + QStringLiteral(" :"), m_full);
     layout->addLayout(costs);
-    layout->addWidget(label(recipeNote(product), "recipeNote", this));
-    QLabel* cycles = label(product.cycles.join(QLatin1Char('\n')), "cycles", this);
-    cycles->setStyleSheet(QStringLiteral("color: #8b0000;"));
-    layout->addWidget(cycles);
-    layout->addWidget(table("ingredients", ingredientHeadings(),
-                            cellsOf(product.ingredients, ingredientCells), this),
-                      1);
-    layout->addWidget(label(staleHeading(stale), "staleHeading", this));
-    layout->addWidget(
-        table("staleCosts", staleHeadings(), cellsOf(stale.products, staleCells), this), 1);
-    layout->addWidget(label(cycleNote(stale), "cycleNote", this));
+    m_recipeNote = label("recipeNote", this);
+    layout->addWidget(m_recipeNote);
+    m_cycles = label("cycles", this);
+    m_cycles->setStyleSheet(QStringLiteral("color: #8b0000;"));
+    layout->addWidget(m_cycles);
+    m_ingredients = table("ingredients", ingredientHeadings(), this);
+    layout->addWidget(m_ingredients, 1);
+    m_staleHeading = label("staleHeading", this);
+    layout->addWidget(m_staleHeading);
+    m_staleCosts = table("staleCosts", staleHeadings(), this);
+    layout->addWidget(m_staleCosts, 1);
+    m_cycleNote = label("cycleNote", this);
+    layout->addWidget(m_cycleNote);
     auto* buttons = new QDialogButtonBox(this);
+    if (m_fixer) {
+        m_fix =
+            buttons->addButton(QString::fromUtf8(kFixStaleCaption), QDialogButtonBox::ActionRole);
+        m_fix->setObjectName(QStringLiteral("fixStale"));
+        connect(m_fix, &QPushButton::clicked, this, &CostReportWindow::fixStale);
+    }
     QPushButton* close = buttons->addButton(QStringLiteral("Kapat"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("close"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    present(product, stale);
     // Within the smallest screen the program is made for, 1024 × 768.
     resize(900, 640);
 }
 
+void CostReportWindow::present(const ProductCost& product, const StaleList& stale) {
+    setWindowTitle(kCostReportTitle + QStringLiteral(": ") + productTitle(product));
+    setText(m_product, productTitle(product));
+    setText(m_stored, money(product.stored));
+    setText(m_onePass, money(product.onePass));
+    setText(m_full, money(product.full));
+    setText(m_recipeNote, recipeNote(product));
+    setText(m_cycles, product.cycles.join(QLatin1Char('\n')));
+    fill(m_ingredients, cellsOf(product.ingredients, ingredientCells));
+    setText(m_staleHeading, staleHeading(stale));
+    fill(m_staleCosts, cellsOf(stale.products, staleCells));
+    setText(m_cycleNote, cycleNote(stale));
+    if (m_fix != nullptr)
+        m_fix->setEnabled(!stale.products.empty());
+}
+
+void CostReportWindow::fixStale() {
+    if (std::optional<CostReportView> after = m_fixer())
+        present(after->product, after->stale);
+}
+
 void openCostReport(CostReport& report, const stock::StockDefinition& product,
-                    platform::MessageBoxes& boxes, QWidget* owner) {
+                    platform::MessageBoxes& boxes, QWidget* owner, StaleCostFixer fixer) {
     const std::optional<ProductCost> cost = reportedProduct(report, product.stcode, boxes);
     if (!cost)
         return;
-    CostReportWindow window(*cost, report.staleCosts(), owner);
+    CostReportWindow window(*cost, report.staleCosts(), owner, std::move(fixer));
     window.exec();
 }
 

@@ -1,11 +1,14 @@
 #include "spreadsheets/MenuImport.h"
 
 #include "db/FixedField.h"
+#include "db/Row.h"
 #include "db/SqlFormat.h"
 #include "db/StatementRunner.h"
+#include "db/Transaction.h"
 #include "db/TypedNumber.h"
 #include "platform/MessageBoxes.h"
 #include "spreadsheets/CellValues.h"
+#include "spreadsheets/MenuImportText.h"
 #include "stock/catalogue/ProductWriter.h"
 #include "stock/catalogue/StockListReaders.h"
 
@@ -126,6 +129,34 @@ void markBarcodes(ImportPlan& plan, const stock::ProductList& catalogue) {
     }
 }
 
+// Row i takes the first free code of the series from counter i + 1 on, and
+// each code drawn counts as taken for the rows after it: every counter below
+// the last one drawn is taken, so the walk goes on from there.
+class CodeDraw {
+public:
+    CodeDraw(const stock::CodeSet& taken, const stock::CodeSet& retired)
+        : m_taken(taken)
+        , m_retired(retired) {}
+
+    stock::StockCode next(std::size_t row) {
+        m_counter = std::max(m_counter, static_cast<long long>(row) + 1);
+        for (;; ++m_counter) {
+            const stock::StockCode code = stock::composeCode(kImportPrefix, m_counter);
+            if (code == stock::kNoCode)
+                return code;
+            if (!m_taken.contains(code) && !m_retired.contains(code)) {
+                ++m_counter;
+                return code;
+            }
+        }
+    }
+
+private:
+    const stock::CodeSet& m_taken;
+    const stock::CodeSet& m_retired;
+    long long m_counter = 1;
+};
+
 // Keeps the first box of a row as its reason instead of showing it.
 class ReasonBoxes : public platform::MessageBoxes {
 public:
@@ -140,6 +171,55 @@ private:
     QString m_first;
 };
 
+const db::Operation kInsertOperation("INSERT_NEW_STOCK_DEFINITION");
+// Rows an INSERT call carries: a few hundred keep a call well inside the
+// server's packet limit and let "İptal" be heard soon.
+constexpr std::size_t kRowsPerCall = 200;
+// One import draws codes at a time; the next one waits for it this long.
+constexpr int kCodeLockSeconds = 120;
+constexpr const char* kCodeLock = "parvela_yonetim.menu_import_codes";
+
+enum class CodeLock { Held, Busy, Failed };
+
+// Takes the server's named lock on the transaction's connection: it goes
+// with that connection, after the commit or the rollback. It must come
+// before the transaction's first read of a table, whose snapshot then holds
+// every import committed before.
+CodeLock lockCodes(const db::StatementRunner& runner) {
+    int held = 0;
+    if (runner.queryFirst(kInsertOperation, db::schema::stocks,
+                          db::sqlf("SELECT GET_LOCK('%s',%d);", kCodeLock, kCodeLockSeconds),
+                          [&held](const db::Row& row) { held = row.integer(1); }) ==
+        db::Outcome::Failed)
+        return CodeLock::Failed;
+    return held == 1 ? CodeLock::Held : CodeLock::Busy;
+}
+
+// Under the lock, the codes in use now: the preview's codes hold unless
+// another import or station took some meanwhile, when every row takes its
+// code by the same rule again. `products` gets the rows at `going`.
+bool drawCodesAgain(const db::StatementRunner& runner, const ImportPlan& plan,
+                    const std::vector<std::size_t>& going,
+                    std::vector<stock::StockDefinition>& products, bool& moved) {
+    std::vector<stock::StockCode> inUse;
+    if (stock::readCodesInUse(runner, inUse) < 0)
+        return false;
+    const stock::CodeSet taken = stock::codeSetOf(inUse);
+    const stock::CodeSet none;
+    CodeDraw codes(taken, none);
+    std::vector<stock::StockCode> drawn(plan.products.size());
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+        drawn[i] = codes.next(i);
+    products.reserve(going.size());
+    for (const std::size_t i : going) {
+        stock::StockDefinition product = plan.products[i].row.product;
+        moved = moved || product.stcode != drawn[i];
+        fileUnder(product, drawn[i]);
+        products.push_back(std::move(product));
+    }
+    return true;
+}
+
 } // namespace
 
 std::vector<ImportRow> rowsOfSheet(const std::vector<SheetRow>& rows, bool hasHeader) {
@@ -151,16 +231,13 @@ std::vector<ImportRow> rowsOfSheet(const std::vector<SheetRow>& rows, bool hasHe
     return result;
 }
 
-ImportPlan planImport(std::vector<ImportRow> rows, stock::CodeSet taken,
+ImportPlan planImport(std::vector<ImportRow> rows, const stock::CodeSet& taken,
                       const stock::CodeSet& retired, const stock::ProductList& catalogue) {
     ImportPlan plan;
     plan.products.reserve(rows.size());
-    int counter = 1;
+    CodeDraw codes(taken, retired);
     for (ImportRow& row : rows) {
-        const stock::StockCode code =
-            stock::firstFreeCode(kImportPrefix, counter++, taken, retired);
-        taken.insert(code);
-        fileUnder(row.product, code);
+        fileUnder(row.product, codes.next(plan.products.size()));
         plan.namesEmpty += row.product.stname.isEmpty() ? 1 : 0;
         plan.namesCut += row.nameCut ? 1 : 0;
         plan.namesToCheck += row.nameHasControls ? 1 : 0;
@@ -189,18 +266,12 @@ bool isMarked(const PlannedProduct& planned) {
 
 std::optional<ImportPlan> planImport(const db::StatementRunner& runner, std::vector<ImportRow> rows,
                                      const stock::ProductList& catalogue) {
-    std::vector<stock::StockCode> codes;
-    std::vector<stock::StockCode> deleted;
-    std::vector<stock::StockCode> owning;
-    const db::ServerLossScope scope(runner);
-    if (stock::readStockCodes(runner, codes, deleted) < 0 ||
-        stock::readCodesOwningRows(runner, owning) < 0)
+    // Codes of deleted products and those other tables still carry are as
+    // good as taken: a new product would inherit their rows.
+    std::vector<stock::StockCode> inUse;
+    if (stock::readCodesInUse(runner, inUse) < 0)
         return std::nullopt;
-    // Codes other tables still carry are as good as taken: a new product
-    // would inherit their rows.
-    stock::CodeSet retired = stock::codeSetOf(deleted);
-    retired.insert(owning.begin(), owning.end());
-    return planImport(std::move(rows), stock::codeSetOf(codes), retired, catalogue);
+    return planImport(std::move(rows), stock::codeSetOf(inUse), {}, catalogue);
 }
 
 SheetPlan planSheet(const SheetSource& source, const QString& path, int sheet, bool hasHeader,
@@ -221,33 +292,67 @@ SheetPlan planSheet(const SheetSource& source, const QString& path, int sheet, b
 ImportResult insertPlanned(const ImportPlan& plan, const db::StatementRunner& runner,
                            const std::function<bool(int done)>& afterEach) {
     ImportResult result;
-    // Refusals of the insert and failures of the server apart: only the
-    // second end the run.
-    ReasonBoxes refusals;
-    ReasonBoxes failures;
-    const db::StatementRunner quiet = runner.withBoxes(failures);
-    const int total = static_cast<int>(plan.products.size());
-    for (int i = 0; i < total; ++i) {
-        const PlannedProduct& planned = plan.products[static_cast<std::size_t>(i)];
-        QString refusal = refusalOf(planned.row);
-        const bool inserted =
-            refusal.isEmpty() && stock::insertProduct(quiet, refusals, planned.row.product) == 1;
-        const QString failure = failures.take();
-        if (refusal.isEmpty())
-            refusal = refusals.take();
-        if (inserted) {
-            ++result.inserted;
-        } else {
+    std::vector<std::size_t> going; // positions in the plan of the rows sent
+    for (std::size_t i = 0; i < plan.products.size(); ++i) {
+        const ImportRow& row = plan.products[i].row;
+        if (const QString refusal = refusalOf(row); !refusal.isEmpty()) {
             ++result.refused;
-            result.reasons << QStringLiteral("Satır %1: %2")
-                                  .arg(planned.row.sheetRow)
-                                  .arg(failure.isEmpty() ? refusal : failure);
-        }
-        if (!failure.isEmpty() || (afterEach && !afterEach(i + 1))) {
-            result.notTried = total - i - 1;
-            break;
+            result.reasons << QStringLiteral("Satır %1: %2").arg(row.sheetRow).arg(refusal);
+        } else {
+            going.push_back(i);
         }
     }
+    if (going.empty())
+        return result;
+    // The server's failures go into the closing text rather than into boxes.
+    ReasonBoxes failures;
+    const db::StatementRunner quiet = runner.withBoxes(failures);
+    const auto stopped = [&](bool cancelled) {
+        result.notTried = static_cast<int>(going.size());
+        result.cancelled = cancelled;
+        if (!cancelled && result.failure.isEmpty())
+            result.failure = failures.take();
+        if (!cancelled && result.failure.isEmpty())
+            result.failure = QStringLiteral("sunucu yanıt vermedi");
+        return result;
+    };
+
+    db::Transaction change(quiet, kInsertOperation);
+    change.journalAs(kImportCaption);
+    switch (lockCodes(quiet)) {
+    case CodeLock::Held:
+        break;
+    case CodeLock::Busy:
+        result.failure =
+            QStringLiteral("başka bir içe aktarma sürüyor; biraz sonra yeniden deneyin");
+        return stopped(false);
+    case CodeLock::Failed:
+        return stopped(false);
+    }
+    std::vector<stock::StockDefinition> products;
+    if (!drawCodesAgain(quiet, plan, going, products, result.codesMoved))
+        return stopped(false);
+    std::vector<std::string> codes;
+    codes.reserve(products.size());
+    for (const stock::StockDefinition& product : products)
+        codes.push_back(std::to_string(product.stcode));
+    change.keep(db::schema::stocks, "stckdef", "stcode", codes);
+
+    for (std::size_t first = 0; first < products.size(); first += kRowsPerCall) {
+        const std::size_t end = std::min(products.size(), first + kRowsPerCall);
+        std::string statements;
+        for (std::size_t i = first; i < end; ++i)
+            statements += stock::insertStatement(products[i]);
+        if (quiet.execute(kInsertOperation, db::schema::stocks, statements) == db::Outcome::Failed)
+            return stopped(false);
+        if (afterEach && !afterEach(static_cast<int>(going[end - 1]) + 1)) {
+            change.rollback();
+            return stopped(true);
+        }
+    }
+    if (change.commit() != db::Outcome::Completed)
+        return stopped(false);
+    result.inserted = static_cast<int>(products.size());
     return result;
 }
 

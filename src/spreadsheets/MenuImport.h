@@ -68,7 +68,7 @@ bool isMarked(const PlannedProduct& planned);
 
 // Row i takes the first free code of prefix 777 from counter i + 1; each code
 // given counts as taken for the rows after it.
-ImportPlan planImport(std::vector<ImportRow> rows, stock::CodeSet taken,
+ImportPlan planImport(std::vector<ImportRow> rows, const stock::CodeSet& taken,
                       const stock::CodeSet& retired, const stock::ProductList& catalogue);
 
 // The same with the codes in use read from the server now; nothing when a
@@ -92,17 +92,24 @@ SheetPlan planSheet(const SheetSource& source, const QString& path, int sheet, b
 struct ImportResult {
     int inserted = 0;
     int refused = 0;
-    int notTried = 0; // after a failed statement or a cancel
+    int notTried = 0; // rows that stayed out because the import went back whole
+    bool cancelled = false;
+    // Why the server refused the import, which then wrote nothing.
+    QString failure;
+    // The codes the preview showed were taken meanwhile: the rows went in
+    // under the next free ones.
+    bool codesMoved = false;
     // "Satır N: reason", in sheet order.
     QStringList reasons;
 };
 
-// Inserts the planned products one by one, each as the stock editor's new
-// product is; a price past kImportMaxPrice is refused without asking the
-// server. A refused row is counted and its reason kept rather than shown;
-// a statement the server failed ends the run, since the next would fail the
-// same way (and a dead server would cost a time-out per row). `afterEach` gets the number of rows
-// done and answers whether to go on.
+// Inserts the planned products in one transaction, each with the statement
+// the stock editor's new product is inserted with; a price past
+// kImportMaxPrice is refused without asking the server, and the other rows go
+// in. The codes are drawn again under a lock the server holds for one import
+// at a time, so two imports never take the same code. A failure or a cancel
+// leaves the server as it was. `afterEach` gets the number of rows done and
+// answers whether to go on.
 ImportResult insertPlanned(const ImportPlan& plan, const db::StatementRunner& runner,
                            const std::function<bool(int done)>& afterEach = {});
 

@@ -121,14 +121,22 @@ bool confirmMarked(const ImportPlan& plan, platform::MessageBoxes& boxes, QObjec
 
 QString resultText(const ImportResult& result) {
     QString text = QStringLiteral("%1 ürün eklendi.").arg(result.inserted);
+    if (result.cancelled)
+        text += QStringLiteral("\nİçe aktarma iptal edildi: %1 satırın hiçbiri eklenmedi.")
+                    .arg(result.notTried);
+    else if (result.notTried > 0)
+        text += QStringLiteral("\nİçe aktarma geri alındı, %1 satırın hiçbiri eklenmedi: %2")
+                    .arg(result.notTried)
+                    .arg(result.failure);
+    if (result.codesMoved && result.inserted > 0)
+        text += QStringLiteral("\nÖnizlemedeki kodların bir kısmı bu arada kullanıldı; ürünler "
+                               "sıradaki boş kodlarla eklendi.");
     if (result.refused > 0)
         text += QStringLiteral("\n%1 satır eklenemedi:").arg(result.refused);
     for (qsizetype i = 0; i < result.reasons.size() && i < kReasonsShown; ++i)
         text += QStringLiteral("\n  ") + result.reasons.at(i);
     if (result.reasons.size() > kReasonsShown)
         text += QStringLiteral("\n  …");
-    if (result.notTried > 0)
-        text += QStringLiteral("\n%1 satır denenmedi.").arg(result.notTried);
     return text;
 }
 

@@ -37,7 +37,8 @@ QString markedQuestionText(int marked);
 // answered "Evet".
 bool confirmMarked(const ImportPlan& plan, platform::MessageBoxes& boxes, QObject* owner);
 
-// The closing box: how many were inserted and refused, with the first reasons.
+// The closing box: how many were inserted and refused, with the first
+// reasons, or why none went in.
 QString resultText(const ImportResult& result);
 
 } // namespace parvela::spreadsheets

@@ -30,6 +30,8 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
+#include <functional>
 
 using namespace parvela;
 using test::TestDatabase;
@@ -218,6 +220,60 @@ TEST_F(CostReportTest, theWindowShowsTheCostTheServerHolds) {
     EXPECT_EQ(full, QStringLiteral("12.000"));
     EXPECT_EQ(journal.texts(), std::vector<std::string>{"SELECT stcode,unitcost FROM stckdef;"});
     EXPECT_TRUE(m_boxes.shown().empty());
+}
+
+// Domates goes from 2 to 2,50: the save reaches Sos, which uses it, and
+// leaves Pilav two levels up at its old cost until the stale costs are mended,
+// from the report's window or by the verb.
+TEST_F(CostReportTest, mendingStaleCostsWritesTheFullCostTwoLevelsUp) {
+    const auto byWindow = [this] {
+        test::TestSettings settings;
+        app::CatalogData catalog(settings, m_boxes);
+        app::loadSharedLists(catalog);
+        const app::CostReportOpen open = app::costReportOpener(catalog, m_boxes);
+        QString stored;
+        int staleLeft = -1;
+        test::ModalDriver driver([&](QDialog& dialog) {
+            dialog.findChild<QAbstractButton*>(QStringLiteral("fixStale"))->click();
+            stored = dialog.findChild<QLabel*>(QStringLiteral("storedCost"))->text();
+            staleLeft =
+                dialog.findChild<QTreeWidget*>(QStringLiteral("staleCosts"))->topLevelItemCount();
+            dialog.findChild<QAbstractButton*>(QStringLiteral("close"))->click();
+        });
+        stock::StockDefinition pilav;
+        pilav.stcode = 1;
+        open(pilav, nullptr);
+        EXPECT_TRUE(driver.seen);
+        EXPECT_EQ(stored, QStringLiteral("15.000"));
+        EXPECT_EQ(staleLeft, 0);
+        EXPECT_EQ(m_boxes.texts(), QStringList{QStringLiteral("1 ürünün maliyeti güncellendi.")});
+    };
+    const auto byVerb = [] {
+        const Finished run = runProgram(
+            {QStringLiteral("cost-report"), QStringLiteral("--fix-stale"), QStringLiteral("--user"),
+             QStringLiteral("1001"), QStringLiteral("--password"), QStringLiteral("4826")});
+        EXPECT_EQ(run.exitCode, app::kBatchDone) << run.err.toStdString();
+        EXPECT_TRUE(run.out.startsWith(
+            QStringLiteral("Maliyeti güncel olmayan ürünler (fark > 0.005): 1\n")))
+            << run.out.toStdString();
+        EXPECT_TRUE(run.out.endsWith(QStringLiteral("\n1 ürünün maliyeti güncellendi.\n")));
+    };
+    const std::pair<const char*, std::function<void()>> ways[] = {{"window", byWindow},
+                                                                  {"verb", byVerb}};
+    for (const auto& [name, mend] : ways) {
+        SCOPED_TRACE(name);
+        SetUp();
+        TestDatabase::exec("UPDATE stocks.stckdef SET unitcost=12 WHERE stcode=1;"
+                           "UPDATE stocks.stckdef SET unitcost=2.5 WHERE stcode=3;"
+                           "UPDATE stocks.stckdef SET unitcost=7.5 WHERE stcode=2;");
+        mend();
+        EXPECT_EQ(TestDatabase::query("SELECT unitcost FROM stocks.stckdef ORDER BY stcode"),
+                  (TestDatabase::Rows{{"15.0000"}, {"7.5000"}, {"2.5000"}}));
+        const Finished stale = runProgram({QStringLiteral("cost-report"), QStringLiteral("--stale"),
+                                           QStringLiteral("--user"), QStringLiteral("1001"),
+                                           QStringLiteral("--password"), QStringLiteral("4826")});
+        EXPECT_EQ(stale.out.toStdString(), "Maliyeti güncel olmayan ürünler (fark > 0.005): 0\n");
+    }
 }
 
 namespace {

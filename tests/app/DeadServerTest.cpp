@@ -204,8 +204,8 @@ const std::vector<Operation>& operations() {
          [](World& w) {
              const spreadsheets::ImportResult result =
                  spreadsheets::insertPlanned(twoRowPlan(), w.catalog.runner());
-             return result.inserted == 0 && result.notTried == 1 && result.reasons.size() == 1 &&
-                    result.reasons[0].contains(QStringLiteral("connect"), Qt::CaseInsensitive);
+             return result.inserted == 0 && result.notTried == 2 && result.reasons.empty() &&
+                    result.failure.contains(QStringLiteral("connect"), Qt::CaseInsensitive);
          }},
     };
     return list;

@@ -50,7 +50,14 @@ void expectReadable(const QDialog& window) {
 TEST(CostReportWindow, showsTheCostsEachIngredientAndTheStaleProducts) {
     Catalogue catalogue;
     recipes::CostReport report(catalogue.products, catalogue.lines);
-    recipes::CostReportWindow window(*report.product(1), report.staleCosts());
+    // "Maliyetleri Güncelle" as the program answers it: every stale cost written.
+    const auto fixer = [&catalogue]() -> std::optional<recipes::CostReportView> {
+        catalogue.products[0].unitcost = 82.5;
+        catalogue.products[1].unitcost = 40;
+        recipes::CostReport after(catalogue.products, catalogue.lines);
+        return recipes::CostReportView{*after.product(1), after.staleCosts()};
+    };
+    recipes::CostReportWindow window(*report.product(1), report.staleCosts(), nullptr, fixer);
     window.show();
     EXPECT_EQ(shown(window, "storedCost"), QStringLiteral("20.000"));
     EXPECT_EQ(shown(window, "onePassCost"), QStringLiteral("62.500"));
@@ -69,6 +76,16 @@ TEST(CostReportWindow, showsTheCostsEachIngredientAndTheStaleProducts) {
     EXPECT_FALSE(window.findChild<QLabel*>(QStringLiteral("cycles"))->isVisibleTo(&window));
     expectReadable(window);
     EXPECT_TRUE(window.grab().save(QStringLiteral("cost-report.png")));
+
+    auto* fix = window.findChild<QAbstractButton*>(QStringLiteral("fixStale"));
+    ASSERT_NE(fix, nullptr);
+    EXPECT_EQ(fix->text(), QStringLiteral("Maliyetleri Güncelle"));
+    fix->click();
+    EXPECT_EQ(shown(window, "storedCost"), QStringLiteral("82.500"));
+    EXPECT_EQ(stale->topLevelItemCount(), 0);
+    EXPECT_EQ(ingredients->topLevelItemCount(), 3);
+    EXPECT_FALSE(fix->isEnabled()) << "nothing left to mend";
+    expectReadable(window);
 }
 
 TEST(CostReportWindow, opensModallyAndClosesWithKapat) {

@@ -7,6 +7,9 @@
 #include "spreadsheets/MenuImportText.h"
 
 #include <QTemporaryDir>
+#include <chrono>
+#include <latch>
+#include <thread>
 
 using namespace parvela;
 using namespace parvela::spreadsheets;
@@ -36,6 +39,25 @@ test::FixtureSheet menuSheet() {
              menuRow(text("8691234567895"), text("Şiş Köfte ğüıçö"), text("12,50")),
              menuRow({}, {}, text("7.25"))}};
 }
+
+// A trigger on the server for the length of a test; none for null.
+class Trigger {
+public:
+    explicit Trigger(const char* create) {
+        if (create != nullptr)
+            TestDatabase::exec(create);
+        m_made = create != nullptr;
+    }
+    ~Trigger() {
+        if (m_made)
+            TestDatabase::exec("DROP TRIGGER IF EXISTS stocks.no_7773;");
+    }
+    Trigger(const Trigger&) = delete;
+    Trigger& operator=(const Trigger&) = delete;
+
+private:
+    bool m_made = false;
+};
 
 class MenuImportTest : public test::JournaledDatabaseTest {
 protected:
@@ -91,7 +113,13 @@ TEST_F(MenuImportTest, rowsBecomeProductsOfThe777SeriesWithTheirBarcodesAndPrice
         "depart,azparam,sku,prcchange,is_weighed)VALUES(7771,777,0,0,0,_latin5'','',_latin5'',"
         "'8690000000017','','P-1',_latin5'Adana Kebap','ad','',20.00,0.0000,185.5000,0.0000,"
         "0.0000,0.0000,0.0000,0.0000,0.0000,_latin5'',0,0.00,'869000007771',0,0);";
-    EXPECT_NE(std::find(texts.begin(), texts.end(), first), texts.end());
+    // The three go to the server in one call.
+    EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
+                            [&first](const std::string& t) {
+                                return t.starts_with(first) &&
+                                       t.find("VALUES(7773,") != std::string::npos;
+                            }),
+              1);
 }
 
 TEST_F(MenuImportTest, aSecondImportMakesASecondSetUnderTheNextFreeCodes) {
@@ -196,23 +224,89 @@ TEST_F(MenuImportTest, missingOrBrokenFilesAreToldWithTheirNameAndInsertNothing)
     EXPECT_EQ(imported(), TestDatabase::Rows());
 }
 
-TEST_F(MenuImportTest, aFailedInsertEndsTheRunAndTheRowsBeforeItStay) {
+TEST_F(MenuImportTest, aCancelOrAFailureHalfWayLeavesNothingAndSaysSo) {
     const SheetPlan planned = plan(sheetFile("menu.xlsx", {menuSheet()}));
-    ImportResult result = insertPlanned(planned.plan, m_runner, [](int done) { return done < 1; });
-    EXPECT_EQ(result.inserted, 1);
-    EXPECT_EQ(result.notTried, 2);
-    {
-        const test::HiddenTable hidden("stocks.stckdef");
-        result = insertPlanned(planned.plan, m_runner);
+    const struct {
+        const char* name;
+        bool cancel;
+        const char* trigger; // makes the server refuse the third row's insert
+        const char* told;
+    } cases[] = {
+        {"cancelled", true, nullptr,
+         "0 ürün eklendi.\nİçe aktarma iptal edildi: 3 satırın hiçbiri eklenmedi."},
+        {"third insert refused", false,
+         "CREATE TRIGGER stocks.no_7773 BEFORE INSERT ON stocks.stckdef FOR EACH ROW "
+         "IF NEW.stcode=7773 THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='yeri yok'; END IF",
+         "0 ürün eklendi.\nİçe aktarma geri alındı, 3 satırın hiçbiri eklenmedi: "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestDatabase::reset();
+        ImportResult result;
+        {
+            const Trigger trigger(c.trigger);
+            result = insertPlanned(planned.plan, m_runner, [&c](int) { return !c.cancel; });
+        }
+        EXPECT_EQ(result.inserted, 0);
+        EXPECT_EQ(result.notTried, 3);
+        EXPECT_EQ(result.cancelled, c.cancel);
+        EXPECT_TRUE(resultText(result).startsWith(QString::fromUtf8(c.told)))
+            << resultText(result).toStdString();
+        EXPECT_EQ(c.cancel, result.failure.isEmpty()) << result.failure.toStdString();
+        EXPECT_TRUE(m_boxes.shown().empty()) << "the reasons go to the closing box";
+        EXPECT_EQ(imported(), TestDatabase::Rows());
+        // Nothing of it stays behind, the code lock included.
+        EXPECT_EQ(insertPlanned(planned.plan, m_runner).inserted, 3);
     }
-    EXPECT_EQ(result.inserted, 0);
-    EXPECT_EQ(result.refused, 1);
-    EXPECT_EQ(result.notTried, 2);
-    EXPECT_TRUE(m_boxes.shown().empty()) << "the reasons go to the closing box";
-    EXPECT_TRUE(resultText(result).startsWith(
-        QStringLiteral("0 ürün eklendi.\n1 satır eklenemedi:\n  Satır 2: ")));
-    EXPECT_TRUE(resultText(result).endsWith(QStringLiteral("\n2 satır denenmedi.")));
-    EXPECT_EQ(imported().size(), 1u);
+}
+
+// Two stations import the same sheet at once: each goes in whole, under
+// codes of its own.
+TEST_F(MenuImportTest, twoImportsAtOnceDrawDistinctCodes) {
+    constexpr int kRows = 450; // more than one INSERT call each
+    std::vector<ImportRow> rows(kRows);
+    for (int i = 0; i < kRows; ++i) {
+        rows[static_cast<std::size_t>(i)].sheetRow = i + 2;
+        rows[static_cast<std::size_t>(i)].product.stname = QStringLiteral("Ürün %1").arg(i);
+    }
+    const ImportPlan plan = planImport(std::move(rows), {}, {}, {});
+    std::latch start(2);
+    ImportResult results[2];
+    std::vector<std::thread> stations;
+    for (ImportResult& result : results)
+        stations.emplace_back([&] {
+            start.arrive_and_wait();
+            result = insertPlanned(plan, m_runner);
+        });
+    for (std::thread& station : stations)
+        station.join();
+    EXPECT_EQ(results[0].inserted, kRows) << results[0].failure.toStdString();
+    EXPECT_EQ(results[1].inserted, kRows) << results[1].failure.toStdString();
+    EXPECT_NE(results[0].codesMoved, results[1].codesMoved) << "the later one drew again";
+    EXPECT_EQ(TestDatabase::scalar("SELECT COUNT(DISTINCT stcode) FROM stocks.stckdef WHERE "
+                                   "stcode LIKE '777%'"),
+              std::to_string(2 * kRows));
+    EXPECT_EQ(TestDatabase::scalar("SELECT COUNT(*) FROM stocks.stckdef WHERE stname='Ürün 0'"),
+              "2");
+}
+
+// Each row's code search goes on where the last one stopped: a series
+// already long costs one walk, not one per row.
+TEST(MenuImportPlan, codesFollowAfterALongTakenSeriesInOneWalk) {
+    constexpr long long kTaken = 100000;
+    stock::CodeSet taken;
+    for (long long counter = 1; counter <= kTaken; ++counter)
+        taken.insert(stock::composeCode(kImportPrefix, counter));
+    const stock::CodeSet retired{stock::composeCode(kImportPrefix, kTaken + 2)};
+    const auto started = std::chrono::steady_clock::now();
+    const ImportPlan plan =
+        planImport(std::vector<ImportRow>(static_cast<std::size_t>(kTaken)), taken, retired, {});
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(60));
+    ASSERT_EQ(plan.products.size(), static_cast<std::size_t>(kTaken));
+    EXPECT_EQ(plan.products[0].row.product.stcode, stock::composeCode(kImportPrefix, kTaken + 1));
+    EXPECT_EQ(plan.products[1].row.product.stcode, stock::composeCode(kImportPrefix, kTaken + 3));
+    EXPECT_EQ(plan.products.back().row.product.stcode,
+              stock::composeCode(kImportPrefix, 2 * kTaken + 1));
 }
 
 // Some programs write each text into its cell instead of a shared list; the

@@ -10,9 +10,10 @@ namespace parvela::stock {
 
 // Gives a product a new code in every table that refers to it: the kettles'
 // tables, movements, the definition, open and archived orders, discount,
-// picture and colours. Each step reports its own failure and the next one
-// runs regardless. Returns 1, or -1 when the product's own row could not be
-// given the new code.
+// picture, colours, sizes, price windows, order positions, region prices,
+// quick sale, game, recipes, cost parts, bundles, options, substitutes and
+// notes. All or nothing: the first failing step shows its box and leaves
+// every table as it was. Returns 1, or -1 when nothing was changed.
 int changeProductCode(const db::StatementRunner& runner, StockCode oldCode, StockCode newCode);
 
 } // namespace parvela::stock

@@ -3,6 +3,8 @@
 #include "db/FixedField.h"
 #include "db/ListReader.h"
 
+#include <string>
+
 namespace parvela::stock {
 
 namespace {
@@ -10,6 +12,15 @@ namespace {
 StockCode codeOf(const db::Row& row) {
     return row.int64(1);
 }
+
+constexpr const char* kOwningRows =
+    "SELECT stcode FROM colors UNION SELECT stcode FROM indirim_tablosu "
+    "UNION SELECT stcode FROM sml_med_lrg UNION SELECT stcode FROM prctimes "
+    "UNION SELECT stcode FROM images UNION SELECT stcode FROM stok_order "
+    "UNION SELECT stcode FROM bolge_urun_fiyat UNION SELECT stcode FROM hizli_satis_stok "
+    "UNION SELECT stcode FROM game_table UNION SELECT urun FROM receipts "
+    "UNION SELECT urun FROM maliyet_bileseni UNION SELECT urun FROM stckbundle "
+    "UNION SELECT urun FROM stckopsiyon UNION SELECT fcode FROM groups.specs;";
 
 } // namespace
 
@@ -103,15 +114,16 @@ int readStockCodes(const db::StatementRunner& runner, std::vector<StockCode>& co
 }
 
 int readCodesOwningRows(const db::StatementRunner& runner, std::vector<StockCode>& codes) {
+    return db::readList(runner, db::Operation("READ_STOK_KODU_KAYITLARI"), db::schema::stocks,
+                        kOwningRows, codes, codeOf);
+}
+
+int readCodesInUse(const db::StatementRunner& runner, std::vector<StockCode>& codes) {
     return db::readList(
-        runner, db::Operation("READ_STOK_KODU_KAYITLARI"), db::schema::stocks,
-        "SELECT stcode FROM colors UNION SELECT stcode FROM indirim_tablosu "
-        "UNION SELECT stcode FROM sml_med_lrg UNION SELECT stcode FROM prctimes "
-        "UNION SELECT stcode FROM images UNION SELECT stcode FROM stok_order "
-        "UNION SELECT stcode FROM bolge_urun_fiyat UNION SELECT stcode FROM hizli_satis_stok "
-        "UNION SELECT stcode FROM game_table UNION SELECT urun FROM receipts "
-        "UNION SELECT urun FROM maliyet_bileseni UNION SELECT urun FROM stckbundle "
-        "UNION SELECT urun FROM stckopsiyon UNION SELECT fcode FROM groups.specs;",
+        runner, db::Operation("READ_STOK_CODES"), db::schema::stocks,
+        std::string("SELECT stcode FROM stckdef UNION SELECT stcode FROM stckdef_old "
+                    "UNION ") +
+            kOwningRows,
         codes, codeOf);
 }
 

@@ -30,5 +30,7 @@ int readStockCodes(const db::StatementRunner& runner, std::vector<StockCode>& co
 // price times, picture, orders, recipes…): a product deleted from stckdef
 // leaves them behind, and a new product must not inherit them.
 int readCodesOwningRows(const db::StatementRunner& runner, std::vector<StockCode>& codes);
+// In one query: the codes of stckdef, of deleted products and of those rows.
+int readCodesInUse(const db::StatementRunner& runner, std::vector<StockCode>& codes);
 
 } // namespace parvela::stock
