@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cppconn/exception.h>
 #include <cppconn/resultset.h>
 #include <cppconn/statement.h>
 #include <memory>
@@ -16,6 +17,11 @@ namespace parvela::db {
 namespace {
 
 std::atomic<bool> g_schemaReady{false};
+
+// The client library's own errors: the connection is gone.
+bool isClientError(int errorCode) {
+    return errorCode >= 2000 && errorCode < 3000;
+}
 
 // The keys of `kept` whose rows differ between the two images.
 std::vector<std::string> changedKeys(const std::vector<std::string>& keys, const RowImage& before,
@@ -65,13 +71,26 @@ const std::string& ChangeJournal::schemaStatements() {
     return statements;
 }
 
-void ChangeJournal::ensureSchema(const StatementRunner& runner) {
+void ChangeJournal::ensureSchema(const StatementRunner& runner, const Operation& op) {
     if (g_schemaReady.load())
         return;
-    const Outcome outcome = runner.run(
-        Operation("CREATE_JOURNAL"), schema::stocks,
-        [](sql::Statement& statement) { executeAll(statement, schemaStatements()); }, false);
-    g_schemaReady.store(outcome == Outcome::Completed);
+    StatementRunner::HeldConnections::Held* held = runner.m_held->ofThisThread();
+    if (held == nullptr || held->failed)
+        return;
+    (void)runner.runHeld(
+        *held, op, schema::stocks,
+        [](sql::Statement& statement) {
+            try {
+                executeAll(statement, schemaStatements());
+                g_schemaReady.store(true);
+            } catch (const sql::SQLException& e) {
+                // Without the journal only a journalled change fails, at its commit.
+                if (isClientError(e.getErrorCode()))
+                    throw;
+            }
+            statement.execute("START TRANSACTION");
+        },
+        true);
 }
 
 ImageQuery ChangeJournal::query() const {

@@ -39,9 +39,10 @@ public:
 
     // The statements that create the journal's schema when it is missing.
     static const std::string& schemaStatements();
-    // Runs them once per process (again after a failure), outside any
-    // transaction: DDL would commit one.
-    static void ensureSchema(const StatementRunner& runner);
+    // Runs them once per process (again after a failure) on the connection of
+    // the transaction this thread just began: the DDL commits it while it is
+    // still empty, and it begins again at once. Only a lost server fails it.
+    static void ensureSchema(const StatementRunner& runner, const Operation& op);
 
     // Reads the before-image of the keys not kept yet, locked.
     Outcome keep(JournalDraft& draft, std::string_view schemaName, std::string_view table,

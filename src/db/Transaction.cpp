@@ -16,8 +16,8 @@ Transaction::Transaction(const StatementRunner& runner, const Operation& op)
         ++held->depth;
         return;
     }
-    ChangeJournal::ensureSchema(runner);
     m_runner.begin(m_runner.m_held->make(), op);
+    ChangeJournal::ensureSchema(m_runner, op);
 }
 
 Transaction::~Transaction() {

@@ -152,14 +152,19 @@ bool writeBack(const db::StatementRunner& runner, db::Transaction& change,
 } // namespace
 
 int readChanges(const db::StatementRunner& runner, std::vector<JournalEntry>& entries) {
-    return db::readList(runner, kRead, db::journalSchema,
-                        "SELECT id, DATE_FORMAT(made, '%d.%m.%Y %H:%i:%s'), user, machine, "
-                        "caption, products, undone IS NOT NULL FROM changes ORDER BY id DESC",
-                        entries, [](const db::Row& row) {
-                            return JournalEntry{row.int64(1), row.text(2), row.text(3),
-                                                row.text(4),  row.text(5), row.integer(6),
-                                                row.flag(7)};
-                        });
+    // In a transaction of its own, which makes the journal on a server that
+    // has none yet: an empty list rather than a missing table.
+    db::Transaction reading(runner, kRead);
+    const int count =
+        db::readList(runner, kRead, db::journalSchema,
+                     "SELECT id, DATE_FORMAT(made, '%d.%m.%Y %H:%i:%s'), user, machine, "
+                     "caption, products, undone IS NOT NULL FROM changes ORDER BY id DESC",
+                     entries, [](const db::Row& row) {
+                         return JournalEntry{row.int64(1), row.text(2),    row.text(3), row.text(4),
+                                             row.text(5),  row.integer(6), row.flag(7)};
+                     });
+    (void)reading.commit();
+    return count;
 }
 
 int readChangeProducts(const db::StatementRunner& runner, long long id,

@@ -663,6 +663,15 @@ TEST_F(UndoCommandTest, undoListsTakesBackAndStopsAtProductsChangedSinceUnlessFo
     EXPECT_EQ(runProgram({"undo", "x"}).exitCode, app::kBatchUsage);
     EXPECT_TRUE(runProgram({"undo", "--list"})
                     .out.contains(QStringLiteral("\tmudur\tGeri Al: Renk Ayarla\t2 ürün\n")));
+
+    // A server whose schema predates the journal gets it from the program.
+    TestDatabase::exec("DROP DATABASE parvela_journal;");
+    const Finished fresh = runProgram({"undo", "--list"});
+    EXPECT_EQ(fresh.exitCode, app::kBatchDone) << fresh.err.toStdString();
+    EXPECT_EQ(fresh.out, QString());
+    EXPECT_EQ(TestDatabase::scalar("SELECT COUNT(*) FROM information_schema.TABLES "
+                                   "WHERE TABLE_SCHEMA = 'parvela_journal'"),
+              "3");
 }
 
 // The history names who published: the user who logged in, or, on a

@@ -212,3 +212,28 @@ TEST_F(ChangeJournalTest, theWindowAsksThenTakesThePickedChangeBack) {
     ASSERT_EQ(changes->topLevelItemCount(), 2);
     EXPECT_EQ(changes->topLevelItem(1)->text(4), QStringLiteral("Geri alındı"));
 }
+
+// Thousands of products: their keys go to the server in chunks and their rows
+// in multi-row inserts, and every one comes back.
+TEST_F(ChangeJournalTest, aChangeOfThousandsOfProductsComesBackWhole) {
+    TestDatabase::exec("INSERT INTO stocks.stckdef (stcode, stname, sellp1) SELECT 900000 + seq,"
+                       " CONCAT('Şiş ', seq), seq / 4 FROM stocks.seq_1_to_2500;");
+    std::vector<std::string> codes;
+    for (const auto& row : TestDatabase::query("SELECT stcode FROM stocks.stckdef"))
+        codes.push_back(row[0]);
+    const auto checksum = [] {
+        return TestDatabase::query("CHECKSUM TABLE stocks.stckdef")[0][1];
+    };
+    const std::string before = checksum();
+    ASSERT_EQ(change("UPDATE stckdef SET kdv = 1, stname = CONCAT(stname, ' x');",
+                     {{"stocks", "stckdef"}}, codes),
+              db::Outcome::Completed);
+    ASSERT_NE(checksum(), before);
+    const journal::JournalEntry entry = entries().front();
+    EXPECT_EQ(entry.products, static_cast<int>(codes.size()));
+
+    const UndoResult undone = journal::undoChange(m_runner, entry.id, false);
+    EXPECT_EQ(undone.status, UndoResult::Status::Undone);
+    EXPECT_EQ(undone.restored, codes.size());
+    EXPECT_EQ(checksum(), before);
+}
