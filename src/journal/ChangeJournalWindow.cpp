@@ -63,30 +63,32 @@ void ChangeJournalWindow::readChanges() {
     showProducts();
 }
 
-long long ChangeJournalWindow::pickedId() const {
+const JournalEntry* ChangeJournalWindow::picked() const {
     const int row = m_changes->indexOfTopLevelItem(m_changes->currentItem());
     return row >= 0 && static_cast<std::size_t>(row) < m_entries.size()
-               ? m_entries[static_cast<std::size_t>(row)].id
-               : 0;
+               ? &m_entries[static_cast<std::size_t>(row)]
+               : nullptr;
 }
 
 void ChangeJournalWindow::showProducts() {
     m_products->clear();
-    const long long id = pickedId();
-    m_takeBack->setEnabled(id != 0);
-    if (id == 0)
+    const JournalEntry* entry = picked();
+    // A change is taken back once.
+    m_takeBack->setEnabled(entry != nullptr && !entry->undone);
+    if (entry == nullptr)
         return;
     std::vector<std::string> codes;
-    journal::readChangeProducts(m_runner, id, codes);
+    journal::readChangeProducts(m_runner, entry->id, codes);
     for (const std::string& code : codes)
         new QTreeWidgetItem(m_products,
                             {QString::fromStdString(code), productName(code, *m_catalogue)});
 }
 
 void ChangeJournalWindow::takeBack() {
-    const long long id = pickedId();
-    if (id == 0)
+    const JournalEntry* entry = picked();
+    if (entry == nullptr)
         return;
+    const long long id = entry->id;
     UndoResult result = undoChange(m_runner, id, false);
     if (result.status == UndoResult::Status::ChangedSince) {
         platform::BoxRequest question;

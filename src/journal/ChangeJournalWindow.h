@@ -33,7 +33,7 @@ private:
     void readChanges();
     void showProducts();
     void takeBack();
-    long long pickedId() const;
+    const JournalEntry* picked() const;
 
     const db::StatementRunner& m_runner;
     platform::MessageBoxes& m_boxes;

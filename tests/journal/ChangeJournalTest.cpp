@@ -10,6 +10,7 @@
 #include "journal/ChangeHistory.h"
 #include "journal/ChangeJournalWindow.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -196,6 +197,17 @@ TEST_F(ChangeJournalTest, theWindowAsksThenTakesThePickedChangeBack) {
     EXPECT_EQ(changes->topLevelItem(0)->text(3), QStringLiteral("3 ürün"));
     ASSERT_EQ(products->topLevelItemCount(), 3);
     EXPECT_EQ(products->topLevelItem(1)->text(1), QStringLiteral("Adana Dürüm"));
+    // Whole on the smallest screen, every heading as wide as its text.
+    window.show();
+    EXPECT_LE(window.frameGeometry().width(), 1024);
+    EXPECT_LE(window.frameGeometry().height(), 740);
+    for (const QTreeWidget* list : {changes, products})
+        for (int column = 0; column < list->columnCount(); ++column)
+            EXPECT_GE(list->columnWidth(column),
+                      list->fontMetrics().horizontalAdvance(list->headerItem()->text(column)))
+                << column;
+    EXPECT_TRUE(window.grab().save(QCoreApplication::applicationDirPath() +
+                                   QStringLiteral("/change-journal.png")));
 
     m_boxes.queueAnswer(platform::BoxAnswer::Yes);
     window.findChild<QPushButton*>(QStringLiteral("1"))->click();
@@ -211,6 +223,8 @@ TEST_F(ChangeJournalTest, theWindowAsksThenTakesThePickedChangeBack) {
     EXPECT_EQ(reads, 1);
     ASSERT_EQ(changes->topLevelItemCount(), 2);
     EXPECT_EQ(changes->topLevelItem(1)->text(4), QStringLiteral("Geri alındı"));
+    changes->setCurrentItem(changes->topLevelItem(1));
+    EXPECT_FALSE(window.findChild<QPushButton*>(QStringLiteral("1"))->isEnabled());
 }
 
 // Thousands of products: their keys go to the server in chunks and their rows
