@@ -61,8 +61,10 @@ int runUndo(BatchRun& run) {
         journal::undoChange(catalog.runner(), changeId(run.file), run.options.isSet(kForce));
     if (result.status == journal::UndoResult::Status::Failed)
         return kBatchFailed;
-    const QString report = journal::undoReport(result, *catalog.current()) + QLatin1Char('\n');
+    QString report = journal::undoReport(result, *catalog.current()) + QLatin1Char('\n');
     if (result.status != journal::UndoResult::Status::Undone) {
+        if (result.status == journal::UndoResult::Status::ChangedSince)
+            report += QStringLiteral("--force ile bu ürünlerin üzerine yazılır.\n");
         platform::writeText(stderr, report);
         return kBatchFailed;
     }
