@@ -10,10 +10,12 @@
 namespace parvela::app {
 
 RecipeFeatures::RecipeFeatures(stock::StockContext& stock, recipes::CostReportOpen costReport)
-    : m_context{stock.runner, stock.boxes, stock.catalogue, stock.groups,
-                [&stock] {
-                    stock::readAgainLater(stock);
-                }}
+    : m_context{stock.runner,
+                stock.boxes,
+                stock.catalogue,
+                stock.groups,
+                [&stock] { stock::readAgainLater(stock); },
+                &stock.jobs}
     , m_costReport(std::move(costReport)) {}
 
 void RecipeFeatures::openRecipe(const stock::StockDefinition& product, QWidget* owner) {
@@ -55,8 +57,9 @@ void RecipeFeatures::showLinkedProducts(const recipes::RecipeLine& line, QWidget
     dialog.exec();
 }
 
-void RecipeFeatures::insertBulkRecipes(const std::vector<stock::StockCode>& listed, QWidget*) {
-    recipes::makeOwnRecipes(m_context, listed);
+void RecipeFeatures::insertBulkRecipes(const std::vector<stock::StockCode>& listed,
+                                       QWidget* owner) {
+    recipes::makeOwnRecipes(m_context, listed, owner);
 }
 
 } // namespace parvela::app

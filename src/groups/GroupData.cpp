@@ -99,7 +99,8 @@ int issue(const db::StatementRunner& runner, const db::Operation& op, const std:
 
 void writeColour(const db::StatementRunner& runner, const ColourTable& table, int bcode,
                  Rgb colour) {
-    // Each statement stands alone: a failed delete does not hold back the insert.
+    // Inside a change the first failure ends both; alone, a failed delete does
+    // not hold back the insert.
     static_cast<void>(runner.execute(
         table.remove, db::schema::groups,
         db::sqlf("DELETE FROM %s  WHERE %s.grupcode=%d;", table.name, table.name, bcode)));

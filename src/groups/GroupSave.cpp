@@ -1,7 +1,9 @@
 #include "groups/GroupSave.h"
 
+#include "db/Row.h"
 #include "db/SqlFormat.h"
 #include "db/StatementRunner.h"
+#include "db/Transaction.h"
 #include "groups/GroupCodes.h"
 #include "groups/GroupData.h"
 #include "groups/GroupLevels.h"
@@ -169,17 +171,11 @@ bool saveNewChild(const GroupDialogContext& context, const GroupForm& form,
     return inserted;
 }
 
-// The edited group as the form leaves it, and whether the server took it.
-template <typename Child> struct Updated {
-    Child group;
-    bool written = false;
-};
-
-// The edited group as the form leaves it, written with its products; nothing
-// when a box sent the user back.
+// The edited group as the form leaves it; nothing when a box sent the user
+// back. Nothing is written yet.
 template <typename Child>
-std::optional<Updated<Child>> updateChild(const GroupDialogContext& context, const GroupForm& form,
-                                          const Child& edited) {
+std::optional<Child> editedChild(const GroupDialogContext& context, const GroupForm& form,
+                                 const Child& edited) {
     constexpr LevelTexts texts = kTexts<Child>;
     Child changed = edited;
     if (!takeName(context, form, changed, texts.editEmptyName, texts.editNameCaption))
@@ -193,12 +189,64 @@ std::optional<Updated<Child>> updateChild(const GroupDialogContext& context, con
     placeUnder(changed, parentCode, parent ? &*parent : nullptr);
     changed.posmenu = form.posmenu || (parent && parent->posmenu);
     changed.tur = typeOr(form, parent ? parent->tur : edited.tur);
+    return changed;
+}
+
+std::string productsOfStatement(const GroupB& group) {
+    return db::sqlf("SELECT stcode FROM stocks.stckdef WHERE grb=%d;", group.bcode);
+}
+std::string productsOfStatement(const GroupC& group) {
+    return db::sqlf("SELECT stcode FROM stocks.stckdef WHERE grc=%d;", group.ccode);
+}
+
+// The codes of the products a move of the group takes along.
+template <typename Group>
+std::vector<std::string> productsOf(const db::StatementRunner& runner, const db::Operation& op,
+                                    const Group& group) {
+    std::vector<std::string> codes;
+    (void)runner.query(
+        op, db::schema::stocks, productsOfStatement(group),
+        [&codes](const db::Row& row) { codes.push_back(std::to_string(row.int64(1))); });
+    return codes;
+}
+
+template <typename Group> struct EditTexts;
+template <> struct EditTexts<GroupB> {
+    static constexpr std::string_view tag = "UPDATE_GRUP_B";
+    static constexpr const char* caption = "Grup B Düzenle";
+};
+template <> struct EditTexts<GroupC> {
+    static constexpr std::string_view tag = "UPDATE_GRUP_C";
+    static constexpr const char* caption = "Grup C Düzenle";
+};
+
+void writeColours(const GroupDialogContext& context, GroupB& changed,
+                  const ChosenColours& colours) {
+    if (colours.back) {
+        changed.backColour = *colours.back;
+        context.groups.writeBackColour(changed);
+    }
+    if (colours.font) {
+        changed.fontColour = *colours.font;
+        context.groups.writeFontColour(changed);
+    }
+}
+void writeColours(const GroupDialogContext&, GroupC&, const ChosenColours&) {}
+
+// The group, the products it takes along and a B's colours, in one change.
+template <typename Child>
+bool writeEdited(const GroupDialogContext& context, Child& changed, const ChosenColours& colours) {
+    const db::Operation op(EditTexts<Child>::tag);
+    db::Transaction change(context.runner, op);
+    change.journalAs(EditTexts<Child>::caption);
+    change.keep(db::schema::stocks, "stckdef", "stcode", productsOf(context.runner, op, changed));
     // Products follow only a group that did move: else they would name a
     // parent their group does not have.
     if (updateGroup(context.groups, changed) == GroupData::kFailed)
-        return Updated<Child>{std::move(changed), false};
+        return false;
     moveProducts(context.runner, changed);
-    return Updated<Child>{std::move(changed), true};
+    writeColours(context, changed, colours);
+    return change.commit() == db::Outcome::Completed;
 }
 
 // The main screen selects the group's parents, where it now lies.
@@ -225,6 +273,21 @@ void rereadAfterMove(const GroupDialogContext& context, const Child& changed) {
         context.groups.readGroupC();
         groupCOfB(context.groups.screenC(), context.groups.allGroupC(), changed.bcode);
     }
+}
+
+// The lists show what the server holds either way; a refused change keeps
+// the dialog open with what was typed.
+template <typename Child>
+bool saveEdited(const GroupDialogContext& context, const GroupForm& form, const Child& edited,
+                const ChosenColours& colours) {
+    std::optional<Child> changed = editedChild(context, form, edited);
+    if (!changed)
+        return false;
+    // A dead server is reported by the change, not again by each reread.
+    const db::ServerLossScope scope(context.runner);
+    const bool written = writeEdited(context, *changed, colours);
+    rereadAfterMove(context, *changed);
+    return written;
 }
 
 } // namespace
@@ -314,34 +377,12 @@ bool saveEditedGroupA(const GroupDialogContext& context, const GroupForm& form,
 
 bool saveEditedGroupB(const GroupDialogContext& context, const GroupForm& form,
                       const GroupB& edited, const ChosenColours& colours) {
-    // A dead server is reported by the update, not again by each reread.
-    const db::ServerLossScope scope(context.runner);
-    std::optional<Updated<GroupB>> updated = updateChild(context, form, edited);
-    if (!updated)
-        return false;
-    GroupB& changed = updated->group;
-    if (updated->written && colours.back) {
-        changed.backColour = *colours.back;
-        context.groups.writeBackColour(changed);
-    }
-    if (updated->written && colours.font) {
-        changed.fontColour = *colours.font;
-        context.groups.writeFontColour(changed);
-    }
-    rereadAfterMove(context, changed);
-    // A refused update keeps the dialog open with what was typed.
-    return updated->written;
+    return saveEdited(context, form, edited, colours);
 }
 
 bool saveEditedGroupC(const GroupDialogContext& context, const GroupForm& form,
                       const GroupC& edited) {
-    // A dead server is reported by the update, not again by each reread.
-    const db::ServerLossScope scope(context.runner);
-    std::optional<Updated<GroupC>> updated = updateChild(context, form, edited);
-    if (!updated)
-        return false;
-    rereadAfterMove(context, updated->group);
-    return updated->written;
+    return saveEdited(context, form, edited, ChosenColours{});
 }
 
 } // namespace parvela::groups

@@ -3,6 +3,7 @@
 #include "db/Row.h"
 #include "db/SqlFormat.h"
 #include "db/StatementRunner.h"
+#include "db/Transaction.h"
 #include "db/TypedNumber.h"
 #include "groups/GroupLookups.h"
 #include "platform/MessageBoxes.h"
@@ -89,6 +90,8 @@ bool SetMenu::savePrice(const QString& typed, platform::MessageBoxes& boxes, QOb
 void SetMenu::addToCourse(int number, const std::vector<int>& bcodes) const {
     if (!isCourse(number))
         return;
+    // All of them or none.
+    db::Transaction change(m_runner, db::Operation("INSERT_TABLEDOT_GRUP_B"));
     std::set<int> added;
     for (const int bcode : bcodes) {
         // A group listed twice would be offered twice on the tills.
@@ -98,6 +101,7 @@ void SetMenu::addToCourse(int number, const std::vector<int>& bcodes) const {
             db::Operation("INSERT_TABLEDOT_GRUP_B"), db::schema::tabledot,
             db::sqlf("INSERT INTO %s (posmenu) VALUES (%d);", courseTable(number), bcode)));
     }
+    (void)change.commit();
 }
 
 void SetMenu::resetCourse(int number) const {

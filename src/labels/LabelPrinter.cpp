@@ -1,5 +1,6 @@
 #include "labels/LabelPrinter.h"
 
+#include "db/Transaction.h"
 #include "labels/BarcodeText.h"
 #include "labels/LabelCommands.h"
 #include "labels/LabelLayoutStore.h"
@@ -37,9 +38,14 @@ bool LabelPrinter::reloadLayout() {
     return reloadLabelLayout(m_runner, m_layout);
 }
 
+// Both rows or neither: a layout half saved would print neither label.
 void LabelPrinter::saveLayout() {
-    (void)saveLabelLayout(m_runner, m_layout);
-    (void)saveLabelLayoutExtra(m_runner, m_layout);
+    {
+        db::Transaction change(m_runner, db::Operation("UPDATE_BARCODE_SETTINGS"));
+        (void)saveLabelLayout(m_runner, m_layout);
+        (void)saveLabelLayoutExtra(m_runner, m_layout);
+        (void)change.commit();
+    }
     reloadLayout();
 }
 

@@ -3,6 +3,7 @@
 #include "db/ListReader.h"
 #include "db/SqlFormat.h"
 #include "db/StatementBatch.h"
+#include "db/Transaction.h"
 #include "platform/MessageBoxes.h"
 
 namespace parvela::ordering {
@@ -10,10 +11,6 @@ namespace parvela::ordering {
 namespace {
 
 constexpr int kFirstUnplacedProduct = 1000000;
-
-bool done(db::Outcome outcome) {
-    return outcome != db::Outcome::Failed;
-}
 
 std::string insertText(const ProductScope& scope, const Numbered& entry) {
     const auto code = static_cast<long long>(entry.code);
@@ -27,38 +24,62 @@ std::string insertText(const ProductScope& scope, const Numbered& entry) {
                     entry.index_sira);
 }
 
-// Clears the scope before it is written again; the overall scope also asks
-// whether every other scope goes with it.
-bool clearScope(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
-                const ProductScope& scope, QObject* owner) {
+const db::Operation kProductOrder("UPDATE_URUN_SIRA");
+const db::Operation kMenuOrder("UPDATE_MENU_SIRA");
+const db::Operation kDeleteAll("DELETE_ALL_ORDER_INDEX");
+
+// Clears the scope before it is written again; `everything` takes every
+// other scope's rows too. DELETE, not TRUNCATE: it stays in the change.
+void clearScope(const db::StatementRunner& runner, const ProductScope& scope, bool everything) {
     if (scope.gra || scope.grb) {
         const std::string text = scope.gra
                                      ? db::sqlf("DELETE FROM stok_order WHERE gra=%d;", *scope.gra)
                                      : db::sqlf("DELETE FROM stok_order WHERE grb=%d;", *scope.grb);
-        return done(runner.execute(db::Operation("DELETE_URUN_SIRA"), db::schema::stocks, text));
+        (void)runner.execute(db::Operation("DELETE_URUN_SIRA"), db::schema::stocks, text);
+        return;
     }
-    const bool cleared =
-        done(runner.execute(db::Operation("DELETE_URUN_SIRA_GR_A"), db::schema::stocks,
-                            "DELETE FROM stok_order WHERE ( gra is NULL and grb is NULL );"));
-    askDeleteAllOrders(runner, boxes, owner);
-    return cleared;
+    (void)runner.execute(db::Operation("DELETE_URUN_SIRA_GR_A"), db::schema::stocks,
+                         "DELETE FROM stok_order WHERE ( gra is NULL and grb is NULL );");
+    if (everything)
+        (void)runner.execute(kDeleteAll, db::schema::stocks, "DELETE FROM stok_order;");
 }
 
-} // namespace
-
-void askDeleteAllOrders(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
-                        QObject* owner) {
+bool confirmDeleteAll(platform::MessageBoxes& boxes, QObject* owner) {
     platform::BoxRequest box;
     box.text = QStringLiteral("Tüm siralamalar silinecek. \nDevam etmek istiyor musunuz?");
-    box.caption = QStringLiteral("DELETE_ALL_ORDER_INDEX");
+    box.caption =
+        QString::fromLatin1(kDeleteAll.tag.data(), static_cast<qsizetype>(kDeleteAll.tag.size()));
     box.icon = platform::BoxIcon::Information;
     box.buttons = platform::BoxButtons::YesNoCancel;
     box.defaultAnswer = platform::BoxAnswer::No;
     box.owner = owner;
-    if (boxes.show(box) != platform::BoxAnswer::Yes)
+    return boxes.show(box) == platform::BoxAnswer::Yes;
+}
+
+std::vector<std::string> codesOf(const std::vector<Numbered>& entries) {
+    std::vector<std::string> codes;
+    codes.reserve(entries.size());
+    for (const Numbered& entry : entries)
+        codes.push_back(std::to_string(static_cast<long long>(entry.code)));
+    return codes;
+}
+
+} // namespace
+
+void lockOrders(const db::StatementRunner& runner, const db::Operation& op, OrderLock which) {
+    const char* name = which == OrderLock::Menus ? "parvela.menu_order" : "parvela.stok_order";
+    (void)runner.execute(op, db::schema::stocks,
+                         db::sqlf("IF GET_LOCK('%s',%d)<>1 THEN SIGNAL SQLSTATE '45000' SET "
+                                  "MESSAGE_TEXT='Siralama baska bir istasyonda kaydediliyor.'; "
+                                  "END IF",
+                                  name, kOrderLockWaitSeconds));
+}
+
+void askDeleteAllOrders(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
+                        QObject* owner) {
+    if (!confirmDeleteAll(boxes, owner))
         return;
-    (void)runner.execute(db::Operation("DELETE_ALL_ORDER_INDEX"), db::schema::stocks,
-                         "TRUNCATE TABLE stok_order;");
+    (void)runner.execute(kDeleteAll, db::schema::stocks, "TRUNCATE TABLE stok_order;");
 }
 
 bool saveMenuOrder(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
@@ -70,8 +91,13 @@ bool saveMenuOrder(const db::StatementRunner& runner, platform::MessageBoxes& bo
     for (const Numbered& entry : OrderBoard::numbered(cells, last + 10))
         texts.push_back(db::sqlf("UPDATE classb SET classb.index_sira=%d WHERE classb.bcode=%d;",
                                  entry.index_sira, static_cast<int>(entry.code)));
-    if (!done(db::executeAll(runner, db::Operation("UPDATE_MENU_SIRA"), db::schema::groups, texts)))
-        return false;
+    {
+        db::Transaction change(runner, kMenuOrder);
+        lockOrders(runner, kMenuOrder, OrderLock::Menus);
+        (void)db::executeAll(runner, kMenuOrder, db::schema::groups, texts);
+        if (change.commit() != db::Outcome::Completed)
+            return false;
+    }
     boxes.tell(QStringLiteral("MENU_SIRASI kaydedildi."), QStringLiteral("UPDATE_MENU_SIRA"),
                platform::BoxIcon::None, owner);
     return true;
@@ -82,15 +108,22 @@ bool saveProductOrder(const db::StatementRunner& runner, platform::MessageBoxes&
                       QObject* owner) {
     if (OrderBoard::lastPlacedIndex(cells) < 0 || (scope.gra && scope.grb))
         return false;
+    const std::vector<Numbered> entries = OrderBoard::numbered(cells, kFirstUnplacedProduct);
     std::vector<std::string> texts;
-    for (const Numbered& entry : OrderBoard::numbered(cells, kFirstUnplacedProduct))
+    for (const Numbered& entry : entries)
         texts.push_back(insertText(scope, entry));
-    // The inserts still go after a failed clear: they are the order the user made.
-    const bool cleared = clearScope(runner, boxes, scope, owner);
-    if (!done(
-            db::executeAll(runner, db::Operation("INSERT_URUN_SIRA"), db::schema::stocks, texts)) ||
-        !cleared)
-        return false;
+    // Asked before the change: its rows stay locked while it runs.
+    const bool everything = !scope.gra && !scope.grb && confirmDeleteAll(boxes, owner);
+    {
+        db::Transaction change(runner, kProductOrder);
+        change.journalAs("Ürün Sıralaması");
+        lockOrders(runner, kProductOrder, OrderLock::Products);
+        change.keep(db::schema::stocks, "stok_order", "stcode", codesOf(entries));
+        clearScope(runner, scope, everything);
+        (void)db::executeAll(runner, db::Operation("INSERT_URUN_SIRA"), db::schema::stocks, texts);
+        if (change.commit() != db::Outcome::Completed)
+            return false;
+    }
     boxes.tell(QStringLiteral("ÜRÜN_SIRASI kaydedildi."), QStringLiteral("UPDATE_URUN_SIRA"),
                platform::BoxIcon::None, owner);
     return true;

@@ -9,8 +9,9 @@
 class QObject;
 
 namespace parvela::db {
+struct Operation;
 class StatementRunner;
-}
+} // namespace parvela::db
 namespace parvela::platform {
 class MessageBoxes;
 }
@@ -24,6 +25,15 @@ struct ProductScope {
     std::optional<int> grb;
 };
 
+// Seconds an order save waits for another station's save of the same order;
+// below the connection's read time-out.
+inline constexpr int kOrderLockWaitSeconds = 20;
+enum class OrderLock { Menus, Products };
+// Inside a transaction: held till its connection closes, so two stations'
+// saves of an order take turns and the later one wins whole. Fails the
+// change when the other save holds it too long.
+void lockOrders(const db::StatementRunner& runner, const db::Operation& op, OrderLock which);
+
 // After asking, every product order row of every scope goes.
 void askDeleteAllOrders(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                         QObject* owner);
@@ -33,8 +43,9 @@ void askDeleteAllOrders(const db::StatementRunner& runner, platform::MessageBoxe
 bool saveMenuOrder(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                    const std::vector<OrderCell>& cells, QObject* owner);
 
-// Rewrites the order rows of the scope from the product board; the same
-// answers as the menu save.
+// Rewrites the order rows of the scope from the product board in one
+// change; the overall scope first asks whether every other scope goes too.
+// The same answers as the menu save.
 bool saveProductOrder(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                       const ProductScope& scope, const std::vector<OrderCell>& cells,
                       QObject* owner);

@@ -2,7 +2,9 @@
 
 #include "db/SqlFormat.h"
 #include "db/StatementRunner.h"
+#include "db/Transaction.h"
 #include "db/TypedNumber.h"
+#include "ordering/OrderSaves.h"
 
 #include <algorithm>
 #include <cmath>
@@ -49,16 +51,18 @@ bool StockOrderEntry::apply(const StockOrderTexts& typed, QObject* owner) {
     if (!groupB)
         return false;
     const auto code = static_cast<long long>(m_product.stcode);
-    if (m_runner.execute(db::Operation("DELETE_FROM_SIRALAMA"), db::schema::stocks,
-                         db::sqlf("DELETE FROM stocks.stok_order WHERE stcode=%lld;", code)) ==
-        db::Outcome::Failed)
-        return false;
-    return m_runner.execute(db::Operation("INSERT_STOK_SIRALAMASI"), db::schema::stocks,
-                            db::sqlf("INSERT INTO stocks.stok_order ( stcode, gra ,grb, "
-                                     "index_sira, sira_gra, sira_grb) VALUES( "
-                                     "%lld,%d,%d,%d,%d,%d ) ;",
-                                     code, m_product.gra, m_product.grb, *index, *groupA,
-                                     *groupB)) != db::Outcome::Failed;
+    // The row goes and comes back in one change, behind the order saves' lock.
+    const db::Operation op("DELETE_FROM_SIRALAMA");
+    db::Transaction change(m_runner, op);
+    lockOrders(m_runner, op, OrderLock::Products);
+    (void)m_runner.execute(op, db::schema::stocks,
+                           db::sqlf("DELETE FROM stocks.stok_order WHERE stcode=%lld;", code));
+    (void)m_runner.execute(db::Operation("INSERT_STOK_SIRALAMASI"), db::schema::stocks,
+                           db::sqlf("INSERT INTO stocks.stok_order ( stcode, gra ,grb, "
+                                    "index_sira, sira_gra, sira_grb) VALUES( "
+                                    "%lld,%d,%d,%d,%d,%d ) ;",
+                                    code, m_product.gra, m_product.grb, *index, *groupA, *groupB));
+    return change.commit() == db::Outcome::Completed;
 }
 
 } // namespace parvela::ordering

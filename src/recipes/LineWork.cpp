@@ -1,6 +1,7 @@
 #include "recipes/LineWork.h"
 
 #include "db/StatementRunner.h"
+#include "db/Transaction.h"
 #include "platform/MessageBoxes.h"
 #include "recipes/LineEdits.h"
 #include "recipes/MenuStatements.h"
@@ -139,60 +140,71 @@ bool LineWork::save() {
     return saveOptions();
 }
 
-// Each step runs even when the one before failed: the lines read back show
-// what the server holds.
+// Each save is one transaction that first locks the product's row: two
+// stations saving the same product take turns and the later one's lines
+// win whole. The lines read back show what the server holds either way.
 bool LineWork::saveRecipe() {
     const db::StatementRunner& runner = m_context.runner;
-    bool written = deleteRecipe(runner, m_product.stcode) > 0;
-    for (const RecipeLine& line : m_lines)
-        written =
-            insertRecipeLine(runner, m_product.stcode, line.ingredient, line.qua) > 0 && written;
-    written = writeUnitCost(runner, m_product.stcode, m_product.unitcost) > 0 && written;
+    const bool written = writeRecipe(runner, m_product.stcode, m_lines, m_product.unitcost);
     std::vector<RecipeLine> stored;
     const bool read = readRecipeLines(runner, stored) >= 0;
     if (read)
         m_product.hasRecipe = hasLineOf(stored, m_product.stcode);
-    publish(
-        [&](stock::Catalogue& next) {
-            if (read)
-                stock::putRecipeLines(next, std::move(stored));
-        },
-        savedCostAndMarks());
+    publishSaved(written, [&](stock::Catalogue& next) {
+        if (read)
+            stock::putRecipeLines(next, std::move(stored));
+    });
     return written;
 }
 
 bool LineWork::saveBundle() {
     const db::StatementRunner& runner = m_context.runner;
-    bool written = deleteBundle(runner, m_product.stcode) > 0;
-    written = insertBundleLines(runner, m_product.stcode, m_lines) > 0 && written;
-    written = writeUnitCost(runner, m_product.stcode, m_product.unitcost) > 0 && written;
+    const db::Operation op("DELETE_BUNDLE_MENU");
+    db::Transaction change(runner, op);
+    lockProduct(runner, op, m_product.stcode);
+    deleteBundle(runner, m_product.stcode);
+    insertBundleLines(runner, m_product.stcode, m_lines);
+    writeUnitCost(runner, m_product.stcode, m_product.unitcost);
+    const bool written = change.commit() == db::Outcome::Completed;
     std::vector<RecipeLine> stored;
     const bool read = readBundleLines(runner, stored) >= 0;
     // As the product read marks it: a product with menu lines is a menu.
     if (read && hasLineOf(stored, m_product.stcode))
         m_product.bundle = true;
-    publish(
-        [&](stock::Catalogue& next) {
-            if (read)
-                next.recipes.bundleLines = std::move(stored);
-        },
-        savedCostAndMarks());
+    publishSaved(written, [&](stock::Catalogue& next) {
+        if (read)
+            next.recipes.bundleLines = std::move(stored);
+    });
     return written;
 }
 
 bool LineWork::saveOptions() {
     const db::StatementRunner& runner = m_context.runner;
-    bool written = deleteOptions(runner, m_product.stcode) > 0;
-    written = insertOptions(runner, m_product.stcode, m_lines) > 0 && written;
+    const db::Operation op("DELETE_BAGLI_OPSIYON");
+    db::Transaction change(runner, op);
+    lockProduct(runner, op, m_product.stcode);
+    deleteOptions(runner, m_product.stcode);
+    insertOptions(runner, m_product.stcode, m_lines);
+    const bool written = change.commit() == db::Outcome::Completed;
     std::vector<RecipeLine> stored;
     const bool read = readOptionLines(runner, stored) >= 0;
-    publish(
-        [&](stock::Catalogue& next) {
-            if (read)
-                next.recipes.optionLines = std::move(stored);
-        },
-        savedCostAndMarks());
+    publishSaved(written, [&](stock::Catalogue& next) {
+        if (read)
+            next.recipes.optionLines = std::move(stored);
+    });
     return written;
+}
+
+// A failed save changed nothing of the product: its cost and marks come
+// with the next read of the products.
+void LineWork::publishSaved(bool written, const std::function<void(stock::Catalogue&)>& lines) {
+    if (written) {
+        publish(lines, savedCostAndMarks());
+        return;
+    }
+    publish(lines, [](stock::StockDefinition&) {});
+    if (m_context.rereadLater)
+        m_context.rereadLater();
 }
 
 bool LineWork::deleteAll(QObject* owner) {

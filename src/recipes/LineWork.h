@@ -46,7 +46,7 @@ public:
     // Only an exchangeable line has substitutes.
     bool mayExchange(std::size_t line) const;
 
-    // True when every statement of the save went through.
+    // All or nothing: true when the save was written whole.
     bool save();
     // Asks first; true when the user said yes and the lines were deleted.
     bool deleteAll(QObject* owner);
@@ -61,6 +61,7 @@ private:
     stock::ProductChange savedCostAndMarks() const;
     void publish(const std::function<void(stock::Catalogue&)>& lines,
                  const stock::ProductChange& product);
+    void publishSaved(bool written, const std::function<void(stock::Catalogue&)>& lines);
     // The index follows the newest catalogue.
     const ProductIndex& index();
 

@@ -1,5 +1,7 @@
 #include "recipes/QuantityChange.h"
 
+#include "db/StatementRunner.h"
+#include "db/Transaction.h"
 #include "db/TypedNumber.h"
 #include "recipes/LineEdits.h"
 #include "recipes/RecipeListReaders.h"
@@ -37,6 +39,17 @@ QuantityChange::QuantityChange(RecipeContext& context, const RecipeLine& line)
     m_shown.unitcost = QString::asprintf("%.3f", m_line.unitcost);
 }
 
+// Both or neither, behind the row lock a save of the line's recipe takes.
+bool QuantityChange::write(double quantity, double unitcost) {
+    const db::StatementRunner& runner = m_context.runner;
+    const db::Operation op("UPDATE_RECETE_URUN_MIKTARI");
+    db::Transaction change(runner, op);
+    lockProduct(runner, op, m_line.urun);
+    writeLineQuantity(runner, m_line.Id, quantity);
+    writeUnitCost(runner, m_line.ingredient, unitcost);
+    return change.commit() == db::Outcome::Completed;
+}
+
 bool QuantityChange::apply(const QuantityForm& typed, QObject* owner) {
     platform::MessageBoxes& boxes = m_context.boxes;
     const std::optional<double> quantity =
@@ -47,8 +60,7 @@ bool QuantityChange::apply(const QuantityForm& typed, QObject* owner) {
         valueOf(typed.unitcost, m_shown.unitcost, m_line.unitcost, "Birim Maliyet", boxes, owner);
     if (!unitcost)
         return false;
-    writeLineQuantity(m_context.runner, m_line.Id, *quantity);
-    const bool costWritten = writeUnitCost(m_context.runner, m_line.ingredient, *unitcost) > 0;
+    const bool costWritten = write(*quantity, *unitcost);
     std::vector<RecipeLine> lines;
     const bool read = readRecipeLines(m_context.runner, lines) >= 0;
     const double cost = *unitcost;

@@ -30,6 +30,8 @@ public:
     bool apply(const QuantityForm& typed, QObject* owner);
 
 private:
+    bool write(double quantity, double unitcost);
+
     RecipeContext& m_context;
     RecipeLine m_line;
     QuantityForm m_shown;

@@ -11,8 +11,9 @@ namespace parvela::groups {
 class GroupData;
 }
 namespace parvela::platform {
+class BackgroundJobs;
 class MessageBoxes;
-}
+} // namespace parvela::platform
 
 class QWidget;
 
@@ -32,6 +33,9 @@ struct RecipeContext {
     // Reads the products again off the window thread, after a change whose
     // effects reach further than the rows it changed; may be empty.
     std::function<void()> rereadLater;
+    // Where long work runs behind a progress dialog; without it, it runs
+    // at once on the calling thread.
+    platform::BackgroundJobs* jobs = nullptr;
 };
 
 } // namespace parvela::recipes

@@ -2,8 +2,11 @@
 
 #include "db/Row.h"
 #include "db/SqlFormat.h"
+#include "db/StatementBatch.h"
 #include "db/StatementRunner.h"
+#include "db/Transaction.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -22,13 +25,24 @@ std::string deleteStatement(StockCode product) {
     return db::sqlf("CALL DELETE_RECEIPT(%lld);", stock::code64(product));
 }
 
+// Inside a transaction readers see the old lines till the commit: no pause.
 int deleteRecipeAs(const db::StatementRunner& runner, const db::Operation& op, StockCode product) {
     const int result = run(runner, op, deleteStatement(product));
-    std::this_thread::sleep_for(kAfterDelete);
+    if (!runner.inTransaction())
+        std::this_thread::sleep_for(kAfterDelete);
     return result;
 }
 
 } // namespace
+
+int lockProduct(const db::StatementRunner& runner, const db::Operation& op, StockCode product) {
+    const db::Outcome outcome = runner.query(
+        op, db::schema::stocks,
+        db::sqlf("SELECT stcode FROM stocks.stckdef WHERE stcode=%lld FOR UPDATE WAIT %d;",
+                 stock::code64(product), kLockWaitSeconds),
+        [](const db::Row&) {});
+    return outcome == db::Outcome::Failed ? -1 : 1;
+}
 
 int deleteRecipe(const db::StatementRunner& runner, StockCode product) {
     return deleteRecipeAs(runner, db::Operation("DELETE_RECEIPT"), product);
@@ -45,6 +59,19 @@ int writeUnitCost(const db::StatementRunner& runner, StockCode product, double u
     return run(runner, db::Operation("UPDATE_STOCK_COST"),
                db::sqlf("UPDATE stocks.stckdef SET unitcost=%.3f WHERE stcode=%lld;", unitcost,
                         stock::code64(product)));
+}
+
+bool writeRecipe(const db::StatementRunner& runner, StockCode product,
+                 const std::vector<RecipeLine>& lines, double unitcost) {
+    // A change that cannot begin fails under its first statement's tag.
+    const db::Operation op("DELETE_RECEIPT");
+    db::Transaction change(runner, op);
+    lockProduct(runner, op, product);
+    deleteRecipe(runner, product);
+    for (const RecipeLine& line : lines)
+        insertRecipeLine(runner, product, line.ingredient, line.qua);
+    writeUnitCost(runner, product, unitcost);
+    return change.commit() == db::Outcome::Completed;
 }
 
 int writeLineQuantity(const db::StatementRunner& runner, int lineId, double quantity) {
@@ -65,19 +92,58 @@ int productsUsing(const db::StatementRunner& runner, StockCode ingredient, std::
     return outcome == db::Outcome::Failed ? -1 : static_cast<int>(uses.size());
 }
 
-int insertOwnRecipes(const db::StatementRunner& runner, const std::vector<StockCode>& products) {
-    int done = 0;
+// All of them or none: one transaction, the statements sent in batches;
+// between two batches is where a cancel takes everything back.
+int insertOwnRecipes(const db::StatementRunner& runner, const std::vector<StockCode>& products,
+                     const LongWork& work) {
+    if (products.empty())
+        return 0;
+    std::vector<std::string> codes;
+    std::vector<std::string> texts;
+    codes.reserve(products.size());
+    texts.reserve(2 * products.size());
     for (const StockCode product : products) {
-        deleteRecipeAs(runner, kOwnRecipes, product);
-        const std::string own = db::sqlf("CALL INTO_RECEIPT(%lld,%lld,%.3f);",
-                                         stock::code64(product), stock::code64(product), 1.0);
-        if (runner.execute(kOwnRecipes, db::schema::stocks, own) != db::Outcome::Failed)
-            ++done;
+        codes.push_back(std::to_string(stock::code64(product)));
+        texts.push_back(deleteStatement(product));
+        texts.push_back(db::sqlf("CALL INTO_RECEIPT(%lld,%lld,%.3f);", stock::code64(product),
+                                 stock::code64(product), 1.0));
     }
-    return done;
+    db::Transaction change(runner, kOwnRecipes);
+    change.journalAs(kOwnRecipesCaption.toStdString());
+    change.keep(db::schema::stocks, "receipts", "urun", codes);
+    const auto cancelled = [&work] {
+        return work.cancelled && work.cancelled();
+    };
+    for (std::size_t first = 0; first < texts.size() && !change.failed();
+         first += db::kStatementsPerCall) {
+        if (cancelled()) {
+            change.rollback();
+            return kCancelled;
+        }
+        const std::size_t last = std::min(texts.size(), first + db::kStatementsPerCall);
+        (void)db::executeAll(
+            runner, kOwnRecipes, db::schema::stocks,
+            std::vector<std::string>(texts.begin() + static_cast<std::ptrdiff_t>(first),
+                                     texts.begin() + static_cast<std::ptrdiff_t>(last)));
+        if (work.step)
+            work.step(static_cast<int>(last / 2));
+    }
+    if (cancelled()) {
+        change.rollback();
+        return kCancelled;
+    }
+    return change.commit() == db::Outcome::Completed ? static_cast<int>(products.size()) : 0;
+}
+
+QString ownRecipesQuestion(int total) {
+    return QStringLiteral("%1 ürünün reçetesi silinecek ve her biri kendi reçetesi (1 adet "
+                          "kendisi) olacak.\nDevam etmek istiyor musunuz?")
+        .arg(total);
 }
 
 QString ownRecipesSummary(int done, int total) {
+    if (done == kCancelled)
+        return QStringLiteral("İşlem iptal edildi; hiçbir ürünün reçetesi değişmedi.");
     return QString::asprintf("%d adet ürün reçetelendirildi.\n %d tane FAILED.. ", done,
                              total - done);
 }

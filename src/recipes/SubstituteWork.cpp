@@ -1,9 +1,12 @@
 #include "recipes/SubstituteWork.h"
 
+#include "db/StatementRunner.h"
+#include "db/Transaction.h"
 #include "db/TypedNumber.h"
 #include "recipes/LineEdits.h"
 #include "recipes/MenuStatements.h"
 #include "recipes/RecipeListReaders.h"
+#include "recipes/RecipeStatements.h"
 
 namespace parvela::recipes {
 
@@ -62,10 +65,17 @@ void SubstituteWork::remove(std::size_t row) {
         m_substitutes.erase(m_substitutes.begin() + static_cast<std::ptrdiff_t>(row));
 }
 
+// One transaction behind the menu's row lock, as the menu's own save.
 void SubstituteWork::save() {
     const db::StatementRunner& runner = m_context.runner;
-    deleteSubstitutes(runner, m_menu.stcode, m_lineProduct);
-    insertSubstitutes(runner, m_substitutes);
+    const db::Operation op("DELETE_BUNDLE_SUBSTITUTION");
+    {
+        db::Transaction change(runner, op);
+        lockProduct(runner, op, m_menu.stcode);
+        deleteSubstitutes(runner, m_menu.stcode, m_lineProduct);
+        insertSubstitutes(runner, m_substitutes);
+        (void)change.commit();
+    }
     std::vector<BundleSubstitute> all;
     if (readBundleSubstitutes(runner, all) >= 0)
         publish(std::move(all));

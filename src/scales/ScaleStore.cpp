@@ -6,7 +6,7 @@
 #include "db/SqlLiteral.h"
 #include "db/StatementBatch.h"
 #include "db/StatementRunner.h"
-#include "platform/MessageBoxes.h"
+#include "db/Transaction.h"
 #include "scales/ScaleListReader.h"
 
 #include <algorithm>
@@ -30,20 +30,19 @@ int ScaleStore::read(const db::StatementRunner& runner) {
     return readScales(runner, m_scales);
 }
 
-bool ScaleStore::save(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
+// The old rows go and the new ones come in one change: DELETE, as a
+// TRUNCATE would commit on its own.
+bool ScaleStore::save(const db::StatementRunner& runner, platform::MessageBoxes&,
                       const std::vector<QString>& addresses) {
-    // Rows added after a failed emptying would sit beside the old ones.
-    if (runner.execute(kInsertTag, db::schema::stocks, "TRUNCATE TABLE stocks.terazi;") !=
-        db::Outcome::Completed) {
-        boxes.tell(QStringLiteral("Terazi tablosu boşaltılamadı; yeni adresler yazılmadı."),
-                   QStringLiteral("INSERT_TERAZI"), platform::BoxIcon::Exclamation);
-        read(runner);
-        return false;
-    }
     std::vector<std::string> inserts;
     std::transform(addresses.begin(), addresses.end(), std::back_inserter(inserts), insertOf);
-    const bool stored =
-        db::executeAll(runner, kInsertTag, db::schema::stocks, inserts) == db::Outcome::Completed;
+    bool stored = false;
+    {
+        db::Transaction change(runner, kInsertTag);
+        (void)runner.execute(kInsertTag, db::schema::stocks, "DELETE FROM stocks.terazi;");
+        (void)db::executeAll(runner, kInsertTag, db::schema::stocks, inserts);
+        stored = change.commit() == db::Outcome::Completed;
+    }
     return read(runner) >= 0 && stored;
 }
 

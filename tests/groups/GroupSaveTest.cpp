@@ -6,6 +6,7 @@
 #include "groups/StockType.h"
 
 #include <QStringList>
+#include <functional>
 
 using namespace parvela;
 using namespace parvela::groups;
@@ -148,16 +149,18 @@ TEST_F(GroupSaveTest, movingAGroupBMovesItsProductsInTheSameSave) {
     EXPECT_TRUE(saveEditedGroupB(m_context, form(QStringLiteral("Izgara"), {kFinished}, "3332"),
                                  edited, colours));
     const Texts texts = m_journal.texts();
-    ASSERT_GE(texts.size(), 6u);
-    EXPECT_EQ(texts[0], "UPDATE classb SET acode=3332,groupname=_utf8'Izgara',posmenu=1,tur=333  "
+    ASSERT_GE(texts.size(), 7u);
+    // The products it takes along are named first, for the change journal.
+    EXPECT_EQ(texts[0], "SELECT stcode FROM stocks.stckdef WHERE grb=33312;");
+    EXPECT_EQ(texts[1], "UPDATE classb SET acode=3332,groupname=_utf8'Izgara',posmenu=1,tur=333  "
                         "WHERE classb.id=" +
                             std::to_string(edited.Id) + " ;");
-    EXPECT_EQ(texts[1], "UPDATE stocks.stckdef SET gra=3332 WHERE grb=33312;");
-    EXPECT_EQ(texts[2], "UPDATE classc SET acode=3332 WHERE bcode=33312;");
-    EXPECT_EQ(texts[3], "DELETE FROM backcolorb  WHERE backcolorb.grupcode=33312;");
-    EXPECT_EQ(texts[4], "INSERT INTO backcolorb(grupcode,red,green,blue)VALUES(33312,10,20,30);");
+    EXPECT_EQ(texts[2], "UPDATE stocks.stckdef SET gra=3332 WHERE grb=33312;");
+    EXPECT_EQ(texts[3], "UPDATE classc SET acode=3332 WHERE bcode=33312;");
+    EXPECT_EQ(texts[4], "DELETE FROM backcolorb  WHERE backcolorb.grupcode=33312;");
+    EXPECT_EQ(texts[5], "INSERT INTO backcolorb(grupcode,red,green,blue)VALUES(33312,10,20,30);");
     // The font colour was not chosen: the tills keep theirs.
-    EXPECT_EQ(texts[5], "SELECT Id,acode,bcode,groupname,posmenu,tur,index_sira FROM "
+    EXPECT_EQ(texts[6], "SELECT Id,acode,bcode,groupname,posmenu,tur,index_sira FROM "
                         "groups.classb ORDER BY index_sira;");
     EXPECT_EQ(column("SELECT GROUP_CONCAT(gra ORDER BY stcode) FROM stocks.stckdef;"),
               "3332,3332,3332");
@@ -214,11 +217,12 @@ TEST_F(GroupSaveTest, aGroupCMovedUnderAnotherBTakesThatBsGroupA) {
     EXPECT_TRUE(
         saveEditedGroupC(m_context, form(QStringLiteral("Şiş"), {kFinished}, "33322"), edited));
     const Texts texts = m_journal.texts();
-    ASSERT_GE(texts.size(), 2u);
-    EXPECT_EQ(texts[0], "UPDATE classc SET acode=3332,bcode=33322,groupname=_utf8'Şiş',posmenu=1,"
+    ASSERT_GE(texts.size(), 3u);
+    EXPECT_EQ(texts[0], "SELECT stcode FROM stocks.stckdef WHERE grc=333122;");
+    EXPECT_EQ(texts[1], "UPDATE classc SET acode=3332,bcode=33322,groupname=_utf8'Şiş',posmenu=1,"
                         "tur=333  WHERE classc.id=" +
                             std::to_string(edited.Id) + " ;");
-    EXPECT_EQ(texts[1], "UPDATE stocks.stckdef SET gra=3332,grb=33322 WHERE grc=333122;");
+    EXPECT_EQ(texts[2], "UPDATE stocks.stckdef SET gra=3332,grb=33322 WHERE grc=333122;");
     EXPECT_EQ(column("SELECT CONCAT(acode,',',bcode) FROM `groups`.classc;"), "3332,33322");
     EXPECT_EQ(column("SELECT CONCAT(gra,',',grb) FROM stocks.stckdef WHERE stcode=1;"),
               "3332,33322");
@@ -269,4 +273,71 @@ TEST_F(GroupSaveTest, editedGroupAKeepsItsTypeAndCode) {
                      "'Yemekler';"),
               "3331,333");
     EXPECT_EQ(m_redraws, 1);
+}
+
+// A group edit moves the group, its products and a B's colours in one
+// change: a failure injected at each statement leaves every row as it was.
+TEST_F(GroupSaveTest, aFailureAtAnyStatementOfAGroupEditLeavesEveryRowAsItWas) {
+    plantTree();
+    TestDatabase::exec("INSERT INTO `groups`.backcolorb(grupcode,red,green,blue) "
+                       "VALUES(33312,1,2,3);");
+    readGroups();
+    const auto moveB = [this] {
+        ChosenColours colours;
+        colours.back = records::rgb(10, 20, 30);
+        colours.font = records::rgb(40, 50, 60);
+        EXPECT_FALSE(saveEditedGroupB(m_context,
+                                      form(QStringLiteral("Izgara"), {kFinished}, "3332"),
+                                      m_data.allGroupB()[0], colours));
+    };
+    const auto moveC = [this] {
+        EXPECT_FALSE(saveEditedGroupC(m_context, form(QStringLiteral("Şiş"), {kFinished}, "33322"),
+                                      m_data.allGroupC()[0]));
+    };
+    struct Case {
+        std::function<void()> run;
+        const char* trigger;
+        const char* when;
+        const char* caption;
+    };
+    const std::vector<Case> cases = {
+        {moveB, "BEFORE UPDATE ON `groups`.classb", "1", "UPDATE_GRUP_B"},
+        {moveB, "BEFORE UPDATE ON stocks.stckdef", "NEW.stcode=2", "UPDATE_STOK_GRUP_A"},
+        {moveB, "BEFORE UPDATE ON `groups`.classc", "1", "UPDATE_GRUP_C_ACODE"},
+        {moveB, "BEFORE DELETE ON `groups`.backcolorb", "1", "DELETE FROM backcolorb"},
+        {moveB, "BEFORE INSERT ON `groups`.backcolorb", "1", "INSERT INTO backcolorb"},
+        {moveB, "BEFORE INSERT ON `groups`.fontcolorb", "1", "INSERT INTO fontcolorb"},
+        {moveC, "BEFORE UPDATE ON `groups`.classc", "1", "UPDATE_GRUP_C"},
+        {moveC, "BEFORE UPDATE ON stocks.stckdef", "1", "UPDATE_STOK_GRUP_A_B"},
+    };
+    const std::string everyRow =
+        "SELECT stcode,gra,grb,grc FROM stocks.stckdef UNION ALL SELECT bcode,acode,tur,posmenu "
+        "FROM `groups`.classb UNION ALL SELECT ccode,acode,bcode,tur FROM `groups`.classc "
+        "UNION ALL SELECT grupcode,red,green,blue FROM `groups`.backcolorb UNION ALL SELECT "
+        "grupcode,red,green,blue FROM `groups`.fontcolorb ORDER BY 1,2,3,4;";
+    const auto rows = [&everyRow] {
+        std::string all;
+        for (const auto& row : TestDatabase::query(everyRow))
+            for (const auto& value : row)
+                all += value + " ";
+        return all;
+    };
+    const std::string before = rows();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.trigger) + " " + c.when);
+        m_boxes.clear();
+        const std::string trigger(c.trigger);
+        const std::string schema =
+            trigger.find("stocks.") != std::string::npos ? "stocks" : "`groups`";
+        TestDatabase::exec("CREATE TRIGGER " + schema + ".refuse_one " + trigger +
+                           " FOR EACH ROW BEGIN IF " + c.when +
+                           " THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='refused'; END IF; "
+                           "END");
+        c.run();
+        TestDatabase::exec("DROP TRIGGER " + schema + ".refuse_one;");
+        EXPECT_EQ(rows(), before);
+        // One box, under the failing statement's tag.
+        EXPECT_EQ(m_boxes.captions(), QStringList{QString::fromLatin1(c.caption)});
+        readGroups();
+    }
 }

@@ -96,6 +96,20 @@ TEST_F(SetMenuTest, courseSaveAppendsOnlyWhatTheCourseLacks) {
     EXPECT_EQ(codesIn("uckap_1"), "33313,33312,33314");
 }
 
+// The groups of one save go in together or not at all.
+TEST_F(SetMenuTest, aRefusedGroupLeavesTheCourseAsItWas) {
+    plantPages();
+    SetMenu menu(m_runner, 3);
+    menu.read(m_data.allGroupB());
+    TestDatabase::exec("CREATE TRIGGER tabledot.refuse_one BEFORE INSERT ON tabledot.uckap_1 FOR "
+                       "EACH ROW BEGIN IF NEW.posmenu=33312 THEN SIGNAL SQLSTATE '45000' SET "
+                       "MESSAGE_TEXT='refused'; END IF; END");
+    menu.addToCourse(1, {33313, 33312, 33314});
+    TestDatabase::exec("DROP TRIGGER tabledot.refuse_one;");
+    EXPECT_EQ(codesIn("uckap_1"), "");
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("INSERT_TABLEDOT_GRUP_B")});
+}
+
 TEST_F(SetMenuTest, resetEmptiesOnlyItsCourse) {
     plantPages();
     TestDatabase::exec("INSERT INTO tabledot.uckap_1(posmenu) VALUES(33312);"

@@ -230,3 +230,28 @@ TEST_F(LabelPrintTest, aSequentialRunWithoutAPrinterSaysSoOnceAndStops) {
     EXPECT_EQ(m_boxes.texts(), noPrinter);
     EXPECT_EQ(m_jobs.waitFor(4, 2s).size(), 3U);
 }
+
+// Both rows of the layout or neither: a refused second row takes the first
+// back, with one box under its tag.
+TEST_F(LabelPrintTest, aLayoutSaveRefusedHalfWayKeepsBothRows) {
+    ASSERT_TRUE(m_printer.reloadLayout());
+    const std::string both = "SELECT CONCAT(stok_adi_xpo, ',', stok_adi_ypo) FROM "
+                             "barcode.print_settings UNION ALL SELECT COUNT(*) FROM "
+                             "barcode.print_settings_x";
+    const auto rows = [&both] {
+        std::string all;
+        for (const auto& row : TestDatabase::query(both))
+            all += row[0] + " ";
+        return all;
+    };
+    const std::string before = rows();
+    m_printer.layout().nameX = 77;
+    TestDatabase::exec("CREATE TRIGGER barcode.refuse_one BEFORE UPDATE ON "
+                       "barcode.print_settings_x FOR EACH ROW SIGNAL SQLSTATE '45000' SET "
+                       "MESSAGE_TEXT='refused';");
+    m_printer.saveLayout();
+    TestDatabase::exec("DROP TRIGGER barcode.refuse_one;");
+    EXPECT_EQ(rows(), before);
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("UPDATE_BARCODE_SETTINGS_X")});
+    EXPECT_NE(m_printer.layout().nameX, 77);
+}

@@ -8,6 +8,14 @@
 
 namespace parvela::test {
 
+// What an order save sends first: the lock two stations take turns on.
+inline const std::string kMenuOrderLock =
+    "IF GET_LOCK('parvela.menu_order',20)<>1 THEN SIGNAL SQLSTATE '45000' SET "
+    "MESSAGE_TEXT='Siralama baska bir istasyonda kaydediliyor.'; END IF";
+inline const std::string kProductOrderLock =
+    "IF GET_LOCK('parvela.stok_order',20)<>1 THEN SIGNAL SQLSTATE '45000' SET "
+    "MESSAGE_TEXT='Siralama baska bir istasyonda kaydediliyor.'; END IF";
+
 // Group A 1 holds B 11, 12 and 13 (products 101, 102 in 11, 103 in 12);
 // Group A 2 holds B 21 (product 201). The catalog is read as at start-up.
 class OrderingTestBase : public DatabaseTest {

@@ -73,7 +73,8 @@ TEST_F(OrderingWindowTest, MenuCellDraggedIntoTheColumnIsSaved) {
     QTest::mouseMove(window.get(), {700, 60});
     EXPECT_EQ(window->statusText(), QStringLiteral("Grup Sayisi : 5     INDEX : 0"));
     QTest::mouseClick(window.get(), Qt::LeftButton, {}, centreOf(OrderingWindow::kSaveButton));
-    EXPECT_EQ(issued(), (Texts{"UPDATE classb SET classb.index_sira=0 WHERE classb.bcode=12;"
+    EXPECT_EQ(issued(), (Texts{test::kMenuOrderLock,
+                               "UPDATE classb SET classb.index_sira=0 WHERE classb.bcode=12;"
                                "UPDATE classb SET classb.index_sira=10 WHERE classb.bcode=11;"
                                "UPDATE classb SET classb.index_sira=11 WHERE classb.bcode=13;"
                                "UPDATE classb SET classb.index_sira=12 WHERE classb.bcode=21;"
@@ -164,7 +165,7 @@ TEST_F(OrderingWindowTest, ProductsOfAGroupBDraggedAndSaved) {
     m_journal.clear();
     QTest::mouseClick(window.get(), Qt::LeftButton, {}, centreOf(OrderingWindow::kSaveButton));
     EXPECT_EQ(issued(),
-              (Texts{"DELETE FROM stok_order WHERE grb=11;",
+              (Texts{test::kProductOrderLock, "DELETE FROM stok_order WHERE grb=11;",
                      "INSERT INTO stok_order(stcode,grb,index_sira) VALUES(101,11,0);"
                      "INSERT INTO stok_order(stcode,grb,index_sira) VALUES(102,11,1000000);"}));
     EXPECT_EQ(TestDatabase::scalar("SELECT GROUP_CONCAT(stcode,':',index_sira ORDER BY index_sira) "
@@ -184,11 +185,12 @@ TEST_F(OrderingWindowTest, OneProductOrderReplacesItsRowAndRereads) {
     m_features.productOrder(product(103), nullptr);
     ASSERT_TRUE(driver.seen);
     const Texts texts = issued();
-    ASSERT_GE(texts.size(), 3u);
-    EXPECT_EQ(texts[0], "DELETE FROM stocks.stok_order WHERE stcode=103;");
-    EXPECT_EQ(texts[1], "INSERT INTO stocks.stok_order ( stcode, gra ,grb, index_sira, sira_gra, "
+    ASSERT_GE(texts.size(), 4u);
+    EXPECT_EQ(texts[0], test::kProductOrderLock);
+    EXPECT_EQ(texts[1], "DELETE FROM stocks.stok_order WHERE stcode=103;");
+    EXPECT_EQ(texts[2], "INSERT INTO stocks.stok_order ( stcode, gra ,grb, index_sira, sira_gra, "
                         "sira_grb) VALUES( 103,1,12,4,2,9 ) ;");
-    EXPECT_EQ(texts[2], "SELECT Id,stcode,gra,grb,index_sira,sira_gra,sira_grb FROM stok_order ;");
+    EXPECT_EQ(texts[3], "SELECT Id,stcode,gra,grb,index_sira,sira_gra,sira_grb FROM stok_order ;");
     EXPECT_EQ(TestDatabase::count("stocks.stok_order"), 1);
     EXPECT_EQ(TestDatabase::scalar("SELECT CONCAT(gra,'/',grb,'/',index_sira,'/',sira_gra,'/',"
                                    "sira_grb) FROM stocks.stok_order WHERE stcode=103;"),

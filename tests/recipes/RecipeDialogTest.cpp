@@ -3,6 +3,7 @@
 #include "RecipeFixture.h"
 #include "app/RecipeFeatures.h"
 #include "platform/NotBuiltYet.h"
+#include "recipes/RecipeStatements.h"
 #include "stock/browser/StockBrowserModel.h"
 
 #include <QApplication>
@@ -162,9 +163,11 @@ TEST_F(RecipeDialogTest, theOptionsKeepTheirWholeDeleteWithoutAnAction) {
 
 TEST_F(RecipeDialogTest, theStockWindowMakesItsListedProductsTheirOwnRecipe) {
     stock::showGroup(m_browser, m_catalog.current(), 1, 11, 0);
+    m_boxes.queueAnswer(platform::BoxAnswer::Yes);
     m_model.functionKey(Qt::Key_F3, {true, true, false});
     EXPECT_EQ(m_boxes.texts(),
-              QStringList{QStringLiteral("3 adet ürün reçetelendirildi.\n 0 tane FAILED.. ")});
+              (QStringList{recipes::ownRecipesQuestion(3),
+                           QStringLiteral("3 adet ürün reçetelendirildi.\n 0 tane FAILED.. ")}));
     EXPECT_EQ(rows("SELECT urun,ingredient,qua FROM stocks.receipts ORDER BY urun;"),
               "101 101 1.000000 | 102 102 1.000000 | 103 103 1.000000 | 500 101 0.500000 | ");
     EXPECT_TRUE(product(102).hasRecipe);

@@ -53,7 +53,7 @@ TEST_F(ScaleStoreTest, okStoresBothEditsEvenAnEmptyOneAndCancelNothing) {
         defineScales(QStringLiteral("192.168.1.20"), QString(), "1"),
         (QStringList{QStringLiteral("148"), QStringLiteral("TERAZI_TANIM"),
                      QStringLiteral("10.0.0.1"), QStringLiteral("10.0.0.2"), QStringLiteral("1")}));
-    EXPECT_EQ(m_journal.texts(), (Texts{"TRUNCATE TABLE stocks.terazi;",
+    EXPECT_EQ(m_journal.texts(), (Texts{"DELETE FROM stocks.terazi;",
                                         "INSERT INTO terazi(ipaddr) VALUES('192.168.1.20');"
                                         "INSERT INTO terazi(ipaddr) VALUES('');",
                                         "SELECT Id,ipaddr FROM terazi;"}));
@@ -70,23 +70,33 @@ TEST_F(ScaleStoreTest, okStoresBothEditsEvenAnEmptyOneAndCancelNothing) {
     EXPECT_EQ(addresses(), "[192.168.1.20][]");
 }
 
-TEST_F(ScaleStoreTest, aFailedEmptyingWritesNoNewRowsBesideTheOld) {
+// The emptying and the new rows are one change: a failure at either leaves
+// the old rows, with one box under the tag.
+TEST_F(ScaleStoreTest, aFailedEmptyingOrInsertKeepsTheOldRows) {
     TestDatabase::exec("INSERT INTO stocks.terazi(ipaddr) VALUES('10.0.0.1');"
                        "CREATE TABLE stocks.terazi_hold(Id INT, FOREIGN KEY (Id) REFERENCES "
-                       "stocks.terazi(Id)) ENGINE=InnoDB;");
+                       "stocks.terazi(Id)) ENGINE=InnoDB;"
+                       "INSERT INTO stocks.terazi_hold SELECT Id FROM stocks.terazi;");
     m_journal.clear();
     const bool saved =
         m_catalog.scaleStore().save(m_catalog.runner(), m_boxes, {QStringLiteral("10.0.0.9")});
     TestDatabase::exec("DROP TABLE stocks.terazi_hold;");
     EXPECT_FALSE(saved);
     EXPECT_EQ(m_journal.texts(),
-              (Texts{"TRUNCATE TABLE stocks.terazi;", "SELECT Id,ipaddr FROM terazi;"}));
+              (Texts{"DELETE FROM stocks.terazi;", "SELECT Id,ipaddr FROM terazi;"}));
     EXPECT_EQ(addresses(), "[10.0.0.1]");
-    EXPECT_EQ(m_boxes.captions(),
-              (QStringList{QStringLiteral("INSERT_TERAZI"), QStringLiteral("INSERT_TERAZI")}));
-    EXPECT_EQ(m_boxes.texts().value(1),
-              QStringLiteral("Terazi tablosu boşaltılamadı; yeni adresler yazılmadı."));
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("INSERT_TERAZI")});
     ASSERT_EQ(m_catalog.scales().size(), 1u);
+
+    m_boxes.clear();
+    TestDatabase::exec("CREATE TRIGGER stocks.refuse_one BEFORE INSERT ON stocks.terazi FOR EACH "
+                       "ROW BEGIN IF NEW.ipaddr='10.0.0.8' THEN SIGNAL SQLSTATE '45000' SET "
+                       "MESSAGE_TEXT='refused'; END IF; END");
+    EXPECT_FALSE(m_catalog.scaleStore().save(
+        m_catalog.runner(), m_boxes, {QStringLiteral("10.0.0.7"), QStringLiteral("10.0.0.8")}));
+    TestDatabase::exec("DROP TRIGGER stocks.refuse_one;");
+    EXPECT_EQ(addresses(), "[10.0.0.1]");
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("INSERT_TERAZI")});
 }
 
 // Ctrl+F4 in the stock window numbers the weighed products; their PLUs follow.
