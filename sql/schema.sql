@@ -15,6 +15,7 @@ DROP DATABASE IF EXISTS barcode;
 DROP DATABASE IF EXISTS imalatkazani;
 DROP DATABASE IF EXISTS users;
 DROP DATABASE IF EXISTS subetransfer;
+DROP DATABASE IF EXISTS parvela_journal;
 
 CREATE DATABASE stocks       CHARACTER SET utf8mb4 COLLATE utf8mb4_turkish_ci;
 CREATE DATABASE `groups`     CHARACTER SET utf8mb4 COLLATE utf8mb4_turkish_ci;
@@ -753,5 +754,47 @@ BEGIN
 END//
 
 DELIMITER ;
+
+-- ===========================================================================
+-- parvela_journal: this program's own change journal ("Geri Al"). Each bulk
+-- change is one row of changes; kept_tables names the tables whose rows it
+-- kept (by the product code in key_column) and kept_rows holds each changed
+-- product's rows before (side 0) and after (side 1) as value tuples that
+-- write the same bytes back. The program creates it too when missing.
+-- ===========================================================================
+CREATE DATABASE parvela_journal CHARACTER SET utf8mb4 COLLATE utf8mb4_turkish_ci;
+USE parvela_journal;
+
+CREATE TABLE changes (
+  id       BIGINT       NOT NULL AUTO_INCREMENT,
+  made     DATETIME     NOT NULL,
+  user     VARCHAR(64)  NOT NULL DEFAULT '',
+  machine  VARCHAR(255) NOT NULL DEFAULT '',
+  caption  TEXT         NOT NULL,
+  products INT          NOT NULL DEFAULT 0,
+  undone   DATETIME     NULL DEFAULT NULL,
+  PRIMARY KEY (id)
+) ENGINE=InnoDB;
+
+CREATE TABLE kept_tables (
+  change_id   BIGINT      NOT NULL,
+  table_no    INT         NOT NULL,
+  schema_name VARCHAR(64) NOT NULL,
+  table_name  VARCHAR(64) NOT NULL,
+  key_column  VARCHAR(64) NOT NULL,
+  columns     TEXT        NOT NULL,
+  PRIMARY KEY (change_id, table_no)
+) ENGINE=InnoDB;
+
+CREATE TABLE kept_rows (
+  id        BIGINT      NOT NULL AUTO_INCREMENT,
+  change_id BIGINT      NOT NULL,
+  table_no  INT         NOT NULL,
+  side      TINYINT     NOT NULL,
+  stcode    VARCHAR(64) NOT NULL,
+  image     LONGTEXT    CHARACTER SET ascii NOT NULL,
+  PRIMARY KEY (id),
+  KEY ix_kept_rows_change (change_id, table_no, stcode)
+) ENGINE=InnoDB;
 
 SET foreign_key_checks = 1;

@@ -47,6 +47,8 @@ std::optional<int> Application::start(LoginPrompt& prompt) {
     if (logInUnlessDeveloperMachine(m_machine, m_settings.developerMachines(), prompt, m_user,
                                     m_boxes) == LoginResult::Cancelled)
         return kLoginCancelled;
+    m_catalog.runner().setActor(
+        {m_user.historyName().toStdString(), m_machine.computerName().toStdString()});
     loadSharedLists(m_catalog);
     // After the login: no box may come before its dialog.
     m_barcodes.readPrefixes();

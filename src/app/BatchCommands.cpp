@@ -1,6 +1,7 @@
 #include "app/BatchCommands.h"
 
 #include "app/ActiveUser.h"
+#include "app/CatalogData.h"
 #include "app/CostReportCommand.h"
 #include "app/LabelCommand.h"
 #include "app/LintCommand.h"
@@ -9,6 +10,7 @@
 #include "app/PublishCommand.h"
 #include "app/SheetCommand.h"
 #include "app/StartupLoad.h"
+#include "app/UndoCommand.h"
 #include "platform/MachineInfo.h"
 #include "platform/Settings.h"
 #include "platform/StreamMessageBoxes.h"
@@ -78,11 +80,16 @@ std::optional<int> parseOptions(const BatchCommand& command, const QStringList& 
     parser.setApplicationDescription(command.description);
     const QCommandLineOption help = parser.addHelpOption();
     parser.addPositionalArgument(command.verb, command.description);
-    if (command.file != BatchCommand::FileArgument::None)
-        parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The file."),
+    if (command.file != BatchCommand::FileArgument::None) {
+        const QString name =
+            command.argumentName.isEmpty() ? QStringLiteral("FILE") : command.argumentName;
+        parser.addPositionalArgument(name.toLower(),
+                                     command.argumentHelp.isEmpty() ? QStringLiteral("The file.")
+                                                                    : command.argumentHelp,
                                      command.file == BatchCommand::FileArgument::Required
-                                         ? QStringLiteral("FILE")
-                                         : QStringLiteral("[FILE]"));
+                                         ? name
+                                         : QLatin1Char('[') + name + QLatin1Char(']'));
+    }
     parser.addOptions({kUser, kPassword});
     parser.addOptions(command.options);
     if (parser.parse(arguments) && parser.isSet(help)) {
@@ -110,6 +117,9 @@ std::unique_ptr<QCoreApplication> applicationFor(const BatchCommand* command, in
 
 bool loadedForBatch(BatchRun& run, CatalogData& catalog) {
     const int boxesBefore = run.boxes.shownCount();
+    catalog.runner().setActor(
+        {run.user.toStdString(),
+         platform::MachineInfo::ofThisComputer(run.settings).computerName().toStdString()});
     loadSharedLists(catalog);
     return run.boxes.shownCount() == boxesBefore;
 }
@@ -118,7 +128,7 @@ const std::vector<BatchCommand>& batchCommands() {
     static const std::vector<BatchCommand> commands = {
         costReportCommand(), pluCommand(),  labelCommand(),     labelPreviewCommand(),
         publishCommand(),    menuCommand(), priceListCommand(), importCommand(),
-        exportCommand(),     lintCommand()};
+        exportCommand(),     lintCommand(), undoCommand()};
     return commands;
 }
 

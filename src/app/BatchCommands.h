@@ -48,6 +48,9 @@ struct BatchCommand {
     bool draws = false;
     // The verb takes a file after it: required, optional or not at all.
     enum class FileArgument { None, Optional, Required } file = FileArgument::None;
+    // What --help calls that argument when it is no file: its name and meaning.
+    QString argumentName{};
+    QString argumentHelp{};
 };
 
 class CatalogData;

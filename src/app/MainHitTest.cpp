@@ -24,6 +24,7 @@ constexpr Check kTopButtons[] = {
     {MainButton::TeraziyeGonder, MainAction::TeraziyeGonder},
     {MainButton::SubelereGonder, MainAction::SubelereGonder},
     {MainButton::YayinGecmisi, MainAction::YayinGecmisi},
+    {MainButton::GeriAl, MainAction::GeriAl},
     {MainButton::YemekSepetiMenu, MainAction::YemekSepetiMenu},
     {MainButton::ExcelEAktar, MainAction::ExcelEAktar},
     {MainButton::KatalogKontrolu, MainAction::KatalogKontrolu},

@@ -33,6 +33,7 @@ enum class MainAction {
     ExcelEAktar,
     KatalogKontrolu,
     YayinGecmisi,
+    GeriAl,
     MenuyuOlustur,
     Hepsi,
     RowA,

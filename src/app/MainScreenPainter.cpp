@@ -211,6 +211,9 @@ void ScreenPainter::topBar() {
     // Beside the command whose runs it lists, in the free space below it.
     button(MainButton::YayinGecmisi, {200, 40, 320, 64}, QStringLiteral("Yayın Geçmişi"), 16,
            QColor(176, 196, 222));
+    // The bulk changes kept in the change journal, to take one back.
+    button(MainButton::GeriAl, {326, 40, 396, 64}, QStringLiteral("Geri Al"), 12,
+           QColor(176, 196, 222));
 }
 
 void ScreenPainter::branchBoxes() {

@@ -49,6 +49,7 @@ enum class MainButton : std::size_t {
     SettingsC,
     Tabledot3,
     Tabledot4,
+    GeriAl,
     Count,
 };
 

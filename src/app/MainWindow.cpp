@@ -3,6 +3,7 @@
 #include "app/ArrowPictures.h"
 #include "app/CatalogData.h"
 #include "app/MainHitTest.h"
+#include "journal/ChangeJournalWindow.h"
 #include "platform/BackgroundJobs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MessageListener.h"
@@ -207,6 +208,14 @@ void MainWindow::openMenuOrdering() {
     setChildWindow(ChildWindow::MenuOrdering, m_features.ordering.openMenuOrdering(this));
 }
 
+void MainWindow::openChangeJournal() {
+    journal::ChangeJournalWindow window(
+        m_catalog.runner(), m_boxes, m_catalog.current(), [this] { m_commands.reloadProducts(); },
+        this);
+    window.exec();
+    update();
+}
+
 void MainWindow::openProductOrdering() {
     if (!childWindow(ChildWindow::ProductOrdering))
         setChildWindow(ChildWindow::ProductOrdering, m_features.ordering.openProductOrdering(this));
@@ -266,6 +275,8 @@ void MainWindow::dispatchClick(const MainHit& hit) {
         return m_features.checks.checkCatalogue(this);
     case MainAction::YayinGecmisi:
         return m_features.publish.showHistory(this);
+    case MainAction::GeriAl:
+        return openChangeJournal();
     case MainAction::MenuyuOlustur:
         return m_features.publish.writeAndUploadMenu(this);
     case MainAction::Hepsi:

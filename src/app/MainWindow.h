@@ -63,6 +63,7 @@ private:
     void dispatchDoubleClick(const MainHit& hit);
     void openMenuOrdering();
     void openProductOrdering();
+    void openChangeJournal();
     void page(GroupLevel level, bool up);
     // The stock window on the products of the selected group of `level`;
     // nothing when that level has no selection.

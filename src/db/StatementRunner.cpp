@@ -9,6 +9,7 @@
 #include <cppconn/resultset.h>
 #include <cppconn/statement.h>
 #include <memory>
+#include <utility>
 
 namespace parvela::db {
 
@@ -127,7 +128,18 @@ StatementRunner StatementRunner::withBoxes(platform::MessageBoxes& boxes) const 
     StatementRunner runner(m_connection, boxes);
     runner.m_journal = m_journal;
     runner.m_held = m_held;
+    runner.m_actor = m_actor;
     return runner;
+}
+
+void StatementRunner::setActor(Actor actor) const {
+    const std::lock_guard lock(m_actor->mutex);
+    m_actor->actor = std::move(actor);
+}
+
+Actor StatementRunner::actor() const {
+    const std::lock_guard lock(m_actor->mutex);
+    return m_actor->actor;
 }
 
 bool StatementRunner::inTransaction() const {

@@ -25,6 +25,13 @@ namespace parvela::db {
 class DbConnection;
 class Row;
 class StatementJournal;
+struct JournalDraft;
+
+// Who makes the changes the change journal records.
+struct Actor {
+    std::string user;
+    std::string machine;
+};
 
 // Schemas of the suite's server.
 namespace schema {
@@ -56,6 +63,10 @@ public:
         , m_boxes(boxes) {}
 
     void setJournal(StatementJournal* journal) { m_journal = journal; }
+    // Named by the change journal for every change of this runner and its
+    // copies: set once the user has logged in.
+    void setActor(Actor actor) const;
+    Actor actor() const;
     // A runner on the same server whose failures go to other boxes: a worker
     // thread's, say. A transaction this thread holds is the copy's too.
     StatementRunner withBoxes(platform::MessageBoxes& boxes) const;
@@ -94,6 +105,7 @@ private:
 
     friend class ServerLossScope;
     friend class Transaction;
+    friend class ChangeJournal;
     // Per thread: the connection a transaction holds and every call of that
     // thread goes over. Only its own thread touches an entry once made.
     class HeldConnections {
@@ -103,6 +115,8 @@ private:
             std::string schema;
             int depth = 0;
             bool failed = false;
+            // The caption and kept rows of a journalled change, joined ones' too.
+            std::shared_ptr<JournalDraft> journal;
         };
         HeldConnections();
         ~HeldConnections();
@@ -144,6 +158,11 @@ private:
     StatementJournal* m_journal = nullptr;
     std::shared_ptr<LossState> m_loss = std::make_shared<LossState>();
     std::shared_ptr<HeldConnections> m_held = std::make_shared<HeldConnections>();
+    struct ActorSlot {
+        std::mutex mutex;
+        Actor actor;
+    };
+    std::shared_ptr<ActorSlot> m_actor = std::make_shared<ActorSlot>();
 };
 
 // Held over an operation of several steps: once a step finds the server

@@ -1,6 +1,9 @@
 #include "db/Transaction.h"
 
+#include "db/ChangeJournal.h"
+
 #include <cppconn/statement.h>
+#include <memory>
 #include <utility>
 
 namespace parvela::db {
@@ -14,6 +17,7 @@ Transaction::Transaction(const StatementRunner& runner, const Operation& op)
         return;
     }
     m_runner.begin(m_runner.m_held->make(), op);
+    ChangeJournal::ensureSchema(m_runner, op);
 }
 
 Transaction::~Transaction() {
@@ -43,6 +47,11 @@ Outcome Transaction::commit() {
         m_runner.m_held->drop();
         return Outcome::Failed;
     }
+    if (held->journal && !held->journal->caption.empty() &&
+        ChangeJournal(m_runner, m_op).write(*held->journal) != Outcome::Completed) {
+        m_runner.m_held->drop();
+        return Outcome::Failed;
+    }
     const Outcome outcome = m_runner.runHeld(
         *held, m_op, held->schema.empty() ? schema::stocks : held->schema,
         [](sql::Statement& statement) { statement.execute("COMMIT"); }, true);
@@ -66,12 +75,26 @@ void Transaction::rollback() {
     StatementRunner::rollBack(*held);
 }
 
+// The outermost caption names the change; a joined one names it only
+// when the outer did not.
 void Transaction::journalAs(std::string caption) {
-    m_caption = std::move(caption);
+    StatementRunner::HeldConnections::Held* held = m_runner.m_held->ofThisThread();
+    if (held == nullptr)
+        return;
+    if (!held->journal)
+        held->journal = std::make_shared<JournalDraft>();
+    if (!m_joined || held->journal->caption.empty())
+        held->journal->caption = std::move(caption);
 }
 
-// Not journalled yet: the change journal arrives separately.
-void Transaction::keep(std::string_view, std::string_view, std::string_view,
-                       const std::vector<std::string>&) {}
+void Transaction::keep(std::string_view schemaName, std::string_view table,
+                       std::string_view keyColumn, const std::vector<std::string>& keys) {
+    StatementRunner::HeldConnections::Held* held = m_runner.m_held->ofThisThread();
+    if (held == nullptr || held->failed)
+        return;
+    if (!held->journal)
+        held->journal = std::make_shared<JournalDraft>();
+    (void)ChangeJournal(m_runner, m_op).keep(*held->journal, schemaName, table, keyColumn, keys);
+}
 
 } // namespace parvela::db

@@ -34,7 +34,8 @@ public:
     void rollback();
 
     // Names the change in the change journal ("Geri Al" lists it under this
-    // caption); a change never named is not journalled.
+    // caption); a change never named is not journalled. The entry is written
+    // by commit(), in the transaction, naming the runner's actor.
     void journalAs(std::string caption);
     // The rows of `table` whose `keyColumn` holds one of `keys` (product
     // codes) are the change's: call it before writing them. Their
@@ -47,7 +48,6 @@ private:
     Operation m_op;
     bool m_joined = false;
     bool m_ended = false;
-    std::string m_caption;
 };
 
 } // namespace parvela::db

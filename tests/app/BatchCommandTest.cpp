@@ -13,7 +13,9 @@
 #include "app/CatalogueGate.h"
 #include "app/CostReportOpener.h"
 #include "app/StartupLoad.h"
+#include "db/DbConnection.h"
 #include "db/StatementJournal.h"
+#include "db/Transaction.h"
 #include "labels/LabelFieldText.h"
 #include "platform/Settings.h"
 #include "spreadsheets/Workbook.h"
@@ -194,7 +196,7 @@ TEST_F(CostReportTest, usageMistakesAreRefusedBeforeTheLogin) {
     EXPECT_EQ(unknown.exitCode, app::kBatchUsage);
     EXPECT_EQ(unknown.err.toStdString(),
               "Unknown command \"no-such-verb\"; the commands are: cost-report, plu, label, "
-              "label-preview, publish, menu, price-list, import, export, lint\n");
+              "label-preview, publish, menu, price-list, import, export, lint, undo\n");
 }
 
 // The recipe dialog's button, on the lists the start-up loaded.
@@ -670,6 +672,62 @@ TEST_F(LintCommandTest, theDemoRestaurantIsCleanAndThreePlantedFaultsAreListedAl
     EXPECT_EQ(checks, QStringList({QStringLiteral("bad-barcode"), QStringLiteral("recipe-cycle"),
                                    QStringLiteral("weighed-without-scale-code")}))
         << run.out.toStdString();
+}
+
+namespace {
+
+class UndoCommandTest : public LintCommandTest {};
+
+} // namespace
+
+TEST_F(UndoCommandTest, undoListsTakesBackAndStopsAtProductsChangedSinceUnlessForced) {
+    const std::string red = "SELECT GROUP_CONCAT(red ORDER BY stcode) FROM stocks.colors "
+                            "WHERE stcode IN (33311, 33312)";
+    const std::string before = TestDatabase::scalar(red);
+    {
+        test::TestSettings settings;
+        db::DbConnection connection(settings);
+        db::StatementRunner runner(connection, m_boxes);
+        db::Transaction change(runner, db::Operation("SET_RENK"));
+        change.journalAs("Renk Ayarla");
+        change.keep(db::schema::stocks, "colors", "stcode", {"33311", "33312"});
+        (void)runner.execute(db::Operation("SET_RENK"), db::schema::stocks,
+                             "UPDATE colors SET red = 7 WHERE stcode IN (33311, 33312);");
+        ASSERT_EQ(change.commit(), db::Outcome::Completed);
+    }
+    TestDatabase::exec("UPDATE stocks.colors SET green = 1 WHERE stcode = 33312;");
+    const QString id =
+        QString::fromStdString(TestDatabase::scalar("SELECT MAX(id) FROM parvela_journal.changes"));
+
+    const Finished list = runProgram({"undo", "--list"});
+    EXPECT_EQ(list.exitCode, app::kBatchDone) << list.err.toStdString();
+    EXPECT_TRUE(list.out.startsWith(id + QLatin1Char('\t'))) << list.out.toStdString();
+    EXPECT_TRUE(list.out.endsWith(QStringLiteral("\tRenk Ayarla\t2 ürün\n")))
+        << list.out.toStdString();
+
+    const Finished asked = runProgram({"undo", id});
+    EXPECT_EQ(asked.exitCode, app::kBatchFailed);
+    EXPECT_TRUE(asked.err.contains(QStringLiteral("\n33312  "))) << asked.err.toStdString();
+    EXPECT_EQ(TestDatabase::scalar(red), "7,7");
+
+    const Finished forced = runProgram({"undo", id, "--force"});
+    EXPECT_EQ(forced.exitCode, app::kBatchDone) << forced.err.toStdString();
+    EXPECT_EQ(forced.out, QStringLiteral("2 ürün değişiklikten önceki haline döndü.\n"));
+    EXPECT_EQ(TestDatabase::scalar(red), before);
+    EXPECT_EQ(runProgram({"undo", id, "--force"}).exitCode, app::kBatchFailed);
+    EXPECT_EQ(runProgram({"undo"}).exitCode, app::kBatchUsage);
+    EXPECT_EQ(runProgram({"undo", "x"}).exitCode, app::kBatchUsage);
+    EXPECT_TRUE(runProgram({"undo", "--list"})
+                    .out.contains(QStringLiteral("\tmudur\tGeri Al: Renk Ayarla\t2 ürün\n")));
+
+    // A server whose schema predates the journal gets it from the program.
+    TestDatabase::exec("DROP DATABASE parvela_journal;");
+    const Finished fresh = runProgram({"undo", "--list"});
+    EXPECT_EQ(fresh.exitCode, app::kBatchDone) << fresh.err.toStdString();
+    EXPECT_EQ(fresh.out, QString());
+    EXPECT_EQ(TestDatabase::scalar("SELECT COUNT(*) FROM information_schema.TABLES "
+                                   "WHERE TABLE_SCHEMA = 'parvela_journal'"),
+              "3");
 }
 
 // The history names who published: the user who logged in, or, on a

@@ -75,6 +75,7 @@ TEST_F(MainScreenTest, everyButtonDispatchesItsOwnAction) {
         {MainButton::Hepsi, MainAction::Hepsi},
         {MainButton::SubelereGonder, MainAction::SubelereGonder},
         {MainButton::YayinGecmisi, MainAction::YayinGecmisi},
+        {MainButton::GeriAl, MainAction::GeriAl},
         {MainButton::ConvertTurkishChars, MainAction::ConvertTurkishChars},
         {MainButton::MenuyuOlustur, MainAction::MenuyuOlustur},
         {MainButton::YemekSepetiMenu, MainAction::YemekSepetiMenu},

@@ -20,7 +20,7 @@ namespace {
 
 const char* const kSuiteSchemas =
     "'stocks','groups','oturum','tabledot','company','barcode','imalatkazani','users',"
-    "'subetransfer'";
+    "'subetransfer','parvela_journal'";
 
 std::string socketPath() {
     if (const char* path = std::getenv("PARVELA_DB_SOCKET"))
