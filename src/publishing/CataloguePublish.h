@@ -28,6 +28,8 @@ inline const QString kPublishedStatus =
     QStringLiteral("Stok Tanımları Web Server'a yüklendi. : SUCCESS");
 inline const QString kNotPublishedStatus =
     QStringLiteral("Stok Tanımları Web Server'a yüklenemedi. : FAILED");
+inline const QString kCancelledPublishStatus =
+    QStringLiteral("Stok Tanımlarının Web Server'a gönderimi iptal edildi. : CANCELLED");
 
 // What one run publishes: the catalogue's lists it shares (they never
 // change) and copies of the rest, so the run can go on off the
@@ -54,9 +56,14 @@ struct CataloguePublishResult {
     std::optional<int> uploadNotice;
     std::uint32_t synchId = 0;
     bool success = false;
-    QString reason; // why it failed, naming the file or the request
+    bool cancelled = false; // the user stopped it
+    QString reason;         // why it failed, naming the file or the request
 
-    const QString& statusText() const { return success ? kPublishedStatus : kNotPublishedStatus; }
+    const QString& statusText() const {
+        if (success)
+            return kPublishedStatus;
+        return cancelled ? kCancelledPublishStatus : kNotPublishedStatus;
+    }
 };
 
 struct PublishTarget {
