@@ -56,7 +56,8 @@ void PublishFeatures::sendToBranches(QWidget* owner) {
     std::optional<publishing::CatalogueSnapshot> read =
         lock ? catalogueSnapshot(m_parts.catalog) : std::nullopt;
     if (!read) {
-        platform::mailboxOf(owner)->post(platform::msg::kCataloguePublished, 0);
+        platform::mailboxOf(owner)->post(platform::msg::kCataloguePublished,
+                                         static_cast<int>(publishing::PublishOutcome::Failed));
         return;
     }
     auto snapshot = std::make_shared<const publishing::CatalogueSnapshot>(std::move(*read));
@@ -82,7 +83,7 @@ void PublishFeatures::sendToBranches(QWidget* owner) {
                           publishing::catalogueRecord(result, user, QDateTime::currentDateTime()),
                           report.boxes());
             lock->release();
-            toWindow->post(platform::msg::kCataloguePublished, result.success ? 1 : 0,
+            toWindow->post(platform::msg::kCataloguePublished, static_cast<int>(result.outcome()),
                            result.reason);
         },
         QStringLiteral("Şubelere Gönder"), owner);

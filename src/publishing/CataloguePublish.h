@@ -50,6 +50,9 @@ struct PublishedFile {
     std::optional<int> upload; // the upload's result, when one was made
 };
 
+// How a run ended, as the main screen's status line hears it.
+enum class PublishOutcome { Failed = 0, Published = 1, Cancelled = 2 };
+
 struct CataloguePublishResult {
     std::vector<PublishedFile> files;
     std::optional<int> insertRequest; // the product-insert request's result
@@ -59,10 +62,22 @@ struct CataloguePublishResult {
     bool cancelled = false; // the user stopped it
     QString reason;         // why it failed, naming the file or the request
 
-    const QString& statusText() const {
+    PublishOutcome outcome() const {
         if (success)
+            return PublishOutcome::Published;
+        return cancelled ? PublishOutcome::Cancelled : PublishOutcome::Failed;
+    }
+    const QString& statusText() const { return statusOf(outcome()); }
+    static const QString& statusOf(PublishOutcome outcome) {
+        switch (outcome) {
+        case PublishOutcome::Published:
             return kPublishedStatus;
-        return cancelled ? kCancelledPublishStatus : kNotPublishedStatus;
+        case PublishOutcome::Cancelled:
+            return kCancelledPublishStatus;
+        case PublishOutcome::Failed:
+            break;
+        }
+        return kNotPublishedStatus;
     }
 };
 

@@ -13,6 +13,7 @@
 #include "platform/Settings.h"
 #include "platform/WindowMessages.h"
 #include "publishing/CataloguePublish.h"
+#include "publishing/PublishHistory.h"
 #include "spreadsheets/DeliverySheet.h"
 #include "spreadsheets/MenuImportText.h"
 #include "spreadsheets/Workbook.h"
@@ -29,6 +30,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <optional>
 
@@ -455,6 +457,83 @@ TEST_F(MainWindowTest, sendingToBranchesToAHostDyingHalfWayKeepsTheirFilesAndSay
     // The transfer's own box told the failure.
     EXPECT_TRUE(m_boxes.captions().contains(QStringLiteral("FAILED FtpSetCurrentDirectory")))
         << m_boxes.captions().join(u',').toStdString();
+}
+
+namespace {
+
+// Presses a button of the progress dialog half a second after it shows, as
+// a user watching the run would.
+class ProgressPress {
+public:
+    explicit ProgressPress(const char* button)
+        : m_button(button) {
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { look(); });
+        m_timer.start(50);
+    }
+
+private:
+    void look() {
+        QWidget* shown = QApplication::activeModalWidget();
+        if (shown == nullptr || !shown->inherits("parvela::platform::JobProgressDialog"))
+            return;
+        if (++m_looks < 10)
+            return;
+        m_timer.stop();
+        shown->findChild<QPushButton*>(QString::fromLatin1(m_button))->click();
+    }
+
+    const char* m_button;
+    int m_looks = 0;
+    QTimer m_timer;
+};
+
+} // namespace
+
+// "İptal" during "Şubelere Gönder" stops the run: the branches' files stay,
+// the status line and the history say it was cancelled. A run left going
+// behind "Tamam" keeps a second one from starting beside it.
+TEST_F(MainWindowTest, sendingToBranchesCancelledIsKeptAsCancelledAndOneRunsAtATime) {
+    test::addUser(1, "mudur", "1234", true, true, true);
+    test::addProduct({.stcode = 1, .name = "Ürün", .sellp1 = 10});
+    TestDatabase::exec("DELETE FROM company.maininfo; INSERT INTO company.maininfo(compname, "
+                       "compfolder, mustID) VALUES ('Test Lokanta', 'rest1', 1203);");
+    const test::FaultyWebHost stalling(test::FaultyWebHost::Side::Ftp,
+                                       QStringLiteral("stall-after:100"));
+    ASSERT_TRUE(stalling.started());
+    stalling.writeRemoteFile(QStringLiteral("rest1/stokdeffile.txt"), "old");
+    setDefaults({{"Web/host", QStringLiteral("127.0.0.1")},
+                 {"Web/ftpPort", QString::number(stalling.port())}});
+    const struct Restore {
+        ~Restore() { setDefaults({{"Web/host", {}}, {"Web/ftpPort", {}}}); }
+    } restore;
+    app::MainWindow& window = start("mudur");
+    const QPoint send = centre(window.screenState().button(MainButton::SubelereGonder));
+    {
+        const ProgressPress cancel("2");
+        click(window, send);
+    }
+    EXPECT_TRUE(
+        QTest::qWaitFor([&window] { return !window.screenState().uploadStatus.isEmpty(); }, 5000));
+    EXPECT_EQ(window.screenState().uploadStatus,
+              publishing::kCancelledPublishStatus +
+                  QStringLiteral("\nstokdeffile.txt: İptal edildi"));
+    EXPECT_EQ(stalling.remoteFile(QStringLiteral("rest1/stokdeffile.txt")), "old");
+    const std::vector<publishing::HistoryRecord> history =
+        publishing::readHistory(m_application.machine().transferFolder());
+    ASSERT_FALSE(history.empty());
+    EXPECT_TRUE(history[0].cancelled);
+    EXPECT_EQ(history[0].status, publishing::kCancelledPublishStatus);
+
+    {
+        const ProgressPress close("1");
+        click(window, send);
+    }
+    m_boxes.clear();
+    click(window, send);
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("Şubelere Gönder")});
+    EXPECT_TRUE(m_boxes.texts().value(0).startsWith(
+        QStringLiteral("Başka bir yayın sürüyor: mudur kullanıcısı ")))
+        << m_boxes.texts().join(u',').toStdString();
 }
 
 namespace {
