@@ -78,4 +78,15 @@ PublishLock::PublishLock(const QString& transferFolder, const RunStarter& starte
         file.flush();
 }
 
+PublishLock::~PublishLock() {
+    release();
+}
+
+void PublishLock::release() {
+    if (!m_lock.held())
+        return;
+    (void)m_lock.file().resize(0);
+    m_lock.release();
+}
+
 } // namespace parvela::publishing

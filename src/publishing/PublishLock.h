@@ -23,12 +23,17 @@ class PublishLock {
 public:
     // Tries once; the folder is made when missing.
     PublishLock(const QString& transferFolder, const RunStarter& starter);
+    ~PublishLock();
+    PublishLock(const PublishLock&) = delete;
+    PublishLock& operator=(const PublishLock&) = delete;
 
     bool held() const { return m_lock.held(); }
     // When not held: who started the running one and when, or why the lock
     // could not be taken.
     const QString& refusal() const { return m_refusal; }
-    void release() { m_lock.release(); }
+    // Lets go of the folder, its starter wiped first so that a run refused
+    // next never names this one.
+    void release();
 
 private:
     platform::FileLock m_lock;
