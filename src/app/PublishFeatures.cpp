@@ -17,6 +17,7 @@
 #include "publishing/PublishLock.h"
 #include "publishing/TransferFiles.h"
 #include "publishing/WebUpload.h"
+#include "stock/catalogue/StockListReaders.h"
 
 #include <QDateTime>
 #include <QWidget>
@@ -105,10 +106,11 @@ void PublishFeatures::runMenu(bool upload, QWidget* owner) {
     std::shared_ptr<publishing::PublishLock> lock = lockForRun(caption, owner);
     if (!lock)
         return;
-    std::optional<publishing::MenuContent> read = menuContentOf(m_parts.catalog);
+    std::optional<publishing::MenuContent> read = menuContentWithoutPictures(m_parts.catalog);
     if (!read)
         return;
-    auto content = std::make_shared<const publishing::MenuContent>(std::move(*read));
+    // Only the job touches it once it starts.
+    auto content = std::make_shared<publishing::MenuContent>(std::move(*read));
     std::shared_ptr<const publishing::WebServer> server;
     if (upload) {
         m_parts.catalog.readCompany();
@@ -119,8 +121,15 @@ void PublishFeatures::runMenu(bool upload, QWidget* owner) {
     platform::runBehindProgress(
         m_parts.jobs,
         [content, company, server, lock, machine = m_parts.machine,
+         &runner = m_parts.catalog.runner(),
          user = m_parts.user.historyName()](platform::JobReport& report) {
+            const db::DatabaseThread databaseThread;
             report.setRange(server ? 2 : 1);
+            // A page without its pictures must not replace the one online.
+            if (stock::readPictures(runner.withBoxes(report.boxes()), content->pictures) < 0) {
+                lock->release();
+                return;
+            }
             const std::optional<QString> page =
                 publishing::writeDigitalMenu(*content, machine, report.boxes());
             report.step(1);

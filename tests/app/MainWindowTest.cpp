@@ -7,6 +7,7 @@
 #include "ModalDriver.h"
 #include "SheetFixtures.h"
 #include "UserFixtures.h"
+#include "WebServers.h"
 #include "app/Application.h"
 #include "db/StatementJournal.h"
 #include "platform/BackgroundJobs.h"
@@ -32,6 +33,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <functional>
 #include <optional>
 
 using namespace parvela;
@@ -459,31 +461,61 @@ TEST_F(MainWindowTest, sendingToBranchesToAHostDyingHalfWayKeepsTheirFilesAndSay
         << m_boxes.captions().join(u',').toStdString();
 }
 
+// "Menüyü Oluştur" reads the pictures, builds, writes and uploads the page
+// behind the progress dialog, and keeps the run in the history.
+TEST_F(MainWindowTest, menuButtonWritesUploadsAndKeepsThePageOffTheWindowThread) {
+    test::addUser(1, "mudur", "1234", true, true, true);
+    TestDatabase::exec("DELETE FROM company.maininfo; INSERT INTO company.maininfo(compname, "
+                       "compfolder, mustID) VALUES ('Test Lokanta', 'rest1', 1203);");
+    const test::WebServers web;
+    web.resetFtp({QStringLiteral("rest1/menu")});
+    const publishing::WebServer shared = test::WebServers::server();
+    setDefaults({{"Web/host", shared.host}, {"Web/ftpPort", QString::number(shared.ftpPort)}});
+    const struct Restore {
+        ~Restore() { setDefaults({{"Web/host", {}}, {"Web/ftpPort", {}}}); }
+    } restore;
+    app::MainWindow& window = start("mudur");
+    click(window, centre(window.screenState().button(MainButton::MenuyuOlustur)));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_boxes.shown().empty(); }, 10000));
+    EXPECT_EQ(m_boxes.texts(),
+              QStringList{QStringLiteral("Menu dosyasi Web sunucusuna yuklendi...")});
+    QFile page(QDir(m_application.machine().digitalMenuFolder()).filePath("index.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QByteArray written = page.readAll();
+    EXPECT_TRUE(written.contains("Test Lokanta"));
+    EXPECT_EQ(web.remoteFile(QStringLiteral("rest1/menu/index.html")), written.toStdString());
+    const std::vector<publishing::HistoryRecord> history =
+        publishing::readHistory(m_application.machine().transferFolder());
+    ASSERT_FALSE(history.empty());
+    EXPECT_EQ(history[0].kind, publishing::kMenuKind);
+    EXPECT_TRUE(history[0].success);
+}
+
 namespace {
 
-// Presses a button of the progress dialog half a second after it shows, as
-// a user watching the run would.
+// Presses a button of the progress dialog once it shows and `when` holds,
+// as a user watching the run would.
 class ProgressPress {
 public:
-    explicit ProgressPress(const char* button)
-        : m_button(button) {
+    ProgressPress(const char* button, std::function<bool()> when)
+        : m_button(button)
+        , m_when(std::move(when)) {
         QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { look(); });
-        m_timer.start(50);
+        m_timer.start(20);
     }
 
 private:
     void look() {
         QWidget* shown = QApplication::activeModalWidget();
-        if (shown == nullptr || !shown->inherits("parvela::platform::JobProgressDialog"))
-            return;
-        if (++m_looks < 10)
+        if (shown == nullptr || !shown->inherits("parvela::platform::JobProgressDialog") ||
+            !m_when())
             return;
         m_timer.stop();
         shown->findChild<QPushButton*>(QString::fromLatin1(m_button))->click();
     }
 
     const char* m_button;
-    int m_looks = 0;
+    std::function<bool()> m_when;
     QTimer m_timer;
 };
 
@@ -509,7 +541,9 @@ TEST_F(MainWindowTest, sendingToBranchesCancelledIsKeptAsCancelledAndOneRunsAtAT
     app::MainWindow& window = start("mudur");
     const QPoint send = centre(window.screenState().button(MainButton::SubelereGonder));
     {
-        const ProgressPress cancel("2");
+        // Once the first file is going up beside the old one.
+        const ProgressPress cancel(
+            "2", [&stalling] { return stalling.remoteNames(QStringLiteral("rest1")).size() > 1; });
         click(window, send);
     }
     EXPECT_TRUE(
@@ -525,7 +559,7 @@ TEST_F(MainWindowTest, sendingToBranchesCancelledIsKeptAsCancelledAndOneRunsAtAT
     EXPECT_EQ(history[0].status, publishing::kCancelledPublishStatus);
 
     {
-        const ProgressPress close("1");
+        const ProgressPress close("1", [] { return true; });
         click(window, send);
     }
     m_boxes.clear();
