@@ -89,8 +89,9 @@ QWidget* MainWindow::childWindow(ChildWindow kind) const {
     return found == m_children.end() ? nullptr : found->second.data();
 }
 
-void MainWindow::showPublished(bool success, const QString& reason) {
-    m_state.uploadStatus = success ? publishing::kPublishedStatus : publishing::kNotPublishedStatus;
+void MainWindow::showPublished(publishing::PublishOutcome outcome, const QString& reason) {
+    const bool success = outcome == publishing::PublishOutcome::Published;
+    m_state.uploadStatus = publishing::CataloguePublishResult::statusOf(outcome);
     if (!success && !reason.isEmpty())
         m_state.uploadStatus += QLatin1Char('\n') + reason;
     if (success)
@@ -134,7 +135,7 @@ bool MainWindow::event(QEvent* event) {
         return true;
     case platform::msg::kCataloguePublished:
         if (const auto* job = dynamic_cast<const platform::JobEvent*>(event))
-            showPublished(job->value() == 1, job->text());
+            showPublished(static_cast<publishing::PublishOutcome>(job->value()), job->text());
         return true;
     case platform::msg::kSheetRead:
         if (const auto* job = dynamic_cast<const platform::JobEvent*>(event)) {

@@ -5,6 +5,7 @@
 #include "app/MainScreenPainter.h"
 #include "app/MainScreenState.h"
 #include "app/StockWindowOpener.h"
+#include "publishing/CataloguePublish.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -72,7 +73,7 @@ private:
     void openGroupSettings(GroupLevel level);
     // The status line and the counter after a publishing run; a failure's
     // reason goes under the status.
-    void showPublished(bool success, const QString& reason);
+    void showPublished(publishing::PublishOutcome outcome, const QString& reason);
     // What the stock window lists now.
     stock::ProductList listedProducts();
 

@@ -8,6 +8,7 @@
 #include "platform/StreamMessageBoxes.h"
 #include "publishing/HtmlPages.h"
 #include "publishing/PublishHistory.h"
+#include "publishing/PublishLock.h"
 #include "publishing/TransferFiles.h"
 
 #include <QCommandLineParser>
@@ -33,7 +34,24 @@ bool keepInHistory(BatchRun& run, const QString& folder, const publishing::Histo
     return reason.isEmpty();
 }
 
+// Another run at work on the folder refuses this one, saying whose it is.
+bool refusedWhileAnotherRuns(BatchRun& run, const publishing::PublishLock& lock,
+                             const QString& caption) {
+    if (lock.held())
+        return false;
+    run.boxes.tell(lock.refusal(), caption);
+    return true;
+}
+
+publishing::RunStarter starterOf(const BatchRun& run, const platform::MachineInfo& machine) {
+    return {run.user, machine.computerName(), QDateTime::currentDateTime()};
+}
+
 int runPublish(BatchRun& run) {
+    const platform::MachineInfo machine = platform::MachineInfo::ofThisComputer(run.settings);
+    const publishing::PublishLock lock(machine.transferFolder(), starterOf(run, machine));
+    if (refusedWhileAnotherRuns(run, lock, QStringLiteral("Şubelere Gönder")))
+        return kBatchFailed;
     CatalogData catalog(run.settings, run.boxes);
     if (!loadedForBatch(run, catalog))
         return kBatchFailed;
@@ -43,7 +61,6 @@ int runPublish(BatchRun& run) {
     if (!snapshot)
         return kBatchFailed;
     const bool upload = !run.options.isSet(kNoUpload);
-    const platform::MachineInfo machine = platform::MachineInfo::ofThisComputer(run.settings);
     const PublishTargetParts target = publishTargetOf(machine, run.settings, upload);
     const publishing::CataloguePublishResult result =
         publishing::publishCatalogue(*snapshot, target.target(), catalog.runner(), run.boxes);
@@ -55,10 +72,13 @@ int runPublish(BatchRun& run) {
 }
 
 int runMenu(BatchRun& run) {
+    const platform::MachineInfo machine = platform::MachineInfo::ofThisComputer(run.settings);
+    const publishing::PublishLock lock(machine.transferFolder(), starterOf(run, machine));
+    if (refusedWhileAnotherRuns(run, lock, QStringLiteral("Menüyü Oluştur")))
+        return kBatchFailed;
     CatalogData catalog(run.settings, run.boxes);
     if (!loadedForBatch(run, catalog))
         return kBatchFailed;
-    const platform::MachineInfo machine = platform::MachineInfo::ofThisComputer(run.settings);
     const std::optional<publishing::MenuContent> content = menuContentOf(catalog);
     if (!content)
         return kBatchFailed;
@@ -72,8 +92,6 @@ int runMenu(BatchRun& run) {
         catalog.company(), *page, publishing::WebServer::fromSettings(run.settings), run.boxes);
     const publishing::HistoryRecord record =
         publishing::menuRecord(*page, uploaded, run.user, QDateTime::currentDateTime());
-    // A fresh data root has no transfer folder yet.
-    (void)publishing::makeTransferFolder(machine.dataRoot());
     const bool kept = keepInHistory(run, machine.transferFolder(), record);
     platform::writeText(run.out, publishing::historyText(record));
     return uploaded.ok() && kept ? kBatchDone : kBatchFailed;

@@ -14,8 +14,10 @@
 #include "publishing/PagePublish.h"
 #include "publishing/PublishHistory.h"
 #include "publishing/PublishHistoryDialog.h"
+#include "publishing/PublishLock.h"
 #include "publishing/TransferFiles.h"
 #include "publishing/WebUpload.h"
+#include "stock/catalogue/StockListReaders.h"
 
 #include <QDateTime>
 #include <QWidget>
@@ -32,12 +34,31 @@ void keepInHistory(const QString& folder, const publishing::HistoryRecord& recor
 
 } // namespace
 
+// The transfer folder's lock for a run started here, held by the run's job
+// until its history record is kept; nothing, after the box saying who runs
+// one already, when another run holds it.
+std::shared_ptr<publishing::PublishLock> PublishFeatures::lockForRun(const QString& caption,
+                                                                     QWidget* owner) {
+    auto lock = std::make_shared<publishing::PublishLock>(
+        m_parts.machine.transferFolder(),
+        publishing::RunStarter{m_parts.user.historyName(), m_parts.machine.computerName(),
+                               QDateTime::currentDateTime()});
+    if (lock->held())
+        return lock;
+    m_parts.boxes.tell(lock->refusal(), caption, platform::BoxIcon::Exclamation, owner);
+    return nullptr;
+}
+
 void PublishFeatures::sendToBranches(QWidget* owner) {
     if (!m_parts.gate.goOn(QStringLiteral("Şubelere Gönder"), owner))
         return;
-    std::optional<publishing::CatalogueSnapshot> read = catalogueSnapshot(m_parts.catalog);
+    std::shared_ptr<publishing::PublishLock> lock =
+        lockForRun(QStringLiteral("Şubelere Gönder"), owner);
+    std::optional<publishing::CatalogueSnapshot> read =
+        lock ? catalogueSnapshot(m_parts.catalog) : std::nullopt;
     if (!read) {
-        platform::mailboxOf(owner)->post(platform::msg::kCataloguePublished, 0);
+        platform::mailboxOf(owner)->post(platform::msg::kCataloguePublished,
+                                         static_cast<int>(publishing::PublishOutcome::Failed));
         return;
     }
     auto snapshot = std::make_shared<const publishing::CatalogueSnapshot>(std::move(*read));
@@ -47,7 +68,7 @@ void PublishFeatures::sendToBranches(QWidget* owner) {
     const db::StatementRunner& runner = m_parts.catalog.runner();
     platform::runBehindProgress(
         m_parts.jobs,
-        [snapshot, target, toWindow, &runner,
+        [snapshot, target, toWindow, &runner, lock,
          user = m_parts.user.historyName()](platform::JobReport& report) {
             const db::DatabaseThread databaseThread;
             report.setRange(publishing::kPublishSteps);
@@ -62,46 +83,69 @@ void PublishFeatures::sendToBranches(QWidget* owner) {
             keepInHistory(target->transferFolder,
                           publishing::catalogueRecord(result, user, QDateTime::currentDateTime()),
                           report.boxes());
-            toWindow->post(platform::msg::kCataloguePublished, result.success ? 1 : 0,
+            lock->release();
+            toWindow->post(platform::msg::kCataloguePublished, static_cast<int>(result.outcome()),
                            result.reason);
         },
         QStringLiteral("Şubelere Gönder"), owner);
 }
 
-std::optional<QString> PublishFeatures::writeMenu() {
-    const std::optional<publishing::MenuContent> content = menuContentOf(m_parts.catalog);
-    if (!content)
-        return std::nullopt;
-    return publishing::writeDigitalMenu(*content, m_parts.machine, m_parts.boxes);
-}
-
-void PublishFeatures::writeDigitalMenu(QWidget* /*owner*/) {
-    (void)writeMenu();
+void PublishFeatures::writeDigitalMenu(QWidget* owner) {
+    runMenu(false, owner);
 }
 
 void PublishFeatures::writeAndUploadMenu(QWidget* owner) {
-    const std::optional<QString> page = writeMenu();
-    // A page not written is never replaced by an older copy on the server.
-    if (!page)
+    runMenu(true, owner);
+}
+
+// The menu's lists are read here; the page is built, written and, when
+// asked, uploaded behind the progress dialog. A page not written is never
+// replaced by an older copy on the server.
+void PublishFeatures::runMenu(bool upload, QWidget* owner) {
+    const QString caption = QStringLiteral("Menüyü Oluştur");
+    std::shared_ptr<publishing::PublishLock> lock = lockForRun(caption, owner);
+    if (!lock)
         return;
-    m_parts.catalog.readCompany();
+    std::optional<publishing::MenuContent> read = menuContentWithoutPictures(m_parts.catalog);
+    if (!read)
+        return;
+    // Only the job touches it once it starts.
+    auto content = std::make_shared<publishing::MenuContent>(std::move(*read));
+    std::shared_ptr<const publishing::WebServer> server;
+    if (upload) {
+        m_parts.catalog.readCompany();
+        server = std::make_shared<const publishing::WebServer>(
+            publishing::WebServer::fromSettings(m_parts.settings));
+    }
     auto company = std::make_shared<const records::Company>(m_parts.catalog.company());
-    auto server = std::make_shared<const publishing::WebServer>(
-        publishing::WebServer::fromSettings(m_parts.settings));
-    (void)publishing::makeTransferFolder(m_parts.machine.dataRoot());
     platform::runBehindProgress(
         m_parts.jobs,
-        [company, server, path = *page, folder = m_parts.machine.transferFolder(),
+        [content, company, server, lock, machine = m_parts.machine,
+         &runner = m_parts.catalog.runner(),
          user = m_parts.user.historyName()](platform::JobReport& report) {
-            report.setRange(1);
-            const publishing::WebResult uploaded = publishing::publishMenu(
-                *company, path, *server, report.boxes(), [&report] { return report.cancelled(); });
-            keepInHistory(
-                folder, publishing::menuRecord(path, uploaded, user, QDateTime::currentDateTime()),
-                report.boxes());
+            const db::DatabaseThread databaseThread;
+            report.setRange(server ? 2 : 1);
+            // A page without its pictures must not replace the one online.
+            if (stock::readPictures(runner.withBoxes(report.boxes()), content->pictures) < 0) {
+                lock->release();
+                return;
+            }
+            const std::optional<QString> page =
+                publishing::writeDigitalMenu(*content, machine, report.boxes());
             report.step(1);
+            if (page && server) {
+                const publishing::WebResult uploaded =
+                    publishing::publishMenu(*company, *page, *server, report.boxes(),
+                                            [&report] { return report.cancelled(); });
+                keepInHistory(
+                    machine.transferFolder(),
+                    publishing::menuRecord(*page, uploaded, user, QDateTime::currentDateTime()),
+                    report.boxes());
+                report.step(2);
+            }
+            lock->release();
         },
-        QStringLiteral("Menüyü Oluştur"), owner);
+        caption, owner);
 }
 
 void PublishFeatures::writeWeighedPriceList(const stock::ProductList& listed, QWidget* owner) {

@@ -2,12 +2,18 @@
 
 #include "app/MainFeatures.h"
 
+#include <memory>
+
 namespace parvela::platform {
 class BackgroundJobs;
 class MachineInfo;
 class MessageBoxes;
 class Settings;
 } // namespace parvela::platform
+
+namespace parvela::publishing {
+class PublishLock;
+}
 
 namespace parvela::app {
 
@@ -40,7 +46,8 @@ public:
     void showHistory(QWidget* owner) override;
 
 private:
-    std::optional<QString> writeMenu();
+    std::shared_ptr<publishing::PublishLock> lockForRun(const QString& caption, QWidget* owner);
+    void runMenu(bool upload, QWidget* owner);
 
     Parts m_parts;
 };

@@ -19,12 +19,18 @@ std::optional<publishing::CatalogueSnapshot> catalogueSnapshot(CatalogData& cata
 }
 
 std::optional<publishing::MenuContent> menuContentOf(CatalogData& catalog) {
+    const db::ServerLossScope scope(catalog.runner());
+    std::optional<publishing::MenuContent> content = menuContentWithoutPictures(catalog);
+    // A page without its menus or pictures must not replace the one online.
+    if (content && stock::readPictures(catalog.runner(), content->pictures) < 0)
+        return std::nullopt;
+    return content;
+}
+
+std::optional<publishing::MenuContent> menuContentWithoutPictures(CatalogData& catalog) {
     publishing::MenuContent content;
     content.companyName = catalog.company().name;
-    const db::ServerLossScope scope(catalog.runner());
-    // A page without its menus or pictures must not replace the one online.
-    if (catalog.groups().readGroupBById(content.groups) < 0 ||
-        stock::readPictures(catalog.runner(), content.pictures) < 0)
+    if (catalog.groups().readGroupBById(content.groups) < 0)
         return std::nullopt;
     content.products = catalog.current()->products;
     return content;

@@ -24,6 +24,9 @@ std::optional<publishing::CatalogueSnapshot> catalogueSnapshot(CatalogData& cata
 // Group B by id and the pictures read again, with the products in memory;
 // nothing when a read failed (reported).
 std::optional<publishing::MenuContent> menuContentOf(CatalogData& catalog);
+// The same without the pictures, which a worker reads; nothing when the
+// group read failed (reported).
+std::optional<publishing::MenuContent> menuContentWithoutPictures(CatalogData& catalog);
 
 // Where a run writes and, unless only writing, the server it uploads to.
 struct PublishTargetParts {

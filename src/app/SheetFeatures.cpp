@@ -8,6 +8,7 @@
 #include "spreadsheets/DeliverySheet.h"
 #include "spreadsheets/ImportPreviewDialog.h"
 #include "spreadsheets/MenuImportText.h"
+#include "spreadsheets/WorkbookApart.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -72,6 +73,28 @@ platform::JobWork insertJob(std::shared_ptr<const ImportPlan> plan,
     };
 }
 
+// The sheet read by the reader program and planned on a worker behind the
+// progress dialog: "İptal" kills the reader, and the plan then only says so.
+SheetPlan planBehindProgress(platform::BackgroundJobs& jobs, const db::StatementRunner& runner,
+                             stock::CatalogueRef catalogue, const QString& path, int sheet,
+                             bool hasHeader, QWidget* owner) {
+    std::optional<SheetPlan> planned = platform::resultBehindProgress<SheetPlan>(
+        jobs,
+        [&runner, catalogue = std::move(catalogue), path, sheet,
+         hasHeader](platform::JobReport& report) {
+            const db::DatabaseThread databaseThread;
+            const SheetSource source = sheetReaderApart([&report] { return report.cancelled(); });
+            return planSheet(source, path, sheet, hasHeader, runner.withBoxes(report.boxes()),
+                             catalogue->products);
+        },
+        importCaption(), owner);
+    if (planned)
+        return std::move(*planned);
+    SheetPlan cancelled;
+    cancelled.error = kSheetReadCancelled;
+    return cancelled;
+}
+
 } // namespace
 
 void SheetFeatures::importDeliveryMenu(QWidget* owner) {
@@ -82,12 +105,14 @@ void SheetFeatures::importDeliveryMenu(QWidget* owner) {
     const db::StatementRunner& runner = m_parts.catalog.runner();
     // The catalogue newest at each planning: the preview may stay open while it changes.
     const stock::CatalogueFeed& catalogue = m_parts.catalog.catalogue();
-    auto planner = [&path, &runner, &catalogue, source = sheetReaderApart()](int sheet,
+    auto planner = [&path, &runner, &catalogue, &jobs = m_parts.jobs, owner](int sheet,
                                                                              bool hasHeader) {
-        const stock::CatalogueRef newest = catalogue.current();
-        return planSheet(source, path, sheet, hasHeader, runner, newest->products);
+        return planBehindProgress(jobs, runner, catalogue.current(), path, sheet, hasHeader, owner);
     };
     SheetPlan first = planner(0, true);
+    // The user stopped it: nothing more to say.
+    if (first.error == kSheetReadCancelled)
+        return;
     if (!first.error.isEmpty()) {
         m_parts.boxes.tell(first.error, QString(), platform::BoxIcon::None, owner);
         return;
@@ -101,18 +126,27 @@ void SheetFeatures::importDeliveryMenu(QWidget* owner) {
                                 importCaption(), owner);
 }
 
+// The pictures are read and the sheet written on a worker; the job tells how
+// it ended. "İptal" before the writing begins leaves the old sheet.
 void SheetFeatures::exportDeliverySheet(QWidget* owner) {
-    const QString path = deliverySheetPath();
-    const stock::CatalogueRef catalogue = m_parts.catalog.current();
-    const stock::ProductList& products = catalogue->products;
-    const QString failure = exportCatalogue(m_parts.catalog.runner(), products, path);
     const QString caption = QString::fromUtf8(kExportCaption);
-    if (!failure.isEmpty()) {
-        m_parts.boxes.tell(failure, caption, platform::BoxIcon::Exclamation, owner);
-        return;
-    }
-    m_parts.boxes.tell(exportDoneText(products.size()), caption, platform::BoxIcon::Information,
-                       owner);
+    platform::runBehindProgress(
+        m_parts.jobs,
+        [catalogue = m_parts.catalog.current(), &runner = m_parts.catalog.runner(),
+         caption](platform::JobReport& report) {
+            const db::DatabaseThread databaseThread;
+            const QString failure =
+                exportCatalogue(runner.withBoxes(report.boxes()), catalogue->products,
+                                deliverySheetPath(), [&report] { return report.cancelled(); });
+            if (failure == kExportCancelled)
+                return;
+            if (!failure.isEmpty())
+                report.boxes().tell(failure, caption, platform::BoxIcon::Exclamation);
+            else
+                report.boxes().tell(exportDoneText(catalogue->products.size()), caption,
+                                    platform::BoxIcon::Information);
+        },
+        caption, owner);
 }
 
 } // namespace parvela::app

@@ -1,10 +1,13 @@
 #include "labels/LabelPrintDialog.h"
 
+#include "db/DatabaseThread.h"
+#include "db/StatementRunner.h"
 #include "labels/LabelFieldText.h"
 #include "labels/LabelLayoutStore.h"
 #include "labels/LabelPreview.h"
 #include "labels/LabelPrinter.h"
 #include "platform/DialogParts.h"
+#include "platform/JobProgressDialog.h"
 #include "platform/MessageBoxes.h"
 
 #include <QCheckBox>
@@ -15,7 +18,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -25,6 +27,21 @@
 namespace parvela::labels {
 
 namespace {
+
+const QString kSequentialCaption = QStringLiteral("SIRALI_BARKOD_BAS");
+
+// When none was printed, the failures' own boxes have said why.
+void tellSequentialEnd(int failed, bool cancelled, platform::MessageBoxes& boxes) {
+    if (cancelled)
+        boxes.tell(QStringLiteral("İptal edildi: %1 etiketten %2 tanesi basıldı.")
+                       .arg(kSequentialLabels)
+                       .arg(kSequentialLabels - failed),
+                   kSequentialCaption);
+    else if (failed > 0 && failed < kSequentialLabels)
+        boxes.tell(
+            QStringLiteral("%1 etiketten %2 tanesi basılamadı.").arg(kSequentialLabels).arg(failed),
+            kSequentialCaption, platform::BoxIcon::Exclamation);
+}
 
 struct NumberField {
     const char* id;
@@ -363,21 +380,26 @@ void LabelPrintDialog::printLabel() {
     m_printer.printProductLabel(m_product);
 }
 
+// On a worker behind the progress dialog, with a printer of its own set as
+// this one is: "İptal" stops the run before the next label.
 void LabelPrintDialog::printSequential() {
     m_printer.layout().copies = typedCopies(m_copies->text());
-    QProgressDialog progress(QStringLiteral("Sıralı barkodlar basılıyor..."), QString(), 0,
-                             kSequentialLabels, this);
-    progress.setWindowTitle(QStringLiteral("SIRALI_BARKOD_BAS"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(300);
-    const int failed =
-        m_printer.printSequentialBarcodes([&progress](int done) { progress.setValue(done); });
-    progress.reset();
-    // When none was printed, the failures' own boxes have said why.
-    if (failed > 0 && failed < kSequentialLabels)
-        m_boxes.tell(
-            QStringLiteral("%1 etiketten %2 tanesi basılamadı.").arg(kSequentialLabels).arg(failed),
-            QStringLiteral("SIRALI_BARKOD_BAS"), platform::BoxIcon::Exclamation, this);
+    platform::runBehindProgress(
+        m_jobs,
+        [&runner = m_printer.runner(), &spooler = m_printer.spooler(), layout = m_printer.layout(),
+         printerName = m_printer.printerName()](platform::JobReport& report) {
+            const db::DatabaseThread databaseThread;
+            const db::StatementRunner workerRunner = runner.withBoxes(report.boxes());
+            LabelPrinter printer(workerRunner, spooler, report.boxes());
+            printer.choosePrinter(printerName);
+            printer.layout() = layout;
+            report.setRange(kSequentialLabels);
+            const int failed =
+                printer.printSequentialBarcodes([&report](int done) { report.step(done); },
+                                                [&report] { return report.cancelled(); });
+            tellSequentialEnd(failed, report.cancelled(), report.boxes());
+        },
+        kSequentialCaption, this);
 }
 
 } // namespace parvela::labels

@@ -2,6 +2,7 @@
 
 #include "labels/LabelLayout.h"
 #include "labels/PrintSpooler.h"
+#include "platform/BackgroundJobs.h"
 #include "records/StockDefinition.h"
 
 #include <QDialog>
@@ -59,6 +60,8 @@ private:
     LabelPrinter& m_printer;
     stock::StockDefinition m_product;
     platform::MessageBoxes& m_boxes;
+    // The sequential labels' run; the dialog waits for it when it goes.
+    platform::BackgroundJobs m_jobs{m_boxes};
     QTreeWidget* m_printers = nullptr;
     QLabel* m_printerName = nullptr;
     QLabel* m_productName = nullptr;

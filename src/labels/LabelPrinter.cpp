@@ -71,7 +71,8 @@ RawJobStep LabelPrinter::printBarcodeLabel(std::int64_t code) {
     return m_spooler.sendRawJob(m_printerName, barcodeLabelCommands(m_layout, code), m_boxes);
 }
 
-int LabelPrinter::printSequentialBarcodes(const std::function<void(int done)>& onLabel) {
+int LabelPrinter::printSequentialBarcodes(const std::function<void(int done)>& onLabel,
+                                          const std::function<bool()>& cancelled) {
     // Without the printer every label would fail alike, each after its own
     // box and, on a hung spooler, its own wait.
     if (!m_spooler.checkPrinter(m_printerName, m_boxes))
@@ -79,6 +80,8 @@ int LabelPrinter::printSequentialBarcodes(const std::function<void(int done)>& o
     int failed = 0;
     int done = 0;
     for (unsigned counter = 1; counter < kLastSequentialCounter; counter += 2) {
+        if (cancelled && cancelled())
+            return failed + kSequentialLabels - done;
         m_allocator.setCodeText(sequentialBase(counter));
         m_allocator.appendEanCheckDigit();
         reloadLayout();

@@ -42,6 +42,7 @@ public:
     const LabelLayout& layout() const { return m_layout; }
     BarcodeAllocator& allocator() { return m_allocator; }
     const PrintSpooler& spooler() const { return m_spooler; }
+    const db::StatementRunner& runner() const { return m_runner; }
 
     const QString& printerName() const { return m_printerName; }
     void choosePrinter(const QString& name);
@@ -59,8 +60,10 @@ public:
     RawJobStep printBarcodeLabel(std::int64_t code);
     // The 105 labels 3000301200014 … 3000301202094; `onLabel` hears after
     // each how many are done. Without the printer, before the first label or
-    // later, it says so once and stops. Returns how many were not printed.
-    int printSequentialBarcodes(const std::function<void(int done)>& onLabel = {});
+    // later, it says so once and stops; once `cancelled` says so, it stops
+    // before the next label. Returns how many were not printed.
+    int printSequentialBarcodes(const std::function<void(int done)>& onLabel = {},
+                                const std::function<bool()>& cancelled = {});
 
 private:
     const db::StatementRunner& m_runner;

@@ -3,6 +3,11 @@
 #include "platform/BackgroundJobs.h"
 
 #include <QDialog>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
 
 class QProgressBar;
 
@@ -19,14 +24,14 @@ public:
 
     QProgressBar* bar() const { return m_bar; }
     bool cancelRequested() const { return m_cancelRequested; }
+    // Asks the job to stop, as "İptal" does.
+    void cancelJob();
 
 protected:
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
-    void cancelJob();
-
     BackgroundJobs& m_jobs;
     JobWork m_work;
     std::shared_ptr<JobMailbox> m_mailbox;
@@ -39,6 +44,36 @@ private:
 // Runs the work behind a modal progress dialog owned by `owner`; returns when
 // the dialog closes, which may be before the work ends.
 void runBehindProgress(BackgroundJobs& jobs, JobWork work, const QString& title, QWidget* owner);
+
+// Runs the work behind the progress dialog and hands its result to the
+// window thread; nothing when the user pressed "İptal", or closed the dialog
+// or its window before the work ended (the work is then asked to stop and its
+// result dropped).
+template <typename Result>
+std::optional<Result> resultBehindProgress(BackgroundJobs& jobs,
+                                           std::function<Result(JobReport&)> work,
+                                           const QString& title, QWidget* owner) {
+    struct Handover {
+        std::mutex mutex;
+        std::optional<Result> result;
+    };
+    auto handover = std::make_shared<Handover>();
+    const QPointer<JobProgressDialog> progress = new JobProgressDialog(
+        jobs,
+        [work = std::move(work), handover](JobReport& report) {
+            Result result = work(report);
+            const std::lock_guard lock(handover->mutex);
+            handover->result = std::move(result);
+        },
+        title, owner);
+    progress->exec();
+    const bool wanted = progress && !progress->cancelRequested();
+    const std::lock_guard lock(handover->mutex);
+    if (progress && !handover->result)
+        progress->cancelJob();
+    delete progress.data();
+    return wanted ? std::move(handover->result) : std::nullopt;
+}
 
 // A mailbox to `owner` that lets go of it when the window goes away.
 std::shared_ptr<JobMailbox> mailboxOf(QWidget* owner);

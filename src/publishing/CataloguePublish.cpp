@@ -81,6 +81,9 @@ private:
         for (std::size_t i = 1; i < m_result.files.size(); ++i)
             if (!place(i))
                 return;
+        // A run stopped now draws no number and sends no notice.
+        if (stopped())
+            return;
         const int number = nextSynchNumber(m_runner);
         // Without its number the notice would name another run; the box of
         // the failed call said why.
@@ -127,7 +130,8 @@ private:
         if (!m_result.reason.isEmpty())
             return;
         m_result.reason = reason;
-        if (!told && !reason.endsWith(kCancelledReason))
+        m_result.cancelled = reason.endsWith(kCancelledReason);
+        if (!told && !m_result.cancelled)
             m_boxes.tell(kNotPublishedStatus + QStringLiteral("\n") + reason, kCaption,
                          platform::BoxIcon::Exclamation);
     }

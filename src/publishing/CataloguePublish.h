@@ -28,6 +28,8 @@ inline const QString kPublishedStatus =
     QStringLiteral("Stok Tanımları Web Server'a yüklendi. : SUCCESS");
 inline const QString kNotPublishedStatus =
     QStringLiteral("Stok Tanımları Web Server'a yüklenemedi. : FAILED");
+inline const QString kCancelledPublishStatus =
+    QStringLiteral("Stok Tanımlarının Web Server'a gönderimi iptal edildi. : CANCELLED");
 
 // What one run publishes: the catalogue's lists it shares (they never
 // change) and copies of the rest, so the run can go on off the
@@ -48,15 +50,35 @@ struct PublishedFile {
     std::optional<int> upload; // the upload's result, when one was made
 };
 
+// How a run ended, as the main screen's status line hears it.
+enum class PublishOutcome { Failed = 0, Published = 1, Cancelled = 2 };
+
 struct CataloguePublishResult {
     std::vector<PublishedFile> files;
     std::optional<int> insertRequest; // the product-insert request's result
     std::optional<int> uploadNotice;
     std::uint32_t synchId = 0;
     bool success = false;
-    QString reason; // why it failed, naming the file or the request
+    bool cancelled = false; // the user stopped it
+    QString reason;         // why it failed, naming the file or the request
 
-    const QString& statusText() const { return success ? kPublishedStatus : kNotPublishedStatus; }
+    PublishOutcome outcome() const {
+        if (success)
+            return PublishOutcome::Published;
+        return cancelled ? PublishOutcome::Cancelled : PublishOutcome::Failed;
+    }
+    const QString& statusText() const { return statusOf(outcome()); }
+    static const QString& statusOf(PublishOutcome outcome) {
+        switch (outcome) {
+        case PublishOutcome::Published:
+            return kPublishedStatus;
+        case PublishOutcome::Cancelled:
+            return kCancelledPublishStatus;
+        case PublishOutcome::Failed:
+            break;
+        }
+        return kNotPublishedStatus;
+    }
 };
 
 struct PublishTarget {

@@ -3,6 +3,8 @@
 #include "publishing/HtmlText.h"
 
 #include <QList>
+#include <unordered_map>
+#include <vector>
 
 namespace parvela::publishing {
 
@@ -63,13 +65,31 @@ std::string button(const groups::GroupB& group) {
                 htmlText(group.wideName, kButtonBytes) + "</a></div>");
 }
 
-const QString* pictureOf(const std::vector<stock::ProductPicture>& pictures,
-                         stock::StockCode code) {
-    for (const stock::ProductPicture& picture : pictures) {
-        if (picture.stcode == code && !picture.img.isEmpty())
-            return &picture.img;
-    }
-    return nullptr;
+// Each product's first picture that names a file, keyed by its code.
+using PictureIndex = std::unordered_map<stock::StockCode, const QString*>;
+
+PictureIndex pictureIndex(const std::vector<stock::ProductPicture>& pictures) {
+    PictureIndex index;
+    index.reserve(pictures.size());
+    for (const stock::ProductPicture& picture : pictures)
+        if (!picture.img.isEmpty())
+            index.try_emplace(picture.stcode, &picture.img);
+    return index;
+}
+
+const QString* pictureOf(const PictureIndex& pictures, stock::StockCode code) {
+    const auto found = pictures.find(code);
+    return found != pictures.end() ? found->second : nullptr;
+}
+
+// The products of each Group B, in the catalogue's order.
+using GroupMembers = std::unordered_map<int, std::vector<const stock::StockDefinition*>>;
+
+GroupMembers membersByGroup(const stock::ProductList& products) {
+    GroupMembers members;
+    for (const stock::StockDefinition& product : products)
+        members[product.grb].push_back(&product);
+    return members;
 }
 
 // The program's own copies sit in images/; other names next to the page.
@@ -97,16 +117,15 @@ std::string item(const stock::StockDefinition& product, const QString* picture) 
     return out + line("<div class=\"clearfix\"></div>") + line("</li>");
 }
 
-std::string box(const groups::GroupB& group, const stock::ProductList& products,
-                const std::vector<stock::ProductPicture>& pictures) {
+std::string box(const groups::GroupB& group, const GroupMembers& members,
+                const PictureIndex& pictures) {
     std::string out = line("<div class=\"col-md-12 col-lg-6 menu-box\">") +
                       line(db::sqlf("<h3 id=\"grupMenuId_%d\">", group.bcode) +
                            htmlText(group.wideName, kHeadingBytes) + "</h3>") +
                       line("<ul class=\"menu\">");
-    for (const stock::StockDefinition& product : products) {
-        if (product.grb == group.bcode)
-            out += item(product, pictureOf(pictures, product.stcode));
-    }
+    if (const auto found = members.find(group.bcode); found != members.end())
+        for (const stock::StockDefinition* product : found->second)
+            out += item(*product, pictureOf(pictures, product->stcode));
     return out + line("</ul>") + line("</div>");
 }
 
@@ -127,16 +146,18 @@ std::string pageEnd() {
 std::string digitalMenuPage(const QString& companyName, const std::vector<groups::GroupB>& groups,
                             const stock::ProductList& products,
                             const std::vector<stock::ProductPicture>& pictures) {
+    const GroupMembers members = membersByGroup(products);
+    const PictureIndex pictureIndexed = pictureIndex(pictures);
     std::string page = pageHead(companyName);
     for (const groups::GroupB& group : groups)
         page += button(group);
     page += line("</div>") + line("</div>") + line("<div class=\"row\">");
     // The picture column stands after the first box, the others follow it.
     if (!groups.empty())
-        page += box(groups.front(), products, pictures);
+        page += box(groups.front(), members, pictureIndexed);
     page += pictureColumn();
     for (std::size_t i = 1; i < groups.size(); ++i)
-        page += box(groups[i], products, pictures);
+        page += box(groups[i], members, pictureIndexed);
     return page + pageEnd();
 }
 

@@ -57,6 +57,9 @@ WebResult publishMenu(const records::Company& company, const QString& pagePath,
                       const WebServer& server, platform::MessageBoxes& boxes,
                       std::function<bool()> cancelled) {
     const QString caption = QStringLiteral("FTP_UPLOAD_MENU_FILE");
+    // Stopped before it began: nothing goes up.
+    if (cancelled && cancelled())
+        return {kPutFailed, kCancelledReason};
     const WebResult result =
         uploadMenuFile(server, company.folder, pagePath, boxes, std::move(cancelled));
     if (result.ok())

@@ -1,6 +1,7 @@
 #include "publishing/PublishHistory.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/FileLock.h"
 #include "publishing/TransferFiles.h"
 
 #include <QCryptographicHash>
@@ -15,6 +16,8 @@
 namespace parvela::publishing {
 
 namespace {
+
+const QString kHistoryLockFile = QStringLiteral("history.lock");
 
 QJsonValue optionalInt(const std::optional<int>& value) {
     return value ? QJsonValue(*value) : QJsonValue();
@@ -62,6 +65,7 @@ HistoryRecord catalogueRecord(const CataloguePublishResult& result, const QStrin
             result.uploadNotice,
             result.synchId,
             result.success,
+            result.cancelled,
             sent || !result.success ? result.statusText() : kWrittenOnlyStatus,
             result.reason};
 }
@@ -78,6 +82,7 @@ HistoryRecord menuRecord(const QString& pagePath, const std::optional<WebResult>
         page.sha256 = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
     }
     const bool success = upload && upload->ok();
+    const bool cancelled = upload && !success && upload->reason == kCancelledReason;
     return {time,
             user,
             kMenuKind,
@@ -86,8 +91,10 @@ HistoryRecord menuRecord(const QString& pagePath, const std::optional<WebResult>
             std::nullopt,
             0,
             success,
-            success ? QStringLiteral("Menu dosyasi Web sunucusuna yuklendi...")
-                    : QStringLiteral("Menu dosyasi Web sunucusuna yuklenemedi."),
+            cancelled,
+            success     ? kMenuUploadedStatus
+            : cancelled ? kMenuCancelledStatus
+                        : kMenuNotUploadedStatus,
             upload ? upload->reason : QString()};
 }
 
@@ -104,6 +111,8 @@ QByteArray historyLine(const HistoryRecord& record) {
                        {QStringLiteral("synchId"), static_cast<qint64>(record.synchId)},
                        {QStringLiteral("success"), record.success},
                        {QStringLiteral("status"), record.status}};
+    if (record.cancelled)
+        object.insert(QStringLiteral("cancelled"), true);
     if (!record.reason.isEmpty())
         object.insert(QStringLiteral("reason"), record.reason);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
@@ -125,6 +134,7 @@ std::optional<HistoryRecord> recordFromLine(const QByteArray& line) {
     record.uploadNotice = intOrNothing(object.value(QStringLiteral("uploadNotice")));
     record.synchId = static_cast<std::uint32_t>(object.value(QStringLiteral("synchId")).toDouble());
     record.success = object.value(QStringLiteral("success")).toBool();
+    record.cancelled = object.value(QStringLiteral("cancelled")).toBool();
     record.status = object.value(QStringLiteral("status")).toString();
     record.reason = object.value(QStringLiteral("reason")).toString();
     return record;
@@ -132,6 +142,13 @@ std::optional<HistoryRecord> recordFromLine(const QByteArray& line) {
 
 QString appendHistory(const QString& transferFolder, const HistoryRecord& record) {
     const QString path = QDir(transferFolder).filePath(kHistoryFile);
+    // The history is replaced whole: two appends at once would each keep the
+    // other's old copy.
+    const platform::FileLock lock(QDir(transferFolder).filePath(kHistoryLockFile),
+                                  platform::FileLock::Wait::Yes);
+    if (!lock.held())
+        return QStringLiteral("%1 kilitlenemedi: %2")
+            .arg(QDir::toNativeSeparators(path), lock.failure());
     QByteArray bytes;
     // A link planted in its place is no history of ours; a history that
     // cannot be read must not be replaced by its last line.

@@ -18,6 +18,12 @@ inline const QString kCatalogueKind = QStringLiteral("Katalog");
 inline const QString kMenuKind = QStringLiteral("Menü");
 inline const QString kWrittenOnlyStatus =
     QStringLiteral("Aktarım dosyaları yazıldı; Web Server'a gönderilmedi.");
+inline const QString kMenuUploadedStatus =
+    QStringLiteral("Menu dosyasi Web sunucusuna yuklendi...");
+inline const QString kMenuNotUploadedStatus =
+    QStringLiteral("Menu dosyasi Web sunucusuna yuklenemedi.");
+inline const QString kMenuCancelledStatus =
+    QStringLiteral("Menu dosyasinin Web sunucusuna yuklenmesi iptal edildi.");
 
 struct HistoryRecord {
     QDateTime time;
@@ -28,6 +34,7 @@ struct HistoryRecord {
     std::optional<int> uploadNotice;
     std::uint32_t synchId = 0;
     bool success = false;
+    bool cancelled = false; // stopped by the user: neither sent nor failed
     QString status;
     QString reason; // why it failed
 };
@@ -42,7 +49,8 @@ QByteArray historyLine(const HistoryRecord& record);
 std::optional<HistoryRecord> recordFromLine(const QByteArray& line);
 
 // Adds the record to the folder's history, the whole file written anew so a
-// reader never sees half a line. Empty when written, else the reason.
+// reader never sees half a line, under the history's own lock so that two
+// runs never lose each other's record. Empty when written, else the reason.
 QString appendHistory(const QString& transferFolder, const HistoryRecord& record);
 // Newest first; lines that cannot be read are passed over.
 std::vector<HistoryRecord> readHistory(const QString& transferFolder);

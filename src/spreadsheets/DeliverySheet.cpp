@@ -139,11 +139,14 @@ QString writeDeliverySheet(const QString& path, const std::vector<DeliveryRow>& 
 }
 
 QString exportCatalogue(const db::StatementRunner& runner, const stock::ProductList& products,
-                        const QString& path) {
+                        const QString& path, const std::function<bool()>& cancelled) {
     std::vector<stock::ProductPicture> pictures;
     if (stock::readPictures(runner, pictures) < 0)
         return failure(path, "resimler okunamadı");
-    return writeDeliverySheet(path, deliveryRows(products, pictures));
+    std::vector<DeliveryRow> rows = deliveryRows(products, pictures);
+    if (cancelled && cancelled())
+        return kExportCancelled;
+    return writeDeliverySheet(path, rows);
 }
 
 QString deliverySheetPath() {

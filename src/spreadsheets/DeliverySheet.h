@@ -4,6 +4,7 @@
 #include "records/StockRecords.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace parvela::db {
@@ -37,10 +38,14 @@ std::vector<DeliveryRow> deliveryRows(const stock::ProductList& products,
 // when written, else why not.
 QString writeDeliverySheet(const QString& path, const std::vector<DeliveryRow>& rows);
 
+inline const QString kExportCancelled = QStringLiteral("İptal edildi");
+
 // The products with their pictures read again, written to `path`. Empty when
-// written, else why not; a failed picture read has said so already.
+// written, else why not; a failed picture read has said so already. Once
+// `cancelled` says so before the writing begins, nothing is written and the
+// answer is kExportCancelled.
 QString exportCatalogue(const db::StatementRunner& runner, const stock::ProductList& products,
-                        const QString& path);
+                        const QString& path, const std::function<bool()>& cancelled = {});
 
 // "excelstok.xlsx" in the user's documents folder.
 QString deliverySheetPath();

@@ -4,7 +4,9 @@
 #include "spreadsheets/WorkbookCodec.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
+#include <algorithm>
 #include <sys/resource.h>
 
 namespace parvela::spreadsheets {
@@ -39,10 +41,40 @@ void limitMemory(QProcess& process, qint64 memory) {
     });
 }
 
+enum class ReaderEnd { Finished, TimedOut, Cancelled };
+
+// How long a cancel may wait before the reader is killed.
+constexpr std::chrono::milliseconds kCancelCheck{50};
+
+// Waits for the reader to end, killing it once past `limit` or cancelled.
+ReaderEnd awaitReader(QProcess& process, std::chrono::milliseconds limit,
+                      const std::function<bool()>& cancelled) {
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        const auto left = limit - std::chrono::milliseconds(clock.elapsed());
+        if (left.count() <= 0)
+            break;
+        if (process.waitForFinished(static_cast<int>(std::min(left, kCancelCheck).count())))
+            return ReaderEnd::Finished;
+        if (process.state() == QProcess::NotRunning)
+            return ReaderEnd::Finished;
+        if (cancelled && cancelled()) {
+            process.kill();
+            process.waitForFinished();
+            return ReaderEnd::Cancelled;
+        }
+    }
+    process.kill();
+    process.waitForFinished();
+    return ReaderEnd::TimedOut;
+}
+
 } // namespace
 
 WorkbookRead readWorkbookApart(const QString& program, const QString& path, int position,
-                               std::chrono::milliseconds limit, qint64 memory) {
+                               std::chrono::milliseconds limit, qint64 memory,
+                               const std::function<bool()>& cancelled) {
     const QString reader = QString::fromLatin1(kSheetReaderProgram);
     if (program.isEmpty())
         return failure(QStringLiteral("Tablo okuyucu program (%1) bulunamadı.").arg(reader));
@@ -57,9 +89,12 @@ WorkbookRead readWorkbookApart(const QString& program, const QString& path, int 
     if (!process.waitForStarted())
         return failure(QStringLiteral("Tablo okuyucu program (%1) başlatılamadı: %2")
                            .arg(reader, process.errorString()));
-    if (!process.waitForFinished(static_cast<int>(limit.count()))) {
-        process.kill();
-        process.waitForFinished();
+    switch (awaitReader(process, limit, cancelled)) {
+    case ReaderEnd::Finished:
+        break;
+    case ReaderEnd::Cancelled:
+        return failure(kSheetReadCancelled);
+    case ReaderEnd::TimedOut:
         return damaged(path,
                        QStringLiteral("Okuma %1 saniyede bitmedi.")
                            .arg(std::chrono::duration_cast<std::chrono::seconds>(limit).count()));
@@ -77,10 +112,11 @@ WorkbookRead readWorkbookApart(const QString& program, const QString& path, int 
     return std::move(*read);
 }
 
-SheetSource sheetReaderApart() {
-    return [program = platform::helperProgram(QString::fromLatin1(kSheetReaderProgram))](
-               const QString& path, int position) {
-        return readWorkbookApart(program, path, position);
+SheetSource sheetReaderApart(std::function<bool()> cancelled) {
+    return [program = platform::helperProgram(QString::fromLatin1(kSheetReaderProgram)),
+            cancelled = std::move(cancelled)](const QString& path, int position) {
+        return readWorkbookApart(program, path, position, kSheetReadLimit, kSheetReaderMemory,
+                                 cancelled);
     };
 }
 

@@ -2,6 +2,7 @@
 
 #include "spreadsheets/Workbook.h"
 
+#include <QString>
 #include <chrono>
 #include <functional>
 
@@ -19,16 +20,20 @@ inline constexpr int kReaderOutOfMemory = 4;
 // program below.
 using SheetSource = std::function<WorkbookRead(const QString& path, int position)>;
 
+inline const QString kSheetReadCancelled = QStringLiteral("Tablo okuma iptal edildi.");
+
 // Reads the workbook in the helper program `program`: a file damaged so
 // that a reading library crashes (FreeXL does on some) ends that program
 // only, and a read that outlasts `limit` is stopped. Either is told as a
 // damaged file; a read that needs more than `memory` bytes is told as a
-// sheet too large.
+// sheet too large. Once `cancelled` says so, the program is killed and the
+// read fails with kSheetReadCancelled.
 WorkbookRead readWorkbookApart(const QString& program, const QString& path, int position,
                                std::chrono::milliseconds limit = kSheetReadLimit,
-                               qint64 memory = kSheetReaderMemory);
+                               qint64 memory = kSheetReaderMemory,
+                               const std::function<bool()>& cancelled = {});
 
 // readWorkbookApart with the program's own sheet reader.
-SheetSource sheetReaderApart();
+SheetSource sheetReaderApart(std::function<bool()> cancelled = {});
 
 } // namespace parvela::spreadsheets

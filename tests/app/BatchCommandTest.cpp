@@ -18,6 +18,7 @@
 #include "db/Transaction.h"
 #include "labels/LabelFieldText.h"
 #include "platform/Settings.h"
+#include "publishing/PublishLock.h"
 #include "spreadsheets/Workbook.h"
 
 #include <QAbstractButton>
@@ -515,6 +516,31 @@ TEST_F(PublishCommandTest, publishWithoutUploadWritesTheFiveFilesAndMenuWritesTh
     const Finished menu = runProgram({"menu", "--no-upload"});
     EXPECT_EQ(menu.exitCode, app::kBatchDone) << menu.err.toStdString();
     EXPECT_TRUE(written("Orvanta/digital_menu/index.html").startsWith("<!DOCTYPE html>\r\n"));
+}
+
+// While another run holds the transfer folder, both verbs are refused with
+// who started it and when, and write nothing.
+TEST_F(PublishCommandTest, aRunWhileAnotherHoldsTheFolderIsRefusedSayingWhoStartedIt) {
+    const publishing::PublishLock running(m_root.filePath(QStringLiteral("Orvanta/transfer")),
+                                          {QStringLiteral("mudur"), QStringLiteral("KASA1"),
+                                           QDateTime(QDate(2026, 12, 9), QTime(10, 15, 3))});
+    ASSERT_TRUE(running.held());
+    const QString refusal =
+        QStringLiteral(": Başka bir yayın sürüyor: mudur kullanıcısı KASA1 bilgisayarında "
+                       "09.12.2026 10:15:03 başlattı. Bittiğinde yeniden deneyin.\n");
+    const struct {
+        const char* verb;
+        QString caption;
+    } cases[] = {{"publish", QStringLiteral("Şubelere Gönder")},
+                 {"menu", QStringLiteral("Menüyü Oluştur")}};
+    for (const auto& [verb, caption] : cases) {
+        const Finished run = runProgram({QString::fromLatin1(verb), QStringLiteral("--no-upload")});
+        EXPECT_EQ(run.exitCode, app::kBatchFailed) << verb;
+        EXPECT_EQ(run.err, caption + refusal) << verb;
+    }
+    for (const char* file : {"Orvanta/transfer/stokdef.dat", "Orvanta/transfer/history.jsonl",
+                             "Orvanta/digital_menu/index.html"})
+        EXPECT_EQ(written(QString::fromLatin1(file)), QByteArray("<none>")) << file;
 }
 
 namespace {

@@ -7,12 +7,14 @@
 #include "ModalDriver.h"
 #include "SheetFixtures.h"
 #include "UserFixtures.h"
+#include "WebServers.h"
 #include "app/Application.h"
 #include "db/StatementJournal.h"
 #include "platform/BackgroundJobs.h"
 #include "platform/Settings.h"
 #include "platform/WindowMessages.h"
 #include "publishing/CataloguePublish.h"
+#include "publishing/PublishHistory.h"
 #include "spreadsheets/DeliverySheet.h"
 #include "spreadsheets/MenuImportText.h"
 #include "spreadsheets/Workbook.h"
@@ -29,7 +31,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
+#include <functional>
 #include <optional>
 
 using namespace parvela;
@@ -455,6 +459,115 @@ TEST_F(MainWindowTest, sendingToBranchesToAHostDyingHalfWayKeepsTheirFilesAndSay
     // The transfer's own box told the failure.
     EXPECT_TRUE(m_boxes.captions().contains(QStringLiteral("FAILED FtpSetCurrentDirectory")))
         << m_boxes.captions().join(u',').toStdString();
+}
+
+// "Menüyü Oluştur" reads the pictures, builds, writes and uploads the page
+// behind the progress dialog, and keeps the run in the history.
+TEST_F(MainWindowTest, menuButtonWritesUploadsAndKeepsThePageOffTheWindowThread) {
+    test::addUser(1, "mudur", "1234", true, true, true);
+    TestDatabase::exec("DELETE FROM company.maininfo; INSERT INTO company.maininfo(compname, "
+                       "compfolder, mustID) VALUES ('Test Lokanta', 'rest1', 1203);");
+    const test::WebServers web;
+    web.resetFtp({QStringLiteral("rest1/menu")});
+    const publishing::WebServer shared = test::WebServers::server();
+    setDefaults({{"Web/host", shared.host}, {"Web/ftpPort", QString::number(shared.ftpPort)}});
+    const struct Restore {
+        ~Restore() { setDefaults({{"Web/host", {}}, {"Web/ftpPort", {}}}); }
+    } restore;
+    app::MainWindow& window = start("mudur");
+    click(window, centre(window.screenState().button(MainButton::MenuyuOlustur)));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_boxes.shown().empty(); }, 10000));
+    EXPECT_EQ(m_boxes.texts(),
+              QStringList{QStringLiteral("Menu dosyasi Web sunucusuna yuklendi...")});
+    QFile page(QDir(m_application.machine().digitalMenuFolder()).filePath("index.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QByteArray written = page.readAll();
+    EXPECT_TRUE(written.contains("Test Lokanta"));
+    EXPECT_EQ(web.remoteFile(QStringLiteral("rest1/menu/index.html")), written.toStdString());
+    const std::vector<publishing::HistoryRecord> history =
+        publishing::readHistory(m_application.machine().transferFolder());
+    ASSERT_FALSE(history.empty());
+    EXPECT_EQ(history[0].kind, publishing::kMenuKind);
+    EXPECT_TRUE(history[0].success);
+}
+
+namespace {
+
+// Presses a button of the progress dialog once it shows and `when` holds,
+// as a user watching the run would.
+class ProgressPress {
+public:
+    ProgressPress(const char* button, std::function<bool()> when)
+        : m_button(button)
+        , m_when(std::move(when)) {
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { look(); });
+        m_timer.start(20);
+    }
+
+private:
+    void look() {
+        QWidget* shown = QApplication::activeModalWidget();
+        if (shown == nullptr || !shown->inherits("parvela::platform::JobProgressDialog") ||
+            !m_when())
+            return;
+        m_timer.stop();
+        shown->findChild<QPushButton*>(QString::fromLatin1(m_button))->click();
+    }
+
+    const char* m_button;
+    std::function<bool()> m_when;
+    QTimer m_timer;
+};
+
+} // namespace
+
+// "İptal" during "Şubelere Gönder" stops the run: the branches' files stay,
+// the status line and the history say it was cancelled. A run left going
+// behind "Tamam" keeps a second one from starting beside it.
+TEST_F(MainWindowTest, sendingToBranchesCancelledIsKeptAsCancelledAndOneRunsAtATime) {
+    test::addUser(1, "mudur", "1234", true, true, true);
+    test::addProduct({.stcode = 1, .name = "Ürün", .sellp1 = 10});
+    TestDatabase::exec("DELETE FROM company.maininfo; INSERT INTO company.maininfo(compname, "
+                       "compfolder, mustID) VALUES ('Test Lokanta', 'rest1', 1203);");
+    const test::FaultyWebHost stalling(test::FaultyWebHost::Side::Ftp,
+                                       QStringLiteral("stall-after:100"));
+    ASSERT_TRUE(stalling.started());
+    stalling.writeRemoteFile(QStringLiteral("rest1/stokdeffile.txt"), "old");
+    setDefaults({{"Web/host", QStringLiteral("127.0.0.1")},
+                 {"Web/ftpPort", QString::number(stalling.port())}});
+    const struct Restore {
+        ~Restore() { setDefaults({{"Web/host", {}}, {"Web/ftpPort", {}}}); }
+    } restore;
+    app::MainWindow& window = start("mudur");
+    const QPoint send = centre(window.screenState().button(MainButton::SubelereGonder));
+    {
+        // Once the first file is going up beside the old one.
+        const ProgressPress cancel(
+            "2", [&stalling] { return stalling.remoteNames(QStringLiteral("rest1")).size() > 1; });
+        click(window, send);
+    }
+    EXPECT_TRUE(
+        QTest::qWaitFor([&window] { return !window.screenState().uploadStatus.isEmpty(); }, 5000));
+    EXPECT_EQ(window.screenState().uploadStatus,
+              publishing::kCancelledPublishStatus +
+                  QStringLiteral("\nstokdeffile.txt: İptal edildi"));
+    EXPECT_EQ(stalling.remoteFile(QStringLiteral("rest1/stokdeffile.txt")), "old");
+    const std::vector<publishing::HistoryRecord> history =
+        publishing::readHistory(m_application.machine().transferFolder());
+    ASSERT_FALSE(history.empty());
+    EXPECT_TRUE(history[0].cancelled);
+    EXPECT_EQ(history[0].status, publishing::kCancelledPublishStatus);
+
+    {
+        const ProgressPress close("1", [] { return true; });
+        click(window, send);
+    }
+    m_boxes.clear();
+    click(window, send);
+    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("Şubelere Gönder")});
+    EXPECT_TRUE(m_boxes.texts().value(0).startsWith(
+        QStringLiteral("Başka bir yayın sürüyor: mudur kullanıcısı ")))
+        << m_boxes.texts().join(u',').toStdString();
 }
 
 namespace {

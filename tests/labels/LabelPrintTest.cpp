@@ -197,6 +197,18 @@ TEST_F(LabelPrintTest, theSequentialBarcodesArriveAsOneJobPerLabel) {
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
+// "İptal" after the third label: no fourth goes out, and no box is shown.
+TEST_F(LabelPrintTest, aCancelledSequentialRunStopsBeforeTheNextLabel) {
+    m_printer.choosePrinter(QStringLiteral("ETIKET"));
+    int reported = 0;
+    EXPECT_EQ(m_printer.printSequentialBarcodes([&reported](int done) { reported = done; },
+                                                [&reported] { return reported == 3; }),
+              labels::kSequentialLabels - 3);
+    EXPECT_EQ(reported, 3);
+    EXPECT_EQ(m_jobs.waitFor(4, 2s).size(), 3U);
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
+
 // A missing printer fails every label alike: it is told once, and a spooler
 // that hangs costs one wait, not one a label.
 TEST_F(LabelPrintTest, aSequentialRunWithoutAPrinterSaysSoOnceAndStops) {

@@ -7,6 +7,7 @@
 #include "db/DbConnection.h"
 #include "db/StatementRunner.h"
 #include "publishing/PagePublish.h"
+#include "publishing/PublishHistory.h"
 #include "publishing/TransferFiles.h"
 
 #include <QDir>
@@ -185,6 +186,74 @@ TEST_F(CataloguePublishTest, withoutAServerTheFilesAreOnlyWritten) {
     EXPECT_EQ(local(kStockFile), stockFile(m_snapshot.products, 1203));
     EXPECT_TRUE(m_web.requests().empty());
     EXPECT_EQ(m_web.remoteFile(QStringLiteral("rest1/stokdef.dat")), "");
+}
+
+// "İptal" while a file goes up or while a request waits: nothing more goes
+// up, no upload notice is sent, no synchronisation number is drawn, and the
+// history keeps the run as cancelled, without a box.
+TEST_F(CataloguePublishTest, aCancelledRunSendsNothingMoreAndIsKeptAsCancelled) {
+    using Side = test::FaultyWebHost::Side;
+    const struct {
+        const char* run;
+        Side side;
+        QString fault;
+        bool menu;
+        QString reason;
+        std::size_t requests;
+    } cases[] = {
+        {"staging a file", Side::Ftp, QStringLiteral("stall-after:100"), false,
+         QStringLiteral("stokdeffile.txt: İptal edildi"), 0},
+        {"awaiting the product request", Side::Http, QStringLiteral("silent@insert_stok"), false,
+         QStringLiteral("insert_stok_tanim.php: İptal edildi"), 1},
+        {"uploading the menu", Side::Ftp, QStringLiteral("stall-after:100"), true, kCancelledReason,
+         0},
+    };
+    QTemporaryDir pages;
+    const QString page = pages.filePath(QStringLiteral("index.html"));
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, 'm'));
+    file.close();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.run);
+        m_web.resetHttp("OK");
+        test::FaultyWebHost host(c.side, c.fault);
+        ASSERT_TRUE(host.started());
+        host.makeCompanyFolders({QStringLiteral("rest1"), QStringLiteral("rest1/menu")});
+        WebServer server = host.server(test::WebServers::server());
+        server.transferTimeout = std::chrono::seconds(30);
+        // Pressed once the upload or the request is under way.
+        const QString folder = c.menu ? QStringLiteral("rest1/menu") : QStringLiteral("rest1");
+        const auto cancelled = [&host, &c, &folder] {
+            return c.side == Side::Http ? !host.requests().empty()
+                                        : !host.remoteNames(folder).isEmpty();
+        };
+        QElapsedTimer clock;
+        clock.start();
+        HistoryRecord record;
+        if (c.menu) {
+            const WebResult uploaded =
+                publishMenu(m_snapshot.company, page, server, m_boxes, cancelled);
+            record = menuRecord(page, uploaded, QStringLiteral("mudur"), QDateTime());
+        } else {
+            const PublishTarget target{m_root.path(), transferFolder(), &server, cancelled};
+            record = catalogueRecord(publishCatalogue(m_snapshot, target, m_runner, m_boxes),
+                                     QStringLiteral("mudur"), QDateTime());
+        }
+        EXPECT_LT(clock.elapsed(), 10000) << "not the 30 s of the transfer's time-out";
+        EXPECT_EQ(record.status, c.menu ? kMenuCancelledStatus : kCancelledPublishStatus);
+        EXPECT_TRUE(record.cancelled);
+        EXPECT_FALSE(record.success);
+        EXPECT_EQ(record.reason, c.reason);
+        std::vector<std::string> requests = m_web.requests();
+        if (c.side == Side::Http)
+            requests = host.requests();
+        EXPECT_EQ(requests.size(), c.requests);
+        for (const std::string& request : requests)
+            EXPECT_EQ(request.find("upload_stok_tanim"), std::string::npos);
+        EXPECT_EQ(TestDatabase::scalar("SELECT son_no FROM subetransfer.islem_sayac"), "6");
+        EXPECT_TRUE(m_boxes.shown().empty());
+    }
 }
 
 TEST_F(CataloguePublishTest, theMenuUploadSaysItWentOnlyWhenItDid) {

@@ -2,8 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace parvela::publishing;
 
@@ -89,4 +91,56 @@ TEST(PublishHistoryTest, aMenuRunRecordsItsPageAndWhetherItWentUp) {
     EXPECT_FALSE(menuRecord(page, WebResult{kNoFolder, QStringLiteral("yok")},
                             QStringLiteral("mudur"), QDateTime())
                      .success);
+}
+
+// Runs ending at once on several stations each replace the file whole: none
+// may write over a record another kept meanwhile.
+TEST(PublishHistoryTest, runsEndingAtOnceKeepEveryRecordWhole) {
+    QTemporaryDir folder;
+    constexpr int kRuns = 4;
+    constexpr int kRecordsEach = 25;
+    std::vector<std::thread> runs;
+    for (int run = 0; run < kRuns; ++run)
+        runs.emplace_back([&folder, run] {
+            for (int i = 0; i < kRecordsEach; ++i)
+                EXPECT_EQ(
+                    appendHistory(folder.path(),
+                                  catalogueRun(QStringLiteral("%1-%2").arg(run).arg(i), true)),
+                    QString());
+        });
+    for (std::thread& run : runs)
+        run.join();
+    QFile file(QDir(folder.path()).filePath(kHistoryFile));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().count('\n'), kRuns * kRecordsEach);
+    QSet<QString> users;
+    for (const HistoryRecord& record : readHistory(folder.path()))
+        users.insert(record.user);
+    EXPECT_EQ(users.size(), kRuns * kRecordsEach);
+}
+
+// A run the user stopped is neither sent nor failed, and is kept so.
+TEST(PublishHistoryTest, aCancelledRunIsKeptAsCancelled) {
+    QTemporaryDir folder;
+    const QString page = folder.filePath(QStringLiteral("index.html"));
+    CataloguePublishResult stopped;
+    stopped.reason = QStringLiteral("stokdeffile.txt: ") + kCancelledReason;
+    stopped.cancelled = true;
+    const struct {
+        HistoryRecord record;
+        QString status;
+    } cases[] = {
+        {catalogueRecord(stopped, QStringLiteral("mudur"), QDateTime()), kCancelledPublishStatus},
+        {menuRecord(page, WebResult{kPutFailed, kCancelledReason}, QStringLiteral("mudur"),
+                    QDateTime()),
+         kMenuCancelledStatus},
+    };
+    for (const auto& [record, status] : cases) {
+        const std::optional<HistoryRecord> read = recordFromLine(historyLine(record));
+        ASSERT_TRUE(read.has_value());
+        EXPECT_EQ(read->status, status);
+        EXPECT_TRUE(read->cancelled);
+        EXPECT_FALSE(read->success);
+        EXPECT_TRUE(historyText(*read).contains(kCancelledReason)) << status.toStdString();
+    }
 }

@@ -7,7 +7,9 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <csignal>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -77,6 +79,26 @@ TEST_F(WorkbookApartTest, aReaderThatCrashesHangsOrMumblesLeavesADamagedFileNoti
     }
     EXPECT_EQ(readWorkbookApart({}, m_sheet, 0).error,
               QStringLiteral("Tablo okuyucu program (parvela-sheet-reader) bulunamadı."));
+}
+
+// "İptal" during a read that hangs ends it at once: the reader is killed and
+// the read says it was cancelled, not that the file is damaged.
+TEST_F(WorkbookApartTest, aCancelledReadKillsTheReaderAtOnce) {
+    const QString pidFile = m_folder.filePath(QStringLiteral("reader.pid"));
+    const QByteArray body = QStringLiteral("echo $$ > '%1'; exec sleep 30").arg(pidFile).toUtf8();
+    const QString reader = fakeReader("hang", body.constData());
+    QElapsedTimer clock;
+    clock.start();
+    // Pressed once the reader is at work.
+    const WorkbookRead read =
+        readWorkbookApart(reader, m_sheet, 0, kSheetReadLimit, kSheetReaderMemory,
+                          [&pidFile] { return QFileInfo(pidFile).size() > 0; });
+    EXPECT_LT(clock.elapsed(), 10000) << "not the 120 s of the read's limit";
+    EXPECT_EQ(read.error, kSheetReadCancelled);
+    QFile pid(pidFile);
+    ASSERT_TRUE(pid.open(QIODevice::ReadOnly));
+    EXPECT_NE(::kill(static_cast<pid_t>(pid.readAll().trimmed().toLongLong()), 0), 0)
+        << "the reader still runs";
 }
 
 // Makes the ZIP directory of `path` claim that its part `name` unpacks to
