@@ -188,7 +188,7 @@ TEST_F(LabelPrintTest, theSequentialBarcodesArriveAsOneJobPerLabel) {
     int reported = 0;
     EXPECT_EQ(m_printer.printSequentialBarcodes([&reported](int done) { reported = done; }), 0);
     EXPECT_EQ(reported, labels::kSequentialLabels);
-    const std::vector<std::string> jobs = m_jobs.waitFor(105, 30s);
+    const std::vector<std::string> jobs = m_jobs.waitFor(105, 90s);
     ASSERT_EQ(jobs.size(), 105U);
     EXPECT_EQ(jobs.front(), "N\r\nB100,26,0,E30,2,4,150,B,\"3000301200014\"\r\nP1\r\n");
     EXPECT_EQ(jobs.back(), "N\r\nB100,26,0,E30,2,4,150,B,\"3000301202094\"\r\nP1\r\n");
