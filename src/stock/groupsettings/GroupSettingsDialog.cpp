@@ -97,11 +97,11 @@ QWidget* GroupSettingsDialog::createDayMenu() {
     column->addWidget(m_notDayMenu);
     connect(m_dayMenu, &QCheckBox::clicked, this, [this](bool checked) {
         m_notDayMenu->setChecked(false);
-        m_settings.setDayMenu(checked);
+        m_settings.setDayMenu(checked, this);
     });
     connect(m_notDayMenu, &QCheckBox::clicked, this, [this] {
         m_dayMenu->setChecked(false);
-        m_settings.setDayMenu(false);
+        m_settings.setDayMenu(false, this);
     });
     return group;
 }
@@ -134,7 +134,7 @@ QWidget* GroupSettingsDialog::createDepartments(const Catalogue& lists) {
     connect(set, &QPushButton::clicked, this, [this] {
         // Only a row the user picked: Tab makes the first row current unpicked.
         if (const QTreeWidgetItem* row = pickedRow(*m_departments))
-            m_settings.setDepartment(row->text(0).toInt());
+            m_settings.setDepartment(row->text(0).toInt(), this);
     });
     return group;
 }
@@ -152,7 +152,7 @@ QWidget* GroupSettingsDialog::createUnits(const Catalogue& lists) {
     column->addWidget(set);
     connect(set, &QPushButton::clicked, this, [this] {
         if (const QTreeWidgetItem* row = pickedRow(*m_units))
-            m_settings.setUnit(row->text(1));
+            m_settings.setUnit(row->text(1), this);
     });
     return group;
 }
@@ -173,7 +173,7 @@ QWidget* GroupSettingsDialog::createStockTypes() {
     grid->addWidget(set, 3, 1);
     connect(set, &QPushButton::clicked, this, [this] {
         if (m_types->checkedId() > 0)
-            m_settings.setStockType(m_types->checkedId());
+            m_settings.setStockType(m_types->checkedId(), this);
     });
     return group;
 }
@@ -213,7 +213,7 @@ QWidget* GroupSettingsDialog::createButtons() {
     layout->addWidget(reset);
     layout->addStretch(1);
     layout->addWidget(close);
-    connect(reset, &QPushButton::clicked, this, [this] { m_settings.resetPriceTimes(); });
+    connect(reset, &QPushButton::clicked, this, [this] { m_settings.resetPriceTimes(this); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     return row;
 }
@@ -225,7 +225,8 @@ void GroupSettingsDialog::chooseColour(bool back) {
     if (!chosen.isValid())
         return;
     m_lastColour = records::rgb(chosen.red(), chosen.green(), chosen.blue());
-    back ? m_settings.setBackColour(m_lastColour) : m_settings.setFontColour(m_lastColour);
+    back ? m_settings.setBackColour(m_lastColour, this)
+         : m_settings.setFontColour(m_lastColour, this);
 }
 
 } // namespace parvela::stock
