@@ -22,7 +22,11 @@ ProductSaved saveProduct(const db::StatementRunner& runner, const StockDefinitio
     const db::ServerLossScope scope(runner);
     // A new product's change has named itself and kept these rows already.
     const bool joined = runner.inTransaction();
-    db::Transaction change(runner, db::Operation("UPDATE_STOCK_DEF"));
+    // Named after its first statement: a server that cannot be reached says
+    // so under the tag it always did.
+    db::Transaction change(runner, db::Operation(product.regionPrice.fiyat_fark != 0.0F
+                                                     ? "DELETE_FROM_BOLGE_FIYAT"
+                                                     : "UPDATE_STOK_RENGI"));
     if (!joined) {
         change.journalAs(kEditSaveCaption);
         keepProductRows(change, product);
