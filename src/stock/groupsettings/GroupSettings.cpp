@@ -173,19 +173,19 @@ bool GroupSettings::run(const Change& change, const std::vector<StockCode>& code
                        }))
         matched = -1;
     finish(change, codes, matched, owner);
-    return true;
+    return matched >= 0;
 }
 
 // "UPDATE stckdef SET stckdef.<column>=<value>" for the marked products, one
 // line each in one call, or else for the whole group.
-void GroupSettings::setForMarkedOrGroup(const Column& column, int value, const Change& change,
+bool GroupSettings::setForMarkedOrGroup(const Column& column, int value, const Change& change,
                                         QObject* owner) {
     const std::vector<StockCode> marked = listedNow().marked;
     const std::string set = sqlf("UPDATE stckdef SET stckdef.%s=%d", column.name, value);
     const db::StatementRunner& runner = m_context.runner;
     if (!marked.empty()) {
         const Change markedChange{column.markedTag, change.caption, change.publishChange};
-        run(
+        return run(
             markedChange, marked, {kStockRows},
             [&]() -> std::int64_t {
                 if (db::executeAll(runner, db::Operation(column.markedTag), db::schema::stocks,
@@ -196,12 +196,11 @@ void GroupSettings::setForMarkedOrGroup(const Column& column, int value, const C
                 return countRows(runner, kStockRows, marked);
             },
             owner);
-        return;
     }
     if (groupColumn(group().levelMark) == nullptr)
-        return;
+        return false;
     const Change groupChange{column.groupTag, change.caption, change.publishChange};
-    run(
+    return run(
         groupChange, codesOfGroup(), {kStockRows},
         [&]() { return matchedBy(column.groupTag, set + groupWhere()); }, owner);
 }
@@ -214,9 +213,9 @@ std::int64_t GroupSettings::matchedBy(const char* tag, const std::string& text) 
     return static_cast<std::int64_t>(matched);
 }
 
-void GroupSettings::setDayMenu(bool dayMenu, QObject* owner) {
+bool GroupSettings::setDayMenu(bool dayMenu, QObject* owner) {
     const std::int16_t value = dayMenu ? 1 : 0;
-    setForMarkedOrGroup(
+    return setForMarkedOrGroup(
         {"gunmenu", "UPDATE_SECILI_STOK_GUNMENU", "UPDATE_STOK_GUNMENU"}, value,
         {"", dayMenu ? QStringLiteral("Günün Menüsü") : QStringLiteral("Günün Menüsü DEĞİL"),
          [value](StockDefinition& p) {
@@ -234,7 +233,7 @@ void GroupSettings::setBackColour(records::Rgb colour, QObject* owner) {
                             p.backColor = colour;
                             p.fontColor = 0;
                         }};
-    const bool asked = run(
+    const bool written = run(
         change, codes, {kColourRows},
         [&]() -> std::int64_t {
             // Every old row goes before any new one is written.
@@ -259,7 +258,7 @@ void GroupSettings::setBackColour(records::Rgb colour, QObject* owner) {
             return countRows(runner, kColourRows, codes);
         },
         owner);
-    if (asked)
+    if (written)
         readColoursAgain();
 }
 

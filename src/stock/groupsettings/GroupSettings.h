@@ -42,7 +42,8 @@ public:
     // change ("Hayır" the default), writes in one change (all or nothing,
     // journalled), and says how many products the server matched; after a
     // failure the catalogue is read again.
-    void setDayMenu(bool dayMenu, QObject* owner = nullptr);
+    // True when written.
+    bool setDayMenu(bool dayMenu, QObject* owner = nullptr);
     void setBackColour(records::Rgb colour, QObject* owner = nullptr);
     void setFontColour(records::Rgb colour, QObject* owner = nullptr);
     void setDepartment(int departmentId, QObject* owner = nullptr);
@@ -77,7 +78,7 @@ private:
         std::function<void(StockDefinition&)> publishChange;
     };
     // Asks, then runs `write` (the rows it matched, or -1) as one change and
-    // says how it ended. False when the user said no.
+    // says how it ended. True when written.
     bool run(const Change& change, const std::vector<StockCode>& codes,
              std::initializer_list<ProductRows> tables, const std::function<std::int64_t()>& write,
              QObject* owner);
@@ -91,7 +92,7 @@ private:
         const char* markedTag;
         const char* groupTag;
     };
-    void setForMarkedOrGroup(const Column& column, int value, const Change& change, QObject* owner);
+    bool setForMarkedOrGroup(const Column& column, int value, const Change& change, QObject* owner);
 
     StockContext& m_context;
     std::function<ListedCodes()> m_listedNow;

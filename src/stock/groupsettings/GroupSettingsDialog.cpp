@@ -95,13 +95,16 @@ QWidget* GroupSettingsDialog::createDayMenu() {
     m_notDayMenu->setObjectName(QStringLiteral("1213"));
     column->addWidget(m_dayMenu);
     column->addWidget(m_notDayMenu);
+    // A box left ticked says the products have it: untick it when refused.
     connect(m_dayMenu, &QCheckBox::clicked, this, [this](bool checked) {
         m_notDayMenu->setChecked(false);
-        m_settings.setDayMenu(checked, this);
+        if (!m_settings.setDayMenu(checked, this))
+            m_dayMenu->setChecked(false);
     });
     connect(m_notDayMenu, &QCheckBox::clicked, this, [this] {
         m_dayMenu->setChecked(false);
-        m_settings.setDayMenu(false, this);
+        if (!m_settings.setDayMenu(false, this))
+            m_notDayMenu->setChecked(false);
     });
     return group;
 }

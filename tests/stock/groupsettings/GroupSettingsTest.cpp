@@ -13,6 +13,7 @@
 #include "stock/groupsettings/StockGroupWindows.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -440,8 +441,12 @@ TEST_F(GroupSettingsTest, theSettingsDialogActsAtOnceOnTheContextsGroup) {
         EXPECT_LE(dialog->width(), 1024);
         EXPECT_LE(dialog->height(), 740);
         EXPECT_TRUE(dialog->grab().save(QStringLiteral("group-settings.png")));
+        // "Hayır" writes nothing, and the box does not stay ticked.
+        click(dialog, "1061");
+        EXPECT_FALSE(dialog->findChild<QCheckBox*>(QStringLiteral("1061"))->isChecked());
         yes();
         click(dialog, "1061");
+        EXPECT_TRUE(dialog->findChild<QCheckBox*>(QStringLiteral("1061"))->isChecked());
         // Tab into a list makes its first row current without picking it:
         // "Set" then sets nothing.
         for (const char* list : {"1064", "1065"}) {
