@@ -3,7 +3,9 @@
 #include "db/SqlFormat.h"
 #include "db/SqlLiteral.h"
 #include "db/StatementRunner.h"
+#include "db/Transaction.h"
 #include "labels/BarcodeText.h"
+#include "platform/BulkChangeBoxes.h"
 #include "platform/MessageBoxes.h"
 
 #include <charconv>
@@ -37,12 +39,16 @@ int firstFreeWeighedCode(const db::StatementRunner& runner) {
     return code;
 }
 
-int setWeighedCode(const db::StatementRunner& runner, stock::StockCode code, int barcode) {
-    const db::Outcome outcome = runner.execute(
+// The rows the update matched: 1, or 0 for a product gone meanwhile.
+std::uint64_t setWeighedCode(const db::StatementRunner& runner, stock::StockCode code,
+                             int barcode) {
+    std::uint64_t matched = 0;
+    (void)runner.executeCounted(
         db::Operation("SET_PLU_OTOMATIK_BARCODE"), db::schema::stocks,
         db::sqlf("UPDATE stckdef SET stckdef.barcode='%d' WHERE stckdef.stcode=%lld;", barcode,
-                 static_cast<long long>(code)));
-    return outcome == db::Outcome::Failed ? -1 : 1;
+                 static_cast<long long>(code)),
+        matched);
+    return matched;
 }
 
 } // namespace
@@ -89,20 +95,37 @@ std::string validateWeighedBarcode(const db::StatementRunner& runner, platform::
 
 void assignWeighedBarcodes(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                            stock::ProductList products,
-                           const std::function<void(const std::vector<AssignedCode>&)>& assigned) {
+                           const std::function<void(const std::vector<AssignedCode>&)>& assigned,
+                           QObject* owner) {
+    const QString caption = QStringLiteral("Tartılı Ürün Kodları");
+    std::vector<AssignedCode> numbered;
+    std::vector<std::string> keys;
     int barcode = kFirstWeighedCode;
-    std::vector<AssignedCode> taken;
     for (const stock::StockDefinition& product : products) {
         if (!product.is_weighed)
             continue;
-        const int code = barcode++;
-        if (setWeighedCode(runner, product.stcode, code) > 0)
-            taken.push_back({product.stcode, std::to_string(code)});
+        numbered.push_back({product.stcode, std::to_string(barcode++)});
+        keys.push_back(std::to_string(product.stcode));
     }
+    if (!platform::confirmBulkChange(boxes, caption, numbered.size(), owner))
+        return;
+    // All renumbered or none: a half-renumbered list gives two products one code.
+    db::Transaction change(runner, db::Operation("SET_PLU_OTOMATIK_BARCODE"));
+    change.journalAs(caption.toStdString());
+    change.keep(db::schema::stocks, "stckdef", "stcode", keys);
+    std::uint64_t matched = 0;
+    for (const AssignedCode& code : numbered) {
+        if (change.failed())
+            break;
+        matched += setWeighedCode(runner, code.product, std::stoi(code.barcode));
+    }
+    if (change.commit() != db::Outcome::Completed)
+        return;
     if (assigned)
-        assigned(taken);
+        assigned(numbered);
     boxes.tell(QStringLiteral("SET_PLU_OTOMATIK_BARCODE finished.."),
                QStringLiteral("SET_PLU_OTOMATIK_BARCODE"));
+    platform::tellBulkChanged(boxes, caption, matched, owner);
 }
 
 } // namespace parvela::labels

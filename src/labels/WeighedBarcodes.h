@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class QObject;
+
 namespace parvela::db {
 class StatementRunner;
 }
@@ -43,10 +45,14 @@ struct AssignedCode {
 };
 
 // "SET_PLU_OTOMATIK_BARCODE": consecutive codes from 2700001 for the weighed
-// products of `products` (held for the run), in list order. `assigned`
-// hears the codes the server took before the closing box shows.
+// products of `products` (held for the run), in list order, after asking
+// how many products it will renumber ("Hayır" the default). One change,
+// journalled: all renumbered or, after a failure said under its tag, none.
+// `assigned` hears the codes before the closing boxes (the second says how
+// many rows the server matched).
 void assignWeighedBarcodes(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                            stock::ProductList products,
-                           const std::function<void(const std::vector<AssignedCode>&)>& assigned);
+                           const std::function<void(const std::vector<AssignedCode>&)>& assigned,
+                           QObject* owner = nullptr);
 
 } // namespace parvela::labels

@@ -102,7 +102,7 @@ TEST_F(WeighedBarcodesTest, aFailedLookupCountsAsFreeAndIsShownOnTop) {
     EXPECT_TRUE(shownCodes.empty());
 }
 
-TEST_F(WeighedBarcodesTest, everyWeighedProductIsNumberedInListOrderEvenPastAFailure) {
+TEST_F(WeighedBarcodesTest, everyWeighedProductIsNumberedInListOrderOrNoneIs) {
     product(11, "x", true);
     product(12, "y");
     product(13, "z", true);
@@ -113,30 +113,42 @@ TEST_F(WeighedBarcodesTest, everyWeighedProductIsNumberedInListOrderEvenPastAFai
         products[i].is_weighed = i != 1;
     }
     std::swap(products[0], products[2]); // the list's order, not the codes'
-    const test::ServerChange refused(
-        "CREATE TRIGGER stocks.refuse_11 BEFORE UPDATE ON stocks.stckdef FOR EACH ROW "
-        "BEGIN IF NEW.stcode = 11 THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='kilitli'; END "
-        "IF; END;",
-        "DROP TRIGGER stocks.refuse_11;");
     std::vector<std::pair<stock::StockCode, std::string>> assigned;
-    labels::assignWeighedBarcodes(m_runner, m_boxes, products,
-                                  [&](const std::vector<labels::AssignedCode>& codes) {
-                                      for (const labels::AssignedCode& code : codes)
-                                          assigned.emplace_back(code.product, code.barcode);
-                                  });
-    // Only what the server took is handed on.
-    EXPECT_EQ(assigned, (std::vector<std::pair<stock::StockCode, std::string>>{{13, "2700001"},
-                                                                               {14, "2700003"}}));
+    const auto assign = [&] {
+        m_boxes.queueAnswer(platform::BoxAnswer::Yes);
+        labels::assignWeighedBarcodes(m_runner, m_boxes, products,
+                                      [&](const std::vector<labels::AssignedCode>& codes) {
+                                          for (const labels::AssignedCode& code : codes)
+                                              assigned.emplace_back(code.product, code.barcode);
+                                      });
+    };
+    {
+        const test::ServerChange refused(
+            "CREATE TRIGGER stocks.refuse_11 BEFORE UPDATE ON stocks.stckdef FOR EACH ROW "
+            "BEGIN IF NEW.stcode = 11 THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='kilitli'; "
+            "END IF; END;",
+            "DROP TRIGGER stocks.refuse_11;");
+        assign();
+    }
+    // The failure ends the run: nothing is handed on, nothing stays written.
+    EXPECT_TRUE(assigned.empty());
     EXPECT_EQ(m_journal.texts(),
               (Texts{"UPDATE stckdef SET stckdef.barcode='2700001' WHERE stckdef.stcode=13;",
-                     "UPDATE stckdef SET stckdef.barcode='2700002' WHERE stckdef.stcode=11;",
-                     "UPDATE stckdef SET stckdef.barcode='2700003' WHERE stckdef.stcode=14;"}));
-    EXPECT_EQ(barcodeOf(13), "2700001");
+                     "UPDATE stckdef SET stckdef.barcode='2700002' WHERE stckdef.stcode=11;"}));
+    EXPECT_EQ(barcodeOf(13), "z");
     EXPECT_EQ(barcodeOf(11), "x");
+    EXPECT_EQ(m_boxes.captions(), (QStringList{QStringLiteral("Tartılı Ürün Kodları"),
+                                               QStringLiteral("SET_PLU_OTOMATIK_BARCODE")}));
+
+    m_boxes.clear();
+    assign();
+    EXPECT_EQ(assigned, (std::vector<std::pair<stock::StockCode, std::string>>{
+                            {13, "2700001"}, {11, "2700002"}, {14, "2700003"}}));
+    EXPECT_EQ(barcodeOf(13), "2700001");
+    EXPECT_EQ(barcodeOf(11), "2700002");
     EXPECT_EQ(barcodeOf(12), "y");
     EXPECT_EQ(barcodeOf(14), "2700003");
-    EXPECT_EQ(m_boxes.captions(), (QStringList{QStringLiteral("SET_PLU_OTOMATIK_BARCODE"),
-                                               QStringLiteral("SET_PLU_OTOMATIK_BARCODE")}));
-    EXPECT_EQ(m_boxes.texts().value(1), QStringLiteral("SET_PLU_OTOMATIK_BARCODE finished.."));
-    EXPECT_EQ(labels::kFirstWeighedCode, 2700001);
+    EXPECT_EQ(m_boxes.texts().mid(1),
+              (QStringList{QStringLiteral("SET_PLU_OTOMATIK_BARCODE finished.."),
+                           QStringLiteral("Tartılı Ürün Kodları: 3 ürün değişti.")}));
 }

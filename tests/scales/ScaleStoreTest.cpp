@@ -107,6 +107,7 @@ TEST_F(ScaleStoreTest, automaticBarcodesGiveThePlusInNameOrder) {
     TestDatabase::exec("UPDATE stocks.stckdef SET barcode='2799999' WHERE stcode=9;");
     m_catalog.readProductSideLists();
     m_catalog.readProducts();
+    m_boxes.queueAnswer(platform::BoxAnswer::Yes);
     labels::assignWeighedBarcodes(m_catalog.runner(), m_boxes, m_catalog.current()->products, {});
     m_catalog.readProducts();
     const stock::CatalogueRef catalogue = m_catalog.current();

@@ -346,7 +346,8 @@ void StockBrowserModel::functionKey(Qt::Key key, HeldKeys held) {
                 }
                 changeProducts(m_context.catalogue, codes,
                                [&codeOf](StockDefinition& p) { p.barcode = codeOf.at(p.stcode); });
-            });
+            },
+            m_owner.object);
     }
     followCurrent();
 }

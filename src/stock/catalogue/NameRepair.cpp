@@ -5,6 +5,9 @@
 #include "db/SqlLiteral.h"
 #include "db/StatementRunner.h"
 #include "platform/MessageBoxes.h"
+#include "stock/catalogue/BulkChange.h"
+
+#include <algorithm>
 
 namespace parvela::stock {
 
@@ -36,48 +39,30 @@ int repairProductName(const db::StatementRunner& runner, platform::MessageBoxes&
     return writeProductName(runner, product);
 }
 
-namespace {
-
-void writeBatch(const db::StatementRunner& runner, const std::vector<const StockDefinition*>& batch,
-                NamesRewritten& tally) {
-    std::string text;
-    for (const StockDefinition* product : batch)
-        text += nameRepairStatement(*product);
-    if (runner.execute(kUpdateName, db::schema::stocks, text) != db::Outcome::Failed) {
-        tally.written += static_cast<int>(batch.size());
-        return;
-    }
-    // The statements before the failing one ran; writing them again is harmless.
-    for (const StockDefinition* product : batch) {
-        if (runner.executeQuietly(kUpdateName, db::schema::stocks, nameRepairStatement(*product)) !=
-            db::Outcome::Failed)
-            ++tally.written;
-        else
-            ++tally.failed;
-    }
-}
-
-} // namespace
-
-NamesRewritten rewriteProductNames(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
+NamesRewritten rewriteProductNames(const db::StatementRunner& runner, platform::MessageBoxes&,
                                    ProductList products) {
-    NamesRewritten tally;
-    std::vector<const StockDefinition*> batch;
-    for (const StockDefinition& product : products) {
-        batch.push_back(&product);
-        if (batch.size() == kNamesPerCall) {
-            writeBatch(runner, batch, tally);
-            batch.clear();
-        }
-    }
-    if (!batch.empty())
-        writeBatch(runner, batch, tally);
-    if (tally.failed > 0)
-        boxes.tell(QStringLiteral("%1 ürün adından %2 tanesi yazılamadı.")
-                       .arg(tally.written + tally.failed)
-                       .arg(tally.failed),
-                   QStringLiteral("UPDATE_STOCK_NAME"), platform::BoxIcon::Exclamation);
-    return tally;
+    std::vector<StockCode> codes;
+    codes.reserve(products.size());
+    for (const StockDefinition& product : products)
+        codes.push_back(product.stcode);
+    std::vector<std::string> statements;
+    statements.reserve(products.size());
+    for (const StockDefinition& product : products)
+        statements.push_back(nameRepairStatement(product));
+    const bool written = runBulkChange(
+        runner, kUpdateName, QStringLiteral("Convert TURKISH CHARS"), codes, {kStockRows}, [&] {
+            for (std::size_t first = 0; first < statements.size(); first += kNamesPerCall) {
+                std::string text;
+                const std::size_t end = std::min(statements.size(), first + kNamesPerCall);
+                for (std::size_t i = first; i < end; ++i)
+                    text += statements[i];
+                if (runner.execute(kUpdateName, db::schema::stocks, text) == db::Outcome::Failed)
+                    return false;
+            }
+            return true;
+        });
+    const int count = static_cast<int>(products.size());
+    return written ? NamesRewritten{count, 0} : NamesRewritten{0, count};
 }
 
 } // namespace parvela::stock

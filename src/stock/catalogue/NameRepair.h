@@ -27,12 +27,11 @@ struct NamesRewritten {
     int failed = 0;
 };
 
-// Every product's name written back, many statements to a call. A call that
-// fails is reported, then its names are written one by one so that only the
-// names that cannot be written stay as they were; their number is told in
-// one box at the end. Pass the products as just read from the server, so
-// that names changed elsewhere are not undone. The list is held for the
-// run, whatever is read meanwhile.
+// Every product's name written back, many statements to a call, in one
+// change journalled as "Convert TURKISH CHARS": a failing call (said under
+// its tag) leaves every name as it was, and all count as failed. Pass the
+// products as just read from the server, so that names changed elsewhere
+// are not undone. The list is held for the run, whatever is read meanwhile.
 NamesRewritten rewriteProductNames(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                                    ProductList products);
 

@@ -2,6 +2,7 @@
 
 #include "db/StatementRunner.h"
 #include "platform/MessageBoxes.h"
+#include "stock/catalogue/BulkChange.h"
 #include "stock/catalogue/ProductChecks.h"
 #include "stock/catalogue/ProductWriter.h"
 
@@ -72,8 +73,12 @@ DeleteResult deleteProduct(const db::StatementRunner& runner, platform::MessageB
         refuse(boxes, product, QString::fromUtf8(blocker.reason), owner);
         return blocker.result;
     }
-    return deleteProductRow(runner, product.stcode) > 0 ? DeleteResult::Deleted
-                                                        : DeleteResult::Failed;
+    // Journalled, so that "Geri Al" can put the row back.
+    return runBulkChange(runner, db::Operation("DELETE_STOK_TANIMI"), QStringLiteral("Sil"),
+                         {product.stcode}, {kStockRows},
+                         [&] { return deleteProductRow(runner, product.stcode) > 0; })
+               ? DeleteResult::Deleted
+               : DeleteResult::Failed;
 }
 
 } // namespace parvela::stock

@@ -34,6 +34,9 @@ bool upsert(const db::StatementRunner& runner, const RowUpsert& row) {
         return false;
     if (existing == Existing::Yes)
         return runner.execute(row.updateOp, db::schema::stocks, row.update) != db::Outcome::Failed;
+    // Inside a change a failed insert ends the change: it must say why.
+    if (runner.inTransaction())
+        return runner.execute(row.insertOp, db::schema::stocks, row.insert) != db::Outcome::Failed;
     if (runner.executeQuietly(row.insertOp, db::schema::stocks, row.insert) != db::Outcome::Failed)
         return true;
     // Another station saving the same product may have inserted its row

@@ -82,8 +82,8 @@ std::string updateStatement(const StockDefinition& p) {
                     code64(p.stcode));
 }
 
-int insertProduct(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
-                  const StockDefinition& product) {
+int mayInsertProduct(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
+                     const StockDefinition& product) {
     if (product.stcode <= 0) {
         refuseInsert(boxes, QStringLiteral("stok.stok Kodu <= 0 - SIFIR"));
         return -2;
@@ -92,7 +92,17 @@ int insertProduct(const db::StatementRunner& runner, platform::MessageBoxes& box
         refuseInsert(boxes, QStringLiteral("Bu stok Kodu %1 var.").arg(product.stcode));
         return -3;
     }
+    return 1;
+}
+
+int insertProductRow(const db::StatementRunner& runner, const StockDefinition& product) {
     return run(runner, kInsert, insertStatement(product));
+}
+
+int insertProduct(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
+                  const StockDefinition& product) {
+    const int may = mayInsertProduct(runner, boxes, product);
+    return may > 0 ? insertProductRow(runner, product) : may;
 }
 
 int updateProduct(const db::StatementRunner& runner, const StockDefinition& product) {

@@ -24,6 +24,12 @@ std::string updateStatement(const StockDefinition& product);
 // shown), -1 when the insert failed (reported under its tag), else 1.
 int insertProduct(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                   const StockDefinition& product);
+// The same in two steps, so that the checks and their boxes come before a
+// change opens: 1 when the code may be inserted, else -2 or -3 as above.
+int mayInsertProduct(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
+                     const StockDefinition& product);
+// The insert alone: -1 after a reported failure, else 1.
+int insertProductRow(const db::StatementRunner& runner, const StockDefinition& product);
 // 1, 0 when no row has the product's code, -1 after a reported failure.
 int updateProduct(const db::StatementRunner& runner, const StockDefinition& product);
 int updateCost(const db::StatementRunner& runner, StockCode code, double unitcost);

@@ -2,6 +2,7 @@
 
 #include "db/Row.h"
 #include "db/StatementRunner.h"
+#include "db/Transaction.h"
 #include "groups/GroupData.h"
 #include "groups/GroupLookups.h"
 #include "labels/WeighedBarcodes.h"
@@ -136,6 +137,20 @@ bool needsFullSave(const StockDefinition& p) {
            p.fontColor != kDefaultFontColour;
 }
 
+// The row and what the insert leaves to the table defaults and to other
+// tables (colours, discount, flags) in one change: all of it or nothing.
+bool insertWhole(StockContext& stock, const StockDefinition& product) {
+    db::Transaction change(stock.runner, db::Operation("INSERT_NEW_STOCK_DEFINITION"));
+    change.journalAs(kNewSaveCaption);
+    keepProductRows(change, product);
+    if (change.failed() || insertProductRow(stock.runner, product) <= 0)
+        return false;
+    if (needsFullSave(product) &&
+        saveProduct(stock.runner, product, stock.catalogue) != ProductSaved::Yes)
+        return false;
+    return change.commit() == db::Outcome::Completed;
+}
+
 void tellGone(EditorContext& context, StockCode code) {
     context.stock.boxes.tell(
         QStringLiteral("Bu stok artık kayıtlı değil (stok kodu %1): başka bir yerden silinmiş "
@@ -218,6 +233,8 @@ SaveOutcome saveEdited(EditorContext& context, EditedProduct& edited, const Stoc
     case ProductSaved::Failed:
         break;
     }
+    // Nothing of it stays: the lists show what the server holds.
+    readAgainLater(stock);
     return {EditSaveResult::Failed, {}};
 }
 
@@ -245,21 +262,19 @@ NewSaveResult saveNew(EditorContext& context, EditedProduct& edited, const Stock
             barcodeCheck(stock, QString::fromStdString(read.barcode), read.barcode, kNoCode);
         !taken.isEmpty())
         return {false, true, std::move(taken)};
-    if (insertProduct(stock.runner, stock.boxes, read) <= 0)
-        return {false, false, {}}; // refused or failed, and said so: the form stays as typed
-    // The insert leaves these to the table defaults and to other tables.
-    QString status;
-    if (needsFullSave(read) &&
-        saveProduct(stock.runner, read, stock.catalogue) != ProductSaved::Yes)
-        status = QStringLiteral("%1 kaydedildi, ama renk, iskonto veya işaretleri yazılamadı: "
-                                "\"Düzenle\" ile yeniden kaydediniz.")
-                     .arg(read.stcode);
+    // Refused or failed, and said so: the form stays as typed.
+    if (mayInsertProduct(stock.runner, stock.boxes, read) <= 0)
+        return {false, false, {}};
+    if (!insertWhole(stock, read)) {
+        readAgainLater(stock);
+        return {false, false, {}};
+    }
     putProduct(stock.catalogue, read);
     readAgainLater(stock);
     edited = newRecord(stock, read);
     reapply(context);
     platform::notifyRestaurantProgram(stock.messenger);
-    return {true, false, status};
+    return {true, false, {}};
 }
 
 bool renewCode(EditorContext& context, EditedProduct& edited) {

@@ -7,8 +7,10 @@
 #include "db/StatementRunner.h"
 #include "db/TypedNumber.h"
 #include "groups/GroupRecords.h"
+#include "platform/BulkChangeBoxes.h"
 #include "platform/MessageBoxes.h"
 #include "records/CatalogueEdits.h"
+#include "stock/catalogue/BulkChange.h"
 #include "stock/catalogue/ProductUpserts.h"
 #include "stock/catalogue/StockContext.h"
 #include "stock/catalogue/StockListReaders.h"
@@ -123,14 +125,12 @@ std::vector<StockCode> GroupSettings::codesOfGroup() const {
     return codes;
 }
 
-// "<set> WHERE stckdef.gra=<code>;" for the context's level; nothing for no level.
-bool GroupSettings::runForGroup(const char* tag, const std::string& set) const {
-    const char* column = groupColumn(group().levelMark);
-    if (column == nullptr)
-        return false;
-    return m_context.runner.execute(db::Operation(tag), db::schema::stocks,
-                                    set + sqlf(" WHERE stckdef.%s=%d;", column, groupCode())) !=
-           db::Outcome::Failed;
+std::string GroupSettings::groupWhere() const {
+    return sqlf(" WHERE stckdef.%s=%d;", groupColumn(group().levelMark), groupCode());
+}
+
+bool GroupSettings::confirm(const QString& command, std::size_t products, QObject* owner) const {
+    return platform::confirmBulkChange(m_context.boxes, command, products, owner);
 }
 
 void GroupSettings::publish(const std::vector<StockCode>& codes,
@@ -146,101 +146,202 @@ void GroupSettings::readColoursAgain() {
             [&colours](Catalogue& next) { next.colours = std::move(colours); });
 }
 
+void GroupSettings::finish(const Change& change, const std::vector<StockCode>& codes,
+                           std::int64_t matched, QObject* owner) {
+    if (matched < 0) {
+        // Nothing was written: the windows show what the server holds.
+        readAgainLater(m_context);
+        return;
+    }
+    publish(codes, change.publishChange);
+    platform::tellBulkChanged(m_context.boxes, change.caption, static_cast<std::uint64_t>(matched),
+                              owner);
+}
+
+// Asks, runs `write` as one change and says how many products it changed:
+// `write` returns the products' rows it matched, or -1 on a failure.
+bool GroupSettings::run(const Change& change, const std::vector<StockCode>& codes,
+                        std::initializer_list<ProductRows> tables,
+                        const std::function<std::int64_t()>& write, QObject* owner) {
+    if (!confirm(change.caption, codes.size(), owner))
+        return false;
+    std::int64_t matched = -1;
+    if (!runBulkChange(m_context.runner, db::Operation(change.tag), change.caption, codes, tables,
+                       [&] {
+                           matched = write();
+                           return matched >= 0;
+                       }))
+        matched = -1;
+    finish(change, codes, matched, owner);
+    return matched >= 0;
+}
+
 // "UPDATE stckdef SET stckdef.<column>=<value>" for the marked products, one
 // line each in one call, or else for the whole group.
-void GroupSettings::setForMarkedOrGroup(const Column& column, int value,
-                                        const std::function<void(StockDefinition&)>& change) {
+bool GroupSettings::setForMarkedOrGroup(const Column& column, int value, const Change& change,
+                                        QObject* owner) {
     const std::vector<StockCode> marked = listedNow().marked;
     const std::string set = sqlf("UPDATE stckdef SET stckdef.%s=%d", column.name, value);
+    const db::StatementRunner& runner = m_context.runner;
     if (!marked.empty()) {
-        const bool written =
-            db::executeAll(m_context.runner, db::Operation(column.markedTag), db::schema::stocks,
-                           perProduct(marked, [&set](long long code) {
-                               return set + sqlf(" WHERE stckdef.stcode=%lld;\n", code);
-                           })) != db::Outcome::Failed;
-        publish(written ? marked : std::vector<StockCode>{}, change);
-    } else {
-        const bool written = runForGroup(column.groupTag, set);
-        publish(written ? codesOfGroup() : std::vector<StockCode>{}, change);
+        const Change markedChange{column.markedTag, change.caption, change.publishChange};
+        return run(
+            markedChange, marked, {kStockRows},
+            [&]() -> std::int64_t {
+                if (db::executeAll(runner, db::Operation(column.markedTag), db::schema::stocks,
+                                   perProduct(marked, [&set](long long code) {
+                                       return set + sqlf(" WHERE stckdef.stcode=%lld;\n", code);
+                                   })) == db::Outcome::Failed)
+                    return -1;
+                return countRows(runner, kStockRows, marked);
+            },
+            owner);
     }
+    if (groupColumn(group().levelMark) == nullptr)
+        return false;
+    const Change groupChange{column.groupTag, change.caption, change.publishChange};
+    return run(
+        groupChange, codesOfGroup(), {kStockRows},
+        [&]() { return matchedBy(column.groupTag, set + groupWhere()); }, owner);
 }
 
-void GroupSettings::setDayMenu(bool dayMenu) {
+std::int64_t GroupSettings::matchedBy(const char* tag, const std::string& text) const {
+    std::uint64_t matched = 0;
+    if (m_context.runner.executeCounted(db::Operation(tag), db::schema::stocks, text, matched) ==
+        db::Outcome::Failed)
+        return -1;
+    return static_cast<std::int64_t>(matched);
+}
+
+bool GroupSettings::setDayMenu(bool dayMenu, QObject* owner) {
     const std::int16_t value = dayMenu ? 1 : 0;
-    setForMarkedOrGroup({"gunmenu", "UPDATE_SECILI_STOK_GUNMENU", "UPDATE_STOK_GUNMENU"}, value,
-                        [value](StockDefinition& p) { p.gunmenu = value; });
+    return setForMarkedOrGroup(
+        {"gunmenu", "UPDATE_SECILI_STOK_GUNMENU", "UPDATE_STOK_GUNMENU"}, value,
+        {"", dayMenu ? QStringLiteral("Günün Menüsü") : QStringLiteral("Günün Menüsü DEĞİL"),
+         [value](StockDefinition& p) {
+             p.gunmenu = value;
+         }},
+        owner);
 }
 
-void GroupSettings::setBackColour(records::Rgb colour) {
+void GroupSettings::setBackColour(records::Rgb colour, QObject* owner) {
     const std::vector<StockCode> codes = codesOfGroup();
-    // Every old row goes before any new one is written.
-    (void)db::executeAll(m_context.runner, db::Operation("DELETE FROM stocks.colors"),
-                         db::schema::stocks, perProduct(codes, [](long long code) {
-                             return sqlf("DELETE FROM stocks.colors  WHERE stocks.colors.stcode="
-                                         "%lld;",
-                                         code);
-                         }));
-    (void)db::executeAll(
-        m_context.runner, db::Operation("INSERT INTO stocks.colors"), db::schema::stocks,
-        perProduct(codes, [colour](long long code) {
-            return "INSERT INTO stocks.colors(stcode,red,green,blue,redfnt,greenfnt,bluefnt)" +
-                   sqlf("VALUES(%lld,%d,%d,%d,%d,%d,%d);", code, records::redOf(colour),
-                        records::greenOf(colour), records::blueOf(colour), 0, 0, 0);
-        }));
-    readColoursAgain();
+    const db::StatementRunner& runner = m_context.runner;
     // As the colour rows now hold them: the font black.
-    publish(codes, [colour](StockDefinition& p) {
-        p.backColor = colour;
-        p.fontColor = 0;
-    });
+    const Change change{"DELETE FROM stocks.colors", QStringLiteral("Ürün Arka Fon Rengi"),
+                        [colour](StockDefinition& p) {
+                            p.backColor = colour;
+                            p.fontColor = 0;
+                        }};
+    const bool written = run(
+        change, codes, {kColourRows},
+        [&]() -> std::int64_t {
+            // Every old row goes before any new one is written.
+            if (db::executeAll(
+                    runner, db::Operation("DELETE FROM stocks.colors"), db::schema::stocks,
+                    perProduct(codes,
+                               [](long long code) {
+                                   return sqlf(
+                                       "DELETE FROM stocks.colors  WHERE stocks.colors.stcode="
+                                       "%lld;",
+                                       code);
+                               })) == db::Outcome::Failed ||
+                db::executeAll(
+                    runner, db::Operation("INSERT INTO stocks.colors"), db::schema::stocks,
+                    perProduct(codes, [colour](long long code) {
+                        return "INSERT INTO stocks.colors(stcode,red,green,blue,redfnt,greenfnt,"
+                               "bluefnt)" +
+                               sqlf("VALUES(%lld,%d,%d,%d,%d,%d,%d);", code, records::redOf(colour),
+                                    records::greenOf(colour), records::blueOf(colour), 0, 0, 0);
+                    })) == db::Outcome::Failed)
+                return -1;
+            return countRows(runner, kColourRows, codes);
+        },
+        owner);
+    if (written)
+        readColoursAgain();
 }
 
-void GroupSettings::setFontColour(records::Rgb colour) {
+void GroupSettings::setFontColour(records::Rgb colour, QObject* owner) {
     const std::vector<StockCode> codes = codesOfGroup();
-    (void)db::executeAll(m_context.runner, db::Operation("UPDATE FONTCOLOR stocks.colors"),
-                         db::schema::stocks, perProduct(codes, [colour](long long code) {
-                             return sqlf(
-                                 "UPDATE stocks.colors SET redfnt=%d,greenfnt=%d,bluefnt=%d  WHERE "
-                                 "stcode=%lld;",
-                                 records::redOf(colour), records::greenOf(colour),
-                                 records::blueOf(colour), code);
-                         }));
+    const db::StatementRunner& runner = m_context.runner;
+    // Only the products that have a colour row take it.
+    std::vector<StockCode> withRow;
+    const Change change{"UPDATE FONTCOLOR stocks.colors", QStringLiteral("Ürün Fon Rengi"),
+                        [colour](StockDefinition& p) {
+                            p.fontColor = colour;
+                        }};
+    if (!confirm(change.caption, codes.size(), owner))
+        return;
+    std::int64_t matched = -1;
+    const bool written =
+        runBulkChange(runner, db::Operation(change.tag), change.caption, codes, {kColourRows}, [&] {
+            if (db::executeAll(runner, db::Operation(change.tag), db::schema::stocks,
+                               perProduct(codes, [colour](long long code) {
+                                   return sqlf(
+                                       "UPDATE stocks.colors SET redfnt=%d,greenfnt=%d,bluefnt=%d  "
+                                       "WHERE stcode=%lld;",
+                                       records::redOf(colour), records::greenOf(colour),
+                                       records::blueOf(colour), code);
+                               })) == db::Outcome::Failed)
+                return false;
+            matched = countRows(runner, kColourRows, codes);
+            return matched >= 0;
+        });
     readColoursAgain();
-    // Only the products that have a colour row took it.
-    std::unordered_set<StockCode> withRow;
-    for (const StockColour& row : m_context.catalogue.current()->colours)
-        withRow.insert(row.stcode);
-    std::vector<StockCode> changed;
-    std::copy_if(codes.begin(), codes.end(), std::back_inserter(changed),
-                 [&withRow](StockCode code) { return withRow.contains(code); });
-    publish(changed, [colour](StockDefinition& p) { p.fontColor = colour; });
+    if (written) {
+        std::unordered_set<StockCode> rows;
+        for (const StockColour& row : m_context.catalogue.current()->colours)
+            rows.insert(row.stcode);
+        std::copy_if(codes.begin(), codes.end(), std::back_inserter(withRow),
+                     [&rows](StockCode code) { return rows.contains(code); });
+    }
+    finish(change, withRow, written ? matched : -1, owner);
 }
 
-void GroupSettings::setDepartment(int departmentId) {
+void GroupSettings::setDepartment(int departmentId, QObject* owner) {
     setForMarkedOrGroup({"depart", "UPDATE_SECILI_STOK_DEPARTMAN", "UPDATE_GRUP_DEPARTMAN"},
                         departmentId,
-                        [departmentId](StockDefinition& p) { p.depart = departmentId; });
+                        {"", QStringLiteral("Departman"),
+                         [departmentId](StockDefinition& p) {
+                             p.depart = departmentId;
+                         }},
+                        owner);
 }
 
-bool GroupSettings::setUnit(const QString& unit) {
-    const char* column = groupColumn(group().levelMark);
-    if (column == nullptr)
+bool GroupSettings::setUnit(const QString& unit, QObject* owner) {
+    if (groupColumn(group().levelMark) == nullptr)
         return false;
     const std::string bytes = db::fitField(unit.toStdString(), kUnitBytes + 1);
-    const std::string text = "UPDATE stckdef SET stckdef.unit=" + db::quotedLiteral(bytes) +
-                             sqlf(" WHERE stckdef.%s=%d;", column, groupCode());
-    if (m_context.runner.execute(db::Operation("UPDATE_GRUP_BIRIMI"), db::schema::stocks, text) ==
-        db::Outcome::Failed)
+    const std::string text =
+        "UPDATE stckdef SET stckdef.unit=" + db::quotedLiteral(bytes) + groupWhere();
+    const std::vector<StockCode> codes = codesOfGroup();
+    const Change change{"UPDATE_GRUP_BIRIMI", QStringLiteral("Birim"),
+                        [&bytes](StockDefinition& p) {
+                            p.unit = bytes;
+                        }};
+    if (!confirm(change.caption, codes.size(), owner))
         return false;
-    publish(codesOfGroup(), [&bytes](StockDefinition& p) { p.unit = bytes; });
-    return true;
+    std::int64_t matched = -1;
+    const bool written = runBulkChange(m_context.runner, db::Operation(change.tag), change.caption,
+                                       codes, {kStockRows}, [&] {
+                                           matched = matchedBy(change.tag, text);
+                                           return matched >= 0;
+                                       });
+    finish(change, codes, written ? matched : -1, owner);
+    return written;
 }
 
-void GroupSettings::setStockType(int type) {
-    const bool written =
-        runForGroup("UPDATE_STOK_TIPI", sqlf("UPDATE stckdef SET stckdef.type=%d", type));
-    publish(written ? codesOfGroup() : std::vector<StockCode>{},
-            [type](StockDefinition& p) { p.type = type; });
+void GroupSettings::setStockType(int type, QObject* owner) {
+    if (groupColumn(group().levelMark) == nullptr)
+        return;
+    const std::string text = sqlf("UPDATE stckdef SET stckdef.type=%d", type) + groupWhere();
+    run(
+        {"UPDATE_STOK_TIPI", QStringLiteral("Stok Tipi"),
+         [type](StockDefinition& p) {
+             p.type = type;
+         }},
+        codesOfGroup(), {kStockRows}, [&]() { return matchedBy("UPDATE_STOK_TIPI", text); }, owner);
 }
 
 void GroupSettings::setKdv(const QString& typed, QObject* owner) {
@@ -255,22 +356,35 @@ void GroupSettings::setKdv(const QString& typed, QObject* owner) {
             QStringLiteral("SAYI HATALI"), platform::BoxIcon::Exclamation, owner);
         return;
     }
-    const char* column = groupColumn(group().levelMark);
+    const bool forGroup = groupColumn(group().levelMark) != nullptr;
     const int kdv = static_cast<int>(*rate);
-    if (column != nullptr &&
-        m_context.runner.execute(db::Operation("UPDATE_GRUP_KDV"), db::schema::stocks,
-                                 sqlf("UPDATE stckdef SET stckdef.kdv=%d WHERE stckdef.%s=%d;", kdv,
-                                      column, groupCode())) != db::Outcome::Failed)
-        publish(codesOfGroup(), [kdv](StockDefinition& p) { p.kdv = kdv; });
-    // Open and stored order lines take their product's rate, whatever came before.
-    (void)m_context.runner.execute(db::Operation("UPDATE_ORDERITEM_KDV"), db::schema::stocks,
-                                   "UPDATE oturum.orderitems AS O "
-                                   "INNER JOIN stocks.stckdef AS S ON O.stcode = S.stcode "
-                                   "  SET O.kdv = S.kdv; ");
-    (void)m_context.runner.execute(db::Operation("UPDATE_ORDITEMDETAIL_KDV"), db::schema::stocks,
-                                   "UPDATE oturum.orddetails AS O "
-                                   "INNER JOIN stocks.stckdef AS S ON O.stcode = S.stcode "
-                                   "  SET O.kdv = S.kdv; ");
+    const std::vector<StockCode> codes = codesOfGroup();
+    const db::StatementRunner& runner = m_context.runner;
+    run(
+        {"UPDATE_GRUP_KDV", QStringLiteral("Set Kdv"),
+         [kdv](StockDefinition& p) {
+             p.kdv = kdv;
+         }},
+        codes, {kStockRows, kOrderItemRows, kOrderDetailRows},
+        [&]() -> std::int64_t {
+            const std::int64_t matched =
+                forGroup ? matchedBy("UPDATE_GRUP_KDV",
+                                     sqlf("UPDATE stckdef SET stckdef.kdv=%d", kdv) + groupWhere())
+                         : 0;
+            // Open and stored order lines take their product's rate.
+            if (matched < 0 ||
+                runner.execute(db::Operation("UPDATE_ORDERITEM_KDV"), db::schema::stocks,
+                               "UPDATE oturum.orderitems AS O "
+                               "INNER JOIN stocks.stckdef AS S ON O.stcode = S.stcode "
+                               "  SET O.kdv = S.kdv; ") == db::Outcome::Failed ||
+                runner.execute(db::Operation("UPDATE_ORDITEMDETAIL_KDV"), db::schema::stocks,
+                               "UPDATE oturum.orddetails AS O "
+                               "INNER JOIN stocks.stckdef AS S ON O.stcode = S.stcode "
+                               "  SET O.kdv = S.kdv; ") == db::Outcome::Failed)
+                return -1;
+            return matched;
+        },
+        owner);
 }
 
 void GroupSettings::setDiscount(const QString& typedPercent, QObject* owner) {
@@ -279,29 +393,35 @@ void GroupSettings::setDiscount(const QString& typedPercent, QObject* owner) {
     if (!percent)
         return;
     const float yuzde = static_cast<float>(*percent);
-    bool allWritten = true;
-    std::vector<StockCode> written;
     // By code, in the catalogue as it stands when the button is pressed.
     const CatalogueRef catalogue = m_context.catalogue.current();
-    for (const StockCode code : listedNow().listed) {
-        const StockDefinition* product = catalogue->find(code);
-        if (product == nullptr)
-            continue;
-        StockDefinition discounted = *product;
-        discounted.yuzde = yuzde;
-        // The catalogue follows only what the server took.
-        if (upsertDiscount(m_context.runner, discounted))
-            written.push_back(code);
-        else
-            allWritten = false;
-    }
-    publish(written, [yuzde](StockDefinition& p) { p.yuzde = yuzde; });
-    // A failed row has said so under its tag; it is not reported as done.
-    if (!allWritten)
+    std::vector<StockCode> codes;
+    for (const StockCode code : listedNow().listed)
+        if (catalogue->find(code) != nullptr)
+            codes.push_back(code);
+    const QString caption = QStringLiteral("İskonto");
+    if (!confirm(caption, codes.size(), owner))
         return;
+    const bool written = runBulkChange(m_context.runner, db::Operation("UPDATE_DISCOUNT_TABLE"),
+                                       caption, codes, {kDiscountRows}, [&] {
+                                           for (const StockCode code : codes) {
+                                               StockDefinition discounted = *catalogue->find(code);
+                                               discounted.yuzde = yuzde;
+                                               if (!upsertDiscount(m_context.runner, discounted))
+                                                   return false;
+                                           }
+                                           return true;
+                                       });
+    if (!written) {
+        readAgainLater(m_context);
+        return;
+    }
+    publish(codes, [yuzde](StockDefinition& p) { p.yuzde = yuzde; });
+    // Each listed product's row was written: its own statement matched it.
     m_context.boxes.tell(QStringLiteral("Urunlere iskonto guncellemesi yapıldı."),
                          QStringLiteral("IDC_BUTTON_ISKON_ATA"), platform::BoxIcon::Information,
                          owner);
+    platform::tellBulkChanged(m_context.boxes, caption, codes.size(), owner);
 }
 
 void GroupSettings::deleteAllDiscounts(QObject* owner) {
@@ -313,26 +433,47 @@ void GroupSettings::deleteAllDiscounts(QObject* owner) {
     question.owner = owner;
     if (m_context.boxes.show(question) != platform::BoxAnswer::Yes)
         return;
-    (void)m_context.runner.execute(db::Operation("TRUNCATE_ALL_ISKONTO"), db::schema::stocks,
-                                   "TRUNCATE TABLE stocks.indirim_tablosu;");
+    // Every product that may hold a row; a DELETE, not a TRUNCATE, so that
+    // the change can be journalled and taken back.
+    std::vector<StockCode> codes;
+    for (const StockDefinition& p : m_context.catalogue.current()->products)
+        codes.push_back(p.stcode);
+    if (!runBulkChange(m_context.runner, db::Operation("TRUNCATE_ALL_ISKONTO"),
+                       QStringLiteral("İskontoları Sil"), codes, {kDiscountRows}, [this] {
+                           return m_context.runner.execute(
+                                      db::Operation("TRUNCATE_ALL_ISKONTO"), db::schema::stocks,
+                                      "DELETE FROM stocks.indirim_tablosu;") != db::Outcome::Failed;
+                       }))
+        readAgainLater(m_context);
 }
 
-void GroupSettings::resetPriceTimes() {
+void GroupSettings::resetPriceTimes(QObject* owner) {
     const std::vector<StockCode> listed = listedNow().listed;
     const db::Operation op("RESET_PRICE_TIMES");
-    // Every price first, then every time window.
-    (void)db::executeAll(m_context.runner, op, db::schema::stocks,
-                         perProduct(listed, [](long long code) {
-                             return sqlf("UPDATE stckdef SET sellp3=0,sellp4=0  WHERE  "
-                                         "stckdef.stcode=%lld;",
-                                         code);
-                         }));
-    (void)db::executeAll(m_context.runner, op, db::schema::stocks,
-                         perProduct(listed, priceTimesReset));
-    publish(listed, [](StockDefinition& p) {
-        p.sellp3 = 0;
-        p.sellp4 = 0;
-    });
+    const db::StatementRunner& runner = m_context.runner;
+    run(
+        {"RESET_PRICE_TIMES", QStringLiteral("Reset Price Times"),
+         [](StockDefinition& p) {
+             p.sellp3 = 0;
+             p.sellp4 = 0;
+         }},
+        listed, {kStockRows, kPriceTimeRows},
+        [&]() -> std::int64_t {
+            // Every price first, then every time window.
+            if (db::executeAll(runner, op, db::schema::stocks,
+                               perProduct(listed,
+                                          [](long long code) {
+                                              return sqlf(
+                                                  "UPDATE stckdef SET sellp3=0,sellp4=0  WHERE  "
+                                                  "stckdef.stcode=%lld;",
+                                                  code);
+                                          })) == db::Outcome::Failed ||
+                db::executeAll(runner, op, db::schema::stocks,
+                               perProduct(listed, priceTimesReset)) == db::Outcome::Failed)
+                return -1;
+            return countRows(runner, kStockRows, listed);
+        },
+        owner);
 }
 
 } // namespace parvela::stock

@@ -2,10 +2,13 @@
 
 #include "records/Geometry.h"
 #include "records/StockDefinition.h"
+#include "stock/catalogue/BulkChange.h"
 #include "stock/catalogue/StockFeatures.h"
 
 #include <QString>
+#include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 class QObject;
@@ -35,18 +38,23 @@ public:
     QString levelName() const;
     QString groupName() const;
 
-    void setDayMenu(bool dayMenu);
-    void setBackColour(records::Rgb colour);
-    void setFontColour(records::Rgb colour);
-    void setDepartment(int departmentId);
-    // False when the statement failed; the products are then not read again.
-    bool setUnit(const QString& unit);
-    void setStockType(int type);
+    // Each "Set" asks first, naming itself and how many products it will
+    // change ("Hayır" the default), writes in one change (all or nothing,
+    // journalled), and says how many products the server matched; after a
+    // failure the catalogue is read again.
+    // True when written.
+    bool setDayMenu(bool dayMenu, QObject* owner = nullptr);
+    void setBackColour(records::Rgb colour, QObject* owner = nullptr);
+    void setFontColour(records::Rgb colour, QObject* owner = nullptr);
+    void setDepartment(int departmentId, QObject* owner = nullptr);
+    // False when refused or when the statement failed.
+    bool setUnit(const QString& unit, QObject* owner = nullptr);
+    void setStockType(int type, QObject* owner = nullptr);
     // The rate as typed; a text that is no whole number is refused with a box.
     void setKdv(const QString& typed, QObject* owner);
     void setDiscount(const QString& typedPercent, QObject* owner);
     void deleteAllDiscounts(QObject* owner);
-    void resetPriceTimes();
+    void resetPriceTimes(QObject* owner = nullptr);
 
 private:
     const groups::GroupC& group() const;
@@ -57,8 +65,26 @@ private:
     void publish(const std::vector<StockCode>& codes,
                  const std::function<void(StockDefinition&)>& change);
     void readColoursAgain();
-    // True when the statement went through.
-    bool runForGroup(const char* tag, const std::string& set) const;
+    // " WHERE stckdef.<level column>=<code>;" of the context's group.
+    std::string groupWhere() const;
+    // The rows the statement matched, or -1 when it failed.
+    std::int64_t matchedBy(const char* tag, const std::string& text) const;
+    bool confirm(const QString& command, std::size_t products, QObject* owner) const;
+    // A bulk change: its first statement's tag, its caption (asked, journalled
+    // and told under it) and what it does to a product of the catalogue.
+    struct Change {
+        const char* tag;
+        QString caption;
+        std::function<void(StockDefinition&)> publishChange;
+    };
+    // Asks, then runs `write` (the rows it matched, or -1) as one change and
+    // says how it ended. True when written.
+    bool run(const Change& change, const std::vector<StockCode>& codes,
+             std::initializer_list<ProductRows> tables, const std::function<std::int64_t()>& write,
+             QObject* owner);
+    // Publishes and tells the count, or reads everything again after a failure (-1).
+    void finish(const Change& change, const std::vector<StockCode>& codes, std::int64_t matched,
+                QObject* owner);
     // A column the marked products or else the whole group get, with the
     // tags of the two forms.
     struct Column {
@@ -66,8 +92,7 @@ private:
         const char* markedTag;
         const char* groupTag;
     };
-    void setForMarkedOrGroup(const Column& column, int value,
-                             const std::function<void(StockDefinition&)>& change);
+    bool setForMarkedOrGroup(const Column& column, int value, const Change& change, QObject* owner);
 
     StockContext& m_context;
     std::function<ListedCodes()> m_listedNow;

@@ -95,13 +95,16 @@ QWidget* GroupSettingsDialog::createDayMenu() {
     m_notDayMenu->setObjectName(QStringLiteral("1213"));
     column->addWidget(m_dayMenu);
     column->addWidget(m_notDayMenu);
+    // A box left ticked says the products have it: untick it when refused.
     connect(m_dayMenu, &QCheckBox::clicked, this, [this](bool checked) {
         m_notDayMenu->setChecked(false);
-        m_settings.setDayMenu(checked);
+        if (!m_settings.setDayMenu(checked, this))
+            m_dayMenu->setChecked(false);
     });
     connect(m_notDayMenu, &QCheckBox::clicked, this, [this] {
         m_dayMenu->setChecked(false);
-        m_settings.setDayMenu(false);
+        if (!m_settings.setDayMenu(false, this))
+            m_notDayMenu->setChecked(false);
     });
     return group;
 }
@@ -134,7 +137,7 @@ QWidget* GroupSettingsDialog::createDepartments(const Catalogue& lists) {
     connect(set, &QPushButton::clicked, this, [this] {
         // Only a row the user picked: Tab makes the first row current unpicked.
         if (const QTreeWidgetItem* row = pickedRow(*m_departments))
-            m_settings.setDepartment(row->text(0).toInt());
+            m_settings.setDepartment(row->text(0).toInt(), this);
     });
     return group;
 }
@@ -152,7 +155,7 @@ QWidget* GroupSettingsDialog::createUnits(const Catalogue& lists) {
     column->addWidget(set);
     connect(set, &QPushButton::clicked, this, [this] {
         if (const QTreeWidgetItem* row = pickedRow(*m_units))
-            m_settings.setUnit(row->text(1));
+            m_settings.setUnit(row->text(1), this);
     });
     return group;
 }
@@ -173,7 +176,7 @@ QWidget* GroupSettingsDialog::createStockTypes() {
     grid->addWidget(set, 3, 1);
     connect(set, &QPushButton::clicked, this, [this] {
         if (m_types->checkedId() > 0)
-            m_settings.setStockType(m_types->checkedId());
+            m_settings.setStockType(m_types->checkedId(), this);
     });
     return group;
 }
@@ -213,7 +216,7 @@ QWidget* GroupSettingsDialog::createButtons() {
     layout->addWidget(reset);
     layout->addStretch(1);
     layout->addWidget(close);
-    connect(reset, &QPushButton::clicked, this, [this] { m_settings.resetPriceTimes(); });
+    connect(reset, &QPushButton::clicked, this, [this] { m_settings.resetPriceTimes(this); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     return row;
 }
@@ -225,7 +228,8 @@ void GroupSettingsDialog::chooseColour(bool back) {
     if (!chosen.isValid())
         return;
     m_lastColour = records::rgb(chosen.red(), chosen.green(), chosen.blue());
-    back ? m_settings.setBackColour(m_lastColour) : m_settings.setFontColour(m_lastColour);
+    back ? m_settings.setBackColour(m_lastColour, this)
+         : m_settings.setFontColour(m_lastColour, this);
 }
 
 } // namespace parvela::stock

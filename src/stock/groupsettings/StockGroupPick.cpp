@@ -3,6 +3,7 @@
 #include "groups/GroupData.h"
 #include "groups/GroupLookups.h"
 #include "platform/MessageBoxes.h"
+#include "stock/catalogue/BulkChange.h"
 #include "stock/catalogue/EditedProduct.h"
 #include "stock/catalogue/ProductWriter.h"
 
@@ -99,8 +100,18 @@ void fileUnder(EditedProduct& edited, const StockGroupPick& pick) {
 }
 
 bool fileUnder(const db::StatementRunner& runner, const std::vector<StockCode>& products,
-               const StockGroupPick& pick) {
-    return moveProductsToGroups(runner, products, pick.acode(), pick.bcode(), pick.ccode());
+               const StockGroupPick& pick, std::int64_t* matched) {
+    std::int64_t filed = -1;
+    const bool written = runBulkChange(
+        runner, db::Operation("UPDATE_SECILI_STOK_GRUP"), assignGroupCaption(), products,
+        {kStockRows}, [&] {
+            if (moveProductsToGroups(runner, products, pick.acode(), pick.bcode(), pick.ccode()))
+                filed = countRows(runner, kStockRows, products);
+            return filed >= 0;
+        });
+    if (matched != nullptr)
+        *matched = written ? filed : -1;
+    return written;
 }
 
 } // namespace parvela::stock

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <vector>
 
 class QObject;
@@ -69,9 +70,15 @@ private:
 // Files the product being edited or created under the picked groups.
 void fileUnder(EditedProduct& edited, const StockGroupPick& pick);
 
-// Files the products under the picked groups, one UPDATE each; false when a
-// statement failed (and said so).
+// The command filing the marked products: asked, journalled and told under it.
+inline QString assignGroupCaption() {
+    return QStringLiteral("Seçileni Grubu Ata");
+}
+
+// Files the products under the picked groups, one UPDATE each, in one
+// change journalled as "Seçileni Grubu Ata": all or none. False when a
+// statement failed (and said so); `matched` then the products filed.
 bool fileUnder(const db::StatementRunner& runner, const std::vector<StockCode>& products,
-               const StockGroupPick& pick);
+               const StockGroupPick& pick, std::int64_t* matched = nullptr);
 
 } // namespace parvela::stock

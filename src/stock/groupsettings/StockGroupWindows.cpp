@@ -1,5 +1,6 @@
 #include "stock/groupsettings/StockGroupWindows.h"
 
+#include "platform/BulkChangeBoxes.h"
 #include "platform/MessageBoxes.h"
 #include "records/CatalogueEdits.h"
 #include "stock/catalogue/EditedProduct.h"
@@ -18,19 +19,25 @@ void StockGroupWindows::assignGroup(const std::vector<StockCode>& marked, QWidge
     }
     StockGroupPick pick(m_context.groups);
     StockGroupDialog dialog(pick, m_context.boxes, owner);
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted ||
+        !platform::confirmBulkChange(m_context.boxes, assignGroupCaption(), marked.size(), owner))
         return;
-    if (fileUnder(m_context.runner, marked, pick)) {
-        const int gra = pick.acode();
-        const int grb = pick.bcode();
-        const int grc = pick.ccode();
-        changeProducts(m_context.catalogue, marked, [=](StockDefinition& p) {
-            p.gra = gra;
-            p.grb = grb;
-            p.grc = grc;
-        });
+    std::int64_t filed = -1;
+    if (!fileUnder(m_context.runner, marked, pick, &filed)) {
+        readAgainLater(m_context);
+        return;
     }
+    const int gra = pick.acode();
+    const int grb = pick.bcode();
+    const int grc = pick.ccode();
+    changeProducts(m_context.catalogue, marked, [=](StockDefinition& p) {
+        p.gra = gra;
+        p.grb = grb;
+        p.grc = grc;
+    });
     readAgainLater(m_context);
+    platform::tellBulkChanged(m_context.boxes, assignGroupCaption(),
+                              static_cast<std::uint64_t>(filed), owner);
 }
 
 void StockGroupWindows::chooseGroup(EditedProduct& product, QWidget* owner) {

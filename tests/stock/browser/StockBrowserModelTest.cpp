@@ -322,12 +322,23 @@ TEST_F(StockBrowserModelTest, ctrlF4NumbersTheWeighedProductsFrom2700001) {
     TestDatabase::exec("UPDATE stocks.stckdef SET barcode='2799999' WHERE stcode=103;");
     m_model.functionKey(Qt::Key_F4, {});
     EXPECT_EQ(barcodeOf("103"), "2799999");
+    EXPECT_TRUE(m_boxes.shown().empty());
 
+    // Asked first: "Hayır", the default, numbers nothing.
+    m_model.functionKey(Qt::Key_F4, {true, true, false});
+    EXPECT_EQ(barcodeOf("103"), "2799999");
+    EXPECT_EQ(m_boxes.texts(),
+              QStringList{QStringLiteral(
+                  "Tartılı Ürün Kodları: 2 ürün değişecek.\nDevam etmek istiyor musunuz?")});
+    m_boxes.clear();
+    m_boxes.queueAnswer(platform::BoxAnswer::Yes);
     m_model.functionKey(Qt::Key_F4, {true, true, false});
     EXPECT_EQ(barcodeOf("103"), "2700001");
     EXPECT_EQ(barcodeOf("104"), "2700002");
     EXPECT_EQ(barcodeOf("101"), "");
-    EXPECT_EQ(m_boxes.texts(), QStringList{QStringLiteral("SET_PLU_OTOMATIK_BARCODE finished..")});
+    EXPECT_EQ(m_boxes.texts().mid(1),
+              (QStringList{QStringLiteral("SET_PLU_OTOMATIK_BARCODE finished.."),
+                           QStringLiteral("Tartılı Ürün Kodları: 2 ürün değişti.")}));
 }
 
 TEST_F(StockBrowserModelTest, ctrlShiftF2MovesTheWeighedProductsToTheSelectedGroups) {
@@ -515,6 +526,7 @@ TEST_F(StockBrowserModelTest, aReadWhileABoxIsUpLeavesTheClickAndTheMarksOnTheir
 // Ctrl+F4 numbers the weighed products anew: the scales' list takes the new
 // codes at once, without a read.
 TEST_F(StockBrowserModelTest, theWeighedListFollowsCtrlF4AtOnce) {
+    m_boxes.queueAnswer(platform::BoxAnswer::Yes);
     m_model.functionKey(Qt::Key_F4, {true, true, false});
     const stock::CatalogueRef catalogue = m_catalog.current();
     std::vector<std::string> codes;

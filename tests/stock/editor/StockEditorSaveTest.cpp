@@ -156,10 +156,10 @@ TEST_F(StockEditorSaveTest, aFailedColourWriteIsNotASave) {
     form.retail = QStringLiteral("15");
     const stock::SaveOutcome outcome = stock::saveEdited(m_editor, edited, form);
     TestDatabase::exec("DROP TRIGGER stocks.refuse_colour;");
-    // The later steps ran as always, but the window must not close as saved.
+    // Nothing of the save stays, and the window must not close as saved.
     EXPECT_EQ(outcome.result, stock::EditSaveResult::Failed);
     EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("UPDATE_STOK_RENGI")});
-    EXPECT_EQ(column("sellp1", 121), "15.0000");
+    EXPECT_EQ(column("sellp1", 121), "0.0000");
     // Saved again once the table takes it, it goes through.
     EXPECT_EQ(stock::saveEdited(m_editor, edited, form).result, stock::EditSaveResult::Saved);
     EXPECT_EQ(TestDatabase::scalar("SELECT COUNT(*) FROM stocks.colors WHERE stcode=121;"), "1");

@@ -6,14 +6,21 @@
 #include "app/StartupLoad.h"
 #include "db/StatementJournal.h"
 #include "groups/GroupLookups.h"
+#include "labels/WeighedBarcodes.h"
 #include "stock/catalogue/EditedProduct.h"
+#include "stock/catalogue/NameRepair.h"
 #include "stock/groupsettings/StockGroupPick.h"
 #include "stock/groupsettings/StockGroupWindows.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
+#include <QTest>
 #include <QTreeWidget>
+#include <algorithm>
+#include <csignal>
 
 using namespace parvela;
 using test::TestDatabase;
@@ -71,6 +78,8 @@ protected:
         return codes;
     }
     Texts issued() const { return m_journal.texts(); }
+    // "Evet" to the next box, the question of a bulk change.
+    void yes() { m_boxes.queueAnswer(platform::BoxAnswer::Yes); }
 
     db::StatementJournal m_journal;
     stock::GroupSettings m_settings{m_context, [this] {
@@ -108,6 +117,7 @@ TEST_F(GroupSettingsTest, dayMenuGoesToTheMarkedProductsInOneCallElseToTheGroup)
     listGroupB(11);
     mark(101);
     mark(102);
+    yes();
     m_settings.setDayMenu(true);
     // One call, the marked products in list order (by name).
     EXPECT_EQ(issued().front(), "UPDATE stckdef SET stckdef.gunmenu=1 WHERE stckdef.stcode=102;\n"
@@ -118,6 +128,7 @@ TEST_F(GroupSettingsTest, dayMenuGoesToTheMarkedProductsInOneCallElseToTheGroup)
 
     m_journal.clear();
     listGroupB(11); // the list built again: no marks
+    yes();
     m_settings.setDayMenu(false);
     EXPECT_EQ(issued().front(), "UPDATE stckdef SET stckdef.gunmenu=0 WHERE stckdef.grb=11;");
     EXPECT_EQ(TestDatabase::scalar("SELECT SUM(gunmenu) FROM stocks.stckdef;"), "0");
@@ -136,6 +147,7 @@ TEST_F(GroupSettingsTest, backColourRewritesTheGroupsRowsWithBlackTextAndLeavesO
     TestDatabase::exec("INSERT INTO stocks.colors(stcode,red,green,blue,redfnt,greenfnt,bluefnt) "
                        "VALUES(101,1,2,3,200,200,200),(103,4,5,6,100,100,100);");
     contextOfB(11);
+    yes();
     m_settings.setBackColour(records::rgb(10, 20, 30));
     const Texts texts = issued();
     ASSERT_GE(texts.size(), 2u);
@@ -154,6 +166,7 @@ TEST_F(GroupSettingsTest, backColourRewritesTheGroupsRowsWithBlackTextAndLeavesO
     EXPECT_EQ(reread ? reread->backColor : 0U, records::rgb(10, 20, 30));
 
     m_journal.clear();
+    yes();
     m_settings.setFontColour(records::rgb(255, 255, 0));
     EXPECT_EQ(issued().front(),
               "UPDATE stocks.colors SET redfnt=255,greenfnt=255,bluefnt=0  WHERE stcode=102;"
@@ -169,6 +182,7 @@ TEST_F(GroupSettingsTest, kdvRunsBothOrderLineUpdatesEvenForAnEmptyGroup) {
     contextOfB(13);
     TestDatabase::exec("UPDATE stocks.stckdef SET kdv=10 WHERE stcode=201;");
     m_journal.clear();
+    yes();
     m_settings.setKdv(QStringLiteral("20"), nullptr);
     Texts texts = issued();
     // The products read again after the group's statement are not the point here.
@@ -188,23 +202,38 @@ TEST_F(GroupSettingsTest, kdvRunsBothOrderLineUpdatesEvenForAnEmptyGroup) {
     m_settings.setKdv(QStringLiteral("on"), nullptr);
     EXPECT_TRUE(issued().empty());
     EXPECT_EQ(m_boxes.captions(),
-              (QStringList{QStringLiteral("SAYI HATALI"), QStringLiteral("SAYI HATALI")}));
+              (QStringList{QStringLiteral("Set Kdv"), QStringLiteral("Set Kdv"),
+                           QStringLiteral("SAYI HATALI"), QStringLiteral("SAYI HATALI")}));
+    EXPECT_EQ(m_boxes.texts().value(1), QStringLiteral("Set Kdv: 0 ürün değişti."));
 }
 
 TEST_F(GroupSettingsTest, discountAndPriceTimesActOnTheListedProducts) {
     contextOfB(11);
     listGroupB(11);
+    // "Hayır", the default, writes nothing.
+    m_settings.setDiscount(QStringLiteral("12,5"), nullptr);
+    EXPECT_EQ(TestDatabase::count("stocks.indirim_tablosu"), 0);
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_EQ(m_boxes.shown()[0].defaultAnswer, platform::BoxAnswer::No);
+    m_boxes.clear();
+    yes();
     m_settings.setDiscount(QStringLiteral("12,5"), nullptr);
     EXPECT_EQ(
         TestDatabase::query("SELECT stcode,yuzde FROM stocks.indirim_tablosu ORDER BY stcode;"),
         (TestDatabase::Rows{{"101", "12.500"}, {"102", "12.500"}}));
-    EXPECT_EQ(m_boxes.texts(),
-              QStringList{QStringLiteral("Urunlere iskonto guncellemesi yapıldı.")});
-    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("IDC_BUTTON_ISKON_ATA")});
+    EXPECT_EQ(
+        m_boxes.texts(),
+        (QStringList{QStringLiteral("İskonto: 2 ürün değişecek.\nDevam etmek istiyor musunuz?"),
+                     QStringLiteral("Urunlere iskonto guncellemesi yapıldı."),
+                     QStringLiteral("İskonto: 2 ürün değişti.")}));
+    EXPECT_EQ(m_boxes.captions(),
+              (QStringList{QStringLiteral("İskonto"), QStringLiteral("IDC_BUTTON_ISKON_ATA"),
+                           QStringLiteral("İskonto")}));
 
     // A refused row is said under its tag and the work is not called done.
     TestDatabase::exec("RENAME TABLE stocks.indirim_tablosu TO stocks.indirim_away;");
     m_boxes.clear();
+    yes();
     m_settings.setDiscount(QStringLiteral("5"), nullptr);
     TestDatabase::exec("RENAME TABLE stocks.indirim_away TO stocks.indirim_tablosu;");
     EXPECT_FALSE(m_boxes.captions().contains(QStringLiteral("IDC_BUTTON_ISKON_ATA")));
@@ -215,6 +244,7 @@ TEST_F(GroupSettingsTest, discountAndPriceTimesActOnTheListedProducts) {
                        "INSERT INTO stocks.prctimes(stcode,day1,hour1x,hour1y,day7) "
                        "VALUES(101,2,8,12,1),(103,2,8,12,1);");
     m_journal.clear();
+    yes();
     m_settings.resetPriceTimes();
     const Texts texts = issued();
     ASSERT_GE(texts.size(), 2u);
@@ -242,7 +272,9 @@ TEST_F(GroupSettingsTest, discountAndPriceTimesActOnTheListedProducts) {
 
 TEST_F(GroupSettingsTest, unitAndTypeGoToTheWholeGroup) {
     contextOfB(11);
+    yes();
     EXPECT_TRUE(m_settings.setUnit(QStringLiteral("kg")));
+    yes();
     m_settings.setStockType(111);
     EXPECT_EQ(issued()[0], "UPDATE stckdef SET stckdef.unit='kg' WHERE stckdef.grb=11;");
     EXPECT_EQ(TestDatabase::query("SELECT stcode,unit,type FROM stocks.stckdef ORDER BY stcode;"),
@@ -275,8 +307,9 @@ TEST_F(GroupSettingsTest, thePickerFollowsThePicksAndFilesTheProducts) {
 
     EXPECT_TRUE(stock::fileUnder(m_catalog.runner(), {101, 201}, pick));
     EXPECT_EQ(issued(),
-              Texts{"UPDATE stocks.stckdef SET gra=1,grb=12,grc=0 WHERE stckdef.stcode=101;"
-                    "UPDATE stocks.stckdef SET gra=1,grb=12,grc=0 WHERE stckdef.stcode=201;"});
+              (Texts{"UPDATE stocks.stckdef SET gra=1,grb=12,grc=0 WHERE stckdef.stcode=101;"
+                     "UPDATE stocks.stckdef SET gra=1,grb=12,grc=0 WHERE stckdef.stcode=201;",
+                     "SELECT COUNT(*) FROM stocks.stckdef WHERE stcode IN (101,201);"}));
     EXPECT_EQ(TestDatabase::query("SELECT stcode,gra,grb,grc FROM stocks.stckdef ORDER BY stcode;"),
               (TestDatabase::Rows{{"101", "1", "12", "0"},
                                   {"102", "1", "11", "0"},
@@ -330,11 +363,14 @@ TEST_F(GroupSettingsTest, markedProductsAreFiledWhereTheDialogSays) {
         pickRow(dialog, "1029", QStringLiteral("Sıcaklar"));
         pickRow(dialog, "1031", QStringLiteral("Çaylar"));
         picked = {textOf(dialog, "1033"), textOf(dialog, "1035"), textOf(dialog, "1037")};
+        yes();
         click(dialog, "1");
     });
     windows.assignGroup({101, 102}, nullptr);
-    EXPECT_EQ(m_boxes.captions(),
-              (QStringList{QStringLiteral("STOGUN GRUBU"), QStringLiteral("GRUP SECILMEDI")}));
+    const QString assign = QStringLiteral("Seçileni Grubu Ata");
+    EXPECT_EQ(m_boxes.captions(), (QStringList{QStringLiteral("STOGUN GRUBU"),
+                                               QStringLiteral("GRUP SECILMEDI"), assign, assign}));
+    EXPECT_EQ(m_boxes.texts().value(3), QStringLiteral("Seçileni Grubu Ata: 2 ürün değişti."));
     EXPECT_EQ(picked, (QStringList{QStringLiteral("İçecekler"), QStringLiteral("Sıcaklar"),
                                    QStringLiteral("Çaylar")}));
     EXPECT_EQ(TestDatabase::query("SELECT gra,grb,grc FROM stocks.stckdef WHERE stcode<=102;"),
@@ -359,9 +395,10 @@ TEST_F(GroupSettingsTest, markedProductsAreFiledWhereTheDialogSays) {
         pickRow(&modal, "1027", QStringLiteral("Yiyecekler"));
         click(&modal, "1");
     });
+    yes();
     windows.assignGroup({101}, nullptr);
     TestDatabase::exec("DROP TRIGGER stocks.refuse_filing;");
-    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("UPDATE_SECILI_STOK_GRUP")});
+    EXPECT_EQ(m_boxes.captions(), (QStringList{assign, QStringLiteral("UPDATE_SECILI_STOK_GRUP")}));
 }
 
 TEST_F(GroupSettingsTest, theEditedProductStartsFromItsGroupsAndTakesThePicked) {
@@ -404,7 +441,12 @@ TEST_F(GroupSettingsTest, theSettingsDialogActsAtOnceOnTheContextsGroup) {
         EXPECT_LE(dialog->width(), 1024);
         EXPECT_LE(dialog->height(), 740);
         EXPECT_TRUE(dialog->grab().save(QStringLiteral("group-settings.png")));
+        // "Hayır" writes nothing, and the box does not stay ticked.
         click(dialog, "1061");
+        EXPECT_FALSE(dialog->findChild<QCheckBox*>(QStringLiteral("1061"))->isChecked());
+        yes();
+        click(dialog, "1061");
+        EXPECT_TRUE(dialog->findChild<QCheckBox*>(QStringLiteral("1061"))->isChecked());
         // Tab into a list makes its first row current without picking it:
         // "Set" then sets nothing.
         for (const char* list : {"1064", "1065"}) {
@@ -422,6 +464,7 @@ TEST_F(GroupSettingsTest, theSettingsDialogActsAtOnceOnTheContextsGroup) {
             if (!kg.isEmpty())
                 units->setCurrentItem(kg.front());
         }
+        yes();
         click(dialog, "1067");
         click(dialog, "2");
     });
@@ -454,7 +497,9 @@ TEST_F(GroupSettingsTest, fromTheMainScreenTheGroupsOwnProductsAsTheyNowAreTakeT
         TestDatabase::exec("DELETE FROM stocks.stckdef WHERE stcode=102;");
         m_catalog.readProducts();
         dialog->findChild<QLineEdit*>(QStringLiteral("1071"))->setText(QStringLiteral("7"));
+        yes();
         click(dialog, "1245");
+        yes();
         click(dialog, "1213");
         click(dialog, "2");
     });
@@ -463,10 +508,214 @@ TEST_F(GroupSettingsTest, fromTheMainScreenTheGroupsOwnProductsAsTheyNowAreTakeT
     EXPECT_EQ(
         TestDatabase::query("SELECT stcode,yuzde FROM stocks.indirim_tablosu ORDER BY stcode;"),
         (TestDatabase::Rows{{"101", "7.000"}, {"104", "7.000"}}));
-    EXPECT_EQ(m_boxes.captions(), QStringList{QStringLiteral("IDC_BUTTON_ISKON_ATA")});
+    const QString discount = QStringLiteral("İskonto");
+    const QString notDayMenu = QStringLiteral("Günün Menüsü DEĞİL");
+    EXPECT_EQ(m_boxes.captions(), (QStringList{discount, QStringLiteral("IDC_BUTTON_ISKON_ATA"),
+                                               discount, notDayMenu, notDayMenu}));
     // No product is marked for the group's day menu: the whole group takes it.
     const Texts texts = issued();
     EXPECT_EQ(std::count(texts.begin(), texts.end(),
                          "UPDATE stckdef SET stckdef.gunmenu=0 WHERE stckdef.grb=11;"),
               1);
+}
+
+// Every bulk command of the stock windows, with a write refused at each
+// position in turn, leaves every touched table as it was and says so in one
+// box; with nothing refused it goes through.
+
+namespace {
+
+// The tables the bulk commands write, whole.
+std::vector<TestDatabase::Rows> touchedTables() {
+    std::vector<TestDatabase::Rows> tables;
+    for (const char* table : {"stocks.stckdef", "stocks.colors", "stocks.indirim_tablosu",
+                              "stocks.prctimes", "oturum.orderitems", "oturum.orddetails"})
+        tables.push_back(
+            TestDatabase::query(std::string("SELECT * FROM ") + table + " ORDER BY 1;"));
+    return tables;
+}
+
+// Refuses the nth row written to any of those tables on one connection,
+// the n set by refuseAt().
+class NthWriteRefused {
+public:
+    NthWriteRefused() {
+        TestDatabase::exec("CREATE DATABASE IF NOT EXISTS refusal;"
+                           "CREATE TABLE refusal.nth(n INT); INSERT INTO refusal.nth VALUES(0);");
+        for (const char* table : kTables)
+            for (const char* event : {"INSERT", "UPDATE", "DELETE"})
+                TestDatabase::exec(std::string("CREATE TRIGGER ") + name(table, event) +
+                                   " BEFORE " + event + " ON " + table +
+                                   " FOR EACH ROW BEGIN SET @writes = IFNULL(@writes, 0) + 1; "
+                                   "IF @writes = (SELECT n FROM refusal.nth) THEN "
+                                   "SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='kilitli'; "
+                                   "END IF; END");
+    }
+    ~NthWriteRefused() {
+        for (const char* table : kTables)
+            for (const char* event : {"INSERT", "UPDATE", "DELETE"})
+                TestDatabase::exec("DROP TRIGGER IF EXISTS " + name(table, event) + ";");
+        TestDatabase::exec("DROP DATABASE refusal;");
+    }
+    NthWriteRefused(const NthWriteRefused&) = delete;
+    NthWriteRefused& operator=(const NthWriteRefused&) = delete;
+
+    void refuseAt(int nth) {
+        TestDatabase::exec("UPDATE refusal.nth SET n=" + std::to_string(nth) + ";");
+    }
+
+private:
+    static constexpr const char* kTables[] = {"stocks.stckdef",         "stocks.colors",
+                                              "stocks.indirim_tablosu", "stocks.prctimes",
+                                              "oturum.orderitems",      "oturum.orddetails"};
+    static std::string name(std::string table, const char* event) {
+        const std::size_t dot = table.find('.');
+        return table.substr(0, dot) + ".refuse_" + table.substr(dot + 1) + "_" + event;
+    }
+};
+
+} // namespace
+
+TEST_F(GroupSettingsTest, aBulkCommandRefusedAtAnyWriteLeavesEveryTableAsItWas) {
+    TestDatabase::exec(
+        "UPDATE stocks.stckdef SET is_weighed=1, kdv=8, gunmenu=0 WHERE stcode IN (101,102,103);"
+        "INSERT INTO stocks.colors(stcode,red,green,blue,redfnt,greenfnt,bluefnt) "
+        "VALUES(101,1,2,3,4,5,6),(102,7,8,9,10,11,12);"
+        "INSERT INTO stocks.indirim_tablosu(carikod,stcode,peraken,yuzde) "
+        "VALUES(1013,101,10,5);"
+        "INSERT INTO stocks.prctimes(stcode,day1,hour1x,hour1y) VALUES(101,1,8,12),(102,1,9,13);"
+        "INSERT INTO oturum.orderitems(stcode,kdv) VALUES(101,1),(102,1);"
+        "INSERT INTO oturum.orddetails(stcode,kdv) VALUES(101,1),(102,1);");
+    m_catalog.readProducts();
+    contextOfB(11);
+    listGroupB(11);
+    mark(101);
+    mark(102);
+    stock::StockGroupPick pick(m_catalog.groups());
+    pick.startFrom(2, 21, 211);
+    const db::StatementRunner& runner = m_catalog.runner();
+    std::vector<stock::StockDefinition> renamed(m_catalog.current()->products.begin(),
+                                                m_catalog.current()->products.end());
+    for (stock::StockDefinition& p : renamed)
+        p.stname += QStringLiteral(" Yeni");
+    struct Command {
+        const char* name;
+        std::function<void()> run; // answers its own question with "Evet"
+    };
+    const auto asked = [this](std::function<void()> run) {
+        return [this, run] {
+            yes();
+            run();
+        };
+    };
+    const Command commands[] = {
+        {"day menu, marked", asked([this] { m_settings.setDayMenu(true); })},
+        {"department, marked", asked([this] { m_settings.setDepartment(7); })},
+        {"day menu, group", asked([this] {
+             listGroupB(11);
+             m_settings.setDayMenu(false);
+         })},
+        {"back colour", asked([this] { m_settings.setBackColour(records::rgb(1, 1, 1)); })},
+        {"font colour", asked([this] { m_settings.setFontColour(records::rgb(2, 2, 2)); })},
+        {"kdv", asked([this] { m_settings.setKdv(QStringLiteral("18"), nullptr); })},
+        {"discount", asked([this] { m_settings.setDiscount(QStringLiteral("9"), nullptr); })},
+        {"price times", asked([this] { m_settings.resetPriceTimes(); })},
+        {"all discounts", asked([this] { m_settings.deleteAllDiscounts(nullptr); })},
+        {"filing",
+         [&] {
+             (void)stock::fileUnder(runner, {101, 102, 103}, pick);
+         }},
+        {"names",
+         [&] {
+             (void)stock::rewriteProductNames(runner, m_boxes, renamed);
+         }},
+        {"weighed codes", asked([&] {
+             labels::assignWeighedBarcodes(runner, m_boxes, m_catalog.current()->products, {});
+         })},
+    };
+    const auto refusedOnce = [this] {
+        const QStringList texts = m_boxes.texts();
+        return std::count_if(texts.begin(), texts.end(), [](const QString& t) {
+            return t.contains(QStringLiteral("kilitli"));
+        });
+    };
+    NthWriteRefused refused;
+    for (const Command& command : commands) {
+        SCOPED_TRACE(command.name);
+        bool through = false;
+        for (int nth = 1; !through && nth < 20; ++nth) {
+            SCOPED_TRACE(nth);
+            const std::vector<TestDatabase::Rows> before = touchedTables();
+            m_boxes.clear();
+            refused.refuseAt(nth);
+            command.run();
+            through = refusedOnce() == 0;
+            if (through)
+                EXPECT_NE(touchedTables(), before);
+            else {
+                EXPECT_EQ(touchedTables(), before);
+                EXPECT_EQ(refusedOnce(), 1);
+            }
+        }
+        EXPECT_TRUE(through);
+    }
+}
+
+// A group setting killed once its first rows reached the server leaves the
+// server as it was: the dropped connection's change is rolled back whole.
+TEST_F(GroupSettingsTest, aGroupSettingKilledMidwayLeavesTheServerAsBefore) {
+    constexpr int kProducts = 3000;
+    std::string products = "INSERT INTO stocks.stckdef(stcode,stname,gra,grb) VALUES";
+    std::string discounts =
+        "INSERT INTO stocks.indirim_tablosu(carikod,stcode,peraken,yuzde) VALUES";
+    for (int i = 0; i < kProducts; ++i) {
+        const std::string code = std::to_string(50000 + i);
+        products += (i ? ",(" : "(") + code + ",'Ürün " + code + "',1,14)";
+        if (i % 2 == 0)
+            discounts += (i ? ",(1013," : "(1013,") + code + ",0,3)";
+    }
+    TestDatabase::exec(products + ";" + discounts + ";");
+    const auto stored = [] {
+        return std::vector<TestDatabase::Rows>{
+            TestDatabase::query("SELECT * FROM stocks.indirim_tablosu ORDER BY 1;"),
+            TestDatabase::query("SELECT * FROM stocks.stckdef ORDER BY 1;")};
+    };
+    const std::vector<TestDatabase::Rows> before = stored();
+    // Each row the child writes leaves a mark that no rollback takes back.
+    TestDatabase::exec("CREATE DATABASE reached; CREATE TABLE reached.rows(n INT) ENGINE=Aria;"
+                       "CREATE TRIGGER stocks.reached_insert AFTER INSERT ON "
+                       "stocks.indirim_tablosu FOR EACH ROW INSERT INTO reached.rows VALUES(1);"
+                       "CREATE TRIGGER stocks.reached_update AFTER UPDATE ON "
+                       "stocks.indirim_tablosu FOR EACH ROW INSERT INTO reached.rows VALUES(1);");
+    const auto reached = [] {
+        return TestDatabase::scalar("SELECT COUNT(*) FROM reached.rows;") != "0";
+    };
+
+    QProcess child;
+    child.start(QStringLiteral(PARVELA_GROUP_DISCOUNT_CHILD),
+                {QStringLiteral("14"), QStringLiteral("7")});
+    ASSERT_TRUE(child.waitForStarted());
+    bool killed = false;
+    while (!killed && !child.waitForFinished(1)) {
+        if (reached()) {
+            ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
+            child.waitForFinished();
+            killed = child.exitStatus() == QProcess::CrashExit;
+        }
+    }
+    TestDatabase::exec("DROP TRIGGER stocks.reached_insert; DROP TRIGGER stocks.reached_update;"
+                       "DROP DATABASE reached;");
+    ASSERT_TRUE(killed) << "the child finished before it could be killed: " << child.exitCode()
+                        << child.readAllStandardError().toStdString();
+    // Waits for the server to roll the dropped connection's change back.
+    (void)TestDatabase::query("SELECT COUNT(*) FROM stocks.indirim_tablosu FOR UPDATE;");
+    EXPECT_EQ(stored(), before);
+
+    // Run to its end, the same change is whole.
+    child.start(QStringLiteral(PARVELA_GROUP_DISCOUNT_CHILD),
+                {QStringLiteral("14"), QStringLiteral("7")});
+    ASSERT_TRUE(child.waitForFinished(120000));
+    EXPECT_EQ(child.exitCode(), 0);
+    EXPECT_EQ(TestDatabase::scalar("SELECT COUNT(*) FROM stocks.indirim_tablosu WHERE yuzde=7;"),
+              std::to_string(kProducts));
 }

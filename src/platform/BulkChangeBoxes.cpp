@@ -1,0 +1,27 @@
+#include "platform/BulkChangeBoxes.h"
+
+#include "platform/MessageBoxes.h"
+
+namespace parvela::platform {
+
+bool confirmBulkChange(MessageBoxes& boxes, const QString& command, std::size_t products,
+                       QObject* owner) {
+    BoxRequest question;
+    question.text = QStringLiteral("%1: %2 ürün değişecek.\nDevam etmek istiyor musunuz?")
+                        .arg(command)
+                        .arg(products);
+    question.caption = command;
+    question.icon = BoxIcon::Question;
+    question.buttons = BoxButtons::YesNo;
+    question.defaultAnswer = BoxAnswer::No;
+    question.owner = owner;
+    return boxes.show(question) == BoxAnswer::Yes;
+}
+
+void tellBulkChanged(MessageBoxes& boxes, const QString& command, std::uint64_t products,
+                     QObject* owner) {
+    boxes.tell(QStringLiteral("%1: %2 ürün değişti.").arg(command).arg(products), command,
+               BoxIcon::Information, owner);
+}
+
+} // namespace parvela::platform

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+
+class QObject;
+
+namespace parvela::platform {
+
+class MessageBoxes;
+
+// Asks before a change of many products, naming the command and how many
+// products it will change; "Hayır" is the default, so Enter changes nothing.
+// True only for "Evet".
+bool confirmBulkChange(MessageBoxes& boxes, const QString& command, std::size_t products,
+                       QObject* owner);
+
+// Says how many products a bulk change changed, as the server counted them.
+void tellBulkChanged(MessageBoxes& boxes, const QString& command, std::uint64_t products,
+                     QObject* owner);
+
+} // namespace parvela::platform
