@@ -2,6 +2,7 @@
 
 #include "CatalogFixtures.h"
 #include "GroupDialogFixture.h"
+#include "RefusingTrigger.h"
 #include "groups/GroupLookups.h"
 #include "groups/StockType.h"
 
@@ -316,25 +317,16 @@ TEST_F(GroupSaveTest, aFailureAtAnyStatementOfAGroupEditLeavesEveryRowAsItWas) {
         "UNION ALL SELECT grupcode,red,green,blue FROM `groups`.backcolorb UNION ALL SELECT "
         "grupcode,red,green,blue FROM `groups`.fontcolorb ORDER BY 1,2,3,4;";
     const auto rows = [&everyRow] {
-        std::string all;
-        for (const auto& row : TestDatabase::query(everyRow))
-            for (const auto& value : row)
-                all += value + " ";
-        return all;
+        return test::rowsAsText(everyRow);
     };
     const std::string before = rows();
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.trigger) + " " + c.when);
         m_boxes.clear();
-        const std::string trigger(c.trigger);
-        const std::string schema =
-            trigger.find("stocks.") != std::string::npos ? "stocks" : "`groups`";
-        TestDatabase::exec("CREATE TRIGGER " + schema + ".refuse_one " + trigger +
-                           " FOR EACH ROW BEGIN IF " + c.when +
-                           " THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='refused'; END IF; "
-                           "END");
-        c.run();
-        TestDatabase::exec("DROP TRIGGER " + schema + ".refuse_one;");
+        {
+            const test::RefusingTrigger refusal(c.trigger, c.when);
+            c.run();
+        }
         EXPECT_EQ(rows(), before);
         // One box, under the failing statement's tag.
         EXPECT_EQ(m_boxes.captions(), QStringList{QString::fromLatin1(c.caption)});

@@ -1,4 +1,5 @@
 #include "OrderingFixture.h"
+#include "RefusingTrigger.h"
 #include "ordering/OrderCells.h"
 #include "ordering/OrderSaves.h"
 #include "ordering/StockOrderEntry.h"
@@ -240,24 +241,16 @@ TEST_F(OrderingSaveTest, AFailureAtAnyStatementOfAnOrderSaveLeavesEveryRowAsItWa
                                  "sira_gra,sira_grb FROM stocks.stok_order UNION ALL SELECT "
                                  "'b',bcode,0,index_sira,0,0 FROM `groups`.classb ORDER BY 1,2,3;";
     const auto rows = [&everyRow] {
-        std::string all;
-        for (const auto& row : TestDatabase::query(everyRow))
-            for (const auto& value : row)
-                all += value + " ";
-        return all;
+        return test::rowsAsText(everyRow);
     };
     const std::string before = rows();
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.trigger) + " " + c.when);
         m_boxes.clear();
-        const std::string schema =
-            std::string(c.trigger).find("classb") != std::string::npos ? "`groups`" : "stocks";
-        TestDatabase::exec("CREATE TRIGGER " + schema + ".refuse_one " + c.trigger +
-                           " FOR EACH ROW BEGIN IF " + c.when +
-                           " THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='refused'; END IF; "
-                           "END");
-        c.run();
-        TestDatabase::exec("DROP TRIGGER " + schema + ".refuse_one;");
+        {
+            const test::RefusingTrigger refusal(c.trigger, c.when);
+            c.run();
+        }
         EXPECT_EQ(rows(), before);
         EXPECT_EQ(m_boxes.captions(), c.captions);
     }
