@@ -4,6 +4,7 @@
 #include "db/Row.h"
 #include "db/SqlFormat.h"
 #include "db/StatementRunner.h"
+#include "db/Transaction.h"
 #include "platform/BackgroundJobs.h"
 #include "stock/catalogue/ProductWriter.h"
 
@@ -32,14 +33,17 @@ int propagateCost(const db::StatementRunner& runner, StockCode saved,
         return -1;
     const int count = static_cast<int>(users.size());
     report.setRange(count);
+    // All the users' costs or none: a failure or a cancel half-way leaves
+    // every cost as the server had it.
+    db::Transaction change(runner, db::Operation("UPDATE_STOK_MALIYET"));
     int done = 0;
     for (const StockCode code : users) {
         if (report.cancelled())
-            break;
+            return count;
         updateCost(runner, code, costs.recipeCost(code));
         report.step(++done);
     }
-    return count;
+    return change.commit() == db::Outcome::Completed ? count : -1;
 }
 
 std::function<void(platform::JobReport&)>

@@ -15,9 +15,9 @@ class JobReport;
 namespace parvela::stock {
 
 // Recomputes and writes the cost of every product whose recipe uses the
-// saved product directly. Reports the range, then one step per product, and
-// stops early when the job is cancelled. Returns the number of products, or
-// -1 when they could not be read.
+// saved product directly, in one transaction. Reports the range, then one
+// step per product; a cancelled job writes none. Returns the number of
+// products, or -1 when they could not be read or written.
 int propagateCost(const db::StatementRunner& runner, StockCode saved,
                   const recipes::CostIndex& costs, platform::JobReport& report);
 

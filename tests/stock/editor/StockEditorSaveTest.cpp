@@ -2,6 +2,7 @@
 
 #include "BrowserFixture.h"
 #include "CatalogFixtures.h"
+#include "RefusingTrigger.h"
 #include "app/StartupLoad.h"
 #include "db/StatementJournal.h"
 #include "platform/BackgroundJobs.h"
@@ -342,11 +343,24 @@ TEST_F(StockEditorSaveTest, costIsRecomputedForTheDirectUsersOnly) {
     form.unitcost = QStringLiteral("10");
     ASSERT_EQ(stock::saveEdited(m_editor, edited, form).result, stock::EditSaveResult::Saved);
     m_journal.clear();
+    const std::string unitcostBefore501 = column("unitcost", 501);
 
     Recorder recorder;
     auto mailbox = std::make_shared<platform::JobMailbox>(&recorder);
     auto cancel = std::make_shared<std::atomic<bool>>(false);
     platform::JobReport report(mailbox, cancel, m_boxes);
+    {
+        // One user refused: none of them takes the new cost.
+        const test::RefusingTrigger refusal("BEFORE UPDATE ON stocks.stckdef", "NEW.stcode=505");
+        EXPECT_EQ(
+            stock::propagateCost(m_catalog.runner(), 500, *stock::costIndexFor(m_context), report),
+            -1);
+    }
+    EXPECT_EQ(column("unitcost", 501), unitcostBefore501);
+    QCoreApplication::processEvents();
+    recorder.events.clear();
+    m_boxes.clear();
+    m_journal.clear();
     const int count =
         stock::propagateCost(m_catalog.runner(), 500, *stock::costIndexFor(m_context), report);
     QCoreApplication::processEvents();
