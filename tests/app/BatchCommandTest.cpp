@@ -4,6 +4,7 @@
 #include "LabelJobs.h"
 #include "ModalDriver.h"
 #include "PrintQString.h"
+#include "ProgramRun.h"
 #include "RecordingListener.h"
 #include "SheetFixtures.h"
 #include "TestSettings.h"
@@ -37,39 +38,12 @@
 #include <functional>
 
 using namespace parvela;
+using test::Finished;
+using test::runProgram;
+using test::setDefaults;
 using test::TestDatabase;
 
 namespace {
-
-struct Finished {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// The program's default settings, which a run without options reads.
-void setDefaults(std::initializer_list<std::pair<const char*, QString>> values) {
-    platform::Settings defaults;
-    for (const auto& [key, value] : values)
-        defaults.setValue(QString::fromLatin1(key), value);
-    defaults.sync();
-}
-
-// The program run as a scheduled job would run it: no display at all.
-Finished runProgram(const QStringList& arguments) {
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        environment.remove(QString::fromLatin1(name));
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(PARVELA_PROGRAM), arguments);
-    // The event loop runs meanwhile: the test's own listeners answer the program.
-    if (!QTest::qWaitFor([&program] { return program.state() == QProcess::NotRunning; }, 60000) ||
-        program.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
-            QString::fromUtf8(program.readAllStandardError())};
-}
 
 QStringList costReport(const QString& user, const QString& password, const QString& code) {
     return {QStringLiteral("cost-report"),

@@ -1,6 +1,7 @@
 #include "CatalogFixtures.h"
 #include "DatabaseTest.h"
 #include "FaultyWebHost.h"
+#include "ProgramRun.h"
 #include "SmallDisk.h"
 #include "UserFixtures.h"
 #include "WebServers.h"
@@ -16,35 +17,12 @@
 #include <QTest>
 
 using namespace parvela;
+using test::Finished;
+using test::runProgram;
+using test::setDefaults;
 using test::TestDatabase;
 
 namespace {
-
-struct Finished {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// The program run without a display, its home (desktop, documents) at `home`
-// and its settings this program's.
-Finished runProgram(const QStringList& arguments, const QString& home) {
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        environment.remove(QString::fromLatin1(name));
-    // The settings stay where this program keeps them.
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    environment.insert(QStringLiteral("HOME"), home);
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(PARVELA_PROGRAM), arguments);
-    if (!QTest::qWaitFor([&program] { return program.state() == QProcess::NotRunning; }, 60000) ||
-        program.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
-            QString::fromUtf8(program.readAllStandardError())};
-}
 
 QByteArray contentsOf(const QString& path) {
     QFile file(path);
@@ -55,13 +33,6 @@ bool plant(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-void setDefaults(std::initializer_list<std::pair<const char*, QString>> values) {
-    platform::Settings defaults;
-    for (const auto& [key, value] : values)
-        defaults.setValue(QString::fromLatin1(key), value);
-    defaults.sync();
 }
 
 // A command and the file it writes, under the data root ("root/") or the
