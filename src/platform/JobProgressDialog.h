@@ -67,11 +67,13 @@ std::optional<Result> resultBehindProgress(BackgroundJobs& jobs,
         },
         title, owner);
     progress->exec();
-    const bool wanted = progress && !progress->cancelRequested();
+    // One load of the guarded pointer: the dialog is gone when its window went.
+    JobProgressDialog* const closed = progress.data();
+    const bool wanted = closed != nullptr && !closed->cancelRequested();
     const std::lock_guard lock(handover->mutex);
-    if (progress && !handover->result)
-        progress->cancelJob();
-    delete progress.data();
+    if (closed != nullptr && !handover->result)
+        closed->cancelJob();
+    delete closed;
     return wanted ? std::move(handover->result) : std::nullopt;
 }
 
