@@ -2,7 +2,10 @@
 
 #include "records/Catalogue.h"
 
+#include <QString>
 #include <functional>
+
+class QObject;
 
 namespace parvela::db {
 class StatementRunner;
@@ -13,6 +16,7 @@ struct GroupC;
 } // namespace parvela::groups
 namespace parvela::platform {
 class BackgroundJobs;
+class JobReport;
 class MessageBoxes;
 class ProgramMessenger;
 } // namespace parvela::platform
@@ -45,6 +49,12 @@ struct StockContext {
     // The same with every list the products are joined with read again too
     // ("Oku", "Hepsi" of the stock window). May be empty: then it reads now.
     std::function<void()> rereadEverythingLater;
+    // Starts a job of `jobs` behind the modal progress dialog over `owner`
+    // and returns when the dialog closes, which may be before the job ends.
+    // Empty without windows: long work then runs in place.
+    std::function<void(std::function<void(platform::JobReport&)> job, const QString& title,
+                       QObject* owner)>
+        behindProgress;
 };
 
 // A small change is published at once; the whole catalogue follows later.

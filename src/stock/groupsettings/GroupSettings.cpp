@@ -1,5 +1,6 @@
 #include "stock/groupsettings/GroupSettings.h"
 
+#include "db/DatabaseThread.h"
 #include "db/FixedField.h"
 #include "db/SqlFormat.h"
 #include "db/SqlLiteral.h"
@@ -7,6 +8,7 @@
 #include "db/StatementRunner.h"
 #include "db/TypedNumber.h"
 #include "groups/GroupRecords.h"
+#include "platform/BackgroundJobs.h"
 #include "platform/BulkChangeBoxes.h"
 #include "platform/MessageBoxes.h"
 #include "records/CatalogueEdits.h"
@@ -16,9 +18,14 @@
 #include "stock/catalogue/StockListReaders.h"
 #include "stock/editor/StockEditorForm.h"
 
+#include <QCoreApplication>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <iterator>
+#include <mutex>
+#include <optional>
+#include <thread>
 #include <unordered_set>
 
 namespace parvela::stock {
@@ -29,6 +36,10 @@ using db::sqlf;
 
 constexpr double kMaxKdv = 9999;
 constexpr double kMaxDiscount = 999999.999;
+// Products written between two looks at "İptal".
+constexpr std::size_t kCancelBatch = 50;
+// How often the window thread looks whether a stopped change has ended.
+constexpr std::chrono::milliseconds kEndedPoll{5};
 
 // The column that files a product under the group of `level`.
 const char* groupColumn(int level) {
@@ -174,6 +185,45 @@ bool GroupSettings::run(const Change& change, const std::vector<StockCode>& code
         matched = -1;
     finish(change, codes, matched, owner);
     return matched >= 0;
+}
+
+GroupSettings::Ended GroupSettings::runBehindProgress(const QString& title, Work work,
+                                                      QObject* owner) {
+    struct Handover {
+        std::mutex mutex;
+        std::optional<Ended> ended;
+    };
+    auto handover = std::make_shared<Handover>();
+    const db::StatementRunner& runner = m_context.runner;
+    auto job = [&runner, work = std::move(work), handover](platform::JobReport& report) {
+        const bool written = work(runner.withBoxes(report.boxes()), report);
+        const std::lock_guard lock(handover->mutex);
+        handover->ended = written              ? Ended::Written
+                          : report.cancelled() ? Ended::Cancelled
+                                               : Ended::Failed;
+    };
+    const auto ended = [&handover] {
+        const std::lock_guard lock(handover->mutex);
+        return handover->ended;
+    };
+    if (!m_context.behindProgress) {
+        platform::JobReport report(std::make_shared<platform::JobMailbox>(nullptr),
+                                   std::make_shared<std::atomic<bool>>(false), m_context.boxes);
+        job(report);
+        return *ended();
+    }
+    m_context.behindProgress(
+        [job = std::move(job)](platform::JobReport& report) {
+            const db::DatabaseThread databaseThread;
+            job(report);
+        },
+        title, owner);
+    // The dialog closes at "İptal" at once; the change rolls back at its next look.
+    while (!ended()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        std::this_thread::sleep_for(kEndedPoll);
+    }
+    return *ended();
 }
 
 // "UPDATE stckdef SET stckdef.<column>=<value>" for the marked products, one
@@ -402,17 +452,31 @@ void GroupSettings::setDiscount(const QString& typedPercent, QObject* owner) {
     const QString caption = QStringLiteral("İskonto");
     if (!confirm(caption, codes.size(), owner))
         return;
-    const bool written = runBulkChange(m_context.runner, db::Operation("UPDATE_DISCOUNT_TABLE"),
-                                       caption, codes, {kDiscountRows}, [&] {
-                                           for (const StockCode code : codes) {
-                                               StockDefinition discounted = *catalogue->find(code);
-                                               discounted.yuzde = yuzde;
-                                               if (!upsertDiscount(m_context.runner, discounted))
-                                                   return false;
-                                           }
-                                           return true;
-                                       });
-    if (!written) {
+    const Ended ended = runBehindProgress(
+        caption,
+        [catalogue, codes, yuzde, caption](const db::StatementRunner& runner,
+                                           platform::JobReport& report) {
+            report.setRange(static_cast<int>(codes.size()));
+            return runBulkChange(runner, db::Operation("UPDATE_DISCOUNT_TABLE"), caption, codes,
+                                 {kDiscountRows}, [&] {
+                                     for (std::size_t i = 0; i < codes.size(); ++i) {
+                                         if (i % kCancelBatch == 0) {
+                                             if (report.cancelled())
+                                                 return false;
+                                             report.step(static_cast<int>(i));
+                                         }
+                                         StockDefinition discounted = *catalogue->find(codes[i]);
+                                         discounted.yuzde = yuzde;
+                                         if (!upsertDiscount(runner, discounted))
+                                             return false;
+                                     }
+                                     return true;
+                                 });
+        },
+        owner);
+    if (ended != Ended::Written) {
+        if (ended == Ended::Cancelled)
+            platform::tellBulkCancelled(m_context.boxes, caption, owner);
         readAgainLater(m_context);
         return;
     }
