@@ -1,11 +1,9 @@
 #pragma once
 
+#include "db/ChangeBehindProgress.h"
 #include "records/Catalogue.h"
 
-#include <QString>
 #include <functional>
-
-class QObject;
 
 namespace parvela::db {
 class StatementRunner;
@@ -16,7 +14,6 @@ struct GroupC;
 } // namespace parvela::groups
 namespace parvela::platform {
 class BackgroundJobs;
-class JobReport;
 class MessageBoxes;
 class ProgramMessenger;
 } // namespace parvela::platform
@@ -49,12 +46,9 @@ struct StockContext {
     // The same with every list the products are joined with read again too
     // ("Oku", "Hepsi" of the stock window). May be empty: then it reads now.
     std::function<void()> rereadEverythingLater;
-    // Starts a job of `jobs` behind the modal progress dialog over `owner`
-    // and returns when the dialog closes, which may be before the job ends.
-    // Empty without windows: long work then runs in place.
-    std::function<void(std::function<void(platform::JobReport&)> job, const QString& title,
-                       QObject* owner)>
-        behindProgress;
+    // Shows a job of `jobs` behind the progress dialog; empty without
+    // windows: long work then runs in place.
+    db::ProgressShower behindProgress;
 };
 
 // A small change is published at once; the whole catalogue follows later.

@@ -1,6 +1,6 @@
 #include "stock/groupsettings/GroupSettings.h"
 
-#include "db/DatabaseThread.h"
+#include "db/ChangeBehindProgress.h"
 #include "db/FixedField.h"
 #include "db/SqlFormat.h"
 #include "db/SqlLiteral.h"
@@ -18,14 +18,9 @@
 #include "stock/catalogue/StockListReaders.h"
 #include "stock/editor/StockEditorForm.h"
 
-#include <QCoreApplication>
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <iterator>
-#include <mutex>
-#include <optional>
-#include <thread>
 #include <unordered_set>
 
 namespace parvela::stock {
@@ -38,8 +33,6 @@ constexpr double kMaxKdv = 9999;
 constexpr double kMaxDiscount = 999999.999;
 // Products written between two looks at "İptal".
 constexpr std::size_t kCancelBatch = 50;
-// How often the window thread looks whether a stopped change has ended.
-constexpr std::chrono::milliseconds kEndedPoll{5};
 
 // The column that files a product under the group of `level`.
 const char* groupColumn(int level) {
@@ -186,8 +179,8 @@ std::int64_t GroupSettings::runChange(const Change& change, const std::vector<St
                                       QObject* owner) {
     // Written by the job, read once it has ended.
     std::int64_t matched = -1;
-    const Ended ended = runBehindProgress(
-        change.caption,
+    const db::ChangeEnd ended = db::runChangeBehindProgress(
+        m_context.runner, m_context.boxes, m_context.behindProgress, change.caption,
         [&](const db::StatementRunner& runner, platform::JobReport& report) {
             return runBulkChange(runner, db::Operation(change.tag), change.caption, codes, tables,
                                  [&] {
@@ -197,48 +190,9 @@ std::int64_t GroupSettings::runChange(const Change& change, const std::vector<St
                                  });
         },
         owner);
-    if (ended == Ended::Cancelled)
+    if (ended == db::ChangeEnd::Cancelled)
         platform::tellBulkCancelled(m_context.boxes, change.caption, owner);
-    return ended == Ended::Written ? matched : -1;
-}
-
-GroupSettings::Ended GroupSettings::runBehindProgress(const QString& title, Work work,
-                                                      QObject* owner) {
-    struct Handover {
-        std::mutex mutex;
-        std::optional<Ended> ended;
-    };
-    auto handover = std::make_shared<Handover>();
-    const db::StatementRunner& runner = m_context.runner;
-    auto job = [&runner, work = std::move(work), handover](platform::JobReport& report) {
-        const bool written = work(runner.withBoxes(report.boxes()), report);
-        const std::lock_guard lock(handover->mutex);
-        handover->ended = written              ? Ended::Written
-                          : report.cancelled() ? Ended::Cancelled
-                                               : Ended::Failed;
-    };
-    const auto ended = [&handover] {
-        const std::lock_guard lock(handover->mutex);
-        return handover->ended;
-    };
-    if (!m_context.behindProgress) {
-        platform::JobReport report(std::make_shared<platform::JobMailbox>(nullptr),
-                                   std::make_shared<std::atomic<bool>>(false), m_context.boxes);
-        job(report);
-        return *ended();
-    }
-    m_context.behindProgress(
-        [job = std::move(job)](platform::JobReport& report) {
-            const db::DatabaseThread databaseThread;
-            job(report);
-        },
-        title, owner);
-    // The dialog closes at "İptal" at once; the change rolls back at its next look.
-    while (!ended()) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        std::this_thread::sleep_for(kEndedPoll);
-    }
-    return *ended();
+    return ended == db::ChangeEnd::Written ? matched : -1;
 }
 
 // "UPDATE stckdef SET stckdef.<column>=<value>" for the marked products, one
@@ -469,8 +423,8 @@ void GroupSettings::setDiscount(const QString& typedPercent, QObject* owner) {
     const QString caption = QStringLiteral("İskonto");
     if (!confirm(caption, codes.size(), owner))
         return;
-    const Ended ended = runBehindProgress(
-        caption,
+    const db::ChangeEnd ended = db::runChangeBehindProgress(
+        m_context.runner, m_context.boxes, m_context.behindProgress, caption,
         [catalogue, codes, yuzde, caption](const db::StatementRunner& runner,
                                            platform::JobReport& report) {
             report.setRange(static_cast<int>(codes.size()));
@@ -491,8 +445,8 @@ void GroupSettings::setDiscount(const QString& typedPercent, QObject* owner) {
                                  });
         },
         owner);
-    if (ended != Ended::Written) {
-        if (ended == Ended::Cancelled)
+    if (ended != db::ChangeEnd::Written) {
+        if (ended == db::ChangeEnd::Cancelled)
             platform::tellBulkCancelled(m_context.boxes, caption, owner);
         readAgainLater(m_context);
         return;

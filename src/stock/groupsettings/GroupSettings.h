@@ -18,9 +18,6 @@ struct GroupC;
 namespace parvela::db {
 class StatementRunner;
 }
-namespace parvela::platform {
-class JobReport;
-}
 
 namespace parvela::stock {
 
@@ -98,15 +95,6 @@ private:
     // Publishes and tells the count, or reads everything again after a failure (-1).
     void finish(const Change& change, const std::vector<StockCode>& codes, std::int64_t matched,
                 QObject* owner);
-    // How a change run behind the progress dialog ended.
-    enum class Ended { Written, Failed, Cancelled };
-    // One whole change on the runner given (the worker's), reporting to and
-    // stopping for the report; true only when committed.
-    using Work = std::function<bool(const db::StatementRunner&, platform::JobReport&)>;
-    // Runs `work` off the window thread behind the progress dialog (in place
-    // without windows) and waits for it to end: "İptal" closes the dialog at
-    // once, the change ends at its next check.
-    Ended runBehindProgress(const QString& title, Work work, QObject* owner);
     // A column the marked products or else the whole group get, with the
     // tags of the two forms.
     struct Column {
