@@ -42,8 +42,10 @@ public:
 
     // Each "Set" asks first, naming itself and how many products it will
     // change ("Hayır" the default), writes in one change (all or nothing,
-    // journalled), and says how many products the server matched; after a
-    // failure the catalogue is read again.
+    // journalled) off the window thread behind the progress dialog, and says
+    // how many products the server matched; "İptal" takes the change back
+    // whole and says so. After a failure or a cancel the catalogue is read
+    // again.
     // True when written.
     bool setDayMenu(bool dayMenu, QObject* owner = nullptr);
     void setBackColour(records::Rgb colour, QObject* owner = nullptr);
