@@ -4,10 +4,12 @@
 #include "app/Login.h"
 #include "app/MainWindow.h"
 #include "app/StartupLoad.h"
+#include "platform/JobProgressDialog.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QThread>
+#include <QWidget>
 
 namespace parvela::app {
 
@@ -31,7 +33,12 @@ Application::Application(platform::MessageBoxes& boxes)
     , m_scales({m_catalog, boxes, m_jobs, m_machine, m_settings, m_gate})
     , m_publish({m_catalog, boxes, m_jobs, m_machine, m_settings, m_user, m_gate})
     , m_sheets({m_catalog, boxes, m_jobs})
-    , m_checks(m_catalog, m_machine) {}
+    , m_checks(m_catalog, m_machine) {
+    m_stockContext.behindProgress = [this](platform::JobWork job, const QString& title,
+                                           QObject* owner) {
+        platform::runBehindProgress(m_jobs, std::move(job), title, qobject_cast<QWidget*>(owner));
+    };
+}
 
 Application::~Application() {
     // The windows first: they may still wait for a job.

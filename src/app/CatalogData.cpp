@@ -133,9 +133,8 @@ stock::StockContext CatalogData::stockContext(platform::MessageBoxes& boxes,
             m_groupContext,
             [this] { return readCatalogue(); },
             [this, &jobs] { readProductsLater(jobs); },
-            [this, &jobs] {
-                readProductsLater(jobs, true);
-            }};
+            [this, &jobs] { readProductsLater(jobs, true); },
+            {}};
 }
 
 int CatalogData::readScales() {

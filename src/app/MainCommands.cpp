@@ -136,11 +136,12 @@ void MainCommands::reloadEverything() {
     platform::notifyMobileServer(m_messenger);
 }
 
-void MainCommands::rewriteProductNames() {
+void MainCommands::rewriteProductNames(const db::ProgressShower& show, QObject* owner) {
     // What the server holds now, so that a rename made elsewhere is kept.
     if (m_catalog.readProducts() < 0)
         return;
-    stock::rewriteProductNames(m_catalog.runner(), m_boxes, m_catalog.current()->products);
+    stock::rewriteProductNames(m_catalog.runner(), m_boxes, m_catalog.current()->products, show,
+                               owner);
 }
 
 bool MainCommands::showGroupProducts(GroupLevel level, stock::StockBrowserState& browser) {

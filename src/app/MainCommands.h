@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/ChangeBehindProgress.h"
 #include "groups/GroupLevel.h"
 
 #include <QPoint>
@@ -45,8 +46,8 @@ public:
     // server told.
     void reloadEverything();
     // Reads the products again and writes each name back as the server
-    // holds it now.
-    void rewriteProductNames();
+    // holds it now, behind `show`'s progress dialog over `owner`.
+    void rewriteProductNames(const db::ProgressShower& show, QObject* owner);
     // The stock window's list becomes the products of the selected group of
     // that level, from the top; false when nothing is selected there.
     bool showGroupProducts(GroupLevel level, stock::StockBrowserState& browser);

@@ -46,6 +46,7 @@ MainWindow::MainWindow(CatalogData& catalog, ActiveUser& user, platform::Message
     , m_catalog(catalog)
     , m_boxes(boxes)
     , m_commands(catalog, user, boxes, messenger, m_state)
+    , m_behindProgress(stockContext.behindProgress)
     , m_features(features)
     , m_stockFeatures(stockFeatures)
     , m_stockWindows(stockContext, stockFeatures,
@@ -255,7 +256,7 @@ void MainWindow::dispatchClick(const MainHit& hit) {
     case MainAction::TumIndexiSil:
         return m_commands.deleteAllOrderIndex(this);
     case MainAction::ConvertTurkishChars:
-        return m_commands.rewriteProductNames();
+        return m_commands.rewriteProductNames(m_behindProgress, this);
     case MainAction::DisaVerTartilan:
         return m_features.publish.writeWeighedPriceList(listedProducts(), this);
     case MainAction::Tabledot3:

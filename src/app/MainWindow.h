@@ -82,6 +82,8 @@ private:
     MainScreenState m_state;
     QPoint m_lastPosition;
     MainCommands m_commands;
+    // The progress dialog the stock windows' long changes run behind.
+    db::ProgressShower m_behindProgress;
     MainFeatures m_features;
     stock::StockFeatures m_stockFeatures;
     StockWindowOpener m_stockWindows;

@@ -5,6 +5,7 @@
 #include "db/StatementRunner.h"
 #include "db/Transaction.h"
 #include "labels/BarcodeText.h"
+#include "platform/BackgroundJobs.h"
 #include "platform/BulkChangeBoxes.h"
 #include "platform/MessageBoxes.h"
 
@@ -19,6 +20,8 @@ namespace {
 constexpr std::size_t kWeighedKey = 7;
 constexpr std::size_t kFullEanCode = 13;
 constexpr auto kShowNewCodeFor = std::chrono::milliseconds(300);
+// Products renumbered between two looks at "İptal".
+constexpr std::size_t kCancelBatch = 50;
 
 // The number the first two characters read as; 0 for a text of two or less.
 int twoDigitPrefix(const std::string& barcode) {
@@ -96,7 +99,7 @@ std::string validateWeighedBarcode(const db::StatementRunner& runner, platform::
 void assignWeighedBarcodes(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                            stock::ProductList products,
                            const std::function<void(const std::vector<AssignedCode>&)>& assigned,
-                           QObject* owner) {
+                           QObject* owner, const db::ProgressShower& show) {
     const QString caption = QStringLiteral("Tartılı Ürün Kodları");
     std::vector<AssignedCode> numbered;
     std::vector<std::string> keys;
@@ -109,17 +112,31 @@ void assignWeighedBarcodes(const db::StatementRunner& runner, platform::MessageB
     }
     if (!platform::confirmBulkChange(boxes, caption, numbered.size(), owner))
         return;
-    // All renumbered or none: a half-renumbered list gives two products one code.
-    db::Transaction change(runner, db::Operation("SET_PLU_OTOMATIK_BARCODE"));
-    change.journalAs(caption.toStdString());
-    change.keep(db::schema::stocks, "stckdef", "stcode", keys);
+    // Written by the job, read once it has ended.
     std::uint64_t matched = 0;
-    for (const AssignedCode& code : numbered) {
-        if (change.failed())
-            break;
-        matched += setWeighedCode(runner, code.product, std::stoi(code.barcode));
-    }
-    if (change.commit() != db::Outcome::Completed)
+    const db::ChangeEnd ended = db::runChangeBehindProgress(
+        runner, boxes, show, caption,
+        [&](const db::StatementRunner& jobRunner, platform::JobReport& report) {
+            report.setRange(static_cast<int>(numbered.size()));
+            // All renumbered or none: a half-renumbered list gives two products one code.
+            db::Transaction change(jobRunner, db::Operation("SET_PLU_OTOMATIK_BARCODE"));
+            change.journalAs(caption.toStdString());
+            change.keep(db::schema::stocks, "stckdef", "stcode", keys);
+            for (std::size_t i = 0; i < numbered.size() && !change.failed(); ++i) {
+                if (i % kCancelBatch == 0) {
+                    if (report.cancelled())
+                        return false;
+                    report.step(static_cast<int>(i));
+                }
+                matched +=
+                    setWeighedCode(jobRunner, numbered[i].product, std::stoi(numbered[i].barcode));
+            }
+            return change.commit() == db::Outcome::Completed;
+        },
+        owner);
+    if (ended == db::ChangeEnd::Cancelled)
+        platform::tellBulkCancelled(boxes, caption, owner);
+    if (ended != db::ChangeEnd::Written)
         return;
     if (assigned)
         assigned(numbered);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/ChangeBehindProgress.h"
 #include "db/OperationTag.h"
 #include "records/ProductList.h"
 
@@ -49,10 +50,11 @@ struct AssignedCode {
 // how many products it will renumber ("Hayır" the default). One change,
 // journalled: all renumbered or, after a failure said under its tag, none.
 // `assigned` hears the codes before the closing boxes (the second says how
-// many rows the server matched).
+// many rows the server matched). The change runs behind `show`'s progress
+// dialog; "İptal" takes it back whole and is said.
 void assignWeighedBarcodes(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
                            stock::ProductList products,
                            const std::function<void(const std::vector<AssignedCode>&)>& assigned,
-                           QObject* owner = nullptr);
+                           QObject* owner = nullptr, const db::ProgressShower& show = {});
 
 } // namespace parvela::labels

@@ -24,4 +24,9 @@ void tellBulkChanged(MessageBoxes& boxes, const QString& command, std::uint64_t 
                BoxIcon::Information, owner);
 }
 
+void tellBulkCancelled(MessageBoxes& boxes, const QString& command, QObject* owner) {
+    boxes.tell(QStringLiteral("%1: iptal edildi, hiçbir ürün değişmedi.").arg(command), command,
+               BoxIcon::Information, owner);
+}
+
 } // namespace parvela::platform

@@ -20,4 +20,7 @@ bool confirmBulkChange(MessageBoxes& boxes, const QString& command, std::size_t 
 void tellBulkChanged(MessageBoxes& boxes, const QString& command, std::uint64_t products,
                      QObject* owner);
 
+// Says that a bulk change was cancelled and taken back whole.
+void tellBulkCancelled(MessageBoxes& boxes, const QString& command, QObject* owner);
+
 } // namespace parvela::platform

@@ -347,7 +347,7 @@ void StockBrowserModel::functionKey(Qt::Key key, HeldKeys held) {
                 changeProducts(m_context.catalogue, codes,
                                [&codeOf](StockDefinition& p) { p.barcode = codeOf.at(p.stcode); });
             },
-            m_owner.object);
+            m_owner.object, m_context.behindProgress);
     }
     followCurrent();
 }

@@ -15,7 +15,7 @@ std::vector<std::string> codeKeys(const std::vector<StockCode>& codes) {
 
 bool runBulkChange(const db::StatementRunner& runner, const db::Operation& op,
                    const QString& caption, const std::vector<StockCode>& codes,
-                   std::initializer_list<ProductRows> tables, const std::function<bool()>& write) {
+                   const std::vector<ProductRows>& tables, const std::function<bool()>& write) {
     db::Transaction change(runner, op);
     change.journalAs(caption.toStdString());
     const std::vector<std::string> keys = codeKeys(codes);

@@ -6,7 +6,6 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,7 +36,7 @@ std::vector<std::string> codeKeys(const std::vector<StockCode>& codes);
 // Ask the user before, never inside: the rows stay locked meanwhile.
 bool runBulkChange(const db::StatementRunner& runner, const db::Operation& op,
                    const QString& caption, const std::vector<StockCode>& codes,
-                   std::initializer_list<ProductRows> tables, const std::function<bool()>& write);
+                   const std::vector<ProductRows>& tables, const std::function<bool()>& write);
 
 // How many rows of `rows` hold one of the codes, as this thread's change
 // sees them; -1 when the count failed (and said so).

@@ -4,6 +4,8 @@
 #include "db/SqlFormat.h"
 #include "db/SqlLiteral.h"
 #include "db/StatementRunner.h"
+#include "platform/BackgroundJobs.h"
+#include "platform/BulkChangeBoxes.h"
 #include "platform/MessageBoxes.h"
 #include "stock/catalogue/BulkChange.h"
 
@@ -39,8 +41,9 @@ int repairProductName(const db::StatementRunner& runner, platform::MessageBoxes&
     return writeProductName(runner, product);
 }
 
-NamesRewritten rewriteProductNames(const db::StatementRunner& runner, platform::MessageBoxes&,
-                                   ProductList products) {
+NamesRewritten rewriteProductNames(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
+                                   ProductList products, const db::ProgressShower& show,
+                                   QObject* owner) {
     std::vector<StockCode> codes;
     codes.reserve(products.size());
     for (const StockDefinition& product : products)
@@ -49,18 +52,31 @@ NamesRewritten rewriteProductNames(const db::StatementRunner& runner, platform::
     statements.reserve(products.size());
     for (const StockDefinition& product : products)
         statements.push_back(nameRepairStatement(product));
-    const bool written = runBulkChange(
-        runner, kUpdateName, QStringLiteral("Convert TURKISH CHARS"), codes, {kStockRows}, [&] {
-            for (std::size_t first = 0; first < statements.size(); first += kNamesPerCall) {
-                std::string text;
-                const std::size_t end = std::min(statements.size(), first + kNamesPerCall);
-                for (std::size_t i = first; i < end; ++i)
-                    text += statements[i];
-                if (runner.execute(kUpdateName, db::schema::stocks, text) == db::Outcome::Failed)
-                    return false;
-            }
-            return true;
-        });
+    const QString caption = QStringLiteral("Convert TURKISH CHARS");
+    const db::ChangeEnd ended = db::runChangeBehindProgress(
+        runner, boxes, show, caption,
+        [&](const db::StatementRunner& jobRunner, platform::JobReport& report) {
+            report.setRange(static_cast<int>(statements.size()));
+            return runBulkChange(jobRunner, kUpdateName, caption, codes, {kStockRows}, [&] {
+                for (std::size_t first = 0; first < statements.size(); first += kNamesPerCall) {
+                    if (report.cancelled())
+                        return false;
+                    report.step(static_cast<int>(first));
+                    std::string text;
+                    const std::size_t end = std::min(statements.size(), first + kNamesPerCall);
+                    for (std::size_t i = first; i < end; ++i)
+                        text += statements[i];
+                    if (jobRunner.execute(kUpdateName, db::schema::stocks, text) ==
+                        db::Outcome::Failed)
+                        return false;
+                }
+                return true;
+            });
+        },
+        owner);
+    if (ended == db::ChangeEnd::Cancelled)
+        platform::tellBulkCancelled(boxes, caption, owner);
+    const bool written = ended == db::ChangeEnd::Written;
     const int count = static_cast<int>(products.size());
     return written ? NamesRewritten{count, 0} : NamesRewritten{0, count};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/ChangeBehindProgress.h"
 #include "records/ProductList.h"
 
 #include <string>
@@ -32,7 +33,10 @@ struct NamesRewritten {
 // its tag) leaves every name as it was, and all count as failed. Pass the
 // products as just read from the server, so that names changed elsewhere
 // are not undone. The list is held for the run, whatever is read meanwhile.
+// The change runs behind `show`'s progress dialog; "İptal" between batches
+// takes it back whole and is said.
 NamesRewritten rewriteProductNames(const db::StatementRunner& runner, platform::MessageBoxes& boxes,
-                                   ProductList products);
+                                   ProductList products, const db::ProgressShower& show = {},
+                                   QObject* owner = nullptr);
 
 } // namespace parvela::stock

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/ChangeBehindProgress.h"
 #include "records/Catalogue.h"
 
 #include <functional>
@@ -45,6 +46,9 @@ struct StockContext {
     // The same with every list the products are joined with read again too
     // ("Oku", "Hepsi" of the stock window). May be empty: then it reads now.
     std::function<void()> rereadEverythingLater;
+    // Shows a job of `jobs` behind the progress dialog; empty without
+    // windows: long work then runs in place.
+    db::ProgressShower behindProgress;
 };
 
 // A small change is published at once; the whole catalogue follows later.

@@ -1,5 +1,6 @@
 #include "stock/groupsettings/GroupSettings.h"
 
+#include "db/ChangeBehindProgress.h"
 #include "db/FixedField.h"
 #include "db/SqlFormat.h"
 #include "db/SqlLiteral.h"
@@ -7,6 +8,7 @@
 #include "db/StatementRunner.h"
 #include "db/TypedNumber.h"
 #include "groups/GroupRecords.h"
+#include "platform/BackgroundJobs.h"
 #include "platform/BulkChangeBoxes.h"
 #include "platform/MessageBoxes.h"
 #include "records/CatalogueEdits.h"
@@ -29,6 +31,8 @@ using db::sqlf;
 
 constexpr double kMaxKdv = 9999;
 constexpr double kMaxDiscount = 999999.999;
+// Products written between two looks at "İptal".
+constexpr std::size_t kCancelBatch = 50;
 
 // The column that files a product under the group of `level`.
 const char* groupColumn(int level) {
@@ -161,19 +165,34 @@ void GroupSettings::finish(const Change& change, const std::vector<StockCode>& c
 // Asks, runs `write` as one change and says how many products it changed:
 // `write` returns the products' rows it matched, or -1 on a failure.
 bool GroupSettings::run(const Change& change, const std::vector<StockCode>& codes,
-                        std::initializer_list<ProductRows> tables,
-                        const std::function<std::int64_t()>& write, QObject* owner) {
+                        const std::vector<ProductRows>& tables, const Write& write,
+                        QObject* owner) {
     if (!confirm(change.caption, codes.size(), owner))
         return false;
-    std::int64_t matched = -1;
-    if (!runBulkChange(m_context.runner, db::Operation(change.tag), change.caption, codes, tables,
-                       [&] {
-                           matched = write();
-                           return matched >= 0;
-                       }))
-        matched = -1;
+    const std::int64_t matched = runChange(change, codes, tables, write, owner);
     finish(change, codes, matched, owner);
     return matched >= 0;
+}
+
+std::int64_t GroupSettings::runChange(const Change& change, const std::vector<StockCode>& codes,
+                                      const std::vector<ProductRows>& tables, const Write& write,
+                                      QObject* owner) {
+    // Written by the job, read once it has ended.
+    std::int64_t matched = -1;
+    const db::ChangeEnd ended = db::runChangeBehindProgress(
+        m_context.runner, m_context.boxes, m_context.behindProgress, change.caption,
+        [&](const db::StatementRunner& runner, platform::JobReport& report) {
+            return runBulkChange(runner, db::Operation(change.tag), change.caption, codes, tables,
+                                 [&] {
+                                     matched = write(runner);
+                                     // "İptal" meanwhile: nothing of it stays.
+                                     return matched >= 0 && !report.cancelled();
+                                 });
+        },
+        owner);
+    if (ended == db::ChangeEnd::Cancelled)
+        platform::tellBulkCancelled(m_context.boxes, change.caption, owner);
+    return ended == db::ChangeEnd::Written ? matched : -1;
 }
 
 // "UPDATE stckdef SET stckdef.<column>=<value>" for the marked products, one
@@ -182,12 +201,11 @@ bool GroupSettings::setForMarkedOrGroup(const Column& column, int value, const C
                                         QObject* owner) {
     const std::vector<StockCode> marked = listedNow().marked;
     const std::string set = sqlf("UPDATE stckdef SET stckdef.%s=%d", column.name, value);
-    const db::StatementRunner& runner = m_context.runner;
     if (!marked.empty()) {
         const Change markedChange{column.markedTag, change.caption, change.publishChange};
         return run(
             markedChange, marked, {kStockRows},
-            [&]() -> std::int64_t {
+            [&](const db::StatementRunner& runner) -> std::int64_t {
                 if (db::executeAll(runner, db::Operation(column.markedTag), db::schema::stocks,
                                    perProduct(marked, [&set](long long code) {
                                        return set + sqlf(" WHERE stckdef.stcode=%lld;\n", code);
@@ -200,14 +218,17 @@ bool GroupSettings::setForMarkedOrGroup(const Column& column, int value, const C
     if (groupColumn(group().levelMark) == nullptr)
         return false;
     const Change groupChange{column.groupTag, change.caption, change.publishChange};
+    const std::string text = set + groupWhere();
     return run(
         groupChange, codesOfGroup(), {kStockRows},
-        [&]() { return matchedBy(column.groupTag, set + groupWhere()); }, owner);
+        [&](const db::StatementRunner& runner) { return matchedBy(runner, column.groupTag, text); },
+        owner);
 }
 
-std::int64_t GroupSettings::matchedBy(const char* tag, const std::string& text) const {
+std::int64_t GroupSettings::matchedBy(const db::StatementRunner& runner, const char* tag,
+                                      const std::string& text) {
     std::uint64_t matched = 0;
-    if (m_context.runner.executeCounted(db::Operation(tag), db::schema::stocks, text, matched) ==
+    if (runner.executeCounted(db::Operation(tag), db::schema::stocks, text, matched) ==
         db::Outcome::Failed)
         return -1;
     return static_cast<std::int64_t>(matched);
@@ -226,7 +247,6 @@ bool GroupSettings::setDayMenu(bool dayMenu, QObject* owner) {
 
 void GroupSettings::setBackColour(records::Rgb colour, QObject* owner) {
     const std::vector<StockCode> codes = codesOfGroup();
-    const db::StatementRunner& runner = m_context.runner;
     // As the colour rows now hold them: the font black.
     const Change change{"DELETE FROM stocks.colors", QStringLiteral("Ürün Arka Fon Rengi"),
                         [colour](StockDefinition& p) {
@@ -235,7 +255,7 @@ void GroupSettings::setBackColour(records::Rgb colour, QObject* owner) {
                         }};
     const bool written = run(
         change, codes, {kColourRows},
-        [&]() -> std::int64_t {
+        [&](const db::StatementRunner& runner) -> std::int64_t {
             // Every old row goes before any new one is written.
             if (db::executeAll(
                     runner, db::Operation("DELETE FROM stocks.colors"), db::schema::stocks,
@@ -264,7 +284,6 @@ void GroupSettings::setBackColour(records::Rgb colour, QObject* owner) {
 
 void GroupSettings::setFontColour(records::Rgb colour, QObject* owner) {
     const std::vector<StockCode> codes = codesOfGroup();
-    const db::StatementRunner& runner = m_context.runner;
     // Only the products that have a colour row take it.
     std::vector<StockCode> withRow;
     const Change change{"UPDATE FONTCOLOR stocks.colors", QStringLiteral("Ürün Fon Rengi"),
@@ -273,9 +292,9 @@ void GroupSettings::setFontColour(records::Rgb colour, QObject* owner) {
                         }};
     if (!confirm(change.caption, codes.size(), owner))
         return;
-    std::int64_t matched = -1;
-    const bool written =
-        runBulkChange(runner, db::Operation(change.tag), change.caption, codes, {kColourRows}, [&] {
+    const std::int64_t matched = runChange(
+        change, codes, {kColourRows},
+        [&](const db::StatementRunner& runner) -> std::int64_t {
             if (db::executeAll(runner, db::Operation(change.tag), db::schema::stocks,
                                perProduct(codes, [colour](long long code) {
                                    return sqlf(
@@ -284,10 +303,11 @@ void GroupSettings::setFontColour(records::Rgb colour, QObject* owner) {
                                        records::redOf(colour), records::greenOf(colour),
                                        records::blueOf(colour), code);
                                })) == db::Outcome::Failed)
-                return false;
-            matched = countRows(runner, kColourRows, codes);
-            return matched >= 0;
-        });
+                return -1;
+            return countRows(runner, kColourRows, codes);
+        },
+        owner);
+    const bool written = matched >= 0;
     readColoursAgain();
     if (written) {
         std::unordered_set<StockCode> rows;
@@ -296,7 +316,7 @@ void GroupSettings::setFontColour(records::Rgb colour, QObject* owner) {
         std::copy_if(codes.begin(), codes.end(), std::back_inserter(withRow),
                      [&rows](StockCode code) { return rows.contains(code); });
     }
-    finish(change, withRow, written ? matched : -1, owner);
+    finish(change, withRow, matched, owner);
 }
 
 void GroupSettings::setDepartment(int departmentId, QObject* owner) {
@@ -322,14 +342,12 @@ bool GroupSettings::setUnit(const QString& unit, QObject* owner) {
                         }};
     if (!confirm(change.caption, codes.size(), owner))
         return false;
-    std::int64_t matched = -1;
-    const bool written = runBulkChange(m_context.runner, db::Operation(change.tag), change.caption,
-                                       codes, {kStockRows}, [&] {
-                                           matched = matchedBy(change.tag, text);
-                                           return matched >= 0;
-                                       });
-    finish(change, codes, written ? matched : -1, owner);
-    return written;
+    const std::int64_t matched = runChange(
+        change, codes, {kStockRows},
+        [&](const db::StatementRunner& runner) { return matchedBy(runner, change.tag, text); },
+        owner);
+    finish(change, codes, matched, owner);
+    return matched >= 0;
 }
 
 void GroupSettings::setStockType(int type, QObject* owner) {
@@ -341,7 +359,11 @@ void GroupSettings::setStockType(int type, QObject* owner) {
          [type](StockDefinition& p) {
              p.type = type;
          }},
-        codesOfGroup(), {kStockRows}, [&]() { return matchedBy("UPDATE_STOK_TIPI", text); }, owner);
+        codesOfGroup(), {kStockRows},
+        [&](const db::StatementRunner& runner) {
+            return matchedBy(runner, "UPDATE_STOK_TIPI", text);
+        },
+        owner);
 }
 
 void GroupSettings::setKdv(const QString& typed, QObject* owner) {
@@ -359,18 +381,17 @@ void GroupSettings::setKdv(const QString& typed, QObject* owner) {
     const bool forGroup = groupColumn(group().levelMark) != nullptr;
     const int kdv = static_cast<int>(*rate);
     const std::vector<StockCode> codes = codesOfGroup();
-    const db::StatementRunner& runner = m_context.runner;
+    const std::string groupText =
+        forGroup ? sqlf("UPDATE stckdef SET stckdef.kdv=%d", kdv) + groupWhere() : std::string();
     run(
         {"UPDATE_GRUP_KDV", QStringLiteral("Set Kdv"),
          [kdv](StockDefinition& p) {
              p.kdv = kdv;
          }},
         codes, {kStockRows, kOrderItemRows, kOrderDetailRows},
-        [&]() -> std::int64_t {
+        [&](const db::StatementRunner& runner) -> std::int64_t {
             const std::int64_t matched =
-                forGroup ? matchedBy("UPDATE_GRUP_KDV",
-                                     sqlf("UPDATE stckdef SET stckdef.kdv=%d", kdv) + groupWhere())
-                         : 0;
+                forGroup ? matchedBy(runner, "UPDATE_GRUP_KDV", groupText) : 0;
             // Open and stored order lines take their product's rate.
             if (matched < 0 ||
                 runner.execute(db::Operation("UPDATE_ORDERITEM_KDV"), db::schema::stocks,
@@ -402,17 +423,31 @@ void GroupSettings::setDiscount(const QString& typedPercent, QObject* owner) {
     const QString caption = QStringLiteral("İskonto");
     if (!confirm(caption, codes.size(), owner))
         return;
-    const bool written = runBulkChange(m_context.runner, db::Operation("UPDATE_DISCOUNT_TABLE"),
-                                       caption, codes, {kDiscountRows}, [&] {
-                                           for (const StockCode code : codes) {
-                                               StockDefinition discounted = *catalogue->find(code);
-                                               discounted.yuzde = yuzde;
-                                               if (!upsertDiscount(m_context.runner, discounted))
-                                                   return false;
-                                           }
-                                           return true;
-                                       });
-    if (!written) {
+    const db::ChangeEnd ended = db::runChangeBehindProgress(
+        m_context.runner, m_context.boxes, m_context.behindProgress, caption,
+        [catalogue, codes, yuzde, caption](const db::StatementRunner& runner,
+                                           platform::JobReport& report) {
+            report.setRange(static_cast<int>(codes.size()));
+            return runBulkChange(runner, db::Operation("UPDATE_DISCOUNT_TABLE"), caption, codes,
+                                 {kDiscountRows}, [&] {
+                                     for (std::size_t i = 0; i < codes.size(); ++i) {
+                                         if (i % kCancelBatch == 0) {
+                                             if (report.cancelled())
+                                                 return false;
+                                             report.step(static_cast<int>(i));
+                                         }
+                                         StockDefinition discounted = *catalogue->find(codes[i]);
+                                         discounted.yuzde = yuzde;
+                                         if (!upsertDiscount(runner, discounted))
+                                             return false;
+                                     }
+                                     return true;
+                                 });
+        },
+        owner);
+    if (ended != db::ChangeEnd::Written) {
+        if (ended == db::ChangeEnd::Cancelled)
+            platform::tellBulkCancelled(m_context.boxes, caption, owner);
         readAgainLater(m_context);
         return;
     }
@@ -438,19 +473,22 @@ void GroupSettings::deleteAllDiscounts(QObject* owner) {
     std::vector<StockCode> codes;
     for (const StockDefinition& p : m_context.catalogue.current()->products)
         codes.push_back(p.stcode);
-    if (!runBulkChange(m_context.runner, db::Operation("TRUNCATE_ALL_ISKONTO"),
-                       QStringLiteral("İskontoları Sil"), codes, {kDiscountRows}, [this] {
-                           return m_context.runner.execute(
-                                      db::Operation("TRUNCATE_ALL_ISKONTO"), db::schema::stocks,
-                                      "DELETE FROM stocks.indirim_tablosu;") != db::Outcome::Failed;
-                       }))
+    const Change change{"TRUNCATE_ALL_ISKONTO", QStringLiteral("İskontoları Sil"), {}};
+    if (runChange(
+            change, codes, {kDiscountRows},
+            [](const db::StatementRunner& runner) {
+                return runner.execute(db::Operation("TRUNCATE_ALL_ISKONTO"), db::schema::stocks,
+                                      "DELETE FROM stocks.indirim_tablosu;") == db::Outcome::Failed
+                           ? std::int64_t{-1}
+                           : std::int64_t{0};
+            },
+            owner) < 0)
         readAgainLater(m_context);
 }
 
 void GroupSettings::resetPriceTimes(QObject* owner) {
     const std::vector<StockCode> listed = listedNow().listed;
     const db::Operation op("RESET_PRICE_TIMES");
-    const db::StatementRunner& runner = m_context.runner;
     run(
         {"RESET_PRICE_TIMES", QStringLiteral("Reset Price Times"),
          [](StockDefinition& p) {
@@ -458,7 +496,7 @@ void GroupSettings::resetPriceTimes(QObject* owner) {
              p.sellp4 = 0;
          }},
         listed, {kStockRows, kPriceTimeRows},
-        [&]() -> std::int64_t {
+        [&](const db::StatementRunner& runner) -> std::int64_t {
             // Every price first, then every time window.
             if (db::executeAll(runner, op, db::schema::stocks,
                                perProduct(listed,

@@ -8,13 +8,15 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <vector>
 
 class QObject;
 
 namespace parvela::groups {
 struct GroupC;
+}
+namespace parvela::db {
+class StatementRunner;
 }
 
 namespace parvela::stock {
@@ -40,8 +42,10 @@ public:
 
     // Each "Set" asks first, naming itself and how many products it will
     // change ("Hayır" the default), writes in one change (all or nothing,
-    // journalled), and says how many products the server matched; after a
-    // failure the catalogue is read again.
+    // journalled) off the window thread behind the progress dialog, and says
+    // how many products the server matched; "İptal" takes the change back
+    // whole and says so. After a failure or a cancel the catalogue is read
+    // again.
     // True when written.
     bool setDayMenu(bool dayMenu, QObject* owner = nullptr);
     void setBackColour(records::Rgb colour, QObject* owner = nullptr);
@@ -68,7 +72,8 @@ private:
     // " WHERE stckdef.<level column>=<code>;" of the context's group.
     std::string groupWhere() const;
     // The rows the statement matched, or -1 when it failed.
-    std::int64_t matchedBy(const char* tag, const std::string& text) const;
+    static std::int64_t matchedBy(const db::StatementRunner& runner, const char* tag,
+                                  const std::string& text);
     bool confirm(const QString& command, std::size_t products, QObject* owner) const;
     // A bulk change: its first statement's tag, its caption (asked, journalled
     // and told under it) and what it does to a product of the catalogue.
@@ -77,11 +82,18 @@ private:
         QString caption;
         std::function<void(StockDefinition&)> publishChange;
     };
-    // Asks, then runs `write` (the rows it matched, or -1) as one change and
+    // The statements of a change on the runner given (the worker's): the rows
+    // they matched, or -1 on a failure.
+    using Write = std::function<std::int64_t(const db::StatementRunner&)>;
+    // Asks, then runs `write` as one change behind the progress dialog and
     // says how it ended. True when written.
     bool run(const Change& change, const std::vector<StockCode>& codes,
-             std::initializer_list<ProductRows> tables, const std::function<std::int64_t()>& write,
-             QObject* owner);
+             const std::vector<ProductRows>& tables, const Write& write, QObject* owner);
+    // Runs `write` as one change behind the progress dialog; the rows it
+    // matched, or -1 when it failed or was cancelled (then said so).
+    std::int64_t runChange(const Change& change, const std::vector<StockCode>& codes,
+                           const std::vector<ProductRows>& tables, const Write& write,
+                           QObject* owner);
     // Publishes and tells the count, or reads everything again after a failure (-1).
     void finish(const Change& change, const std::vector<StockCode>& codes, std::int64_t matched,
                 QObject* owner);

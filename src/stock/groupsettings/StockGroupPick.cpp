@@ -100,14 +100,15 @@ void fileUnder(EditedProduct& edited, const StockGroupPick& pick) {
 }
 
 bool fileUnder(const db::StatementRunner& runner, const std::vector<StockCode>& products,
-               const StockGroupPick& pick, std::int64_t* matched) {
+               const StockGroupPick& pick, std::int64_t* matched,
+               const std::function<bool()>& stopped) {
     std::int64_t filed = -1;
     const bool written = runBulkChange(
         runner, db::Operation("UPDATE_SECILI_STOK_GRUP"), assignGroupCaption(), products,
         {kStockRows}, [&] {
             if (moveProductsToGroups(runner, products, pick.acode(), pick.bcode(), pick.ccode()))
                 filed = countRows(runner, kStockRows, products);
-            return filed >= 0;
+            return filed >= 0 && !(stopped && stopped());
         });
     if (matched != nullptr)
         *matched = written ? filed : -1;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class QObject;
@@ -77,8 +78,10 @@ inline QString assignGroupCaption() {
 
 // Files the products under the picked groups, one UPDATE each, in one
 // change journalled as "Seçileni Grubu Ata": all or none. False when a
-// statement failed (and said so); `matched` then the products filed.
+// statement failed (and said so) or `stopped` said so before the commit;
+// `matched` then the products filed.
 bool fileUnder(const db::StatementRunner& runner, const std::vector<StockCode>& products,
-               const StockGroupPick& pick, std::int64_t* matched = nullptr);
+               const StockGroupPick& pick, std::int64_t* matched = nullptr,
+               const std::function<bool()>& stopped = {});
 
 } // namespace parvela::stock

@@ -1,5 +1,6 @@
 #include "stock/groupsettings/StockGroupWindows.h"
 
+#include "platform/BackgroundJobs.h"
 #include "platform/BulkChangeBoxes.h"
 #include "platform/MessageBoxes.h"
 #include "records/CatalogueEdits.h"
@@ -23,7 +24,16 @@ void StockGroupWindows::assignGroup(const std::vector<StockCode>& marked, QWidge
         !platform::confirmBulkChange(m_context.boxes, assignGroupCaption(), marked.size(), owner))
         return;
     std::int64_t filed = -1;
-    if (!fileUnder(m_context.runner, marked, pick, &filed)) {
+    const db::ChangeEnd ended = db::runChangeBehindProgress(
+        m_context.runner, m_context.boxes, m_context.behindProgress, assignGroupCaption(),
+        [&](const db::StatementRunner& runner, platform::JobReport& report) {
+            return fileUnder(runner, marked, pick, &filed,
+                             [&report] { return report.cancelled(); });
+        },
+        owner);
+    if (ended != db::ChangeEnd::Written) {
+        if (ended == db::ChangeEnd::Cancelled)
+            platform::tellBulkCancelled(m_context.boxes, assignGroupCaption(), owner);
         readAgainLater(m_context);
         return;
     }

@@ -7,6 +7,7 @@
 #include "db/StatementJournal.h"
 #include "groups/GroupLookups.h"
 #include "labels/WeighedBarcodes.h"
+#include "platform/JobProgressDialog.h"
 #include "stock/catalogue/EditedProduct.h"
 #include "stock/catalogue/NameRepair.h"
 #include "stock/groupsettings/StockGroupPick.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QProgressBar>
 #include <QTest>
 #include <QTreeWidget>
 #include <algorithm>
@@ -48,6 +50,11 @@ protected:
         m_catalog.runner().setJournal(&m_journal);
         // The products read again at once, so that the statements come in order.
         m_context.rereadProductsLater = nullptr;
+        m_context.behindProgress = [this](platform::JobWork job, const QString& title,
+                                          QObject* owner) {
+            platform::runBehindProgress(m_jobs, std::move(job), title,
+                                        qobject_cast<QWidget*>(owner));
+        };
     }
 
     // The context of the main screen's "Ayarla" for a group of level B.
@@ -268,6 +275,46 @@ TEST_F(GroupSettingsTest, discountAndPriceTimesActOnTheListedProducts) {
     m_boxes.queueAnswer(platform::BoxAnswer::Yes);
     m_settings.deleteAllDiscounts(nullptr);
     EXPECT_EQ(TestDatabase::scalar("SELECT COUNT(*) FROM stocks.indirim_tablosu;"), "0");
+}
+
+// "İptal" once the discount's first rows went out takes the whole change back.
+TEST_F(GroupSettingsTest, aCancelledDiscountLeavesEveryRowAsBeforeAndSaysSo) {
+    constexpr int kProducts = 2000;
+    std::string products = "INSERT INTO stocks.stckdef(stcode,stname,gra,grb) VALUES";
+    std::string discounts =
+        "INSERT INTO stocks.indirim_tablosu(carikod,stcode,peraken,yuzde) VALUES";
+    for (int i = 0; i < kProducts; ++i) {
+        const std::string code = std::to_string(50000 + i);
+        products += (i ? ",(" : "(") + code + ",'Ürün " + code + "',1,11)";
+        if (i % 2 == 0)
+            discounts += (i ? ",(1013," : "(1013,") + code + ",0,3)";
+    }
+    TestDatabase::exec(products + ";" + discounts + ";");
+    m_catalog.readProducts();
+    contextOfB(11);
+    listGroupB(11);
+    const auto stored = [] {
+        return TestDatabase::query("SELECT * FROM stocks.indirim_tablosu ORDER BY 1,2;");
+    };
+    const TestDatabase::Rows before = stored();
+    // Pressed once the progress dialog counts its first products.
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&user] {
+        QWidget* progress = QApplication::activeModalWidget();
+        if (progress == nullptr || !progress->inherits("parvela::platform::JobProgressDialog") ||
+            progress->findChild<QProgressBar*>()->value() <= 0)
+            return;
+        user.stop();
+        progress->findChild<QAbstractButton*>(QStringLiteral("2"))->click();
+    });
+    user.start(5);
+    yes();
+    m_settings.setDiscount(QStringLiteral("7"), nullptr);
+    EXPECT_FALSE(user.isActive());
+    EXPECT_EQ(stored(), before);
+    EXPECT_EQ(m_boxes.texts().value(1),
+              QStringLiteral("İskonto: iptal edildi, hiçbir ürün değişmedi."));
+    EXPECT_EQ(m_boxes.texts().size(), 2);
 }
 
 TEST_F(GroupSettingsTest, unitAndTypeGoToTheWholeGroup) {
