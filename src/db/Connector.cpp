@@ -1,6 +1,7 @@
 #include "db/Connector.h"
 
 #include "db/DbConnection.h"
+#include "db/ServerChoice.h"
 
 #include <algorithm>
 #include <cppconn/driver.h>
@@ -8,6 +9,7 @@
 #include <cppconn/resultset.h>
 #include <cppconn/statement.h>
 #include <mysql_driver.h>
+#include <optional>
 
 namespace parvela::db {
 
@@ -19,6 +21,23 @@ namespace {
 // the statements). Asking when nothing is pending costs next to nothing.
 size_t pendingResultBound(const std::string& text) {
     return 2 * (static_cast<size_t>(std::count(text.begin(), text.end(), ';')) + 2);
+}
+
+// Refused, no such host, or no greeting within the connect time-out: the
+// server did not take the connection, so another may.
+bool noAnswer(int errorCode) {
+    constexpr int kCannotConnect = 2002;
+    constexpr int kConnectionError = 2003;
+    constexpr int kLostAtHandshake = 2013;
+    return errorCode == kCannotConnect || errorCode == kConnectionError ||
+           errorCode == kUnknownHostError || errorCode == kLostAtHandshake;
+}
+
+std::unique_ptr<sql::Connection> connectTo(const DbConnection& connection,
+                                           const std::string& host) {
+    sql::ConnectOptionsMap options = connectOptions(connection, host);
+    return std::unique_ptr<sql::Connection>(
+        sql::mysql::get_mysql_driver_instance()->connect(options));
 }
 
 } // namespace
@@ -36,8 +55,12 @@ std::uint64_t executeAll(sql::Statement& statement, const std::string& text) {
 }
 
 sql::ConnectOptionsMap connectOptions(const DbConnection& connection) {
+    return connectOptions(connection, connection.host());
+}
+
+sql::ConnectOptionsMap connectOptions(const DbConnection& connection, const std::string& host) {
     sql::ConnectOptionsMap options;
-    options["hostName"] = sql::SQLString(connection.url());
+    options["hostName"] = sql::SQLString("tcp://" + host + ":3306");
     options["userName"] = sql::SQLString(DbConnection::kUser);
     options["password"] = sql::SQLString(connection.password());
     options["CLIENT_MULTI_STATEMENTS"] = true;
@@ -56,14 +79,29 @@ sql::ConnectOptionsMap connectOptions(const DbConnection& connection) {
 }
 
 std::unique_ptr<sql::Connection> openConnection(const DbConnection& connection) {
+    ServerChoice& servers = connection.servers();
+    const std::vector<std::string>& hosts = servers.hosts();
     // The client library would take an empty host for the local socket and
     // might reach another server than the one configured.
-    if (connection.host().empty())
+    if (hosts.empty())
         throw sql::SQLException("Unknown server host '' (no server address is set)", "HY000",
                                 kUnknownHostError);
-    sql::ConnectOptionsMap options = connectOptions(connection);
-    return std::unique_ptr<sql::Connection>(
-        sql::mysql::get_mysql_driver_instance()->connect(options));
+    const std::size_t first = servers.currentIndex();
+    std::optional<sql::SQLException> firstFailure;
+    for (std::size_t step = 0; step < hosts.size(); ++step) {
+        const std::size_t index = (first + step) % hosts.size();
+        try {
+            std::unique_ptr<sql::Connection> opened = connectTo(connection, hosts[index]);
+            servers.answered(index, first);
+            return opened;
+        } catch (const sql::SQLException& e) {
+            if (!noAnswer(e.getErrorCode()))
+                throw;
+            if (!firstFailure)
+                firstFailure.emplace(e);
+        }
+    }
+    throw *firstFailure;
 }
 
 } // namespace parvela::db

@@ -1,5 +1,7 @@
 #include "db/DatabaseThread.h"
 
+#include "db/StatementRunner.h"
+
 #include <cppconn/driver.h>
 #include <mysql_driver.h>
 
@@ -10,6 +12,8 @@ DatabaseThread::DatabaseThread() {
 }
 
 DatabaseThread::~DatabaseThread() {
+    // Before the client library lets go of the thread.
+    StatementRunner::closeThisThreadsConnections();
     sql::mysql::get_mysql_driver_instance()->threadEnd();
 }
 

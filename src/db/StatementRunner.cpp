@@ -1,10 +1,12 @@
 #include "db/StatementRunner.h"
 
 #include "db/Connector.h"
+#include "db/DbConnection.h"
 #include "db/Row.h"
 #include "db/StatementJournal.h"
 #include "platform/MessageBoxes.h"
 
+#include <cppconn/connection.h>
 #include <cppconn/exception.h>
 #include <cppconn/resultset.h>
 #include <cppconn/statement.h>
@@ -31,6 +33,14 @@ platform::BoxRequest failureBox(const Operation& op, const sql::SQLException& e)
 bool isServerLoss(int errorCode) {
     return errorCode >= 2000 && errorCode < 3000;
 }
+
+using Clock = std::chrono::steady_clock;
+
+// The ping of an idle connection that takes this share of the read time-out
+// met a server that does not answer, not a closed connection: another wait
+// for a new one would only double the wait.
+constexpr int kSilentPingShare = 2;
+constexpr int kLostDuringQuery = 2013;
 
 } // namespace
 
@@ -60,7 +70,12 @@ void StatementRunner::LossState::markLost() {
         scopes->second.lost = true;
 }
 
+thread_local StatementRunner::HeldConnections::ThreadEntries
+    StatementRunner::HeldConnections::t_entries;
+
 StatementRunner::HeldConnections::HeldConnections() = default;
+// No thread uses the map any more (each call holds a runner that holds it):
+// closing the connections of other threads here cannot meet their calls.
 StatementRunner::HeldConnections::~HeldConnections() = default;
 
 StatementRunner::HeldConnections::Held* StatementRunner::HeldConnections::ofThisThread() {
@@ -71,12 +86,21 @@ StatementRunner::HeldConnections::Held* StatementRunner::HeldConnections::ofThis
 
 // Map nodes stay where they are, so the reference outlives the lock.
 StatementRunner::HeldConnections::Held& StatementRunner::HeldConnections::make() {
-    const std::lock_guard lock(m_mutex);
-    return m_threads[std::this_thread::get_id()];
+    bool made = false;
+    Held* held = nullptr;
+    {
+        const std::lock_guard lock(m_mutex);
+        const auto [entry, inserted] = m_threads.try_emplace(std::this_thread::get_id());
+        held = &entry->second;
+        made = inserted;
+    }
+    if (made)
+        t_entries.maps.push_back(weak_from_this());
+    return *held;
 }
 
 void StatementRunner::HeldConnections::drop() {
-    std::unique_ptr<sql::Connection> closing;
+    std::shared_ptr<sql::Connection> closing;
     {
         const std::lock_guard lock(m_mutex);
         const auto held = m_threads.find(std::this_thread::get_id());
@@ -85,6 +109,30 @@ void StatementRunner::HeldConnections::drop() {
         closing = std::move(held->second.connection);
         m_threads.erase(held);
     }
+}
+
+void StatementRunner::HeldConnections::release() {
+    Held* held = ofThisThread();
+    if (held == nullptr)
+        return;
+    held->depth = 0;
+    held->failed = false;
+    held->journal.reset();
+}
+
+StatementRunner::HeldConnections::ThreadEntries::~ThreadEntries() {
+    dropAll();
+}
+
+void StatementRunner::HeldConnections::ThreadEntries::dropAll() {
+    for (const std::weak_ptr<HeldConnections>& map : std::exchange(maps, {})) {
+        if (const std::shared_ptr<HeldConnections> held = map.lock())
+            held->drop();
+    }
+}
+
+void StatementRunner::closeThisThreadsConnections() {
+    HeldConnections::t_entries.dropAll();
 }
 
 ServerLossScope::ServerLossScope(const StatementRunner& runner)
@@ -143,7 +191,8 @@ Actor StatementRunner::actor() const {
 }
 
 bool StatementRunner::inTransaction() const {
-    return m_held->ofThisThread() != nullptr;
+    const HeldConnections::Held* held = m_held->ofThisThread();
+    return held != nullptr && held->depth > 0;
 }
 
 Outcome StatementRunner::query(const Operation& op, std::string_view schemaName,
@@ -186,17 +235,23 @@ void StatementRunner::readRows(sql::Statement& statement, std::string_view schem
 Outcome StatementRunner::run(const Operation& op, std::string_view schemaName,
                              const std::function<void(sql::Statement&)>& work,
                              bool showFailure) const {
-    if (HeldConnections::Held* held = m_held->ofThisThread())
+    HeldConnections::Held* held = m_held->ofThisThread();
+    if (held != nullptr && held->depth > 0)
         return runHeld(*held, op, schemaName, work, showFailure);
     if (m_loss->lost())
         return Outcome::Failed;
+    HeldConnections::Held& own = held != nullptr ? *held : m_held->make();
     try {
-        const std::unique_ptr<sql::Connection> connection = openConnection(m_connection);
-        connection->setSchema(sql::SQLString(schemaName.data(), schemaName.size()));
+        const std::shared_ptr<sql::Connection> connection = ready(own);
+        useSchema(own, *connection, schemaName);
         const std::unique_ptr<sql::Statement> statement(connection->createStatement());
         work(*statement);
+        own.lastUsed = Clock::now();
         return Outcome::Completed;
     } catch (const sql::SQLException& e) {
+        // What state a failure left the connection in is unknown: the next
+        // call opens a new one.
+        own.connection.reset();
         if (e.getErrorCode() == 0)
             return Outcome::Interrupted;
         if (isServerLoss(e.getErrorCode()))
@@ -207,19 +262,58 @@ Outcome StatementRunner::run(const Operation& op, std::string_view schemaName,
     }
 }
 
+std::shared_ptr<sql::Connection> StatementRunner::ready(HeldConnections::Held& held) const {
+    if (!held.connection) {
+        OpenedConnection probe = m_connection.takeProbe();
+        held.connection = std::move(probe.connection);
+        held.lastUsed = probe.lastUsed;
+        held.schema.clear();
+    }
+    if (held.connection && Clock::now() - held.lastUsed > kTrustedIdle) {
+        const Clock::time_point pinged = Clock::now();
+        bool alive = false;
+        try {
+            alive = held.connection->isValid();
+        } catch (const sql::SQLException&) {
+            alive = false;
+        }
+        if (!alive) {
+            held.connection.reset();
+            const auto waited = Clock::now() - pinged;
+            if (waited * kSilentPingShare >= std::chrono::seconds(m_connection.readTimeout()))
+                throw sql::SQLException("Lost connection to server during query", "HY000",
+                                        kLostDuringQuery);
+        }
+    }
+    if (!held.connection) {
+        held.connection = openConnection(m_connection);
+        held.schema.clear();
+    }
+    return held.connection;
+}
+
+// Each USE is a round trip: only when the connection is elsewhere.
+void StatementRunner::useSchema(HeldConnections::Held& held, sql::Connection& connection,
+                                std::string_view schemaName) {
+    if (held.schema == schemaName)
+        return;
+    held.schema.clear();
+    connection.setSchema(sql::SQLString(schemaName.data(), schemaName.size()));
+    held.schema = schemaName;
+}
+
 Outcome StatementRunner::runHeld(HeldConnections::Held& held, const Operation& op,
                                  std::string_view schemaName,
                                  const std::function<void(sql::Statement&)>& work,
                                  bool showFailure) const {
     if (held.failed || !held.connection)
         return Outcome::Failed;
+    const std::shared_ptr<sql::Connection> connection = held.connection;
     try {
-        if (held.schema != schemaName) {
-            held.connection->setSchema(sql::SQLString(schemaName.data(), schemaName.size()));
-            held.schema = schemaName;
-        }
-        const std::unique_ptr<sql::Statement> statement(held.connection->createStatement());
+        useSchema(held, *connection, schemaName);
+        const std::unique_ptr<sql::Statement> statement(connection->createStatement());
         work(*statement);
+        held.lastUsed = Clock::now();
         return Outcome::Completed;
     } catch (const sql::SQLException& e) {
         // Rolled back before the box: a box's event loop must not find the
@@ -236,14 +330,17 @@ Outcome StatementRunner::runHeld(HeldConnections::Held& held, const Operation& o
 
 void StatementRunner::begin(HeldConnections::Held& held, const Operation& op) const {
     held.depth = 1;
+    held.failed = false;
+    held.journal.reset();
     if (m_loss->lost()) {
         held.failed = true;
         return;
     }
     try {
-        held.connection = openConnection(m_connection);
-        const std::unique_ptr<sql::Statement> statement(held.connection->createStatement());
+        const std::shared_ptr<sql::Connection> connection = ready(held);
+        const std::unique_ptr<sql::Statement> statement(connection->createStatement());
         statement->execute("START TRANSACTION");
+        held.lastUsed = Clock::now();
     } catch (const sql::SQLException& e) {
         held.connection.reset();
         held.failed = true;
@@ -260,10 +357,11 @@ void StatementRunner::rollBack(HeldConnections::Held& held) {
     try {
         const std::unique_ptr<sql::Statement> statement(held.connection->createStatement());
         statement->execute("ROLLBACK");
+        held.lastUsed = Clock::now();
     } catch (const sql::SQLException&) {
         // A closed connection is rolled back by the server.
+        held.connection.reset();
     }
-    held.connection.reset();
 }
 
 void StatementRunner::record(std::string_view schemaName, const std::string& text) const {

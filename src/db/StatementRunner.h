@@ -2,6 +2,7 @@
 
 #include "db/OperationTag.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -10,6 +11,7 @@
 #include <string_view>
 #include <thread>
 #include <unordered_map>
+#include <vector>
 
 namespace sql {
 class Connection;
@@ -53,14 +55,24 @@ enum class Outcome { Completed, Interrupted, Failed };
 
 using RowHandler = std::function<void(const Row&)>;
 
-// Issues every statement of a data owner. Each call opens its own connection,
-// selects the schema, runs, reads and releases; a driver failure shows the
-// driver's text in a box captioned with the operation's tag.
+// Issues every statement of a data owner. Each thread keeps one connection of
+// the runner (and its copies) open across calls; a call selects the schema
+// when it is not the connection's already, runs, reads and releases its
+// statement; a driver failure shows the driver's text in a box captioned
+// with the operation's tag.
 class StatementRunner {
 public:
     StatementRunner(const DbConnection& connection, platform::MessageBoxes& boxes)
         : m_connection(connection)
         , m_boxes(boxes) {}
+
+    // A connection used this recently is taken as it is; one idle for
+    // longer is pinged first and opened anew when it is gone.
+    static constexpr std::chrono::milliseconds kTrustedIdle{2000};
+
+    // Closes the connections this thread keeps, of every runner: for a
+    // thread that ends (they are closed at its exit anyway).
+    static void closeThisThreadsConnections();
 
     void setJournal(StatementJournal* journal) { m_journal = journal; }
     // Named by the change journal for every change of this runner and its
@@ -106,13 +118,18 @@ private:
     friend class ServerLossScope;
     friend class Transaction;
     friend class ChangeJournal;
-    // Per thread: the connection a transaction holds and every call of that
-    // thread goes over. Only its own thread touches an entry once made.
-    class HeldConnections {
+    // Per thread: the connection every call of that thread goes over, kept
+    // between calls, and the transaction open on it. Only its own thread
+    // touches an entry once made; the thread's end or the runner's closes it.
+    class HeldConnections : public std::enable_shared_from_this<HeldConnections> {
     public:
         struct Held {
-            std::unique_ptr<sql::Connection> connection;
+            // Shared with the call that uses it, so a call nested in a row
+            // handler may drop it without pulling it from under the outer one.
+            std::shared_ptr<sql::Connection> connection;
             std::string schema;
+            std::chrono::steady_clock::time_point lastUsed;
+            // Transactions open on it, joined ones counted: 0 outside one.
             int depth = 0;
             bool failed = false;
             // The caption and kept rows of a journalled change, joined ones' too.
@@ -124,7 +141,18 @@ private:
         HeldConnections& operator=(const HeldConnections&) = delete;
         Held* ofThisThread();
         Held& make();
+        // Closes this thread's connection and forgets the thread.
         void drop();
+        // A transaction ended: its connection stays for the next call.
+        void release();
+
+        // The maps a thread has entries in, emptied when the thread ends.
+        struct ThreadEntries {
+            std::vector<std::weak_ptr<HeldConnections>> maps;
+            ~ThreadEntries();
+            void dropAll();
+        };
+        static thread_local ThreadEntries t_entries;
 
     private:
         std::mutex m_mutex;
@@ -134,6 +162,10 @@ private:
                     const std::function<void(sql::Statement&)>& work, bool showFailure) const;
     void begin(HeldConnections::Held& held, const Operation& op) const;
     static void rollBack(HeldConnections::Held& held);
+    // The thread's connection, checked and opened as needed.
+    std::shared_ptr<sql::Connection> ready(HeldConnections::Held& held) const;
+    static void useSchema(HeldConnections::Held& held, sql::Connection& connection,
+                          std::string_view schemaName);
 
     // Per thread: a worker's lost server must not silence a save the
     // window makes at the same time.

@@ -11,7 +11,8 @@ namespace parvela::db {
 Transaction::Transaction(const StatementRunner& runner, const Operation& op)
     : m_runner(runner)
     , m_op(op) {
-    if (StatementRunner::HeldConnections::Held* held = m_runner.m_held->ofThisThread()) {
+    StatementRunner::HeldConnections::Held* held = m_runner.m_held->ofThisThread();
+    if (held != nullptr && held->depth > 0) {
         m_joined = true;
         ++held->depth;
         return;
@@ -24,12 +25,12 @@ Transaction::~Transaction() {
     if (!m_ended)
         rollback();
     if (!m_joined)
-        m_runner.m_held->drop();
+        m_runner.m_held->release();
 }
 
 bool Transaction::failed() const {
     const StatementRunner::HeldConnections::Held* held = m_runner.m_held->ofThisThread();
-    return held == nullptr || held->failed;
+    return held == nullptr || held->depth == 0 || held->failed;
 }
 
 Outcome Transaction::commit() {
@@ -37,31 +38,31 @@ Outcome Transaction::commit() {
         return Outcome::Failed;
     m_ended = true;
     StatementRunner::HeldConnections::Held* held = m_runner.m_held->ofThisThread();
-    if (held == nullptr)
+    if (held == nullptr || held->depth == 0)
         return Outcome::Failed;
     if (m_joined) {
         --held->depth;
         return held->failed ? Outcome::Failed : Outcome::Completed;
     }
     if (held->failed) {
-        m_runner.m_held->drop();
+        m_runner.m_held->release();
         return Outcome::Failed;
     }
     if (held->journal && !held->journal->caption.empty() &&
         ChangeJournal(m_runner, m_op).write(*held->journal) != Outcome::Completed) {
-        m_runner.m_held->drop();
+        m_runner.m_held->release();
         return Outcome::Failed;
     }
     const Outcome outcome = m_runner.runHeld(
         *held, m_op, held->schema.empty() ? schema::stocks : held->schema,
         [](sql::Statement& statement) { statement.execute("COMMIT"); }, true);
-    m_runner.m_held->drop();
+    m_runner.m_held->release();
     return outcome;
 }
 
 void Transaction::rollback() {
     StatementRunner::HeldConnections::Held* held = m_runner.m_held->ofThisThread();
-    if (held == nullptr)
+    if (held == nullptr || held->depth == 0)
         return;
     held->failed = true;
     if (m_joined) {
@@ -79,7 +80,7 @@ void Transaction::rollback() {
 // when the outer did not.
 void Transaction::journalAs(std::string caption) {
     StatementRunner::HeldConnections::Held* held = m_runner.m_held->ofThisThread();
-    if (held == nullptr)
+    if (held == nullptr || held->depth == 0)
         return;
     if (!held->journal)
         held->journal = std::make_shared<JournalDraft>();
@@ -90,7 +91,7 @@ void Transaction::journalAs(std::string caption) {
 void Transaction::keep(std::string_view schemaName, std::string_view table,
                        std::string_view keyColumn, const std::vector<std::string>& keys) {
     StatementRunner::HeldConnections::Held* held = m_runner.m_held->ofThisThread();
-    if (held == nullptr || held->failed)
+    if (held == nullptr || held->depth == 0 || held->failed)
         return;
     if (!held->journal)
         held->journal = std::make_shared<JournalDraft>();

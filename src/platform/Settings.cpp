@@ -36,6 +36,22 @@ ServerAddress Settings::serverAddress() const {
     return {0, text.toStdString()};
 }
 
+std::vector<std::string> Settings::otherHosts() const {
+    // An INI list without quotes reads as a string list, a quoted one as one
+    // string: both are split at the commas.
+    const QStringList values = m_settings->value(QStringLiteral("Server/otherHosts"))
+                                   .toStringList()
+                                   .join(u',')
+                                   .split(u',');
+    std::vector<std::string> hosts;
+    for (const QString& value : values) {
+        const QByteArray text = value.trimmed().toLocal8Bit();
+        if (!text.isEmpty() && text.size() <= kMaxHostLength)
+            hosts.push_back(text.toStdString());
+    }
+    return hosts;
+}
+
 std::string Settings::firstDatabasePassword() const {
     return value(QStringLiteral("Server/password1"), QStringLiteral("K_plmo_R")).toStdString();
 }

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QSettings;
 
@@ -29,6 +30,9 @@ public:
     static constexpr int kMaxHostLength = 39;
 
     ServerAddress serverAddress() const;
+    // Further servers of the same cluster, tried in order after Server/ipno;
+    // an address longer than kMaxHostLength is left out, not cut.
+    std::vector<std::string> otherHosts() const;
     // The passwords every program of the suite tries, in this order.
     std::string firstDatabasePassword() const;
     std::string secondDatabasePassword() const;
