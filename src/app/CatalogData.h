@@ -68,6 +68,7 @@ public:
     // The group the bulk settings act on, filled when they are opened from a group.
     groups::GroupC& groupContext() { return m_groupContext; }
     db::StatementRunner& runner() { return m_runner; }
+    const db::DbConnection& connection() const { return m_connection; }
 
     // What the stock windows may reach of these lists.
     stock::StockContext stockContext(platform::MessageBoxes& boxes,

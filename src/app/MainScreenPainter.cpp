@@ -411,7 +411,9 @@ void ScreenPainter::paint(QSize client) {
     const Rect menu{right - 250, 10, right - 130, 34};
     button(MainButton::MenuyuOlustur, coversColumnC(menu) ? under(check) : menu,
            QStringLiteral("Menüyü Oluştur"), 16, QColor(255, 192, 203));
-    statusLines(m_state.uploadStatus);
+    statusLines(m_state.serverStatus.isEmpty()
+                    ? m_state.uploadStatus
+                    : m_state.serverStatus + QLatin1Char('\n') + m_state.uploadStatus);
     bottomButtons();
     branchBoxes();
 }

@@ -68,6 +68,8 @@ struct MainScreenState {
     int scaleSteps = 0;
     int uploadCount = 0;
     QString uploadStatus;
+    // Which server the program is on, above the upload status.
+    QString serverStatus;
     // The right edge of the desktop, where the branch boxes hang.
     int desktopRight = 1024;
 

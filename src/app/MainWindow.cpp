@@ -3,6 +3,7 @@
 #include "app/ArrowPictures.h"
 #include "app/CatalogData.h"
 #include "app/MainHitTest.h"
+#include "app/ServerStatus.h"
 #include "journal/ChangeJournalWindow.h"
 #include "platform/BackgroundJobs.h"
 #include "platform/MessageBoxes.h"
@@ -163,6 +164,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     MainScreenContent content{m_catalog.groups(), m_catalog.company().branches,
                               m_catalog.current()->products.size()};
+    m_state.serverStatus = serverStatusText(m_catalog.connection());
     paintMainScreen(painter, size(), m_state, content, m_arrows);
 }
 

@@ -6,9 +6,12 @@
 #include "ListeningProgram.h"
 #include "ModalDriver.h"
 #include "SheetFixtures.h"
+#include "TestSettings.h"
 #include "UserFixtures.h"
 #include "WebServers.h"
 #include "app/Application.h"
+#include "app/ServerStatus.h"
+#include "db/DbConnection.h"
 #include "db/StatementJournal.h"
 #include "platform/BackgroundJobs.h"
 #include "platform/Settings.h"
@@ -404,6 +407,22 @@ TEST_F(MainWindowTest, aPublishingRunSetsTheStatusLineAndCountsOnlySuccesses) {
     EXPECT_EQ(window.screenState().uploadStatus,
               publishing::kNotPublishedStatus +
                   QStringLiteral("\ninsert_stok_tanim.php: HTTP 500"));
+}
+
+// The status line names the server the program is on, and the one it left
+// when that one did not answer (nothing listens on 127.0.0.5).
+TEST_F(MainWindowTest, theStatusLineNamesTheServerAndTheOneLeftBehind) {
+    test::addUser(1, "mudur", "1234", true, true, true);
+    app::MainWindow& window = start("mudur");
+    window.repaint();
+    EXPECT_EQ(window.screenState().serverStatus, QStringLiteral("Sunucu: 127.0.0.1"));
+
+    test::TestSettings cluster(
+        {{QStringLiteral("Server/ipno"), QStringLiteral("127.0.0.5")},
+         {QStringLiteral("Server/otherHosts"), QStringLiteral("127.0.0.1")}});
+    const db::DbConnection moved(cluster);
+    EXPECT_EQ(app::serverStatusText(moved),
+              QStringLiteral("Sunucu: 127.0.0.1 (127.0.0.5 yanıt vermedi)"));
 }
 
 namespace {
