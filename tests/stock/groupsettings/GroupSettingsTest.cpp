@@ -587,16 +587,20 @@ std::vector<TestDatabase::Rows> touchedTables() {
 class NthWriteRefused {
 public:
     NthWriteRefused() {
+        // The writes are counted in a table, not in the session: the program
+        // keeps its connection from one command to the next.
         TestDatabase::exec("CREATE DATABASE IF NOT EXISTS refusal;"
-                           "CREATE TABLE refusal.nth(n INT); INSERT INTO refusal.nth VALUES(0);");
+                           "CREATE TABLE refusal.nth(n INT, writes INT);"
+                           "INSERT INTO refusal.nth VALUES(0, 0);");
         for (const char* table : kTables)
             for (const char* event : {"INSERT", "UPDATE", "DELETE"})
-                TestDatabase::exec(std::string("CREATE TRIGGER ") + name(table, event) +
-                                   " BEFORE " + event + " ON " + table +
-                                   " FOR EACH ROW BEGIN SET @writes = IFNULL(@writes, 0) + 1; "
-                                   "IF @writes = (SELECT n FROM refusal.nth) THEN "
-                                   "SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='kilitli'; "
-                                   "END IF; END");
+                TestDatabase::exec(
+                    std::string("CREATE TRIGGER ") + name(table, event) + " BEFORE " + event +
+                    " ON " + table +
+                    " FOR EACH ROW BEGIN UPDATE refusal.nth SET writes = writes + 1; "
+                    "IF (SELECT writes = n FROM refusal.nth) THEN "
+                    "SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='kilitli'; "
+                    "END IF; END");
     }
     ~NthWriteRefused() {
         for (const char* table : kTables)
@@ -608,7 +612,7 @@ public:
     NthWriteRefused& operator=(const NthWriteRefused&) = delete;
 
     void refuseAt(int nth) {
-        TestDatabase::exec("UPDATE refusal.nth SET n=" + std::to_string(nth) + ";");
+        TestDatabase::exec("UPDATE refusal.nth SET n=" + std::to_string(nth) + ", writes=0;");
     }
 
 private:
