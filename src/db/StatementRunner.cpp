@@ -12,6 +12,7 @@
 #include <cppconn/statement.h>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace parvela::db {
 
@@ -94,8 +95,12 @@ StatementRunner::HeldConnections::Held& StatementRunner::HeldConnections::make()
         held = &entry->second;
         made = inserted;
     }
-    if (made)
+    if (made) {
+        // A thread that outlives many runners keeps only the live ones.
+        std::erase_if(t_entries.maps,
+                      [](const std::weak_ptr<HeldConnections>& map) { return map.expired(); });
         t_entries.maps.push_back(weak_from_this());
+    }
     return *held;
 }
 
