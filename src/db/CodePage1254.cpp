@@ -48,7 +48,7 @@ int byteOf(char16_t c) {
 
 // Walks the text by characters; a surrogate pair is one character that the
 // code page never holds.
-template <typename OnCharacter> bool forEachByte(const QString& text, OnCharacter onCharacter) {
+template <typename OnCharacter> bool forEachByte(QStringView text, OnCharacter onCharacter) {
     const auto* units = reinterpret_cast<const char16_t*>(text.constData());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t unit = units[i];
@@ -86,6 +86,21 @@ std::string Cp1254::encodeLossy(const QString& text) {
         return true;
     });
     return out;
+}
+
+std::size_t Cp1254::encodeLossyInto(QStringView text, char* out, std::size_t capacity,
+                                    std::u16string_view blanked) {
+    std::size_t written = 0;
+    forEachByte(text, [&](int byte) {
+        if (written == capacity)
+            return false;
+        const bool blank =
+            byte >= 0 && !blanked.empty() &&
+            blanked.find(kToUnicode[static_cast<std::size_t>(byte)]) != std::u16string_view::npos;
+        out[written++] = blank ? ' ' : byte < 0 ? '?' : static_cast<char>(byte);
+        return true;
+    });
+    return written;
 }
 
 QString Cp1254::decode(std::string_view bytes) {

@@ -2,10 +2,10 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/MessageBoxes.h"
+#include "publishing/Sha256.h"
 #include "publishing/TransferFiles.h"
 #include "publishing/WebUpload.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <optional>
 
@@ -32,8 +32,10 @@ public:
     CataloguePublishResult run() {
         const int folder = makeTransferFolder(m_target.dataRoot);
         const int companyId = m_snapshot.company.id;
-        writeAndStage(kKeyListFile, keyList(m_snapshot.products, companyId));
-        writeAndStage(kStockFile, stockFile(m_snapshot.products, companyId));
+        // The key list is read off the products' records, laid out once.
+        const std::string stockBytes = stockFile(m_snapshot.products, companyId);
+        writeAndStage(kKeyListFile, keyListOf(stockBytes));
+        writeAndStage(kStockFile, stockBytes);
         writeAndStage(kGroupAFile, groupAFile(m_snapshot.groupsA));
         writeAndStage(kGroupBFile, groupBFile(m_snapshot.groupsB));
         writeAndStage(kRecipeFile, recipeFile(m_snapshot.recipeLines));
@@ -50,7 +52,7 @@ private:
     // Writes the file and, while nothing has failed, puts it on the host
     // beside its old copy.
     void writeAndStage(const QString& name, const std::string& bytes) {
-        PublishedFile file{name, static_cast<qint64>(bytes.size()), sha256Of(bytes), {}, {}};
+        PublishedFile file{name, static_cast<qint64>(bytes.size()), sha256Hex(bytes), {}, {}};
         file.writeError = platform::writeFileAtomically(pathOf(name), bytes);
         if (!file.writeError.isEmpty()) {
             // The reason names the file.
@@ -145,13 +147,6 @@ private:
         return QDir(m_target.transferFolder).filePath(name);
     }
     QString responseFile() const { return pathOf(QStringLiteral("response.dat")); }
-
-    static QByteArray sha256Of(const std::string& bytes) {
-        return QCryptographicHash::hash(
-                   QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
-                   QCryptographicHash::Sha256)
-            .toHex();
-    }
 
     inline static const QString kCaption = QStringLiteral("Şubelere Gönder");
 

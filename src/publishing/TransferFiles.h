@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The catalogue as the branches and the web service read it: four files of
@@ -41,6 +42,8 @@ std::string recipeFile(const std::vector<recipes::RecipeLine>& lines);
 // transfer sanitiser with line breaks blanked, so no text can add a "|",
 // "," or line; the records keep them as stored.
 std::string keyList(const stock::ProductList& products, int companyId);
+// The same from the products' records, as stockFile lays them out.
+std::string keyListOf(std::string_view stockFileBytes);
 
 // 0 when `<root>/Orvanta/transfer` is there or was made; -1 when
 // `<root>/Orvanta` is missing and cannot be made, -2 when `transfer` cannot.
