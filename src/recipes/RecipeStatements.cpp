@@ -17,6 +17,7 @@ namespace {
 constexpr auto kAfterDelete = std::chrono::milliseconds(250);
 const db::Operation kOwnRecipes("INSERT_RECETELER_HEPSI");
 const db::Operation kIntoReceipt("INTO_RECEIPT");
+const db::Operation kUnitCost("UPDATE_STOCK_COST");
 
 int run(const db::StatementRunner& runner, const db::Operation& op, const std::string& text) {
     return runner.execute(op, db::schema::stocks, text) == db::Outcome::Failed ? -1 : 1;
@@ -29,6 +30,11 @@ std::string deleteStatement(StockCode product) {
 std::string insertLineStatement(StockCode product, StockCode ingredient, double quantity) {
     return db::sqlf("CALL INTO_RECEIPT(%lld,%lld,%.4f);", stock::code64(product),
                     stock::code64(ingredient), quantity);
+}
+
+std::string unitCostStatement(StockCode product, double unitcost) {
+    return db::sqlf("UPDATE stocks.stckdef SET unitcost=%.3f WHERE stcode=%lld;", unitcost,
+                    stock::code64(product));
 }
 
 // Inside a transaction readers see the old lines till the commit: no pause.
@@ -55,9 +61,18 @@ int deleteRecipe(const db::StatementRunner& runner, StockCode product) {
 }
 
 int writeUnitCost(const db::StatementRunner& runner, StockCode product, double unitcost) {
-    return run(runner, db::Operation("UPDATE_STOCK_COST"),
-               db::sqlf("UPDATE stocks.stckdef SET unitcost=%.3f WHERE stcode=%lld;", unitcost,
-                        stock::code64(product)));
+    return run(runner, kUnitCost, unitCostStatement(product, unitcost));
+}
+
+int writeUnitCosts(const db::StatementRunner& runner,
+                   const std::vector<std::pair<StockCode, double>>& costs) {
+    std::vector<std::string> statements;
+    statements.reserve(costs.size());
+    for (const auto& [product, unitcost] : costs)
+        statements.push_back(unitCostStatement(product, unitcost));
+    return db::executeAll(runner, kUnitCost, db::schema::stocks, statements) == db::Outcome::Failed
+               ? -1
+               : 1;
 }
 
 bool writeRecipe(const db::StatementRunner& runner, StockCode product,
