@@ -114,7 +114,8 @@ public:
         std::printf(
             "\n| Step | Added round trip | Round trips | Connections | Time | Goal | Met |\n"
             "|---|---:|---:|---:|---:|---|---|\n");
-        for (const auto& [step, byDistance] : m_figures) {
+        for (const std::string& step : m_steps) {
+            const auto& byDistance = m_figures.at(step);
             for (const int rtt : distances) {
                 const auto found = byDistance.find(rtt);
                 if (found == byDistance.end())
@@ -157,6 +158,8 @@ private:
         std::printf("%-22s %3d ms: %8.0f ms, %5ld round trips, %4ld connections%s\n", step.c_str(),
                     rtt, f.ms, f.roundTrips, f.connections, ok ? "" : "  *** FAILED ***");
         std::fflush(stdout);
+        if (!m_figures.contains(step))
+            m_steps.push_back(step);
         m_figures[step][rtt] = ok ? f : Figure{};
         return ok;
     }
@@ -210,6 +213,7 @@ private:
     int m_runs;
     platform::Settings m_settings;
     std::map<std::string, std::map<int, Figure>> m_figures;
+    std::vector<std::string> m_steps; // in the order they ran
 };
 
 std::vector<int> distancesOf(const QString& list) {
