@@ -24,6 +24,7 @@ namespace {
 // The relay listens where a distant server would be; the program is pointed there.
 const bench::RelayAddress kRelayAddress{"127.0.0.2", 3306};
 const bench::RelayAddress kServerAddress{"127.0.0.1", 3306};
+constexpr int kBareQueries = 50;
 constexpr int kImportSmall = 200;
 constexpr int kImportLarge = 1000;
 // Goals at the largest distance, in milliseconds.
@@ -81,8 +82,10 @@ public:
     // Every step at one distance; false when one failed.
     bool atDistance(int rttMs) {
         m_relay.setRoundTrip(std::chrono::milliseconds(rttMs));
-        bool ok =
-            repeated("start-up load", rttMs, [this] { return bench::startupLoad(m_settings); });
+        bool ok = repeated("bare client, 50 queries", rttMs,
+                           [this] { return bench::bareClientQueries(m_settings, kBareQueries); });
+        ok = repeated("start-up load", rttMs, [this] { return bench::startupLoad(m_settings); }) &&
+             ok;
         ok = saves("product save", rttMs, bench::productSaves) && ok;
         ok = saves("recipe save", rttMs, bench::recipeSaves) && ok;
         ok = repeated("lint", rttMs, [this] { return runVerb({QStringLiteral("lint")}); }) && ok;

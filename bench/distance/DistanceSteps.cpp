@@ -3,6 +3,8 @@
 #include "RecordingBoxes.h"
 #include "app/CatalogData.h"
 #include "app/StartupLoad.h"
+#include "db/Connector.h"
+#include "db/DbConnection.h"
 #include "platform/BackgroundJobs.h"
 #include "platform/ProgramMessenger.h"
 #include "recipes/LineWork.h"
@@ -10,7 +12,12 @@
 #include "stock/editor/StockEditorSave.h"
 
 #include <algorithm>
+#include <cppconn/connection.h>
+#include <cppconn/exception.h>
+#include <cppconn/resultset.h>
+#include <cppconn/statement.h>
 #include <iostream>
+#include <memory>
 #include <unordered_map>
 #include <xlsxwriter.h>
 
@@ -37,6 +44,23 @@ stock::StockCode mostUsed(const std::vector<recipes::RecipeLine>& lines, Side si
 }
 
 } // namespace
+
+bool bareClientQueries(const platform::Settings& settings, int queries) {
+    try {
+        const db::DbConnection connection(settings);
+        const std::unique_ptr<sql::Connection> link = db::openConnection(connection);
+        const std::unique_ptr<sql::Statement> statement(link->createStatement());
+        for (int i = 0; i < queries; ++i) {
+            const std::unique_ptr<sql::ResultSet> rows(statement->executeQuery("SELECT 1"));
+            while (rows->next())
+                (void)rows->getInt(1);
+        }
+        return true;
+    } catch (const sql::SQLException& e) {
+        std::cerr << "bare client: " << e.what() << "\n";
+        return false;
+    }
+}
 
 bool startupLoad(const platform::Settings& settings) {
     RecordingBoxes boxes;

@@ -12,6 +12,11 @@ class Settings;
 // server the settings name; true when it worked without a box.
 namespace parvela::bench {
 
+// The bare client library with the program's connection options: one
+// connection and `queries` times "SELECT 1", every result read. What the
+// relay and this machine add to a round trip, with no program around it.
+bool bareClientQueries(const platform::Settings& settings, int queries);
+
 // A fresh catalogue's start-up load, as the program's window does it.
 bool startupLoad(const platform::Settings& settings);
 
