@@ -7,6 +7,7 @@
 #include "publishing/WebUpload.h"
 
 #include <QDir>
+#include <future>
 #include <optional>
 
 namespace parvela::publishing {
@@ -52,8 +53,12 @@ private:
     // Writes the file and, while nothing has failed, puts it on the host
     // beside its old copy.
     void writeAndStage(const QString& name, const std::string& bytes) {
-        PublishedFile file{name, static_cast<qint64>(bytes.size()), sha256Hex(bytes), {}, {}};
+        // Hashed while the write waits for the disk.
+        std::future<QByteArray> hash =
+            std::async(std::launch::async, [&bytes] { return sha256Hex(bytes); });
+        PublishedFile file{name, static_cast<qint64>(bytes.size()), {}, {}, {}};
         file.writeError = platform::writeFileAtomically(pathOf(name), bytes);
+        file.sha256 = hash.get();
         if (!file.writeError.isEmpty()) {
             // The reason names the file.
             m_boxes.tell(file.writeError, kCaption, platform::BoxIcon::Exclamation);
