@@ -58,8 +58,8 @@ double plainWrite(const QString& folder, const std::vector<WrittenFile>& files, 
 double buildTime(const publishing::CatalogueSnapshot& snapshot) {
     const Clock::time_point start = Clock::now();
     const int company = snapshot.company.id;
-    const std::string stock = publishing::stockFile(snapshot.products, company);
-    const std::size_t bytes = publishing::keyListOf(stock).size() + stock.size() +
+    const std::size_t bytes = publishing::keyList(snapshot.products, company).size() +
+                              publishing::stockFile(snapshot.products, company).size() +
                               publishing::groupAFile(snapshot.groupsA).size() +
                               publishing::groupBFile(snapshot.groupsB).size() +
                               publishing::recipeFile(snapshot.recipeLines).size();

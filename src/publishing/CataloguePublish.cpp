@@ -33,10 +33,11 @@ public:
     CataloguePublishResult run() {
         const int folder = makeTransferFolder(m_target.dataRoot);
         const int companyId = m_snapshot.company.id;
-        // The key list is read off the products' records, laid out once.
-        const std::string stockBytes = stockFile(m_snapshot.products, companyId);
-        writeAndStage(kKeyListFile, keyListOf(stockBytes));
-        writeAndStage(kStockFile, stockBytes);
+        // The records are laid out while the key list is built and written.
+        std::future<std::string> stockBytes = std::async(
+            std::launch::async, [&] { return stockFile(m_snapshot.products, companyId); });
+        writeAndStage(kKeyListFile, keyList(m_snapshot.products, companyId));
+        writeAndStage(kStockFile, stockBytes.get());
         writeAndStage(kGroupAFile, groupAFile(m_snapshot.groupsA));
         writeAndStage(kGroupBFile, groupBFile(m_snapshot.groupsB));
         writeAndStage(kRecipeFile, recipeFile(m_snapshot.recipeLines));

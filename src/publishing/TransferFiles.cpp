@@ -73,10 +73,8 @@ void putNumbers(RecordSpan& record, const stock::StockDefinition& p) {
     record.putByte(at::kWeighed, p.is_weighed);
 }
 
-void putTexts(RecordSpan& record, const stock::StockDefinition& p) {
-    putUtf8(record, at::kModel, at::kModelSize, p.model, "");
-    putWideAsNarrow(record, at::kBrand, at::kBrandSize, p.brnd);
-    putWideAsNarrow(record, at::kSpecs2, at::kSpecs2Size, p.specs2);
+// The texts the key list reads back.
+void putCodeTexts(RecordSpan& record, const stock::StockDefinition& p) {
     putUtf8(record, at::kBarcode, at::kCodeTextSize, p.barcode, "000");
     putUtf8(record, at::kSerial, at::kCodeTextSize, p.serial, "000");
     putUtf8(record, at::kUnit, at::kUnitSize, p.unit, "ad");
@@ -86,11 +84,29 @@ void putTexts(RecordSpan& record, const stock::StockDefinition& p) {
         putWideAsNarrow(record, at::kName, at::kNameSize, p.stname, db::transferUnsafeCharacters());
 }
 
+void putTexts(RecordSpan& record, const stock::StockDefinition& p) {
+    putUtf8(record, at::kModel, at::kModelSize, p.model, "");
+    putWideAsNarrow(record, at::kBrand, at::kBrandSize, p.brnd);
+    putWideAsNarrow(record, at::kSpecs2, at::kSpecs2Size, p.specs2);
+    putCodeTexts(record, p);
+}
+
 void putStockRecord(RecordSpan record, const stock::StockDefinition& product, int companyId) {
     putNumbers(record, product);
     putTexts(record, product);
     record.putInt32(at::kCompany, companyId);
 }
+
+} // namespace
+
+void putKeyFields(char* record, const stock::StockDefinition& product, int companyId) {
+    RecordSpan fields(record);
+    putNumbers(fields, product);
+    putCodeTexts(fields, product);
+    fields.putInt32(at::kCompany, companyId);
+}
+
+namespace {
 
 // Both group records carry the same block after their codes.
 void putGroupBlock(RecordSpan& record, std::size_t offset, const QString& name, bool posmenu,

@@ -100,7 +100,18 @@ std::string keyListOf(std::string_view stockFileBytes) {
 }
 
 std::string keyList(const stock::ProductList& products, int companyId) {
-    return keyListOf(stockFile(products, companyId));
+    std::string text;
+    text.reserve(products.size() * kTypicalKeysSize);
+    // One record's room, used for each product in turn.
+    std::array<char, kStockRecordSize> record;
+    for (const stock::StockDefinition& product : products) {
+        if (!text.empty())
+            text += '|';
+        record.fill('\0');
+        putKeyFields(record.data(), product, companyId);
+        appendKeys(text, std::string_view(record.data(), record.size()));
+    }
+    return text;
 }
 
 } // namespace parvela::publishing
