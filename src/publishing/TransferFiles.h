@@ -7,7 +7,6 @@
 
 #include <QString>
 #include <string>
-#include <string_view>
 #include <vector>
 
 // The catalogue as the branches and the web service read it: four files of
@@ -42,8 +41,6 @@ std::string recipeFile(const std::vector<recipes::RecipeLine>& lines);
 // transfer sanitiser with line breaks blanked, so no text can add a "|",
 // "," or line; the records keep them as stored.
 std::string keyList(const stock::ProductList& products, int companyId);
-// The same from the products' records, as stockFile lays them out.
-std::string keyListOf(std::string_view stockFileBytes);
 // Of a zeroed record of kStockRecordSize bytes, the fields the key list
 // reads, as stockRecord lays them out.
 void putKeyFields(char* record, const stock::StockDefinition& product, int companyId);

@@ -87,18 +87,6 @@ constexpr std::size_t kTypicalKeysSize = 200;
 
 } // namespace
 
-std::string keyListOf(std::string_view stockFileBytes) {
-    std::string text;
-    text.reserve(stockFileBytes.size() / kStockRecordSize * kTypicalKeysSize);
-    for (std::size_t at = 0; at + kStockRecordSize <= stockFileBytes.size();
-         at += kStockRecordSize) {
-        if (at > 0)
-            text += '|';
-        appendKeys(text, stockFileBytes.substr(at, kStockRecordSize));
-    }
-    return text;
-}
-
 std::string keyList(const stock::ProductList& products, int companyId) {
     std::string text;
     text.reserve(products.size() * kTypicalKeysSize);
