@@ -38,14 +38,13 @@ std::size_t fetchAsText(const db::DbConnection& connection,
     return bytes;
 }
 
-void executeOnOneConnection(const db::DbConnection& connection,
-                            const std::vector<db::IssuedStatement>& statements) {
-    const std::unique_ptr<sql::Connection> link = db::openConnection(connection);
-    const std::unique_ptr<sql::Statement> statement(link->createStatement());
+void executeOnConnection(sql::Connection& link,
+                         const std::vector<db::IssuedStatement>& statements) {
+    const std::unique_ptr<sql::Statement> statement(link.createStatement());
     std::string schema;
     for (const db::IssuedStatement& issued : statements) {
         if (issued.schema != schema)
-            link->setSchema(sql::SQLString(schema = issued.schema));
+            link.setSchema(sql::SQLString(schema = issued.schema));
         if (issued.text.starts_with("SELECT"))
             readAll(*statement, issued.text);
         else

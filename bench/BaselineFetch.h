@@ -8,6 +8,9 @@
 namespace parvela::db {
 class DbConnection;
 }
+namespace sql {
+class Connection;
+}
 
 namespace parvela::bench {
 
@@ -17,10 +20,10 @@ namespace parvela::bench {
 std::size_t fetchAsText(const db::DbConnection& connection,
                         const std::vector<db::IssuedStatement>& statements);
 
-// What the client library alone costs for the statements of one save: one
-// connection with the program's options, each statement sent as the program
-// sends it and every result fetched. Throws sql::SQLException.
-void executeOnOneConnection(const db::DbConnection& connection,
-                            const std::vector<db::IssuedStatement>& statements);
+// What the client library alone costs for the statements of one save on a
+// connection kept open (made with the program's options), as the program
+// keeps its own: each statement sent as the program sends it and every
+// result fetched. Throws sql::SQLException.
+void executeOnConnection(sql::Connection& link, const std::vector<db::IssuedStatement>& statements);
 
 } // namespace parvela::bench

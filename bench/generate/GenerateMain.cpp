@@ -31,7 +31,7 @@ constexpr const char* kFilledTables[] = {
     "stocks.receipts",     "stocks.maliyet_bileseni", "stocks.stckbundle",
     "stocks.subst_bundle", "stocks.stckopsiyon",      "stocks.colors",
     "stocks.sml_med_lrg",  "stocks.bolge_urun_fiyat", "stocks.hizli_satis_stok",
-    "stocks.stok_order",
+    "stocks.stok_order",   "stocks.images",
 };
 
 std::optional<std::size_t> countFrom(int argc, char** argv) {

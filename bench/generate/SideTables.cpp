@@ -5,6 +5,7 @@
 #include "SqlText.h"
 
 #include <cstdint>
+#include <string>
 
 namespace parvela::bench {
 
@@ -169,6 +170,16 @@ void writeDisplayOrder(const std::vector<Product>& products, std::ostream& out) 
     order.finish();
 }
 
+// A picture for every product, named as the product editor stores it, so
+// that the digital menu and the catalogue check look each one up.
+void writePictures(const std::vector<Product>& products, std::ostream& out) {
+    InsertBatch pictures(out, "images", "stcode,img");
+    for (const Product& p : products)
+        pictures.add(RowValues().number(p.stcode).text("C:\\Orvanta\\images\\stok_" +
+                                                       std::to_string(p.stcode) + ".jpg"));
+    pictures.finish();
+}
+
 } // namespace
 
 void writeSideTables(const std::vector<Product>& products, std::ostream& out, Random& random) {
@@ -180,6 +191,7 @@ void writeSideTables(const std::vector<Product>& products, std::ostream& out, Ra
     writeColours(products, out, random);
     writeDishExtras(roles, out, random);
     writeDisplayOrder(products, out);
+    writePictures(products, out);
 }
 
 } // namespace parvela::bench

@@ -1,5 +1,6 @@
 #include "db/CodePage1254.h"
 
+#include <algorithm>
 #include <array>
 
 namespace parvela::db {
@@ -32,23 +33,46 @@ constexpr std::array<char16_t, 256> makeTable() {
 
 constexpr std::array<char16_t, 256> kToUnicode = makeTable();
 
+struct Placed {
+    char16_t character;
+    unsigned char byte;
+};
+
+// 0x80-0x9F less its seven undefined bytes, and the six Turkish letters.
+constexpr std::size_t kHighCount = 25 + 6;
+
+// The characters above U+00FF that the code page holds, by character, so
+// that a Turkish letter is found without a walk over the whole table.
+constexpr std::array<Placed, kHighCount> makeHighCharacters() {
+    std::array<Placed, kHighCount> placed{};
+    std::size_t count = 0;
+    for (std::size_t byte = 0x80; byte < 256; ++byte)
+        if (kToUnicode[byte] > 0xFF && kToUnicode[byte] != kUndefined)
+            placed[count++] = {kToUnicode[byte], static_cast<unsigned char>(byte)};
+    std::sort(placed.begin(), placed.begin() + static_cast<std::ptrdiff_t>(count),
+              [](const Placed& a, const Placed& b) { return a.character < b.character; });
+    return placed;
+}
+
+constexpr std::array<Placed, kHighCount> kHighCharacters = makeHighCharacters();
+static_assert(kHighCharacters.front().character != 0, "every place filled");
+
 // The byte of a character, or -1 when the code page has none. Latin-1
 // characters that the code page replaced (Ð, Ý, Þ, ð, ý, þ) have none.
 int byteOf(char16_t c) {
     if (c < 0x80)
         return c;
-    if (c >= 0xA0 && c <= 0xFF)
-        return kToUnicode[c] == c ? c : -1;
-    for (std::size_t byte = 0x80; byte < 256; ++byte) {
-        if (kToUnicode[byte] == c && c != kUndefined)
-            return static_cast<int>(byte);
-    }
-    return -1;
+    if (c <= 0xFF)
+        return c >= 0xA0 && kToUnicode[c] == c ? c : -1;
+    const auto found = std::lower_bound(
+        kHighCharacters.begin(), kHighCharacters.end(), c,
+        [](const Placed& placed, char16_t wanted) { return placed.character < wanted; });
+    return found != kHighCharacters.end() && found->character == c ? found->byte : -1;
 }
 
 // Walks the text by characters; a surrogate pair is one character that the
 // code page never holds.
-template <typename OnCharacter> bool forEachByte(const QString& text, OnCharacter onCharacter) {
+template <typename OnCharacter> bool forEachByte(QStringView text, OnCharacter onCharacter) {
     const auto* units = reinterpret_cast<const char16_t*>(text.constData());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t unit = units[i];
@@ -86,6 +110,21 @@ std::string Cp1254::encodeLossy(const QString& text) {
         return true;
     });
     return out;
+}
+
+std::size_t Cp1254::encodeLossyInto(QStringView text, char* out, std::size_t capacity,
+                                    std::u16string_view blanked) {
+    std::size_t written = 0;
+    forEachByte(text, [&](int byte) {
+        if (written == capacity)
+            return false;
+        const bool blank =
+            byte >= 0 && !blanked.empty() &&
+            blanked.find(kToUnicode[static_cast<std::size_t>(byte)]) != std::u16string_view::npos;
+        out[written++] = blank ? ' ' : byte < 0 ? '?' : static_cast<char>(byte);
+        return true;
+    });
+    return written;
 }
 
 QString Cp1254::decode(std::string_view bytes) {

@@ -15,6 +15,10 @@ struct Cp1254 {
     // As the system's "ANSI" conversion does: a character without a place
     // becomes '?'.
     static std::string encodeLossy(const QString& text);
+    // The same into `out`, at most `capacity` bytes (the rest of the text is
+    // left out), with the characters of `blanked` as spaces; the bytes written.
+    static std::size_t encodeLossyInto(QStringView text, char* out, std::size_t capacity,
+                                       std::u16string_view blanked = {});
     // Undefined bytes (0x81, 0x8D, 0x8E, 0x8F, 0x90, 0x9D, 0x9E) become U+FFFD.
     static QString decode(std::string_view bytes);
 };

@@ -75,6 +75,10 @@ void sanitizeTransferText(QString& text) {
     blankCharacters(text, kTransferUnsafe);
 }
 
+std::u16string_view transferUnsafeCharacters() {
+    return kTransferUnsafe;
+}
+
 bool isControlCharacter(QChar c) {
     return c.category() == QChar::Other_Control;
 }

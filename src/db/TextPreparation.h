@@ -21,6 +21,8 @@ qsizetype sanitizeTextKeepLines(QString& text);
 // For the transfer files: tab, ! " # $ % ' * , - / ; = ? @ \ ^ ` { | } and
 // U+2019 become spaces.
 void sanitizeTransferText(QString& text);
+// Those characters, for writers that blank them on the way.
+std::u16string_view transferUnsafeCharacters();
 // C0 controls, DEL and C1 controls: a line break would split a record of a
 // line-based file, the others reach a display or a printer raw.
 bool isControlCharacter(QChar c);

@@ -2,11 +2,12 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/MessageBoxes.h"
+#include "publishing/Sha256.h"
 #include "publishing/TransferFiles.h"
 #include "publishing/WebUpload.h"
 
-#include <QCryptographicHash>
 #include <QDir>
+#include <future>
 #include <optional>
 
 namespace parvela::publishing {
@@ -32,8 +33,11 @@ public:
     CataloguePublishResult run() {
         const int folder = makeTransferFolder(m_target.dataRoot);
         const int companyId = m_snapshot.company.id;
+        // The records are laid out while the key list is built and written.
+        std::future<std::string> stockBytes = std::async(
+            std::launch::async, [&] { return stockFile(m_snapshot.products, companyId); });
         writeAndStage(kKeyListFile, keyList(m_snapshot.products, companyId));
-        writeAndStage(kStockFile, stockFile(m_snapshot.products, companyId));
+        writeAndStage(kStockFile, stockBytes.get());
         writeAndStage(kGroupAFile, groupAFile(m_snapshot.groupsA));
         writeAndStage(kGroupBFile, groupBFile(m_snapshot.groupsB));
         writeAndStage(kRecipeFile, recipeFile(m_snapshot.recipeLines));
@@ -50,8 +54,12 @@ private:
     // Writes the file and, while nothing has failed, puts it on the host
     // beside its old copy.
     void writeAndStage(const QString& name, const std::string& bytes) {
-        PublishedFile file{name, static_cast<qint64>(bytes.size()), sha256Of(bytes), {}, {}};
+        // Hashed while the write waits for the disk.
+        std::future<QByteArray> hash =
+            std::async(std::launch::async, [&bytes] { return sha256Hex(bytes); });
+        PublishedFile file{name, static_cast<qint64>(bytes.size()), {}, {}, {}};
         file.writeError = platform::writeFileAtomically(pathOf(name), bytes);
+        file.sha256 = hash.get();
         if (!file.writeError.isEmpty()) {
             // The reason names the file.
             m_boxes.tell(file.writeError, kCaption, platform::BoxIcon::Exclamation);
@@ -145,13 +153,6 @@ private:
         return QDir(m_target.transferFolder).filePath(name);
     }
     QString responseFile() const { return pathOf(QStringLiteral("response.dat")); }
-
-    static QByteArray sha256Of(const std::string& bytes) {
-        return QCryptographicHash::hash(
-                   QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
-                   QCryptographicHash::Sha256)
-            .toHex();
-    }
 
     inline static const QString kCaption = QStringLiteral("Şubelere Gönder");
 

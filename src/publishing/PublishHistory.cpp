@@ -2,9 +2,9 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/FileLock.h"
+#include "publishing/Sha256.h"
 #include "publishing/TransferFiles.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -79,7 +79,8 @@ HistoryRecord menuRecord(const QString& pagePath, const std::optional<WebResult>
     if (file.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = file.readAll();
         page.size = bytes.size();
-        page.sha256 = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+        page.sha256 =
+            sha256Hex(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     }
     const bool success = upload && upload->ok();
     const bool cancelled = upload && !success && upload->reason == kCancelledReason;

@@ -9,10 +9,12 @@
 // every number is laid out byte by byte rather than copied from memory.
 namespace parvela::publishing {
 
-class RecordBytes {
+// Writes into bytes it does not own: a file's records are laid out where
+// they stand in the file, with no buffer of their own.
+class RecordSpan {
 public:
-    explicit RecordBytes(std::size_t size)
-        : m_bytes(size, '\0') {}
+    explicit RecordSpan(char* bytes)
+        : m_bytes(bytes) {}
 
     void putInt32(std::size_t offset, std::int32_t value);
     void putInt64(std::size_t offset, std::int64_t value);
@@ -24,12 +26,28 @@ public:
     // UTF-16LE in `units` code units, terminator included; a pair is never split.
     void putWide(std::size_t offset, qsizetype units, const QString& text);
 
-    const std::string& bytes() const { return m_bytes; }
+    char* data() { return m_bytes; }
 
 private:
     void putUnsigned(std::size_t offset, std::uint64_t value, std::size_t width);
 
-    std::string m_bytes;
+    char* m_bytes;
+};
+
+struct RecordStorage {
+    std::string storage;
+};
+
+// A record of its own, zeroed.
+class RecordBytes : private RecordStorage, public RecordSpan {
+public:
+    explicit RecordBytes(std::size_t size)
+        : RecordStorage{std::string(size, '\0')}
+        , RecordSpan(storage.data()) {}
+    RecordBytes(const RecordBytes&) = delete;
+    RecordBytes& operator=(const RecordBytes&) = delete;
+
+    const std::string& bytes() const { return storage; }
 };
 
 // Reading back what RecordBytes laid out.

@@ -5,6 +5,7 @@
 #include "publishing/RecordBytes.h"
 #include "publishing/StockRecordLayout.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <iterator>
@@ -22,16 +23,26 @@ std::string narrow(const std::string& utf8) {
     return db::Cp1254::encodeLossy(QString::fromStdString(utf8));
 }
 
-std::string narrowOr(const std::string& utf8, const char* fallback) {
-    return utf8.empty() ? std::string(fallback) : narrow(utf8);
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-std::string nameOf(const QString& wide) {
-    if (wide.isEmpty())
-        return "xxx";
-    QString name = wide;
-    db::sanitizeTransferText(name);
-    return db::Cp1254::encodeLossy(name);
+// ASCII, as codes and units nearly always are, is its own code page 1254.
+void putUtf8(RecordSpan& record, std::size_t offset, std::size_t fieldSize, const std::string& utf8,
+             const char* fallback) {
+    if (utf8.empty())
+        record.putNarrow(offset, fieldSize, fallback);
+    else if (isAscii(utf8))
+        record.putNarrow(offset, fieldSize, utf8);
+    else
+        record.putNarrow(offset, fieldSize, narrow(utf8));
+}
+
+// At most fieldSize - 1 bytes, as RecordSpan::putNarrow keeps.
+void putWideAsNarrow(RecordSpan& record, std::size_t offset, std::size_t fieldSize,
+                     const QString& text, std::u16string_view blanked = {}) {
+    db::Cp1254::encodeLossyInto(text, record.data() + offset, fieldSize - 1, blanked);
 }
 
 // A broken rate must not become undefined behaviour on the way to an int.
@@ -46,7 +57,7 @@ std::int32_t wholeRate(double kdv) {
     return static_cast<std::int32_t>(whole);
 }
 
-void putNumbers(RecordBytes& record, const stock::StockDefinition& p) {
+void putNumbers(RecordSpan& record, const stock::StockDefinition& p) {
     record.putInt64(at::kCode, static_cast<std::int64_t>(static_cast<std::uint32_t>(p.stcode)));
     record.putInt32(at::kType, p.type);
     record.putInt32(at::kGra, p.gra);
@@ -62,83 +73,123 @@ void putNumbers(RecordBytes& record, const stock::StockDefinition& p) {
     record.putByte(at::kWeighed, p.is_weighed);
 }
 
-void putTexts(RecordBytes& record, const stock::StockDefinition& p) {
-    record.putNarrow(at::kModel, at::kModelSize, narrow(p.model));
-    record.putNarrow(at::kBrand, at::kBrandSize, db::Cp1254::encodeLossy(p.brnd));
-    record.putNarrow(at::kSpecs2, at::kSpecs2Size, db::Cp1254::encodeLossy(p.specs2));
-    record.putNarrow(at::kBarcode, at::kCodeTextSize, narrowOr(p.barcode, "000"));
-    record.putNarrow(at::kSerial, at::kCodeTextSize, narrowOr(p.serial, "000"));
-    record.putNarrow(at::kUnit, at::kUnitSize, narrowOr(p.unit, "ad"));
-    record.putNarrow(at::kName, at::kNameSize, nameOf(p.stname));
+// The texts the key list reads back.
+void putCodeTexts(RecordSpan& record, const stock::StockDefinition& p) {
+    putUtf8(record, at::kBarcode, at::kCodeTextSize, p.barcode, "000");
+    putUtf8(record, at::kSerial, at::kCodeTextSize, p.serial, "000");
+    putUtf8(record, at::kUnit, at::kUnitSize, p.unit, "ad");
+    if (p.stname.isEmpty())
+        record.putNarrow(at::kName, at::kNameSize, "xxx");
+    else
+        putWideAsNarrow(record, at::kName, at::kNameSize, p.stname, db::transferUnsafeCharacters());
 }
 
+void putTexts(RecordSpan& record, const stock::StockDefinition& p) {
+    putUtf8(record, at::kModel, at::kModelSize, p.model, "");
+    putWideAsNarrow(record, at::kBrand, at::kBrandSize, p.brnd);
+    putWideAsNarrow(record, at::kSpecs2, at::kSpecs2Size, p.specs2);
+    putCodeTexts(record, p);
+}
+
+void putStockRecord(RecordSpan record, const stock::StockDefinition& product, int companyId) {
+    putNumbers(record, product);
+    putTexts(record, product);
+    record.putInt32(at::kCompany, companyId);
+}
+
+} // namespace
+
+void putKeyFields(char* record, const stock::StockDefinition& product, int companyId) {
+    RecordSpan fields(record);
+    putNumbers(fields, product);
+    putCodeTexts(fields, product);
+    fields.putInt32(at::kCompany, companyId);
+}
+
+namespace {
+
 // Both group records carry the same block after their codes.
-void putGroupBlock(RecordBytes& record, std::size_t offset, const QString& name, bool posmenu,
+void putGroupBlock(RecordSpan& record, std::size_t offset, const QString& name, bool posmenu,
                    int tur) {
     record.putWide(offset, kGroupNameUnits, name);
     record.putByte(offset + kGroupNameBytes, posmenu);
     record.putInt32(offset + kGroupNameBytes + 4, tur);
 }
 
-template <typename Items, typename MakeRecord>
-std::string joined(const Items& items, std::size_t recordSize, MakeRecord make) {
-    std::string bytes;
-    bytes.reserve(items.size() * recordSize);
-    for (const auto& item : items)
-        bytes += make(item);
+void putGroupA(RecordSpan record, const groups::GroupA& group) {
+    record.putInt32(0, group.acode);
+    putGroupBlock(record, 4, group.wideName, group.posmenu, group.tur);
+}
+
+void putGroupB(RecordSpan record, const groups::GroupB& group) {
+    record.putInt32(0, group.acode);
+    record.putInt32(4, group.bcode);
+    putGroupBlock(record, 8, group.wideName, group.posmenu, group.tur);
+}
+
+void putRecipeLine(RecordSpan record, const recipes::RecipeLine& line) {
+    record.putInt32(0, line.Id);
+    record.putInt64(8, line.ingredient);
+    record.putInt64(16, line.urun);
+    record.putFloat64(24, line.qua);
+}
+
+// Zeroed once, each record then written where it stands.
+template <typename Items, typename PutRecord>
+std::string laidOut(const Items& items, std::size_t recordSize, PutRecord put) {
+    std::string bytes(items.size() * recordSize, '\0');
+    char* next = bytes.data();
+    for (const auto& item : items) {
+        put(RecordSpan(next), item);
+        next += recordSize;
+    }
     return bytes;
+}
+
+template <typename Item, typename PutRecord>
+std::string oneRecord(const Item& item, std::size_t recordSize, PutRecord put) {
+    RecordBytes record(recordSize);
+    put(record, item);
+    return record.bytes();
 }
 
 } // namespace
 
 std::string stockRecord(const stock::StockDefinition& product, int companyId) {
     RecordBytes record(kStockRecordSize);
-    putNumbers(record, product);
-    putTexts(record, product);
-    record.putInt32(at::kCompany, companyId);
+    putStockRecord(record, product, companyId);
     return record.bytes();
 }
 
 std::string groupARecord(const groups::GroupA& group) {
-    RecordBytes record(kGroupARecordSize);
-    record.putInt32(0, group.acode);
-    putGroupBlock(record, 4, group.wideName, group.posmenu, group.tur);
-    return record.bytes();
+    return oneRecord(group, kGroupARecordSize, putGroupA);
 }
 
 std::string groupBRecord(const groups::GroupB& group) {
-    RecordBytes record(kGroupBRecordSize);
-    record.putInt32(0, group.acode);
-    record.putInt32(4, group.bcode);
-    putGroupBlock(record, 8, group.wideName, group.posmenu, group.tur);
-    return record.bytes();
+    return oneRecord(group, kGroupBRecordSize, putGroupB);
 }
 
 std::string recipeRecord(const recipes::RecipeLine& line) {
-    RecordBytes record(kRecipeRecordSize);
-    record.putInt32(0, line.Id);
-    record.putInt64(8, line.ingredient);
-    record.putInt64(16, line.urun);
-    record.putFloat64(24, line.qua);
-    return record.bytes();
+    return oneRecord(line, kRecipeRecordSize, putRecipeLine);
 }
 
 std::string stockFile(const stock::ProductList& products, int companyId) {
-    return joined(products, kStockRecordSize, [companyId](const stock::StockDefinition& p) {
-        return stockRecord(p, companyId);
-    });
+    return laidOut(products, kStockRecordSize,
+                   [companyId](RecordSpan record, const stock::StockDefinition& product) {
+                       putStockRecord(record, product, companyId);
+                   });
 }
 
 std::string groupAFile(const std::vector<groups::GroupA>& groups) {
-    return joined(groups, kGroupARecordSize, groupARecord);
+    return laidOut(groups, kGroupARecordSize, putGroupA);
 }
 
 std::string groupBFile(const std::vector<groups::GroupB>& groups) {
-    return joined(groups, kGroupBRecordSize, groupBRecord);
+    return laidOut(groups, kGroupBRecordSize, putGroupB);
 }
 
 std::string recipeFile(const std::vector<recipes::RecipeLine>& lines) {
-    return joined(lines, kRecipeRecordSize, recipeRecord);
+    return laidOut(lines, kRecipeRecordSize, putRecipeLine);
 }
 
 } // namespace parvela::publishing

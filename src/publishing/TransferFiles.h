@@ -41,6 +41,9 @@ std::string recipeFile(const std::vector<recipes::RecipeLine>& lines);
 // transfer sanitiser with line breaks blanked, so no text can add a "|",
 // "," or line; the records keep them as stored.
 std::string keyList(const stock::ProductList& products, int companyId);
+// Of a zeroed record of kStockRecordSize bytes, the fields the key list
+// reads, as stockRecord lays them out.
+void putKeyFields(char* record, const stock::StockDefinition& product, int companyId);
 
 // 0 when `<root>/Orvanta/transfer` is there or was made; -1 when
 // `<root>/Orvanta` is missing and cannot be made, -2 when `transfer` cannot.

@@ -1,9 +1,9 @@
-#include "db/CodePage1254.h"
-#include "db/SqlFormat.h"
-#include "db/TextPreparation.h"
 #include "publishing/RecordBytes.h"
 #include "publishing/StockRecordLayout.h"
 #include "publishing/TransferFiles.h"
+
+#include <array>
+#include <charconv>
 
 namespace parvela::publishing {
 
@@ -11,40 +11,93 @@ namespace {
 
 namespace at = stockrecord;
 
+// Code page 1254 bytes with no character (U+FFFD when read), written as '?'.
+constexpr std::string_view kUndefinedBytes = "\x81\x8D\x8E\x8F\x90\x9D\x9E";
+// The transfer sanitiser's characters as code page 1254 bytes (0x92 is
+// U+2019), and the line breaks.
+constexpr std::string_view kBlankedBytes = "\t!\"#$%'*,-/;=?@\\^`{|}\x92\r\n";
+
+constexpr std::array<char, 256> makeKeyBytes() {
+    std::array<char, 256> table{};
+    for (std::size_t byte = 0; byte < table.size(); ++byte)
+        table[byte] = static_cast<char>(byte);
+    for (const char byte : kBlankedBytes)
+        table[static_cast<unsigned char>(byte)] = ' ';
+    for (const char byte : kUndefinedBytes)
+        table[static_cast<unsigned char>(byte)] = '?';
+    return table;
+}
+
 // The key list is split at "|", "," and "=>" and read line by line: a
-// barcode, serial, unit or name must not carry any of them.
-std::string keyText(std::string_view recordText) {
-    QString text = db::Cp1254::decode(recordText);
-    db::sanitizeTransferText(text);
-    text.replace(u'\r', u' ').replace(u'\n', u' ');
-    return db::Cp1254::encodeLossy(text);
+// barcode, serial, unit or name must not carry any of them. Byte by byte,
+// this is the record's text read as code page 1254, sanitised for transfer
+// with line breaks blanked, and written back.
+constexpr std::array<char, 256> kKeyBytes = makeKeyBytes();
+
+void appendKeyText(std::string& out, std::string_view record, std::size_t offset,
+                   std::size_t size) {
+    for (const char byte : narrowAt(record, offset, size))
+        out.push_back(kKeyBytes[static_cast<unsigned char>(byte)]);
 }
 
-std::string keyTextAt(std::string_view record, std::size_t offset, std::size_t size) {
-    return keyText(narrowAt(record, offset, size));
+template <typename Number> void appendNumber(std::string& out, Number value) {
+    std::array<char, 24> digits;
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    out.append(digits.data(), end);
 }
 
-std::string keysOf(std::string_view record) {
-    return db::sqlf("isletme_code=>%d,type=>%d,stcode=>%lld,gra=>%d,grb=>%d,grc=>%d,",
-                    int32At(record, at::kCompany), int32At(record, at::kType),
-                    static_cast<long long>(int64At(record, at::kCode)), int32At(record, at::kGra),
-                    int32At(record, at::kGrb), int32At(record, at::kGrc)) +
-           "barcode=>" + keyTextAt(record, at::kBarcode, at::kCodeTextSize) + ",serial=>" +
-           keyTextAt(record, at::kSerial, at::kCodeTextSize) + ",stname=>" +
-           keyTextAt(record, at::kName, at::kNameSize) + ",unit=>" +
-           keyTextAt(record, at::kUnit, at::kUnitSize) +
-           db::sqlf(",kdv=>%d,sellp1=>%.2f", int32At(record, at::kKdv),
-                    static_cast<double>(float32At(record, at::kSellp1)));
+// Two decimals, a point whatever the locale.
+void appendPrice(std::string& out, double value) {
+    std::array<char, 64> digits;
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value,
+                                   std::chars_format::fixed, 2)
+                         .ptr;
+    out.append(digits.data(), end);
 }
+
+void appendKeys(std::string& out, std::string_view record) {
+    out += "isletme_code=>";
+    appendNumber(out, int32At(record, at::kCompany));
+    out += ",type=>";
+    appendNumber(out, int32At(record, at::kType));
+    out += ",stcode=>";
+    appendNumber(out, int64At(record, at::kCode));
+    out += ",gra=>";
+    appendNumber(out, int32At(record, at::kGra));
+    out += ",grb=>";
+    appendNumber(out, int32At(record, at::kGrb));
+    out += ",grc=>";
+    appendNumber(out, int32At(record, at::kGrc));
+    out += ",barcode=>";
+    appendKeyText(out, record, at::kBarcode, at::kCodeTextSize);
+    out += ",serial=>";
+    appendKeyText(out, record, at::kSerial, at::kCodeTextSize);
+    out += ",stname=>";
+    appendKeyText(out, record, at::kName, at::kNameSize);
+    out += ",unit=>";
+    appendKeyText(out, record, at::kUnit, at::kUnitSize);
+    out += ",kdv=>";
+    appendNumber(out, int32At(record, at::kKdv));
+    out += ",sellp1=>";
+    appendPrice(out, static_cast<double>(float32At(record, at::kSellp1)));
+}
+
+// Room for a typical product's keys, so that the text seldom grows.
+constexpr std::size_t kTypicalKeysSize = 200;
 
 } // namespace
 
 std::string keyList(const stock::ProductList& products, int companyId) {
     std::string text;
+    text.reserve(products.size() * kTypicalKeysSize);
+    // One record's room, used for each product in turn.
+    std::array<char, kStockRecordSize> record;
     for (const stock::StockDefinition& product : products) {
         if (!text.empty())
             text += '|';
-        text += keysOf(stockRecord(product, companyId));
+        record.fill('\0');
+        putKeyFields(record.data(), product, companyId);
+        appendKeys(text, std::string_view(record.data(), record.size()));
     }
     return text;
 }

@@ -16,6 +16,8 @@ namespace {
 
 constexpr auto kAfterDelete = std::chrono::milliseconds(250);
 const db::Operation kOwnRecipes("INSERT_RECETELER_HEPSI");
+const db::Operation kIntoReceipt("INTO_RECEIPT");
+const db::Operation kUnitCost("UPDATE_STOCK_COST");
 
 int run(const db::StatementRunner& runner, const db::Operation& op, const std::string& text) {
     return runner.execute(op, db::schema::stocks, text) == db::Outcome::Failed ? -1 : 1;
@@ -23,6 +25,16 @@ int run(const db::StatementRunner& runner, const db::Operation& op, const std::s
 
 std::string deleteStatement(StockCode product) {
     return db::sqlf("CALL DELETE_RECEIPT(%lld);", stock::code64(product));
+}
+
+std::string insertLineStatement(StockCode product, StockCode ingredient, double quantity) {
+    return db::sqlf("CALL INTO_RECEIPT(%lld,%lld,%.4f);", stock::code64(product),
+                    stock::code64(ingredient), quantity);
+}
+
+std::string unitCostStatement(StockCode product, double unitcost) {
+    return db::sqlf("UPDATE stocks.stckdef SET unitcost=%.3f WHERE stcode=%lld;", unitcost,
+                    stock::code64(product));
 }
 
 // Inside a transaction readers see the old lines till the commit: no pause.
@@ -48,17 +60,19 @@ int deleteRecipe(const db::StatementRunner& runner, StockCode product) {
     return deleteRecipeAs(runner, db::Operation("DELETE_RECEIPT"), product);
 }
 
-int insertRecipeLine(const db::StatementRunner& runner, StockCode product, StockCode ingredient,
-                     double quantity) {
-    return run(runner, db::Operation("INTO_RECEIPT"),
-               db::sqlf("CALL INTO_RECEIPT(%lld,%lld,%.4f);", stock::code64(product),
-                        stock::code64(ingredient), quantity));
+int writeUnitCost(const db::StatementRunner& runner, StockCode product, double unitcost) {
+    return run(runner, kUnitCost, unitCostStatement(product, unitcost));
 }
 
-int writeUnitCost(const db::StatementRunner& runner, StockCode product, double unitcost) {
-    return run(runner, db::Operation("UPDATE_STOCK_COST"),
-               db::sqlf("UPDATE stocks.stckdef SET unitcost=%.3f WHERE stcode=%lld;", unitcost,
-                        stock::code64(product)));
+int writeUnitCosts(const db::StatementRunner& runner,
+                   const std::vector<std::pair<StockCode, double>>& costs) {
+    std::vector<std::string> statements;
+    statements.reserve(costs.size());
+    for (const auto& [product, unitcost] : costs)
+        statements.push_back(unitCostStatement(product, unitcost));
+    return db::executeAll(runner, kUnitCost, db::schema::stocks, statements) == db::Outcome::Failed
+               ? -1
+               : 1;
 }
 
 bool writeRecipe(const db::StatementRunner& runner, StockCode product,
@@ -68,8 +82,12 @@ bool writeRecipe(const db::StatementRunner& runner, StockCode product,
     db::Transaction change(runner, op);
     lockProduct(runner, op, product);
     deleteRecipe(runner, product);
+    // The lines go in one call: at a distance each call is a round trip.
+    std::vector<std::string> inserts;
+    inserts.reserve(lines.size());
     for (const RecipeLine& line : lines)
-        insertRecipeLine(runner, product, line.ingredient, line.qua);
+        inserts.push_back(insertLineStatement(product, line.ingredient, line.qua));
+    (void)db::executeAll(runner, kIntoReceipt, db::schema::stocks, inserts);
     writeUnitCost(runner, product, unitcost);
     return change.commit() == db::Outcome::Completed;
 }

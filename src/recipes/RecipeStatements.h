@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace parvela::db {
@@ -33,9 +34,10 @@ int lockProduct(const db::StatementRunner& runner, const db::Operation& op, Stoc
 // waits a quarter second: the other programs of the suite read recipes while
 // they are rewritten.
 int deleteRecipe(const db::StatementRunner& runner, StockCode product);
-int insertRecipeLine(const db::StatementRunner& runner, StockCode product, StockCode ingredient,
-                     double quantity);
 int writeUnitCost(const db::StatementRunner& runner, StockCode product, double unitcost);
+// The same for several products in one call, under the same tag.
+int writeUnitCosts(const db::StatementRunner& runner,
+                   const std::vector<std::pair<StockCode, double>>& costs);
 // The product's recipe replaced by the lines and its cost written, in one
 // transaction behind its row lock; true when all of it was written.
 bool writeRecipe(const db::StatementRunner& runner, StockCode product,

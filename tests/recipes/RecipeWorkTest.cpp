@@ -75,15 +75,16 @@ TEST_F(RecipeWorkTest, aMissingIngredientAddsNothingAndTheProductItselfCostsNoth
     EXPECT_DOUBLE_EQ(work.product().unitcost, 5);
 }
 
-TEST_F(RecipeWorkTest, savingRewritesTheRecipeLineByLineAndWritesItsCost) {
+TEST_F(RecipeWorkTest, savingRewritesTheRecipeWithItsLinesInOneCallAndWritesItsCost) {
     LineWork work = recipeOf(500);
     ASSERT_TRUE(work.add(102, QStringLiteral("1,25"), nullptr));
     work.addItself();
     work.save();
     EXPECT_EQ(issued(),
               (Texts{"SELECT stcode FROM stocks.stckdef WHERE stcode=500 FOR UPDATE WAIT 20;",
-                     "CALL DELETE_RECEIPT(500);", "CALL INTO_RECEIPT(500,101,0.5000);",
-                     "CALL INTO_RECEIPT(500,102,1.2500);", "CALL INTO_RECEIPT(500,500,1.0000);",
+                     "CALL DELETE_RECEIPT(500);",
+                     "CALL INTO_RECEIPT(500,101,0.5000);CALL INTO_RECEIPT(500,102,1.2500);"
+                     "CALL INTO_RECEIPT(500,500,1.0000);",
                      "UPDATE stocks.stckdef SET unitcost=10.000 WHERE stcode=500;",
                      "SELECT id,urun,ingredient,qua FROM receipts;"}));
     EXPECT_EQ(rows("SELECT urun,ingredient,qua FROM stocks.receipts ORDER BY Id;"),

@@ -6,11 +6,18 @@
 #include "db/StatementRunner.h"
 #include "db/Transaction.h"
 #include "platform/BackgroundJobs.h"
+#include "recipes/RecipeStatements.h"
 #include "stock/catalogue/ProductWriter.h"
+
+#include <algorithm>
 
 namespace parvela::stock {
 
 namespace {
+
+// Costs a call carries: each call is a round trip to a distant server, and
+// "İptal" is heard between two of them.
+constexpr std::size_t kCostsPerCall = 100;
 
 std::vector<StockCode> productsUsing(const db::StatementRunner& runner, StockCode ingredient,
                                      bool& failed) {
@@ -36,12 +43,16 @@ int propagateCost(const db::StatementRunner& runner, StockCode saved,
     // All the users' costs or none: a failure or a cancel half-way leaves
     // every cost as the server had it.
     db::Transaction change(runner, db::Operation("UPDATE_STOK_MALIYET"));
-    int done = 0;
-    for (const StockCode code : users) {
+    for (std::size_t first = 0; first < users.size(); first += kCostsPerCall) {
         if (report.cancelled())
             return count;
-        updateCost(runner, code, costs.recipeCost(code));
-        report.step(++done);
+        const std::size_t end = std::min(users.size(), first + kCostsPerCall);
+        std::vector<std::pair<StockCode, double>> batch;
+        batch.reserve(end - first);
+        for (std::size_t i = first; i < end; ++i)
+            batch.emplace_back(users[i], costs.recipeCost(users[i]));
+        recipes::writeUnitCosts(runner, batch);
+        report.step(static_cast<int>(end));
     }
     return change.commit() == db::Outcome::Completed ? count : -1;
 }
