@@ -9,6 +9,10 @@ file(RELATIVE_PATH PARVELA_HELPERS_FROM_BIN
   ${CMAKE_INSTALL_PREFIX}/${PARVELA_HELPER_DIR})
 
 function(parvela_install_files)
+  # Resolved at start-up, as Debian's hardened programs are (lintian's bindnow).
+  foreach(program parvela-yonetim parvela-sheet-reader)
+    target_link_options(${program} PRIVATE $<$<CONFIG:Release>:LINKER:-z,now>)
+  endforeach()
   install(TARGETS parvela-yonetim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(TARGETS parvela-sheet-reader RUNTIME DESTINATION ${PARVELA_HELPER_DIR})
   set(desktop ${PROJECT_SOURCE_DIR}/resources/desktop)
