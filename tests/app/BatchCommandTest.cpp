@@ -727,7 +727,7 @@ TEST_F(UndoCommandTest, undoListsTakesBackAndStopsAtProductsChangedSinceUnlessFo
     EXPECT_EQ(fresh.out, QString());
     EXPECT_EQ(TestDatabase::scalar("SELECT COUNT(*) FROM information_schema.TABLES "
                                    "WHERE TABLE_SCHEMA = 'parvela_journal'"),
-              "3");
+              "4");
 }
 
 // The history names who published: the user who logged in, or, on a
