@@ -9,6 +9,10 @@ file(RELATIVE_PATH PARVELA_HELPERS_FROM_BIN
   ${CMAKE_INSTALL_PREFIX}/${PARVELA_HELPER_DIR})
 
 function(parvela_install_files)
+  # Resolved at start-up, as Debian's hardened programs are (lintian's bindnow).
+  foreach(program parvela-yonetim parvela-sheet-reader)
+    target_link_options(${program} PRIVATE $<$<CONFIG:Release>:LINKER:-z,now>)
+  endforeach()
   install(TARGETS parvela-yonetim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(TARGETS parvela-sheet-reader RUNTIME DESTINATION ${PARVELA_HELPER_DIR})
   set(desktop ${PROJECT_SOURCE_DIR}/resources/desktop)
@@ -27,6 +31,26 @@ function(parvela_install_files)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/parvela-yonetim/sql)
   install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/resources/desktop/copyright
           DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/parvela-yonetim)
+  parvela_install_compressed_docs()
+endfunction()
+
+# Debian wants the changelog and the manual page compressed, and the same
+# bytes from every build: gzip -9n keeps no name and no time.
+function(parvela_gzip source output)
+  add_custom_command(OUTPUT ${output}
+    COMMAND gzip -9n -c ${source} > ${output}
+    DEPENDS ${source} VERBATIM)
+endfunction()
+
+function(parvela_install_compressed_docs)
+  set(out ${PROJECT_BINARY_DIR}/packaging)
+  configure_file(${PROJECT_SOURCE_DIR}/resources/desktop/changelog.in ${out}/changelog @ONLY)
+  parvela_gzip(${out}/changelog ${out}/changelog.gz)
+  parvela_gzip(${PROJECT_SOURCE_DIR}/docs/parvela-yonetim.1 ${out}/parvela-yonetim.1.gz)
+  add_custom_target(parvela-compressed-docs ALL
+    DEPENDS ${out}/changelog.gz ${out}/parvela-yonetim.1.gz)
+  install(FILES ${out}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/parvela-yonetim)
+  install(FILES ${out}/parvela-yonetim.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endfunction()
 
 set(CPACK_GENERATOR DEB)
@@ -34,11 +58,13 @@ set(CPACK_PACKAGE_NAME parvela-yonetim)
 set(CPACK_PACKAGE_VENDOR "Parvela")
 set(CPACK_PACKAGE_CONTACT "Parvela maintainers <maintainers@parvela.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Menu and stock management of a restaurant point of sale")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Keeps the products, category tree, recipes and their cost, bundle menus, prices, discounts, "
-  "button colours and pictures that the tills, kitchen printers, scales and web menu show, on "
-  "the suite's shared MariaDB server; makes scale PLU files, barcode labels, branch transfer "
-  "files, HTML menus and spreadsheets.")
+# Debian shows the long description as it is: lines under 80 columns.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Keeps the products, category tree, recipes and their cost, bundle menus,\n"
+  "prices, discounts, button colours and pictures that the tills, kitchen\n"
+  "printers, scales and web menu show, on the suite's shared MariaDB server;\n"
+  "makes scale PLU files, barcode labels, branch transfer files, HTML menus and\n"
+  "spreadsheets.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)

@@ -760,7 +760,11 @@ DELIMITER ;
 -- change is one row of changes; kept_tables names the tables whose rows it
 -- kept (by the product code in key_column) and kept_rows holds each changed
 -- product's rows before (side 0) and after (side 1) as value tuples that
--- write the same bytes back. The program creates it too when missing.
+-- write the same bytes back. turns holds one row per kind of change that two
+-- stations must make one after the other (the order saves, the import's
+-- codes): the change writes its row first, so one server makes the later
+-- one wait and a Galera cluster fails the later commit whole. The program
+-- creates the schema too when missing.
 -- ===========================================================================
 CREATE DATABASE parvela_journal CHARACTER SET utf8mb4 COLLATE utf8mb4_turkish_ci;
 USE parvela_journal;
@@ -795,6 +799,12 @@ CREATE TABLE kept_rows (
   image     LONGTEXT    CHARACTER SET ascii NOT NULL,
   PRIMARY KEY (id),
   KEY ix_kept_rows_change (change_id, table_no, stcode)
+) ENGINE=InnoDB;
+
+CREATE TABLE turns (
+  name  VARCHAR(64) NOT NULL,
+  taken BIGINT      NOT NULL DEFAULT 0,
+  PRIMARY KEY (name)
 ) ENGINE=InnoDB;
 
 SET foreign_key_checks = 1;

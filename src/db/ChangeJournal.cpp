@@ -67,8 +67,21 @@ const std::string& ChangeJournal::schemaStatements() {
         " id BIGINT NOT NULL AUTO_INCREMENT, change_id BIGINT NOT NULL,"
         " table_no INT NOT NULL, side TINYINT NOT NULL, stcode VARCHAR(64) NOT NULL,"
         " image LONGTEXT CHARACTER SET ascii NOT NULL, PRIMARY KEY (id),"
-        " KEY ix_kept_rows_change (change_id, table_no, stcode)) ENGINE=InnoDB;";
+        " KEY ix_kept_rows_change (change_id, table_no, stcode)) ENGINE=InnoDB;"
+        "CREATE TABLE IF NOT EXISTS parvela_journal.turns ("
+        " name VARCHAR(64) NOT NULL, taken BIGINT NOT NULL DEFAULT 0,"
+        " PRIMARY KEY (name)) ENGINE=InnoDB;";
     return statements;
+}
+
+std::string takeTurnText(std::string_view turn, int waitSeconds, std::string_view busyText) {
+    // 1205: the row lock's wait ran out.
+    return "BEGIN NOT ATOMIC DECLARE EXIT HANDLER FOR 1205 SIGNAL SQLSTATE '45000' SET "
+           "MESSAGE_TEXT='" +
+           std::string(busyText) +
+           "'; SET STATEMENT innodb_lock_wait_timeout=" + std::to_string(waitSeconds) +
+           " FOR INSERT INTO parvela_journal.turns (name, taken) VALUES ('" + std::string(turn) +
+           "', 1) ON DUPLICATE KEY UPDATE taken = taken + 1; END";
 }
 
 void ChangeJournal::ensureSchema(const StatementRunner& runner, const Operation& op) {

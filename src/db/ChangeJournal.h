@@ -17,6 +17,14 @@ inline constexpr int kChangesKept = 100;
 inline constexpr int kBeforeImage = 0;
 inline constexpr int kAfterImage = 1;
 
+// A turn that two stations' changes take one after the other: a row of the
+// journal's schema that the change writes first. One server makes the later
+// change wait for the earlier one's end (at most `waitSeconds`, then it fails
+// with `busyText`, which holds no quote); a cluster, whose nodes share no
+// lock, fails the later of two such commits whole. Named locks (GET_LOCK)
+// and LOCK TABLES would hold on one node only.
+std::string takeTurnText(std::string_view turn, int waitSeconds, std::string_view busyText);
+
 // What a journalled change keeps until its commit.
 struct JournalDraft {
     struct Kept {

@@ -1,5 +1,6 @@
 #include "ordering/OrderSaves.h"
 
+#include "db/ChangeJournal.h"
 #include "db/ListReader.h"
 #include "db/SqlFormat.h"
 #include "db/StatementBatch.h"
@@ -67,12 +68,10 @@ std::vector<std::string> codesOf(const std::vector<Numbered>& entries) {
 } // namespace
 
 void lockOrders(const db::StatementRunner& runner, const db::Operation& op, OrderLock which) {
-    const char* name = which == OrderLock::Menus ? "parvela.menu_order" : "parvela.stok_order";
+    const char* turn = which == OrderLock::Menus ? "menu_order" : "stok_order";
     (void)runner.execute(op, db::schema::stocks,
-                         db::sqlf("IF GET_LOCK('%s',%d)<>1 THEN SIGNAL SQLSTATE '45000' SET "
-                                  "MESSAGE_TEXT='Siralama baska bir istasyonda kaydediliyor.'; "
-                                  "END IF",
-                                  name, kOrderLockWaitSeconds));
+                         db::takeTurnText(turn, kOrderLockWaitSeconds,
+                                          "Siralama baska bir istasyonda kaydediliyor."));
 }
 
 void askDeleteAllOrders(const db::StatementRunner& runner, platform::MessageBoxes& boxes,

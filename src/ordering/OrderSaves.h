@@ -29,9 +29,10 @@ struct ProductScope {
 // below the connection's read time-out.
 inline constexpr int kOrderLockWaitSeconds = 20;
 enum class OrderLock { Menus, Products };
-// Inside a transaction: held till its connection closes, so two stations'
-// saves of an order take turns and the later one wins whole. Fails the
-// change when the other save holds it too long.
+// First inside a transaction: held till it ends, so two stations' saves of
+// an order take turns and the later one wins whole (on a cluster, the later
+// commit fails whole). Fails the change when the other save holds it too
+// long.
 void lockOrders(const db::StatementRunner& runner, const db::Operation& op, OrderLock which);
 
 // After asking, every product order row of every scope goes.

@@ -1,5 +1,6 @@
 #include "spreadsheets/MenuImport.h"
 
+#include "db/ChangeJournal.h"
 #include "db/FixedField.h"
 #include "db/Row.h"
 #include "db/SqlFormat.h"
@@ -177,22 +178,17 @@ const db::Operation kInsertOperation("INSERT_NEW_STOCK_DEFINITION");
 constexpr std::size_t kRowsPerCall = 200;
 // One import draws codes at a time; the next one waits for it this long.
 constexpr int kCodeLockSeconds = 120;
-constexpr const char* kCodeLock = "parvela_yonetim.menu_import_codes";
+constexpr const char* kCodeTurn = "menu_import_codes";
 
-enum class CodeLock { Held, Busy, Failed };
-
-// Takes the server's named lock on the transaction's connection: it goes
-// with that connection, after the commit or the rollback. It must come
-// before the transaction's first read of a table, whose snapshot then holds
-// every import committed before.
-CodeLock lockCodes(const db::StatementRunner& runner) {
-    int held = 0;
-    if (runner.queryFirst(kInsertOperation, db::schema::stocks,
-                          db::sqlf("SELECT GET_LOCK('%s',%d);", kCodeLock, kCodeLockSeconds),
-                          [&held](const db::Row& row) { held = row.integer(1); }) ==
-        db::Outcome::Failed)
-        return CodeLock::Failed;
-    return held == 1 ? CodeLock::Held : CodeLock::Busy;
+// Takes the import's turn in the transaction: it goes with the commit or the
+// rollback. It must come before the transaction's first read of a table,
+// whose snapshot then holds every import committed before.
+bool lockCodes(const db::StatementRunner& runner) {
+    return runner.execute(
+               kInsertOperation, db::schema::stocks,
+               db::takeTurnText(kCodeTurn, kCodeLockSeconds,
+                                "başka bir içe aktarma sürüyor; biraz sonra yeniden deneyin")) ==
+           db::Outcome::Completed;
 }
 
 // Under the lock, the codes in use now: the preview's codes hold unless
@@ -319,16 +315,8 @@ ImportResult insertPlanned(const ImportPlan& plan, const db::StatementRunner& ru
 
     db::Transaction change(quiet, kInsertOperation);
     change.journalAs(kImportCaption);
-    switch (lockCodes(quiet)) {
-    case CodeLock::Held:
-        break;
-    case CodeLock::Busy:
-        result.failure =
-            QStringLiteral("başka bir içe aktarma sürüyor; biraz sonra yeniden deneyin");
+    if (!lockCodes(quiet))
         return stopped(false);
-    case CodeLock::Failed:
-        return stopped(false);
-    }
     std::vector<stock::StockDefinition> products;
     if (!drawCodesAgain(quiet, plan, going, products, result.codesMoved))
         return stopped(false);

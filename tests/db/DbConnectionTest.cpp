@@ -86,7 +86,7 @@ TEST_F(PasswordChoice, serverDownKeepsTheFirst) {
 
 TEST_F(PasswordChoice, settingsOverrideThePasswords) {
     TestDatabase::setRootPassword("site_pw");
-    TestSettings settings({{"Server/ipno", "127.0.0.1"}, {"Server/password2", "site_pw"}});
+    TestSettings settings({{"Server/ipno", test::serverHost()}, {"Server/password2", "site_pw"}});
     db::DbConnection connection(settings);
     EXPECT_EQ(connection.password(), "site_pw");
     EXPECT_EQ(connection.connect(), 0);

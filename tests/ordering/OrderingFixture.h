@@ -8,13 +8,18 @@
 
 namespace parvela::test {
 
-// What an order save sends first: the lock two stations take turns on.
+// What an order save sends first: the turn two stations take one after the
+// other.
 inline const std::string kMenuOrderLock =
-    "IF GET_LOCK('parvela.menu_order',20)<>1 THEN SIGNAL SQLSTATE '45000' SET "
-    "MESSAGE_TEXT='Siralama baska bir istasyonda kaydediliyor.'; END IF";
+    "BEGIN NOT ATOMIC DECLARE EXIT HANDLER FOR 1205 SIGNAL SQLSTATE '45000' SET "
+    "MESSAGE_TEXT='Siralama baska bir istasyonda kaydediliyor.'; SET STATEMENT "
+    "innodb_lock_wait_timeout=20 FOR INSERT INTO parvela_journal.turns (name, taken) VALUES "
+    "('menu_order', 1) ON DUPLICATE KEY UPDATE taken = taken + 1; END";
 inline const std::string kProductOrderLock =
-    "IF GET_LOCK('parvela.stok_order',20)<>1 THEN SIGNAL SQLSTATE '45000' SET "
-    "MESSAGE_TEXT='Siralama baska bir istasyonda kaydediliyor.'; END IF";
+    "BEGIN NOT ATOMIC DECLARE EXIT HANDLER FOR 1205 SIGNAL SQLSTATE '45000' SET "
+    "MESSAGE_TEXT='Siralama baska bir istasyonda kaydediliyor.'; SET STATEMENT "
+    "innodb_lock_wait_timeout=20 FOR INSERT INTO parvela_journal.turns (name, taken) VALUES "
+    "('stok_order', 1) ON DUPLICATE KEY UPDATE taken = taken + 1; END";
 
 // Group A 1 holds B 11, 12 and 13 (products 101, 102 in 11, 103 in 12);
 // Group A 2 holds B 21 (product 201). The catalog is read as at start-up.

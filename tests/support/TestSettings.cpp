@@ -4,6 +4,11 @@
 
 namespace parvela::test {
 
+QString serverHost() {
+    const QString host = qEnvironmentVariable("PARVELA_DB_HOST");
+    return host.isEmpty() ? QStringLiteral("127.0.0.1") : host;
+}
+
 TestSettings::TestSettings(Values values) {
     const QString path = m_dir.filePath(QStringLiteral("Orvanta.conf"));
     {
@@ -19,7 +24,7 @@ TestSettings::~TestSettings() = default;
 
 void writeDefaultSettings() {
     platform::Settings defaults;
-    defaults.setValue(QStringLiteral("Server/ipno"), QStringLiteral("127.0.0.1"));
+    defaults.setValue(QStringLiteral("Server/ipno"), serverHost());
     defaults.sync();
 }
 

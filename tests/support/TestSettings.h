@@ -12,13 +12,17 @@ class Settings;
 
 namespace parvela::test {
 
+// The address the programs under test reach the database at: the private
+// server's, unless PARVELA_DB_HOST names another (a cluster's node).
+QString serverHost();
+
 // A settings file of its own for one test.
 class TestSettings {
 public:
     using Values = std::initializer_list<std::pair<QString, QString>>;
 
     TestSettings()
-        : TestSettings({{QStringLiteral("Server/ipno"), QStringLiteral("127.0.0.1")}}) {}
+        : TestSettings({{QStringLiteral("Server/ipno"), serverHost()}}) {}
     explicit TestSettings(Values values);
     ~TestSettings();
     TestSettings(const TestSettings&) = delete;
