@@ -165,11 +165,11 @@ TEST_F(ConnectionReuseTest, aConnectionLostWhileIdleIsOpenedAgain) {
     std::unique_ptr<test::PrivateServer> restarted;
     const std::string waitTimeout = TestDatabase::scalar("SELECT @@GLOBAL.wait_timeout");
     const std::vector<Case> cases{
-        {"killed by another session", QStringLiteral("127.0.0.1"), [] {},
+        {"killed by another session", test::serverHost(), [] {},
          [](long long id) {
              TestDatabase::exec("KILL CONNECTION " + std::to_string(id));
          }},
-        {"dropped after wait_timeout", QStringLiteral("127.0.0.1"),
+        {"dropped after wait_timeout", test::serverHost(),
          [] { TestDatabase::exec("SET GLOBAL wait_timeout = 1;"); },
          [&waitTimeout](long long) {
              TestDatabase::exec("SET GLOBAL wait_timeout = " + waitTimeout + ";");
@@ -240,19 +240,19 @@ TEST_F(ConnectionReuseTest, aConnectionLostInsideATransactionFailsTheChangeWhole
 // 127.0.0.3 refuses: the owner goes on the next server of the list, and so
 // does every other owner from then on.
 TEST_F(ConnectionReuseTest, theNextServerAnswersWhenTheFirstRefuses) {
-    test::TestSettings settings(
-        {{QStringLiteral("Server/ipno"), QStringLiteral("127.0.0.3")},
-         {QStringLiteral("Server/otherHosts"), QStringLiteral("127.0.0.4, 127.0.0.1")}});
+    test::TestSettings settings({{QStringLiteral("Server/ipno"), QStringLiteral("127.0.0.3")},
+                                 {QStringLiteral("Server/otherHosts"),
+                                  QStringLiteral("127.0.0.4, ") + test::serverHost()}});
     const db::DbConnection connection(settings);
     const db::StatementRunner runner(connection, m_boxes);
     EXPECT_EQ(selectOne(runner, db::schema::stocks), db::Outcome::Completed);
-    EXPECT_EQ(connection.host(), "127.0.0.1");
+    EXPECT_EQ(connection.host(), test::serverHost().toStdString());
     EXPECT_EQ(connection.hostLeftBehind(), "127.0.0.3");
     EXPECT_EQ(connection.url(), "tcp://127.0.0.3:3306");
 
     const long long refusedBefore = TestDatabase::abortedConnects();
     const db::DbConnection another(settings);
-    EXPECT_EQ(another.host(), "127.0.0.1");
+    EXPECT_EQ(another.host(), test::serverHost().toStdString());
     EXPECT_EQ(selectOne(db::StatementRunner(another, m_boxes), db::schema::groups),
               db::Outcome::Completed);
     EXPECT_EQ(TestDatabase::abortedConnects(), refusedBefore);
