@@ -3,6 +3,7 @@
 #include "db/Connector.h"
 #include "db/Row.h"
 #include "db/SqlLiteral.h"
+#include "db/StatementJournal.h"
 
 #include <algorithm>
 #include <atomic>
@@ -108,6 +109,8 @@ void ChangeJournal::ensureSchema(const StatementRunner& runner, const Operation&
 
 ImageQuery ChangeJournal::query() const {
     return [this](const std::string& text, const RowHandler& onRow) {
+        if (m_runner.m_journal)
+            m_runner.m_journal->recordFrame(std::string(journalSchema), text);
         return m_runner.run(m_op, journalSchema, [&](sql::Statement& statement) {
             const std::unique_ptr<sql::ResultSet> result(statement.executeQuery(text));
             const Row row(*result);
@@ -118,6 +121,8 @@ ImageQuery ChangeJournal::query() const {
 }
 
 Outcome ChangeJournal::execute(const std::string& text) const {
+    if (m_runner.m_journal)
+        m_runner.m_journal->recordFrame(std::string(journalSchema), text);
     return m_runner.run(m_op, journalSchema,
                         [&](sql::Statement& statement) { executeAll(statement, text); });
 }

@@ -14,6 +14,20 @@ void StatementJournal::record(std::string schema, std::string text) {
         listener(entry);
 }
 
+void StatementJournal::recordFraming(bool on) {
+    const std::lock_guard lock(m_mutex);
+    m_framing = on;
+}
+
+void StatementJournal::recordFrame(std::string schema, std::string text) {
+    {
+        const std::lock_guard lock(m_mutex);
+        if (!m_framing)
+            return;
+    }
+    record(std::move(schema), std::move(text));
+}
+
 void StatementJournal::setListener(Listener listener) {
     const std::lock_guard lock(m_mutex);
     m_listener = std::move(listener);

@@ -20,6 +20,11 @@ public:
     using Listener = std::function<void(const IssuedStatement&)>;
 
     void record(std::string schema, std::string text);
+    // The statements around a change (START TRANSACTION, the change journal's
+    // reads and writes, COMMIT) are recorded too when asked: a benchmark
+    // replays a save whole. Tests check the command's own texts without them.
+    void recordFraming(bool on);
+    void recordFrame(std::string schema, std::string text);
     void setListener(Listener listener);
     std::vector<IssuedStatement> entries() const;
     std::vector<std::string> texts() const;
@@ -29,6 +34,7 @@ private:
     mutable std::mutex m_mutex;
     std::vector<IssuedStatement> m_entries;
     Listener m_listener;
+    bool m_framing = false;
 };
 
 } // namespace parvela::db

@@ -344,6 +344,9 @@ void StatementRunner::begin(HeldConnections::Held& held, const Operation& op) co
     try {
         const std::shared_ptr<sql::Connection> connection = ready(held);
         const std::unique_ptr<sql::Statement> statement(connection->createStatement());
+        if (m_journal)
+            m_journal->recordFrame(held.schema.empty() ? std::string(schema::stocks) : held.schema,
+                                   "START TRANSACTION");
         statement->execute("START TRANSACTION");
         held.lastUsed = Clock::now();
     } catch (const sql::SQLException& e) {

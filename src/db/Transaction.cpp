@@ -1,6 +1,7 @@
 #include "db/Transaction.h"
 
 #include "db/ChangeJournal.h"
+#include "db/StatementJournal.h"
 
 #include <cppconn/statement.h>
 #include <memory>
@@ -53,9 +54,12 @@ Outcome Transaction::commit() {
         m_runner.m_held->release();
         return Outcome::Failed;
     }
+    const std::string_view schemaName = held->schema.empty() ? schema::stocks : held->schema;
+    if (m_runner.m_journal)
+        m_runner.m_journal->recordFrame(std::string(schemaName), "COMMIT");
     const Outcome outcome = m_runner.runHeld(
-        *held, m_op, held->schema.empty() ? schema::stocks : held->schema,
-        [](sql::Statement& statement) { statement.execute("COMMIT"); }, true);
+        *held, m_op, schemaName, [](sql::Statement& statement) { statement.execute("COMMIT"); },
+        true);
     m_runner.m_held->release();
     return outcome;
 }
