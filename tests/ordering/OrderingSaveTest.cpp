@@ -200,13 +200,7 @@ TEST_F(OrderingSaveTest, AFailureAtAnyStatementOfAnOrderSaveLeavesEveryRowAsItWa
             entry.apply({QStringLiteral("4"), QStringLiteral("2"), QStringLiteral("9")}, nullptr));
     };
     const QString question = QStringLiteral("DELETE_ALL_ORDER_INDEX");
-    struct Case {
-        std::function<void()> run;
-        const char* trigger;
-        const char* when;
-        QStringList captions;
-    };
-    const std::vector<Case> cases = {
+    const std::vector<test::Refusal> cases = {
         {saveMenu,
          "BEFORE UPDATE ON `groups`.classb",
          "NEW.bcode=22",
@@ -240,20 +234,7 @@ TEST_F(OrderingSaveTest, AFailureAtAnyStatementOfAnOrderSaveLeavesEveryRowAsItWa
     const std::string everyRow = "SELECT stcode,IFNULL(gra,'-'),IFNULL(grb,'-'),index_sira,"
                                  "sira_gra,sira_grb FROM stocks.stok_order UNION ALL SELECT "
                                  "'b',bcode,0,index_sira,0,0 FROM `groups`.classb ORDER BY 1,2,3;";
-    const auto rows = [&everyRow] {
-        return test::rowsAsText(everyRow);
-    };
-    const std::string before = rows();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.trigger) + " " + c.when);
-        m_boxes.clear();
-        {
-            const test::RefusingTrigger refusal(c.trigger, c.when);
-            c.run();
-        }
-        EXPECT_EQ(rows(), before);
-        EXPECT_EQ(m_boxes.captions(), c.captions);
-    }
+    test::expectRefusalsChangeNothing(cases, everyRow, m_boxes);
 }
 
 // Two stations save the order of one scope at the same moment: the later

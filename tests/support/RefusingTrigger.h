@@ -1,8 +1,13 @@
 #pragma once
 
+#include "ScriptedMessageBoxes.h"
 #include "TestDatabase.h"
 
+#include <QStringList>
+#include <functional>
+#include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace parvela::test {
 
@@ -38,6 +43,35 @@ inline std::string rowsAsText(const std::string& query) {
         for (const auto& value : row)
             all += value + " ";
     return all;
+}
+
+// A command run while a trigger refuses one of its statements, and the boxes
+// it must show: one, under the refused statement's tag.
+struct Refusal {
+    std::function<void()> run;
+    const char* trigger;
+    const char* when;
+    QStringList captions;
+};
+
+// Runs every refusal and checks that the rows of `everyRow` read as before
+// and that exactly its boxes showed; `afterEach` (a re-read) follows each.
+inline void expectRefusalsChangeNothing(const std::vector<Refusal>& refusals,
+                                        const std::string& everyRow, ScriptedMessageBoxes& boxes,
+                                        const std::function<void()>& afterEach = {}) {
+    const std::string before = rowsAsText(everyRow);
+    for (const Refusal& refusal : refusals) {
+        SCOPED_TRACE(std::string(refusal.trigger) + " " + refusal.when);
+        boxes.clear();
+        {
+            const RefusingTrigger trigger(refusal.trigger, refusal.when);
+            refusal.run();
+        }
+        EXPECT_EQ(rowsAsText(everyRow), before);
+        EXPECT_EQ(boxes.captions(), refusal.captions);
+        if (afterEach)
+            afterEach();
+    }
 }
 
 } // namespace parvela::test
