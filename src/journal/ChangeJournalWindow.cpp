@@ -1,6 +1,7 @@
 #include "journal/ChangeJournalWindow.h"
 
 #include "journal/UndoTexts.h"
+#include "platform/BulkChangeBoxes.h"
 #include "platform/DialogParts.h"
 #include "platform/MessageBoxes.h"
 
@@ -91,14 +92,8 @@ void ChangeJournalWindow::takeBack() {
     const long long id = entry->id;
     UndoResult result = undoChange(m_runner, id, false);
     if (result.status == UndoResult::Status::ChangedSince) {
-        platform::BoxRequest question;
-        question.text = changedSinceQuestion(result, *m_catalogue);
-        question.caption = kCaption;
-        question.icon = platform::BoxIcon::Question;
-        question.buttons = platform::BoxButtons::YesNo;
-        question.defaultAnswer = platform::BoxAnswer::No;
-        question.owner = this;
-        if (m_boxes.show(question) != platform::BoxAnswer::Yes)
+        if (!platform::askBeforeChange(m_boxes, changedSinceQuestion(result, *m_catalogue),
+                                       kCaption, this))
             return;
         result = undoChange(m_runner, id, true);
     }

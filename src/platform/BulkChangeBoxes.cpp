@@ -4,18 +4,25 @@
 
 namespace parvela::platform {
 
-bool confirmBulkChange(MessageBoxes& boxes, const QString& command, std::size_t products,
-                       QObject* owner) {
+bool askBeforeChange(MessageBoxes& boxes, const QString& text, const QString& caption,
+                     QObject* owner) {
     BoxRequest question;
-    question.text = QStringLiteral("%1: %2 ürün değişecek.\nDevam etmek istiyor musunuz?")
-                        .arg(command)
-                        .arg(products);
-    question.caption = command;
+    question.text = text;
+    question.caption = caption;
     question.icon = BoxIcon::Question;
     question.buttons = BoxButtons::YesNo;
     question.defaultAnswer = BoxAnswer::No;
     question.owner = owner;
     return boxes.show(question) == BoxAnswer::Yes;
+}
+
+bool confirmBulkChange(MessageBoxes& boxes, const QString& command, std::size_t products,
+                       QObject* owner) {
+    return askBeforeChange(boxes,
+                           QStringLiteral("%1: %2 ürün değişecek.\nDevam etmek istiyor musunuz?")
+                               .arg(command)
+                               .arg(products),
+                           command, owner);
 }
 
 void tellBulkChanged(MessageBoxes& boxes, const QString& command, std::uint64_t products,

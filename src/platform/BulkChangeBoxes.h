@@ -10,6 +10,11 @@ namespace parvela::platform {
 
 class MessageBoxes;
 
+// A Yes/No question before a change; "Hayır" is the default, so Enter
+// changes nothing. True only for "Evet".
+bool askBeforeChange(MessageBoxes& boxes, const QString& text, const QString& caption,
+                     QObject* owner);
+
 // Asks before a change of many products, naming the command and how many
 // products it will change; "Hayır" is the default, so Enter changes nothing.
 // True only for "Evet".

@@ -2,6 +2,7 @@
 
 #include "db/StatementRunner.h"
 #include "platform/BackgroundJobs.h"
+#include "platform/BulkChangeBoxes.h"
 #include "platform/JobProgressDialog.h"
 #include "platform/MessageBoxes.h"
 #include "recipes/RecipeListReaders.h"
@@ -17,14 +18,7 @@ namespace {
 const QString kCaption = QStringLiteral("INSERT_RECETELER_KENDI");
 
 bool confirmed(platform::MessageBoxes& boxes, int total, QObject* owner) {
-    platform::BoxRequest box;
-    box.text = ownRecipesQuestion(total);
-    box.caption = kCaption;
-    box.icon = platform::BoxIcon::Question;
-    box.buttons = platform::BoxButtons::YesNo;
-    box.defaultAnswer = platform::BoxAnswer::No;
-    box.owner = owner;
-    return boxes.show(box) == platform::BoxAnswer::Yes;
+    return platform::askBeforeChange(boxes, ownRecipesQuestion(total), kCaption, owner);
 }
 
 // The change and its summary, on whichever thread runs the job; its boxes

@@ -2,6 +2,7 @@
 
 #include "db/SqlFormat.h"
 #include "db/TypedNumber.h"
+#include "platform/BulkChangeBoxes.h"
 #include "platform/MessageBoxes.h"
 
 namespace parvela::spreadsheets {
@@ -109,14 +110,8 @@ QString markedQuestionText(int marked) {
 bool confirmMarked(const ImportPlan& plan, platform::MessageBoxes& boxes, QObject* owner) {
     if (plan.marked == 0)
         return true;
-    platform::BoxRequest box;
-    box.text = markedQuestionText(plan.marked);
-    box.caption = QString::fromUtf8(kImportCaption);
-    box.icon = platform::BoxIcon::Question;
-    box.buttons = platform::BoxButtons::YesNo;
-    box.defaultAnswer = platform::BoxAnswer::No;
-    box.owner = owner;
-    return boxes.show(box) == platform::BoxAnswer::Yes;
+    return platform::askBeforeChange(boxes, markedQuestionText(plan.marked),
+                                     QString::fromUtf8(kImportCaption), owner);
 }
 
 QString resultText(const ImportResult& result) {
