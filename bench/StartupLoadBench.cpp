@@ -8,6 +8,7 @@
 //                                               without products, for the above)
 //   parvela-bench-startup --once program|baseline|empty SELECTS_FILE   (one child run)
 //   parvela-bench-startup --selects FILE   (writes the SELECTs of one load, for profiling)
+//   parvela-bench-startup --transfer   (the transfer files alone)
 
 #include "ColdLoad.h"
 #include "RecordingBoxes.h"
@@ -216,6 +217,11 @@ int main(int argc, char** argv) {
         long products = 0;
         bench::writeSelects(arguments[2].toStdString(),
                             selectsOfOneLoad(*serverSettings(folder.path()), products));
+        return 0;
+    }
+    if (arguments.contains(QStringLiteral("--transfer"))) {
+        const QTemporaryDir folder;
+        bench::printTransferTimings(*serverSettings(folder.path()));
         return 0;
     }
     const qsizetype runsAt = arguments.indexOf(QStringLiteral("--runs"));

@@ -114,14 +114,19 @@ std::string Cp1254::encodeLossy(const QString& text) {
 
 std::size_t Cp1254::encodeLossyInto(QStringView text, char* out, std::size_t capacity,
                                     std::u16string_view blanked) {
+    // The bytes of the blanked characters, looked up once rather than for
+    // each character of the text.
+    std::array<bool, 256> blank{};
+    for (const char16_t c : blanked)
+        if (const int byte = byteOf(c); byte >= 0)
+            blank[static_cast<std::size_t>(byte)] = true;
     std::size_t written = 0;
     forEachByte(text, [&](int byte) {
         if (written == capacity)
             return false;
-        const bool blank =
-            byte >= 0 && !blanked.empty() &&
-            blanked.find(kToUnicode[static_cast<std::size_t>(byte)]) != std::u16string_view::npos;
-        out[written++] = blank ? ' ' : byte < 0 ? '?' : static_cast<char>(byte);
+        out[written++] = byte < 0                                ? '?'
+                         : blank[static_cast<std::size_t>(byte)] ? ' '
+                                                                 : static_cast<char>(byte);
         return true;
     });
     return written;

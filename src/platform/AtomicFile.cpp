@@ -12,6 +12,7 @@
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -52,8 +53,8 @@ QString syncToDisk(const QFile& file) {
     return result == 0 ? QString() : QString::fromLocal8Bit(std::strerror(errno));
 }
 
-// Empty when every byte reached the disk, else the system's reason.
-QString fill(QFile& draft, const std::string& bytes) {
+// Empty when every byte reached the file, else the system's reason.
+QString writeAll(QFile& draft, std::string_view bytes) {
     const auto size = static_cast<qint64>(bytes.size());
     // A write cut short says why only when asked for the rest.
     for (qint64 done = 0; done < size;) {
@@ -62,9 +63,42 @@ QString fill(QFile& draft, const std::string& bytes) {
             return reasonOf(draft);
         done += written;
     }
+    return {};
+}
+
+// Starts the disk on what was written since `from` once there is enough of
+// it, so that the closing sync waits for little more than the last of it.
+void startWriteBack(const QFile& draft, qint64& from, qint64 to) {
+#if defined(SYNC_FILE_RANGE_WRITE)
+    constexpr qint64 kEnough = 1 << 20;
+    if (to - from < kEnough)
+        return;
+    // Only a head start: the sync after the last byte still decides.
+    ::sync_file_range(draft.handle(), from, to - from, SYNC_FILE_RANGE_WRITE);
+    from = to;
+#else
+    static_cast<void>(draft);
+    static_cast<void>(from);
+    static_cast<void>(to);
+#endif
+}
+
+// Empty when every byte made reached the disk, else the system's reason.
+QString fill(QFile& draft, const FileMaker& make) {
+    QString why;
+    qint64 written = 0;
+    qint64 writtenBack = 0;
+    make([&](std::string_view piece) {
+        why = writeAll(draft, piece);
+        written += static_cast<qint64>(piece.size());
+        startWriteBack(draft, writtenBack, written);
+        return why.isEmpty();
+    });
+    if (!why.isEmpty())
+        return why;
     if (!draft.flush())
         return reasonOf(draft);
-    if (const QString why = syncToDisk(draft); !why.isEmpty())
+    if (why = syncToDisk(draft); !why.isEmpty())
         return why;
     draft.close();
     return draft.error() == QFileDevice::NoError ? QString() : reasonOf(draft);
@@ -77,15 +111,13 @@ void keepPermissions(const QString& path, QFile& draft) {
         draft.setPermissions(old.permissions());
 }
 
-} // namespace
-
-QString replaceFileWith(const QString& path, const std::string& bytes) {
+QString replaceFile(const QString& path, const FileMaker& make) {
     const QString draftPath = draftPathOf(path);
     QFile draft(draftPath);
     // NewOnly: never through a file or a link already under the draft's name.
     if (!draft.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         return reasonOf(draft);
-    if (const QString why = fill(draft, bytes); !why.isEmpty()) {
+    if (const QString why = fill(draft, make); !why.isEmpty()) {
         draft.remove();
         return why;
     }
@@ -101,11 +133,27 @@ QString replaceFileWith(const QString& path, const std::string& bytes) {
     return {};
 }
 
-QString writeFileAtomically(const QString& path, const std::string& bytes) {
-    const QString why = replaceFileWith(path, bytes);
+FileMaker wholeBytes(const std::string& bytes) {
+    return [&bytes](const PieceSink& sink) {
+        sink(bytes);
+    };
+}
+
+} // namespace
+
+QString replaceFileWith(const QString& path, const std::string& bytes) {
+    return replaceFile(path, wholeBytes(bytes));
+}
+
+QString writeFileAtomically(const QString& path, const FileMaker& make) {
+    const QString why = replaceFile(path, make);
     return why.isEmpty()
                ? why
                : QStringLiteral("%1 yazılamadı: %2").arg(QDir::toNativeSeparators(path), why);
+}
+
+QString writeFileAtomically(const QString& path, const std::string& bytes) {
+    return writeFileAtomically(path, wholeBytes(bytes));
 }
 
 } // namespace parvela::platform

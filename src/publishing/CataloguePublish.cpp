@@ -33,14 +33,28 @@ public:
     CataloguePublishResult run() {
         const int folder = makeTransferFolder(m_target.dataRoot);
         const int companyId = m_snapshot.company.id;
-        // The records are laid out while the key list is built and written.
-        std::future<std::string> stockBytes = std::async(
-            std::launch::async, [&] { return stockFile(m_snapshot.products, companyId); });
-        writeAndStage(kKeyListFile, keyList(m_snapshot.products, companyId));
-        writeAndStage(kStockFile, stockBytes.get());
-        writeAndStage(kGroupAFile, groupAFile(m_snapshot.groupsA));
-        writeAndStage(kGroupBFile, groupBFile(m_snapshot.groupsB));
-        writeAndStage(kRecipeFile, recipeFile(m_snapshot.recipeLines));
+        // Each large file is made and written a piece at a time on a thread
+        // of its own while the small ones are written here, so that making
+        // one overlaps the others' waits for the disk.
+        std::future<PublishedFile> keys = std::async(std::launch::async, [&] {
+            return written(kKeyListFile, [&](const platform::PieceSink& sink) {
+                makeKeyList(m_snapshot.products, companyId, sink);
+            });
+        });
+        std::future<PublishedFile> stock = std::async(std::launch::async, [&] {
+            return written(kStockFile, [&](const platform::PieceSink& sink) {
+                makeStockFile(m_snapshot.products, companyId, sink);
+            });
+        });
+        PublishedFile groupA = written(kGroupAFile, groupAFile(m_snapshot.groupsA));
+        PublishedFile groupB = written(kGroupBFile, groupBFile(m_snapshot.groupsB));
+        PublishedFile recipes = written(kRecipeFile, recipeFile(m_snapshot.recipeLines));
+        // Told and staged in the files' own order, the key list first.
+        conclude(keys.get());
+        conclude(stock.get());
+        conclude(std::move(groupA));
+        conclude(std::move(groupB));
+        conclude(std::move(recipes));
         if (folder != 0 && m_result.reason.isEmpty())
             m_result.reason = QStringLiteral("%1 klasörü oluşturulamadı")
                                   .arg(QDir::toNativeSeparators(m_target.transferFolder));
@@ -51,25 +65,43 @@ public:
     }
 
 private:
-    // Writes the file and, while nothing has failed, puts it on the host
-    // beside its old copy.
-    void writeAndStage(const QString& name, const std::string& bytes) {
-        // Hashed while the write waits for the disk.
-        std::future<QByteArray> hash =
-            std::async(std::launch::async, [&bytes] { return sha256Hex(bytes); });
-        PublishedFile file{name, static_cast<qint64>(bytes.size()), {}, {}, {}};
-        file.writeError = platform::writeFileAtomically(pathOf(name), bytes);
-        file.sha256 = hash.get();
+    // The file written, with its size and checksum; nothing told yet.
+    PublishedFile written(const QString& name, const platform::FileMaker& make) const {
+        PublishedFile file{name, 0, {}, {}, {}};
+        Sha256 hash;
+        file.writeError =
+            platform::writeFileAtomically(pathOf(name), [&](const platform::PieceSink& sink) {
+                make([&](std::string_view piece) {
+                    hash.add(piece);
+                    file.size += static_cast<qint64>(piece.size());
+                    return sink(piece);
+                });
+            });
+        // A file not written has neither size nor checksum.
+        if (file.writeError.isEmpty())
+            file.sha256 = hash.hex();
+        else
+            file.size = 0;
+        return file;
+    }
+
+    PublishedFile written(const QString& name, const std::string& bytes) const {
+        return written(name, [&bytes](const platform::PieceSink& sink) { sink(bytes); });
+    }
+
+    // Tells a failed write and, while nothing has failed, puts the file on
+    // the host beside its old copy.
+    void conclude(PublishedFile file) {
         if (!file.writeError.isEmpty()) {
             // The reason names the file.
             m_boxes.tell(file.writeError, kCaption, platform::BoxIcon::Exclamation);
             failed(file.writeError, true);
         } else if (m_host && m_result.reason.isEmpty() && !stopped()) {
             // An older copy is never sent as if it were new.
-            const WebResult staged = m_host->stage(pathOf(name), name);
+            const WebResult staged = m_host->stage(pathOf(file.name), file.name);
             if (!staged.ok()) {
                 file.upload = staged.code;
-                failed(name + QStringLiteral(": ") + staged.reason, staged.code != kNoFolder);
+                failed(file.name + QStringLiteral(": ") + staged.reason, staged.code != kNoFolder);
             }
         }
         m_result.files.push_back(std::move(file));

@@ -134,16 +134,31 @@ void putRecipeLine(RecordSpan record, const recipes::RecipeLine& line) {
     record.putFloat64(24, line.qua);
 }
 
-// Zeroed once, each record then written where it stands.
+// Records laid out in a piece of about 64 kB, zeroed and reused for each
+// run of records and handed to the sink when full.
+template <typename Items, typename PutRecord>
+void putPieces(const Items& items, std::size_t recordSize, PutRecord put,
+               const platform::PieceSink& sink) {
+    constexpr std::size_t kPieceBytes = 64 * 1024;
+    const std::size_t perPiece = std::max<std::size_t>(1, kPieceBytes / recordSize);
+    std::string piece(perPiece * recordSize, '\0');
+    auto item = std::begin(items);
+    for (std::size_t left = items.size(); left > 0;) {
+        const std::size_t count = std::min(left, perPiece);
+        std::fill_n(piece.data(), count * recordSize, '\0');
+        for (std::size_t i = 0; i < count; ++i, ++item)
+            put(RecordSpan(piece.data() + i * recordSize), *item);
+        if (!sink(std::string_view(piece.data(), count * recordSize)))
+            return;
+        left -= count;
+    }
+}
+
 template <typename Items, typename PutRecord>
 std::string laidOut(const Items& items, std::size_t recordSize, PutRecord put) {
-    std::string bytes(items.size() * recordSize, '\0');
-    char* next = bytes.data();
-    for (const auto& item : items) {
-        put(RecordSpan(next), item);
-        next += recordSize;
-    }
-    return bytes;
+    return collected(
+        [&](const platform::PieceSink& sink) { putPieces(items, recordSize, put, sink); },
+        items.size() * recordSize);
 }
 
 template <typename Item, typename PutRecord>
@@ -173,11 +188,20 @@ std::string recipeRecord(const recipes::RecipeLine& line) {
     return oneRecord(line, kRecipeRecordSize, putRecipeLine);
 }
 
+void makeStockFile(const stock::ProductList& products, int companyId,
+                   const platform::PieceSink& sink) {
+    putPieces(
+        products, kStockRecordSize,
+        [companyId](RecordSpan record, const stock::StockDefinition& product) {
+            putStockRecord(record, product, companyId);
+        },
+        sink);
+}
+
 std::string stockFile(const stock::ProductList& products, int companyId) {
-    return laidOut(products, kStockRecordSize,
-                   [companyId](RecordSpan record, const stock::StockDefinition& product) {
-                       putStockRecord(record, product, companyId);
-                   });
+    return collected(
+        [&](const platform::PieceSink& sink) { makeStockFile(products, companyId, sink); },
+        products.size() * kStockRecordSize);
 }
 
 std::string groupAFile(const std::vector<groups::GroupA>& groups) {

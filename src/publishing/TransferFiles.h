@@ -1,6 +1,7 @@
 #pragma once
 
 #include "groups/GroupRecords.h"
+#include "platform/AtomicFile.h"
 #include "records/Company.h"
 #include "records/ProductList.h"
 #include "records/RecipeLine.h"
@@ -41,6 +42,12 @@ std::string recipeFile(const std::vector<recipes::RecipeLine>& lines);
 // transfer sanitiser with line breaks blanked, so no text can add a "|",
 // "," or line; the records keep them as stored.
 std::string keyList(const stock::ProductList& products, int companyId);
+// The two large files made a piece at a time, as they are written: a
+// catalogue's files are never held whole. Each stops when the sink refuses.
+void makeStockFile(const stock::ProductList& products, int companyId,
+                   const platform::PieceSink& sink);
+void makeKeyList(const stock::ProductList& products, int companyId,
+                 const platform::PieceSink& sink);
 // Of a zeroed record of kStockRecordSize bytes, the fields the key list
 // reads, as stockRecord lays them out.
 void putKeyFields(char* record, const stock::StockDefinition& product, int companyId);

@@ -87,19 +87,35 @@ constexpr std::size_t kTypicalKeysSize = 200;
 
 } // namespace
 
-std::string keyList(const stock::ProductList& products, int companyId) {
+void makeKeyList(const stock::ProductList& products, int companyId,
+                 const platform::PieceSink& sink) {
+    constexpr std::size_t kPieceBytes = 64 * 1024;
     std::string text;
-    text.reserve(products.size() * kTypicalKeysSize);
+    text.reserve(kPieceBytes + kTypicalKeysSize);
     // One record's room, used for each product in turn.
     std::array<char, kStockRecordSize> record;
+    bool first = true;
     for (const stock::StockDefinition& product : products) {
-        if (!text.empty())
+        if (!first)
             text += '|';
+        first = false;
         record.fill('\0');
         putKeyFields(record.data(), product, companyId);
         appendKeys(text, std::string_view(record.data(), record.size()));
+        if (text.size() >= kPieceBytes) {
+            if (!sink(text))
+                return;
+            text.clear();
+        }
     }
-    return text;
+    if (!text.empty())
+        sink(text);
+}
+
+std::string keyList(const stock::ProductList& products, int companyId) {
+    return collected(
+        [&](const platform::PieceSink& sink) { makeKeyList(products, companyId, sink); },
+        products.size() * kTypicalKeysSize);
 }
 
 } // namespace parvela::publishing

@@ -90,6 +90,16 @@ TEST(AtomicFile, aFullDiskKeepsTheOldFileAndSaysWhy) {
         EXPECT_EQ(reason, path + QStringLiteral(" yazılamadı: No space left on device")) << size;
         EXPECT_EQ(contentsOf(path), QByteArray::fromStdString(old)) << size;
     }
+    // Made piece by piece: the maker is stopped at the first piece refused.
+    int made = 0;
+    const QString reason =
+        platform::writeFileAtomically(path, [&](const platform::PieceSink& sink) {
+            while (made < 64 && sink(std::string(64 << 10, 'p')))
+                ++made;
+        });
+    EXPECT_EQ(reason, path + QStringLiteral(" yazılamadı: No space left on device"));
+    EXPECT_LT(made, 64);
+    EXPECT_EQ(contentsOf(path), QByteArray::fromStdString(old));
     EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList({QStringLiteral(".filler"), QStringLiteral("terazi_plu.txt")}));
 }

@@ -149,6 +149,23 @@ TEST(TransferFiles, recordsFollowEachOtherInListOrder) {
               publishing::groupARecord(a2) + publishing::groupARecord(a1));
 }
 
+// The large files are made a piece at a time: no record or key is lost,
+// doubled or split where one piece ends.
+TEST(TransferFiles, filesOfManyPiecesHoldEveryRecordWhole) {
+    std::vector<stock::StockDefinition> products(1000, everyFieldSet());
+    std::string records;
+    std::string keys;
+    for (std::size_t i = 0; i < products.size(); ++i) {
+        products[i].stcode = static_cast<int>(100000 + i);
+        products[i].stname = QStringLiteral("Ürün %1").arg(i);
+        records += publishing::stockRecord(products[i], 77);
+        keys += (i == 0 ? "" : "|") + publishing::keyList({products[i]}, 77);
+    }
+    const stock::ProductList list(products);
+    EXPECT_EQ(publishing::stockFile(list, 77), records);
+    EXPECT_EQ(publishing::keyList(list, 77), keys);
+}
+
 TEST(TransferFiles, emptyListsGiveEmptyFiles) {
     EXPECT_EQ(publishing::stockFile({}, 1), "");
     EXPECT_EQ(publishing::groupAFile({}), "");
