@@ -1,5 +1,6 @@
 #include "app/CatalogData.h"
 
+#include "db/DatabaseThread.h"
 #include "db/FixedField.h"
 #include "db/ListReader.h"
 #include "db/Row.h"
@@ -96,6 +97,7 @@ void CatalogData::readProductsLater(platform::BackgroundJobs& jobs, bool everyLi
                                                        everyList, m_catalogue.current(), nullptr});
     jobs.start(
         [this, later, &jobs](platform::JobReport& report) {
+            const db::DatabaseThread databaseThread;
             const db::StatementRunner runner = m_runner.withBoxes(report.boxes());
             stock::Catalogue next = *later->base;
             if (later->everyList)

@@ -105,15 +105,33 @@ StatementRunner::HeldConnections::Held& StatementRunner::HeldConnections::make()
 }
 
 void StatementRunner::HeldConnections::drop() {
+    // Closed outside the lock: a close may wait for the server.
     std::shared_ptr<sql::Connection> closing;
     {
         const std::lock_guard lock(m_mutex);
-        const auto held = m_threads.find(std::this_thread::get_id());
-        if (held == m_threads.end())
+        const auto entry = m_threads.find(std::this_thread::get_id());
+        if (entry == m_threads.end())
             return;
-        closing = std::move(held->second.connection);
-        m_threads.erase(held);
+        Held& held = entry->second;
+        if (held.connection && held.depth == 0 && !held.failed) {
+            closing = std::move(m_spare.connection);
+            m_spare.connection = std::move(held.connection);
+            m_spare.schema = std::move(held.schema);
+            m_spare.lastUsed = held.lastUsed;
+        } else {
+            closing = std::move(held.connection);
+        }
+        m_threads.erase(entry);
     }
+}
+
+void StatementRunner::HeldConnections::takeSpare(Held& held) {
+    const std::lock_guard lock(m_mutex);
+    if (!m_spare.connection)
+        return;
+    held.connection = std::move(m_spare.connection);
+    held.schema = std::move(m_spare.schema);
+    held.lastUsed = m_spare.lastUsed;
 }
 
 void StatementRunner::HeldConnections::release() {
@@ -274,6 +292,8 @@ std::shared_ptr<sql::Connection> StatementRunner::ready(HeldConnections::Held& h
         held.lastUsed = probe.lastUsed;
         held.schema.clear();
     }
+    if (!held.connection)
+        m_held->takeSpare(held);
     if (held.connection && Clock::now() - held.lastUsed > kTrustedIdle) {
         const Clock::time_point pinged = Clock::now();
         bool alive = false;

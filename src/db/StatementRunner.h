@@ -70,8 +70,9 @@ public:
     // longer is pinged first and opened anew when it is gone.
     static constexpr std::chrono::milliseconds kTrustedIdle{2000};
 
-    // Closes the connections this thread keeps, of every runner: for a
-    // thread that ends (they are closed at its exit anyway).
+    // Lets go of the connections this thread keeps, of every runner, for a
+    // thread that ends (they are let go at its exit anyway): each is kept
+    // for the next thread of its runner or closed.
     static void closeThisThreadsConnections();
 
     void setJournal(StatementJournal* journal) { m_journal = journal; }
@@ -141,8 +142,12 @@ private:
         HeldConnections& operator=(const HeldConnections&) = delete;
         Held* ofThisThread();
         Held& make();
-        // Closes this thread's connection and forgets the thread.
+        // Forgets this thread. Its connection, outside a transaction and
+        // sound, is kept for the next thread that has none (a worker per
+        // job then need not open its own); else it is closed.
         void drop();
+        // That kept connection, if any, into `held`.
+        void takeSpare(Held& held);
         // A transaction ended: its connection stays for the next call.
         void release();
 
@@ -157,6 +162,7 @@ private:
     private:
         std::mutex m_mutex;
         std::unordered_map<std::thread::id, Held> m_threads;
+        Held m_spare;
     };
     Outcome runHeld(HeldConnections::Held& held, const Operation& op, std::string_view schemaName,
                     const std::function<void(sql::Statement&)>& work, bool showFailure) const;

@@ -72,8 +72,8 @@ protected:
 } // namespace
 
 // The probe's connection serves every call of the thread, transactions too;
-// a worker thread has one of its own, closed when the thread ends, and the
-// runner's end closes the rest.
+// a worker thread has one of its own, kept for the next worker when the
+// thread ends, and the runner's end closes them all.
 TEST_F(ConnectionReuseTest, callsOfOneThreadGoOverOneConnection) {
     const long long openBefore = connectionsOpenNow(0);
     // Each reading of the counter opens one connection of its own.
@@ -96,14 +96,22 @@ TEST_F(ConnectionReuseTest, callsOfOneThreadGoOverOneConnection) {
         EXPECT_EQ(selectOne(runner.withBoxes(m_boxes), db::schema::stocks), db::Outcome::Completed);
         EXPECT_EQ(statusValue("Connections") - before - 1, 1);
 
-        std::thread worker([&runner] {
-            const db::DatabaseThread thread;
-            for (int i = 0; i < 3; ++i)
-                EXPECT_EQ(selectOne(runner, db::schema::stocks), db::Outcome::Completed);
-        });
-        worker.join();
+        // One worker after another: the second takes the first's connection.
+        std::set<long long> workersConnections;
+        for (int job = 0; job < 2; ++job) {
+            std::thread worker([&runner, &workersConnections] {
+                const db::DatabaseThread thread;
+                for (int i = 0; i < 3; ++i) {
+                    long long id = 0;
+                    EXPECT_EQ(selectOne(runner, db::schema::stocks, &id), db::Outcome::Completed);
+                    workersConnections.insert(id);
+                }
+            });
+            worker.join();
+        }
+        EXPECT_EQ(workersConnections.size(), 1u);
         EXPECT_EQ(statusValue("Connections") - before - 2, 2);
-        EXPECT_EQ(connectionsOpenNow(openBefore + 1), openBefore + 1);
+        EXPECT_EQ(connectionsOpenNow(openBefore + 2), openBefore + 2);
     }
     EXPECT_EQ(connectionsOpenNow(openBefore), openBefore);
     EXPECT_TRUE(m_boxes.shown().empty());
