@@ -32,9 +32,26 @@ void Catalogue::reindex() {
 
 void Catalogue::rebuildWeighed() {
     weighed.clear();
-    for (const ProductPtr& product : products.records())
+    for (auto product = products.begin(); product != products.end(); ++product)
         if (product->is_weighed)
-            weighed.push_back(product);
+            weighed.push_back(product.shared());
+}
+
+void Catalogue::replaceProduct(std::size_t at, StockDefinition product) {
+    const ProductPtr old = products.shared(at);
+    products.replace(at, std::move(product));
+    const ProductPtr& now = products.shared(at);
+    if (!old->is_weighed && !now->is_weighed)
+        return;
+    if (old->is_weighed && now->is_weighed) {
+        for (std::size_t i = 0; i < weighed.size(); ++i) {
+            if (weighed.shared(i) == old) {
+                weighed.replace(i, now);
+                return;
+            }
+        }
+    }
+    rebuildWeighed();
 }
 
 } // namespace parvela::stock

@@ -39,6 +39,9 @@ struct Catalogue {
     // A change that keeps every code at its place may skip the index.
     void reindex();
     void rebuildWeighed();
+    // The product at `at` becomes `product`, the weighed list following it
+    // without a walk over every product.
+    void replaceProduct(std::size_t at, StockDefinition product);
 
 private:
     using Positions = std::unordered_map<StockCode, std::uint32_t>;

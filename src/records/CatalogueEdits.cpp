@@ -7,8 +7,7 @@ namespace parvela::stock {
 
 void putProduct(Catalogue& next, const StockDefinition& product) {
     if (const auto at = next.positionOf(product.stcode)) {
-        next.products.replace(*at, product);
-        next.rebuildWeighed();
+        next.replaceProduct(*at, product);
     } else {
         next.products.push_back(product);
         next.reindex();
