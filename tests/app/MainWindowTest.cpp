@@ -415,14 +415,13 @@ TEST_F(MainWindowTest, theStatusLineNamesTheServerAndTheOneLeftBehind) {
     test::addUser(1, "mudur", "1234", true, true, true);
     app::MainWindow& window = start("mudur");
     window.repaint();
-    EXPECT_EQ(window.screenState().serverStatus, QStringLiteral("Sunucu: 127.0.0.1"));
+    EXPECT_EQ(window.screenState().serverStatus, QStringLiteral("Sunucu: ") + test::serverHost());
 
-    test::TestSettings cluster(
-        {{QStringLiteral("Server/ipno"), QStringLiteral("127.0.0.5")},
-         {QStringLiteral("Server/otherHosts"), QStringLiteral("127.0.0.1")}});
+    test::TestSettings cluster({{QStringLiteral("Server/ipno"), QStringLiteral("127.0.0.5")},
+                                {QStringLiteral("Server/otherHosts"), test::serverHost()}});
     const db::DbConnection moved(cluster);
     EXPECT_EQ(app::serverStatusText(moved),
-              QStringLiteral("Sunucu: 127.0.0.1 (127.0.0.5 yanıt vermedi)"));
+              QStringLiteral("Sunucu: %1 (127.0.0.5 yanıt vermedi)").arg(test::serverHost()));
 }
 
 namespace {
