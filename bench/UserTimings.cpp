@@ -1,16 +1,15 @@
 #include "UserTimings.h"
 
 #include "BaselineFetch.h"
+#include "LoadedStock.h"
 #include "RecordingBoxes.h"
 #include "Report.h"
 #include "app/CatalogData.h"
-#include "app/StartupLoad.h"
 #include "db/Connector.h"
 #include "db/DbConnection.h"
 #include "db/Row.h"
 #include "platform/BackgroundJobs.h"
 #include "platform/LargeMemory.h"
-#include "platform/ProgramMessenger.h"
 #include "platform/TurkishText.h"
 #include "stock/browser/ProductFilters.h"
 #include "stock/catalogue/CostPropagation.h"
@@ -111,16 +110,6 @@ void forgetChange(sql::Connection& link, long long id) {
                        "; DELETE FROM parvela_journal.changes WHERE id = " + change + ";");
 }
 
-// The ingredient that most recipes use: the save whose costs take longest.
-stock::StockCode busiestIngredient(const std::vector<recipes::RecipeLine>& lines) {
-    std::unordered_map<stock::StockCode, int> uses;
-    for (const recipes::RecipeLine& line : lines)
-        ++uses[line.ingredient];
-    const auto most = std::max_element(
-        uses.begin(), uses.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
-    return most == uses.end() ? 0 : most->first;
-}
-
 } // namespace
 
 UserTimings measureUserTimings(const platform::Settings& settings) {
@@ -129,12 +118,11 @@ UserTimings measureUserTimings(const platform::Settings& settings) {
     db::StatementJournal journal;
     // The save is one journalled change: the replay sends all of it.
     journal.recordFraming(true);
-    RecordingBoxes boxes;
-    app::CatalogData catalog(settings, boxes);
-    app::loadSharedLists(catalog);
-    platform::ProgramMessenger messenger(10);
-    platform::BackgroundJobs jobs(boxes);
-    stock::StockContext context = catalog.stockContext(boxes, messenger, jobs);
+    LoadedStock loaded(settings);
+    RecordingBoxes& boxes = loaded.boxes;
+    app::CatalogData& catalog = loaded.catalog;
+    platform::BackgroundJobs& jobs = loaded.jobs;
+    stock::StockContext& context = loaded.context;
     UserTimings timings;
     const std::vector<double> typed = keystrokes(catalog.current());
     timings.keystroke = mean(typed);

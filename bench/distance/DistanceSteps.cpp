@@ -1,24 +1,20 @@
 #include "DistanceSteps.h"
 
+#include "LoadedStock.h"
 #include "RecordingBoxes.h"
 #include "app/CatalogData.h"
 #include "app/StartupLoad.h"
 #include "db/Connector.h"
 #include "db/DbConnection.h"
-#include "platform/BackgroundJobs.h"
-#include "platform/ProgramMessenger.h"
 #include "recipes/LineWork.h"
-#include "stock/catalogue/StockContext.h"
 #include "stock/editor/StockEditorSave.h"
 
-#include <algorithm>
 #include <cppconn/connection.h>
 #include <cppconn/exception.h>
 #include <cppconn/resultset.h>
 #include <cppconn/statement.h>
 #include <iostream>
 #include <memory>
-#include <unordered_map>
 #include <xlsxwriter.h>
 
 namespace parvela::bench {
@@ -30,17 +26,6 @@ bool noBoxes(const RecordingBoxes& boxes, const char* what) {
         std::cerr << what << ": a box appeared: " << boxes.shown().join(u'\n').toStdString()
                   << "\n";
     return boxes.empty();
-}
-
-// The code used most often on the given side of the recipe lines.
-template <typename Side>
-stock::StockCode mostUsed(const std::vector<recipes::RecipeLine>& lines, Side side) {
-    std::unordered_map<stock::StockCode, int> uses;
-    for (const recipes::RecipeLine& line : lines)
-        ++uses[side(line)];
-    const auto most = std::max_element(
-        uses.begin(), uses.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
-    return most == uses.end() ? 0 : most->first;
 }
 
 } // namespace
@@ -70,15 +55,10 @@ bool startupLoad(const platform::Settings& settings) {
 }
 
 bool productSaves(const platform::Settings& settings, int saves, const TimedStep& timed) {
-    RecordingBoxes boxes;
-    app::CatalogData catalog(settings, boxes);
-    app::loadSharedLists(catalog);
-    platform::ProgramMessenger messenger(10);
-    platform::BackgroundJobs jobs(boxes);
-    stock::StockContext context = catalog.stockContext(boxes, messenger, jobs);
-    const stock::StockCode code =
-        mostUsed(catalog.current()->recipes.recipeLines,
-                 [](const recipes::RecipeLine& l) { return l.ingredient; });
+    LoadedStock loaded(settings);
+    app::CatalogData& catalog = loaded.catalog;
+    stock::StockContext& context = loaded.context;
+    const stock::StockCode code = busiestIngredient(catalog.current()->recipes.recipeLines);
     for (int round = 0; round <= saves; ++round) {
         const stock::ProductPtr found = catalog.current()->shared(code);
         if (!found)
@@ -93,7 +73,7 @@ bool productSaves(const platform::Settings& settings, int saves, const TimedStep
         if (!(round == 0 ? save() : timed(save)))
             return false;
     }
-    return noBoxes(boxes, "product save");
+    return noBoxes(loaded.boxes, "product save");
 }
 
 bool recipeSaves(const platform::Settings& settings, int saves, const TimedStep& timed) {
@@ -102,8 +82,7 @@ bool recipeSaves(const platform::Settings& settings, int saves, const TimedStep&
     app::loadSharedLists(catalog);
     recipes::RecipeContext context{catalog.runner(), boxes, catalog.catalogue(),
                                    catalog.groups(), {},    nullptr};
-    const stock::StockCode code = mostUsed(catalog.current()->recipes.recipeLines,
-                                           [](const recipes::RecipeLine& l) { return l.urun; });
+    const stock::StockCode code = longestRecipe(catalog.current()->recipes.recipeLines);
     for (int round = 0; round <= saves; ++round) {
         const stock::StockDefinition* product = catalog.current()->find(code);
         if (product == nullptr)
