@@ -103,12 +103,9 @@ std::optional<std::string> Cp1254::encode(const QString& text) {
 }
 
 std::string Cp1254::encodeLossy(const QString& text) {
-    std::string out;
-    out.reserve(static_cast<std::size_t>(text.size()));
-    forEachByte(text, [&out](int byte) {
-        out.push_back(byte < 0 ? '?' : static_cast<char>(byte));
-        return true;
-    });
+    // A character is never more than one byte.
+    std::string out(static_cast<std::size_t>(text.size()), '\0');
+    out.resize(encodeLossyInto(text, out.data(), out.size()));
     return out;
 }
 

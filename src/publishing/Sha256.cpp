@@ -4,25 +4,9 @@
 
 namespace parvela::publishing {
 
-namespace {
-
-QByteArray hexOf(const unsigned char* digest, unsigned int size) {
-    return QByteArray(reinterpret_cast<const char*>(digest), static_cast<qsizetype>(size)).toHex();
-}
-
-} // namespace
-
-QByteArray sha256Hex(std::string_view bytes) {
-    unsigned char digest[EVP_MAX_MD_SIZE];
-    unsigned int size = 0;
-    // The library's own code uses the processor's SHA instructions, many
-    // times quicker on a catalogue's files than a portable one.
-    if (EVP_Digest(bytes.data(), bytes.size(), digest, &size, EVP_sha256(), nullptr) != 1)
-        return {};
-    return hexOf(digest, size);
-}
-
-// The library's context, owned here alone.
+// The library's context, owned here alone. The library's own code uses the
+// processor's SHA instructions, many times quicker on a catalogue's files
+// than a portable one.
 struct Sha256::Context {
     struct Free {
         void operator()(EVP_MD_CTX* context) const { EVP_MD_CTX_free(context); }
@@ -47,7 +31,13 @@ QByteArray Sha256::hex() {
     if (!m_context->ok || EVP_DigestFinal_ex(m_context->handle.get(), digest, &size) != 1)
         return {};
     m_context->ok = false;
-    return hexOf(digest, size);
+    return QByteArray(reinterpret_cast<const char*>(digest), static_cast<qsizetype>(size)).toHex();
+}
+
+QByteArray sha256Hex(std::string_view bytes) {
+    Sha256 hash;
+    hash.add(bytes);
+    return hash.hex();
 }
 
 } // namespace parvela::publishing

@@ -91,11 +91,15 @@ void putTexts(RecordSpan& record, const stock::StockDefinition& p) {
     putCodeTexts(record, p);
 }
 
-void putStockRecord(RecordSpan record, const stock::StockDefinition& product, int companyId) {
-    putNumbers(record, product);
-    putTexts(record, product);
-    record.putInt32(at::kCompany, companyId);
-}
+// Lays out a product's record for the given company.
+struct PutStockRecord {
+    int companyId;
+    void operator()(RecordSpan record, const stock::StockDefinition& product) const {
+        putNumbers(record, product);
+        putTexts(record, product);
+        record.putInt32(at::kCompany, companyId);
+    }
+};
 
 } // namespace
 
@@ -171,9 +175,7 @@ std::string oneRecord(const Item& item, std::size_t recordSize, PutRecord put) {
 } // namespace
 
 std::string stockRecord(const stock::StockDefinition& product, int companyId) {
-    RecordBytes record(kStockRecordSize);
-    putStockRecord(record, product, companyId);
-    return record.bytes();
+    return oneRecord(product, kStockRecordSize, PutStockRecord{companyId});
 }
 
 std::string groupARecord(const groups::GroupA& group) {
@@ -190,12 +192,7 @@ std::string recipeRecord(const recipes::RecipeLine& line) {
 
 void makeStockFile(const stock::ProductList& products, int companyId,
                    const platform::PieceSink& sink) {
-    putPieces(
-        products, kStockRecordSize,
-        [companyId](RecordSpan record, const stock::StockDefinition& product) {
-            putStockRecord(record, product, companyId);
-        },
-        sink);
+    putPieces(products, kStockRecordSize, PutStockRecord{companyId}, sink);
 }
 
 std::string stockFile(const stock::ProductList& products, int companyId) {
